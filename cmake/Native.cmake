@@ -1,0 +1,33 @@
+# Native Linux tree: the portable core, its unit tests and the benchmarks.
+find_package(GTest REQUIRED)
+
+if(PIVEL_SANITIZE)
+    set(PIVEL_SAN_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_compile_options(pivel_core PUBLIC ${PIVEL_SAN_FLAGS})
+    target_link_options(pivel_core PUBLIC ${PIVEL_SAN_FLAGS})
+endif()
+
+add_executable(pivel_tests ${PIVEL_NATIVE_TESTS})
+target_include_directories(pivel_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(pivel_tests PRIVATE pivel_core GTest::gtest GTest::gtest_main GTest::gmock)
+target_compile_definitions(pivel_tests PRIVATE PIVEL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+add_test(NAME native COMMAND pivel_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/native-tests.xml)
+
+if(PIVEL_BENCHMARKS)
+    find_package(benchmark REQUIRED)
+    file(GLOB PIVEL_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+    add_executable(pivel_bench ${PIVEL_BENCH_SOURCES})
+    target_link_libraries(pivel_bench PRIVATE pivel_core benchmark::benchmark)
+    include(cmake/BenchExtras.cmake OPTIONAL)
+endif()
+
+if(PIVEL_FUZZ)
+    file(GLOB PIVEL_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*Fuzz.cpp)
+    foreach(src IN LISTS PIVEL_FUZZ_SOURCES)
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        target_link_libraries(${name} PRIVATE pivel_core)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endforeach()
+endif()

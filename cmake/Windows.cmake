@@ -1,0 +1,56 @@
+# Windows tree (mingw-w64): Pivel.exe, linked statically, and the test programs run under Wine.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+enable_language(RC)
+
+set(PIVEL_WIN32_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+if(MINGW)
+    set(PIVEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
+endif()
+
+add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
+target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
+target_link_libraries(pivel_win32 PUBLIC pivel_core comctl32 uxtheme shell32 shlwapi ole32 uuid version
+                      gdi32 user32 advapi32 msimg32 gdiplus)
+
+add_executable(Pivel WIN32 app/WinMain.cpp res/Pivel.rc)
+target_link_libraries(Pivel PRIVATE pivel_win32)
+target_include_directories(Pivel PRIVATE ${CMAKE_SOURCE_DIR}/res)
+if(MINGW)
+    target_link_options(Pivel PRIVATE -municode ${PIVEL_STATIC_LINK})
+endif()
+
+# GoogleTest for Windows, built from Debian's googletest sources.
+set(PIVEL_GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${PIVEL_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+
+add_executable(pivel_wine_tests ${PIVEL_WINE_TESTS})
+target_include_directories(pivel_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(pivel_wine_tests PRIVATE pivel_win32 gtest gtest_main gmock)
+if(MINGW)
+    target_link_options(pivel_wine_tests PRIVATE ${PIVEL_STATIC_LINK})
+endif()
+add_dependencies(pivel_wine_tests Pivel)
+
+# Small programs whose version resources the tests read.
+foreach(ver 1.2.0.0 1.2.3.0 1.2.0.4 1.2.3.4 none)
+    string(REPLACE "." "_" tag ${ver})
+    set(prog verprog_${tag})
+    if(ver STREQUAL "none")
+        add_executable(${prog} tests/fixtures/verprog.c)
+    else()
+        string(REPLACE "." "," commas ${ver})
+        add_executable(${prog} tests/fixtures/verprog.c tests/fixtures/verprog.rc)
+        target_compile_definitions(${prog} PRIVATE PIVEL_FIXTURE_VERSION=${commas})
+    endif()
+    if(MINGW)
+        target_link_options(${prog} PRIVATE -static)
+    endif()
+    add_dependencies(pivel_wine_tests ${prog})
+endforeach()
+
+add_test(NAME wine
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
+                 --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-tests.xml)

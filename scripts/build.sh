@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds both trees: build/native (portable core, tests with sanitizers, benchmarks)
+# and build/win (Pivel.exe and the Wine tests).
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+
+if [ "${1:-}" != "--win-only" ]; then
+    cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPIVEL_SANITIZE=ON >/dev/null
+    cmake --build build/native -j "$jobs"
+fi
+cmake --no-warn-unused-cli -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build build/win -j "$jobs"

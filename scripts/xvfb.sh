@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Sourced: makes sure DISPLAY names a running X server, starting Xvfb on a free display if needed.
+# Sets PIVEL_XVFB_PID when it started one (stop it with pivel_stop_xvfb).
+pivel_start_xvfb() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local n
+    for n in $(seq 90 140); do
+        [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 "${PIVEL_SCREEN:-1920x1080x24}" -nolisten tcp >/dev/null 2>&1 &
+        PIVEL_XVFB_PID=$!
+        export DISPLAY=":$n"
+        local i
+        for i in $(seq 1 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$PIVEL_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+pivel_stop_xvfb() {
+    if [ -n "${PIVEL_XVFB_PID:-}" ]; then
+        kill "$PIVEL_XVFB_PID" 2>/dev/null || true
+        wait "$PIVEL_XVFB_PID" 2>/dev/null || true
+        PIVEL_XVFB_PID=
+    fi
+}

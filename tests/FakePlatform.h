@@ -1,0 +1,112 @@
+#pragma once
+// In-memory platform services for the portable tests.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/Platform.h"
+#include "support/Text.h"
+
+namespace nq::test {
+
+// Windows-style wildcard match (* and ?), without regard to case.
+inline bool WildcardMatch(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, star = std::string_view::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || LowerChar(static_cast<unsigned char>(pattern[p])) ==
+                                                           LowerChar(static_cast<unsigned char>(name[n])))) {
+            ++p, ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++, mark = n;
+        } else if (star != std::string_view::npos) {
+            p = star + 1, n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+struct FakeFile {
+    bool isDirectory = false;
+    LocalTime lastWrite;
+};
+
+// Files by full path ("C:\Dir\name"); Find lists the entries of one folder in insertion order.
+class FakeFileSystem : public IFileSystem {
+public:
+    std::vector<std::pair<std::string, FakeFile>> files;
+    std::vector<std::string> deleted;
+    bool refuseDeletes = false;
+
+    // Attributes such as hidden or read-only are not modelled: Find and ForceDelete ignore them.
+    void Add(const std::string& path, LocalTime lastWrite = {}) { files.emplace_back(path, FakeFile{false, lastWrite}); }
+    void AddFolder(const std::string& path) { files.emplace_back(path, FakeFile{true, {}}); }
+    bool Has(const std::string& path) const {
+        for (auto& [p, f] : files)
+            if (SameText(p, path)) return true;
+        return false;
+    }
+
+    std::vector<FileEntry> Find(const std::string& pattern) override {
+        const std::size_t sep = pattern.rfind('\\');
+        const std::string folder = pattern.substr(0, sep + 1);
+        const std::string mask = pattern.substr(sep + 1);
+        std::vector<FileEntry> out;
+        for (auto& [path, f] : files) {
+            if (path.size() <= folder.size() || !SameText(path.substr(0, folder.size()), folder)) continue;
+            const std::string name = path.substr(folder.size());
+            if (name.find('\\') != std::string::npos || !WildcardMatch(mask, name)) continue;
+            out.push_back(FileEntry{name, f.isDirectory, f.lastWrite});
+        }
+        return out;
+    }
+
+    bool ForceDelete(const std::string& path) override {
+        if (refuseDeletes) return false;
+        for (auto it = files.begin(); it != files.end(); ++it) {
+            if (SameText(it->first, path)) {
+                deleted.push_back(it->first);
+                files.erase(it);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+class FakeVersionInfo : public IVersionInfo {
+public:
+    std::map<std::string, FixedVersion> versions;
+    std::optional<FixedVersion> Read(const std::string& path) override {
+        auto it = versions.find(path);
+        if (it == versions.end()) return std::nullopt;
+        return it->second;
+    }
+};
+
+class FakeSystemInfo : public ISystemInfo {
+public:
+    std::vector<std::string> fonts;
+    bool themes = false;
+    int pumps = 0;
+    bool FontInstalled(const std::string& family) override {
+        for (auto& f : fonts)
+            if (SameText(f, family)) return true;
+        return false;
+    }
+    bool VisualStylesActive() override { return themes; }
+    void ProcessMessages() override { ++pumps; }
+};
+
+// All three fakes, in force while the object lives.
+struct FakePlatform {
+    FakeFileSystem files;
+    FakeVersionInfo versions;
+    FakeSystemInfo system;
+    ScopedPlatform scope{Platform{&files, &versions, &system}};
+};
+
+}  // namespace nq::test

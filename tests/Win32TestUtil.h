@@ -1,0 +1,119 @@
+#pragma once
+// Helpers for the tests that run for real under Wine: temporary folders, files, child processes.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "support/PlatformWin32.h"
+#include "support/Win32Text.h"
+
+namespace nq::test {
+
+// The folder of the running test program (the build's bin folder), with a trailing backslash.
+inline std::string BinFolder() {
+    const std::string exe = ModulePath();
+    return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class TempFolder {
+public:
+    TempFolder() {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        static int counter = 0;
+        for (;;) {
+            path_ = Narrow(base) + "pivel-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                    std::to_string(++counter) + "\\";
+            if (CreateDirectoryW(Wide(path_).c_str(), nullptr)) break;
+        }
+    }
+    ~TempFolder() { RemoveTree(path_); }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + name; }
+
+    static void RemoveTree(const std::string& folder) {
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW(Wide(folder + "*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = fd.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::string child = folder + Narrow(name);
+                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(child + "\\");
+                } else {
+                    SetFileAttributesW(Wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(Wide(child).c_str());
+                }
+            } while (FindNextFileW(h, &fd));
+            FindClose(h);
+        }
+        RemoveDirectoryW(Wide(folder).c_str());
+    }
+
+private:
+    std::string path_;
+};
+
+inline bool WriteFile(const std::string& path, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesW(Wide(path).c_str(), attributes);
+    return ok && written == bytes.size();
+}
+
+inline std::string ReadFile(const std::string& path) {
+    HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string out;
+    char buf[4096];
+    DWORD n = 0;
+    while (::ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
+    CloseHandle(h);
+    return out;
+}
+
+inline bool Exists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+struct ProcessResult {
+    bool started = false;
+    DWORD exitCode = 0;
+};
+
+// Runs a program with a command line and extra environment variables ("NAME=value"), waiting for it.
+inline ProcessResult RunProcess(const std::string& exe, const std::string& args,
+                                const std::vector<std::string>& extraEnv = {}, DWORD timeoutMs = 60000) {
+    std::wstring env;
+    if (!extraEnv.empty()) {
+        LPWCH block = GetEnvironmentStringsW();
+        for (LPWCH p = block; *p; p += wcslen(p) + 1) env += std::wstring(p) + L'\0';
+        FreeEnvironmentStringsW(block);
+        for (const std::string& e : extraEnv) env += Wide(e) + L'\0';
+        env += L'\0';
+    }
+    std::wstring cmd = L"\"" + Wide(exe) + L"\"" + (args.empty() ? L"" : L" " + Wide(args));
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ProcessResult r;
+    if (!CreateProcessW(Wide(exe).c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        env.empty() ? nullptr : env.data(), nullptr, &si, &pi))
+        return r;
+    r.started = true;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
+    GetExitCodeProcess(pi.hProcess, &r.exitCode);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return r;
+}
+
+}  // namespace nq::test
