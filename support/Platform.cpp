@@ -1,5 +1,7 @@
 #include "support/Platform.h"
 
+#include "support/Errors.h"
+
 namespace nq {
 
 namespace {
@@ -8,6 +10,10 @@ class NullFileSystem final : public IFileSystem {
 public:
     std::vector<FileEntry> Find(const std::string&) override { return {}; }
     bool ForceDelete(const std::string&) override { return false; }
+    std::optional<std::string> ReadAll(const std::string&) override { return std::nullopt; }
+    void ReplaceAll(const std::string& path, const std::string&) override {
+        throw EInOutError("Não foi possível gravar o arquivo " + path);
+    }
 };
 class NullVersionInfo final : public IVersionInfo {
 public:
@@ -17,6 +23,8 @@ class NullSystemInfo final : public ISystemInfo {
 public:
     bool FontInstalled(const std::string&) override { return false; }
     bool VisualStylesActive() override { return false; }
+    std::string ComputerName() override { return {}; }
+    std::string UserName() override { return {}; }
     void ProcessMessages() override {}
 };
 

@@ -28,6 +28,11 @@ public:
     virtual std::vector<FileEntry> Find(const std::string& pattern) = 0;
     // Makes the file a plain archive file (no read-only, hidden or system flag), then deletes it.
     virtual bool ForceDelete(const std::string& path) = 0;
+    // The whole content of a file, or nothing when it does not exist or cannot be read.
+    virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
+    // Replaces a file's whole content in one step: a temporary file in the same folder is written and
+    // flushed, then swapped in. On any failure the previous file stays whole and EInOutError is thrown.
+    virtual void ReplaceAll(const std::string& path, const std::string& bytes) = 0;
 };
 
 // The fixed file version of an executable's version resource, as two 32-bit halves.
@@ -48,6 +53,8 @@ public:
     virtual ~ISystemInfo() = default;
     virtual bool FontInstalled(const std::string& family) = 0;  // family compared without regard to case
     virtual bool VisualStylesActive() = 0;
+    virtual std::string ComputerName() = 0;
+    virtual std::string UserName() = 0;  // the logon name
     // Handles the window messages waiting in the queue, so that windows stay responsive.
     virtual void ProcessMessages() = 0;
 };

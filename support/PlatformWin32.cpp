@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "support/Errors.h"
+
 #include "support/Win32Text.h"
 
 namespace nq {
@@ -39,6 +41,67 @@ public:
         const std::wstring w = Wide(path);
         SetFileAttributesW(w.c_str(), FILE_ATTRIBUTE_ARCHIVE);
         return DeleteFileW(w.c_str()) != 0;
+    }
+
+    std::optional<std::string> ReadAll(const std::string& path) override {
+        HANDLE h = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+        std::string out;
+        LARGE_INTEGER size{};
+        if (GetFileSizeEx(h, &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 31))
+            out.reserve(static_cast<std::size_t>(size.QuadPart));
+        char buf[64 * 1024];
+        DWORD n = 0;
+        bool ok = true;
+        while ((ok = ReadFile(h, buf, sizeof buf, &n, nullptr) != 0) && n > 0) out.append(buf, n);
+        CloseHandle(h);
+        if (!ok) return std::nullopt;
+        return out;
+    }
+
+    void ReplaceAll(const std::string& path, const std::string& bytes) override {
+        const std::wstring target = Wide(path);
+        const std::size_t sep = target.find_last_of(L"\\/");
+        const std::wstring folder = sep == std::wstring::npos ? L"." : target.substr(0, sep + 1);
+        wchar_t temp[MAX_PATH + 16];
+        if (!GetTempFileNameW(folder.c_str(), L"piv", 0, temp)) Fail(path, GetLastError());
+
+        HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            const DWORD err = GetLastError();
+            DeleteFileW(temp);
+            Fail(path, err);
+        }
+        DWORD written = 0;
+        const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(h);
+        const DWORD writeErr = GetLastError();
+        CloseHandle(h);
+        if (!ok) {
+            DeleteFileW(temp);
+            Fail(path, writeErr);
+        }
+        // Another program (an antivirus, a backup) may hold the file for a moment: try a few times.
+        DWORD err = 0;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+            err = GetLastError();
+            if (err != ERROR_SHARING_VIOLATION && err != ERROR_LOCK_VIOLATION && err != ERROR_ACCESS_DENIED) break;
+            Sleep(50);
+        }
+        DeleteFileW(temp);
+        Fail(path, err);
+    }
+
+private:
+    [[noreturn]] static void Fail(const std::string& path, DWORD err) {
+        wchar_t* text = nullptr;
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::string reason = text ? Trim(Narrow(text)) : "erro " + std::to_string(err);
+        if (text) LocalFree(text);
+        throw EInOutError("Não foi possível gravar o arquivo " + path + ": " + reason);
     }
 };
 
@@ -89,6 +152,18 @@ public:
     }
 
     bool VisualStylesActive() override { return IsThemeActive() && IsAppThemed(); }
+
+    std::string ComputerName() override {
+        wchar_t buf[MAX_COMPUTERNAME_LENGTH + 1];
+        DWORD n = MAX_COMPUTERNAME_LENGTH + 1;
+        return GetComputerNameW(buf, &n) ? Narrow(std::wstring_view(buf, n)) : std::string();
+    }
+
+    std::string UserName() override {
+        wchar_t buf[257];
+        DWORD n = 257;
+        return GetUserNameW(buf, &n) ? Narrow(buf) : std::string();
+    }
 
     void ProcessMessages() override {
         MSG msg;

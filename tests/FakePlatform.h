@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Errors.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -40,6 +41,8 @@ public:
     std::vector<std::pair<std::string, FakeFile>> files;
     std::vector<std::string> deleted;
     bool refuseDeletes = false;
+    std::map<std::string, std::string> contents;  // file contents by path, for ReadAll and ReplaceAll
+    bool refuseWrites = false;
 
     // Attributes such as hidden or read-only are not modelled: Find and ForceDelete ignore them.
     void Add(const std::string& path, LocalTime lastWrite = {}) { files.emplace_back(path, FakeFile{false, lastWrite}); }
@@ -75,6 +78,17 @@ public:
         }
         return false;
     }
+
+    std::optional<std::string> ReadAll(const std::string& path) override {
+        auto it = contents.find(path);
+        if (it == contents.end()) return std::nullopt;
+        return it->second;
+    }
+
+    void ReplaceAll(const std::string& path, const std::string& bytes) override {
+        if (refuseWrites) throw EInOutError("cannot write " + path);
+        contents[path] = bytes;
+    }
 };
 
 class FakeVersionInfo : public IVersionInfo {
@@ -98,6 +112,10 @@ public:
         return false;
     }
     bool VisualStylesActive() override { return themes; }
+    std::string computer = "PC01";
+    std::string user = "MARIA";
+    std::string ComputerName() override { return computer; }
+    std::string UserName() override { return user; }
     void ProcessMessages() override { ++pumps; }
 };
 

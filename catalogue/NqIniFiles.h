@@ -1,0 +1,63 @@
+#pragma once
+// The settings file: sections of "key=value" lines, read whole into memory, written back whole.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/Font.h"
+
+namespace nq {
+
+class TMemIniFile {
+public:
+    // Corrects the name (AcertarNomeArquivo) and reads the file; a missing file gives an empty object.
+    explicit TMemIniFile(const std::string& FileName);
+    // Writes the file (failures ignored), then releases the object.
+    ~TMemIniFile();
+    TMemIniFile(const TMemIniFile&) = delete;
+    TMemIniFile& operator=(const TMemIniFile&) = delete;
+
+    std::string ReadString(std::string_view Section, std::string_view Ident, std::string_view Default) const;
+    void WriteString(std::string_view Section, std::string_view Ident, std::string_view Value);
+    int ReadInteger(std::string_view Section, std::string_view Ident, int Default) const;
+    void WriteInteger(std::string_view Section, std::string_view Ident, int Value);
+    bool ReadBool(std::string_view Section, std::string_view Ident, bool Default) const;
+    void WriteBool(std::string_view Section, std::string_view Ident, bool Value);
+    void ReadFont(std::string_view Sessao, std::string_view Ident, TFont& Fonte) const;
+    void WriteFont(std::string_view Sessao, std::string_view Ident, const TFont& Fonte);
+
+    bool SectionExists(std::string_view Section) const;
+    void EraseSection(std::string_view Section);
+    void ReadSections(std::vector<std::string>& Strings) const;
+    void ReadSectionValues(std::string_view Section, std::vector<std::string>& Strings) const;
+
+    // Writes the whole file; throws EInOutError when it cannot, leaving the file and memory as they were.
+    void UpdateFile();
+    const std::string& FileName() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+// The process-wide settings object, absent until the first IniciaIni.
+extern std::unique_ptr<TMemIniFile> NqIni;
+
+enum class TFormatoINI { fiDefault, fiDeprecate };
+
+// Creates NqIni on the given file, when it does not exist yet.
+void IniciaIni(const std::string& AFileIni);
+// Creates NqIni on a name derived from the program's path, when it does not exist yet.
+void IniciaIni(TFormatoINI Opcao);
+
+// A bare file name is placed in the program's folder; a name with a folder is kept.
+std::string AcertarNomeArquivo(std::string_view FileName);
+
+// The font as one text: name,size,colour,bold,italic,underline,strike-out.
+std::string gravarFonte(const TFont& Fonte);
+// Applies such a text to a font; a text without exactly seven parts leaves the font unchanged.
+void lerFonte(std::string_view Texto, TFont& Fonte);
+
+}  // namespace nq
