@@ -44,6 +44,7 @@ bool WriteStartupReport() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::InstallWin32Platform();
     nq::IniciarAplicacao(nq::ModulePath(), CommandLineParameters());
+    nq::VisualWin10();
     if (WriteStartupReport()) return 0;
     return 0;
 }
