@@ -54,3 +54,6 @@ endforeach()
 add_test(NAME wine
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
                  --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-tests.xml)
+
+add_test(NAME pivel-imports-only-system-dlls
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh ${CMAKE_BINARY_DIR}/bin/Pivel.exe)

@@ -1,0 +1,54 @@
+// What Pivel.exe carries as resources: a missing manifest or icon must never ship silently.
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "Win32TestUtil.h"
+
+namespace nq {
+namespace {
+
+class PivelResources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        module_ = LoadLibraryExW(Wide(test::BinFolder() + "Pivel.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(module_, nullptr);
+    }
+    void TearDown() override {
+        if (module_) FreeLibrary(module_);
+    }
+
+    std::string Resource(LPCWSTR name, LPCWSTR type) {
+        HRSRC r = FindResourceW(module_, name, type);
+        if (!r) return {};
+        HGLOBAL g = LoadResource(module_, r);
+        return std::string(static_cast<const char*>(LockResource(g)), SizeofResource(module_, r));
+    }
+
+    HMODULE module_ = nullptr;
+};
+
+TEST_F(PivelResources, ManifestAsksForCommonControls6AndPerMonitorDpi) {
+    const std::string manifest = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_FALSE(manifest.empty());
+    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+}
+
+TEST_F(PivelResources, ProgramIconHasEverySize) {
+    const std::string group = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_GE(group.size(), 6u);
+    const int count = static_cast<unsigned char>(group[4]) | (static_cast<unsigned char>(group[5]) << 8);
+    std::set<int> sizes;
+    for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(group.size()); ++i) {
+        const int w = static_cast<unsigned char>(group[6 + 14 * i]);
+        sizes.insert(w == 0 ? 256 : w);
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48, 64, 128, 256}));
+}
+
+}  // namespace
+}  // namespace nq
