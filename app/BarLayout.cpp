@@ -1,0 +1,39 @@
+#include "app/BarLayout.h"
+
+#include <algorithm>
+#include <string>
+
+#include "support/Text.h"
+
+namespace nq {
+
+Rect ClosedBarRect(int workWidth, int workHeight) {
+    const int height = workHeight * 70 / 100;
+    return Rect{workWidth - kBarStrip, workHeight - height, kBarWidth, height};
+}
+
+Rect OpenBarRect(int workWidth, int workHeight) {
+    return Rect{workWidth - kBarVisibleOpen, 0, kBarWidth, workHeight};
+}
+
+int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons) {
+    if (!autoHeight || barButtons <= 0) return storedStep;
+    return std::min((workHeight - kTitlePanelHeight) / barButtons, kAutoStepMax);
+}
+
+Rect CaptionRect(int buttonLeft, int buttonTop, int panelWidth) {
+    const int x = buttonLeft + kIconSize + 4;
+    return Rect{x, buttonTop - 1, panelWidth - x - 8, kCaptionHeight};
+}
+
+int OpacityUp(int opacity) { return std::min(255, opacity + 5); }
+int OpacityDown(int opacity) { return std::max(100, opacity - 5); }
+
+bool IsURL(std::string_view target) {
+    const std::string lower = LowerCase(target);
+    for (const char* mark : {"www.", "http:", "https:", "ftp:"})
+        if (lower.find(mark) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace nq

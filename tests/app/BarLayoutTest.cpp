@@ -1,0 +1,61 @@
+#include "app/BarLayout.h"
+
+#include <gtest/gtest.h>
+
+namespace nq {
+namespace {
+
+TEST(BarLayout, ClosedAndOpenPositionsFollowTheWorkAreaSize) {
+    struct Case {
+        int w, h;
+        Rect closed, open;
+    };
+    const Case cases[] = {
+        {1920, 1080, {1918, 324, 201, 756}, {1722, 0, 201, 1080}},
+        {1920, 1040, {1918, 312, 201, 728}, {1722, 0, 201, 1040}},
+        {1860, 1080, {1858, 324, 201, 756}, {1662, 0, 201, 1080}},  // taskbar at the left
+        {1024, 767, {1022, 231, 201, 536}, {826, 0, 201, 767}},     // 70 % truncated
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ClosedBarRect(c.w, c.h), c.closed) << c.w << "x" << c.h;
+        EXPECT_EQ(OpenBarRect(c.w, c.h), c.open) << c.w << "x" << c.h;
+    }
+}
+
+TEST(BarLayout, ButtonStep) {
+    EXPECT_EQ(ButtonStep(38, false, 1040, 30), 38);
+    EXPECT_EQ(ButtonStep(38, true, 1040, 30), 33);
+    EXPECT_EQ(ButtonStep(38, true, 1040, 10), 44);
+    EXPECT_EQ(ButtonStep(50, true, 1040, 0), 50);  // no bar buttons: nothing to share
+    EXPECT_EQ(ButtonStep(0, false, 1040, 3), 0);
+}
+
+TEST(BarLayout, CaptionBoxBesideTheButton) {
+    EXPECT_EQ(CaptionRect(8, 2, 201), (Rect{44, 1, 149, 35}));
+    EXPECT_EQ(CaptionRect(7, 39, 201), (Rect{43, 38, 150, 35}));  // hovered: one pixel up and left
+}
+
+TEST(BarLayout, OpacityKeys) {
+    EXPECT_EQ(OpacityUp(253), 255);
+    EXPECT_EQ(OpacityUp(255), 255);
+    EXPECT_EQ(OpacityDown(102), 100);
+    EXPECT_EQ(OpacityDown(60), 100);
+    EXPECT_EQ(OpacityDown(210), 205);
+}
+
+TEST(BarLayout, WebAddresses) {
+    struct Case {
+        const char* target;
+        bool url;
+    };
+    const Case cases[] = {
+        {"https://exemplo.com.br", true},       {"HTTP://X", true},
+        {"D:\\Sites\\www.backup\\dados.xls", true}, {"ftp:servidor", true},
+        {"D:\\Dados\\relatorio.xls", false},    {"wwwexemplo", false},
+        {"", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsURL(c.target), c.url) << c.target;
+}
+
+}  // namespace
+}  // namespace nq
