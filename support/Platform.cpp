@@ -28,10 +28,24 @@ public:
     void ProcessMessages() override {}
 };
 
+class NullShell final : public IShell {
+public:
+    ShellLinkData LoadShellLink(const std::string&) override { return {}; }
+    bool ExtractsIcon(const std::string&) override { return false; }
+    bool FileExists(const std::string&) override { return false; }
+    bool DirectoryExists(const std::string&) override { return false; }
+    std::optional<std::string> UserRegistryString(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> EnvironmentVariable(const std::string&) override { return std::nullopt; }
+    std::string SystemFolder() override { return {}; }
+};
+
 NullFileSystem gNullFiles;
 NullVersionInfo gNullVersions;
 NullSystemInfo gNullSystem;
-Platform gPlatform{&gNullFiles, &gNullVersions, &gNullSystem};
+NullShell gNullShell;
+Platform gPlatform{&gNullFiles, &gNullVersions, &gNullSystem, &gNullShell};
 }  // namespace
 
 Platform& CurrentPlatform() { return gPlatform; }
@@ -40,6 +54,7 @@ ScopedPlatform::ScopedPlatform(const Platform& p) : previous_(gPlatform) {
     if (p.files) gPlatform.files = p.files;
     if (p.versions) gPlatform.versions = p.versions;
     if (p.system) gPlatform.system = p.system;
+    if (p.shell) gPlatform.shell = p.shell;
 }
 
 ScopedPlatform::~ScopedPlatform() { gPlatform = previous_; }

@@ -59,10 +59,47 @@ public:
     virtual void ProcessMessages() = 0;
 };
 
+// What a shell link file holds. A field the link does not set stays empty or zero.
+struct ShellLinkData {
+    std::string targetPath;  // the target's full path, as the link stores it
+    FileEntry findData;      // the target's file-search data; findData.name is its file name
+    std::string description;
+    std::string arguments;
+    std::string workingDirectory;
+    std::string iconLocation;
+    int iconIndex = 0;
+    int hotKey = 0;  // virtual key in the low byte, modifiers in the next byte
+    int showCommand = 0;
+};
+
+// The shell and system queries behind shortcut inspection and the well-known folders.
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // Reads a shell link file. A file that cannot be loaded as a link (missing, not a link) gives a
+    // record of empty fields; only a failure to create the system's link object throws.
+    virtual ShellLinkData LoadShellLink(const std::string& linkFile) = 0;
+    // Whether the system's icon extraction gives any answer for the path: an icon for a file that holds
+    // icons, and on Windows a mere marker for a file that is no program, library or icon file. A folder,
+    // a web address or a path that names nothing gets none.
+    virtual bool ExtractsIcon(const std::string& path) = 0;
+    virtual bool FileExists(const std::string& path) = 0;       // an existing file, not a folder
+    virtual bool DirectoryExists(const std::string& path) = 0;  // a trailing backslash is allowed
+    // A string value, as stored (environment references not expanded), under the current user's
+    // registry root; nothing when the key or the value is missing or holds no text.
+    virtual std::optional<std::string> UserRegistryString(const std::string& key,
+                                                          const std::string& name) = 0;
+    // Nothing when the variable is not set.
+    virtual std::optional<std::string> EnvironmentVariable(const std::string& name) = 0;
+    // The system folder, without a trailing backslash; empty when the system does not say.
+    virtual std::string SystemFolder() = 0;
+};
+
 struct Platform {
     IFileSystem* files = nullptr;
     IVersionInfo* versions = nullptr;
     ISystemInfo* system = nullptr;
+    IShell* shell = nullptr;
 };
 
 // The services in force; every member is non-null once the platform is installed.

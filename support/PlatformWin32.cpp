@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/Errors.h"
+#include "support/ShellWin32.h"
 
 #include "support/Win32Text.h"
 
@@ -188,6 +189,7 @@ void InstallWin32Platform() {
     p.files = &files;
     p.versions = &versions;
     p.system = &system;
+    p.shell = &Win32Shell();
 }
 
 std::string ModulePath() {

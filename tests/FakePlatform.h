@@ -119,12 +119,70 @@ public:
     void ProcessMessages() override { ++pumps; }
 };
 
-// All three fakes, in force while the object lives.
+// Shell queries over the fake file system: files and folders are the entries of `files`, links and the
+// rest are set by the test. Paths are compared without regard to case or trailing backslashes.
+class FakeShell : public IShell {
+public:
+    explicit FakeShell(FakeFileSystem& files) : files_(files) {}
+
+    std::map<std::string, ShellLinkData> links;   // by link file path
+    std::vector<std::string> withIcon;            // paths the icon extraction answers for
+    std::map<std::string, std::string> registry;  // "key\name" under the current user -> value
+    std::map<std::string, std::string> environment;
+    std::string systemFolder = "C:\\Windows\\system32";
+    bool linkObjectMissing = false;  // LoadShellLink throws, as when the link object cannot be created
+    std::vector<std::string> loadedLinks;
+
+    ShellLinkData LoadShellLink(const std::string& linkFile) override {
+        if (linkObjectMissing) throw std::runtime_error("no shell link object");
+        loadedLinks.push_back(linkFile);
+        for (auto& [path, link] : links)
+            if (SamePath(path, linkFile)) return link;
+        return {};
+    }
+    bool ExtractsIcon(const std::string& path) override {
+        for (auto& p : withIcon)
+            if (SamePath(p, path)) return true;
+        return false;
+    }
+    bool FileExists(const std::string& path) override { return Kind(path) == 1; }
+    bool DirectoryExists(const std::string& path) override { return Kind(path) == 2; }
+    std::optional<std::string> UserRegistryString(const std::string& key, const std::string& name) override {
+        auto it = registry.find(key + "\\" + name);
+        if (it == registry.end()) return std::nullopt;
+        return it->second;
+    }
+    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
+        for (auto& [n, v] : environment)
+            if (SameText(n, name)) return v;
+        return std::nullopt;
+    }
+    std::string SystemFolder() override { return systemFolder; }
+
+    static bool SamePath(std::string_view a, std::string_view b) {
+        while (!a.empty() && a.back() == '\\') a.remove_suffix(1);
+        while (!b.empty() && b.back() == '\\') b.remove_suffix(1);
+        return SameText(a, b);
+    }
+
+private:
+    // 0 nothing, 1 a file, 2 a folder.
+    int Kind(const std::string& path) const {
+        if (path.empty()) return 0;
+        for (auto& [p, f] : files_.files)
+            if (SamePath(p, path)) return f.isDirectory ? 2 : 1;
+        return 0;
+    }
+    FakeFileSystem& files_;
+};
+
+// All the fakes, in force while the object lives.
 struct FakePlatform {
     FakeFileSystem files;
     FakeVersionInfo versions;
     FakeSystemInfo system;
-    ScopedPlatform scope{Platform{&files, &versions, &system}};
+    FakeShell shell{files};
+    ScopedPlatform scope{Platform{&files, &versions, &system, &shell}};
 };
 
 }  // namespace nq::test

@@ -1,0 +1,15 @@
+#pragma once
+// The icon the shell shows for a shortcut's target.
+
+#include <string>
+
+#include "support/Win32Handles.h"
+
+namespace nq {
+
+// Takes the icon that the shell associates with an existing file or folder into aIcon and returns
+// true. A path that names nothing, or a target without any icon, gives false and leaves aIcon as it
+// was, so that the caller keeps its previous or replacement picture.
+bool readIcon(const std::string& aPrograma, IconHandle& aIcon);
+
+}  // namespace nq
