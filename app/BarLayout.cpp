@@ -7,13 +7,18 @@
 
 namespace nq {
 
-Rect ClosedBarRect(int workWidth, int workHeight) {
-    const int height = workHeight * 70 / 100;
-    return Rect{workWidth - kBarStrip, workHeight - height, kBarWidth, height};
+int Scale(int px96, int dpi) {
+    const long long n = static_cast<long long>(px96) * dpi;
+    return static_cast<int>(n >= 0 ? (n + 48) / 96 : -((-n + 48) / 96));
 }
 
-Rect OpenBarRect(int workWidth, int workHeight) {
-    return Rect{workWidth - kBarVisibleOpen, 0, kBarWidth, workHeight};
+Rect ClosedBarRect(int workWidth, int workHeight, int dpi) {
+    const int height = static_cast<int>(static_cast<long long>(workHeight) * 70 / 100);
+    return Rect{workWidth - Scale(kBarStrip, dpi), workHeight - height, Scale(kBarWidth, dpi), height};
+}
+
+Rect OpenBarRect(int workWidth, int workHeight, int dpi) {
+    return Rect{workWidth - Scale(kBarVisibleOpen, dpi), 0, Scale(kBarWidth, dpi), workHeight};
 }
 
 int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons) {

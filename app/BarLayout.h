@@ -1,6 +1,6 @@
 #pragma once
-// Where the bar and its shortcut buttons stand, in 96-dpi pixels. Scaling to the monitor's density
-// happens later, at one place in the window code.
+// Where the bar and its shortcut buttons stand. Every size is written in 96-dpi pixels and scaled to
+// the monitor's density by Scale, here and nowhere else.
 
 #include <string_view>
 
@@ -22,12 +22,17 @@ constexpr int kButtonLeft = 8;
 constexpr int kIconSize = 32;
 constexpr int kCaptionHeight = 35;
 
-// The bar's window rectangle for a work area of W x H (only its size counts, not its origin).
-Rect ClosedBarRect(int workWidth, int workHeight);
-Rect OpenBarRect(int workWidth, int workHeight);
+// A 96-dpi length at another density, rounded to the nearest pixel (halves away from zero).
+int Scale(int px96, int dpi);
 
-// The distance from one button's top to the next: the stored distance, or with automatic spacing the
-// free height shared by the bar's buttons, at most 44.
+// The bar's window rectangle for a work area of W x H device pixels (only its size counts, not its
+// origin). The 70 % share of the height needs no scaling; the widths do.
+Rect ClosedBarRect(int workWidth, int workHeight, int dpi = 96);
+Rect OpenBarRect(int workWidth, int workHeight, int dpi = 96);
+
+// The distance from one button's top to the next, in 96-dpi pixels: the stored distance, or with
+// automatic spacing the free height (work-area height in 96-dpi pixels less the title panel) shared
+// by the bar's buttons, at most 44.
 int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons);
 
 // The caption box beside a button (left and top of the button inside a panel of the given width).

@@ -22,6 +22,15 @@ TEST(BarLayout, ClosedAndOpenPositionsFollowTheWorkAreaSize) {
     }
 }
 
+TEST(BarLayout, ScalesWidthsWithTheDensity) {
+    EXPECT_EQ(Scale(201, 96), 201);
+    EXPECT_EQ(Scale(201, 144), 302);  // 301.5 rounds away from zero
+    EXPECT_EQ(Scale(-3, 144), -5);
+    EXPECT_EQ(Scale(38, 120), 48);  // 47.5
+    EXPECT_EQ(ClosedBarRect(1920, 1080, 144), (Rect{1917, 324, 302, 756}));
+    EXPECT_EQ(OpenBarRect(1920, 1080, 144), (Rect{1623, 0, 302, 1080}));
+}
+
 TEST(BarLayout, ButtonStep) {
     EXPECT_EQ(ButtonStep(38, false, 1040, 30), 38);
     EXPECT_EQ(ButtonStep(38, true, 1040, 30), 33);

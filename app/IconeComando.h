@@ -1,0 +1,86 @@
+#pragma once
+// A shortcut button of the bar: a 32 x 32 icon with its caption to the right. The bar's button panel
+// owns, lays out, hit-tests and paints the buttons itself; a button has no window of its own.
+// Geometry here is in 96-dpi pixels inside the button panel.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/BarLayout.h"
+
+namespace nq {
+
+class TIconeComando {
+public:
+    void AddShortCut(const std::string& aTitle, const std::string& aProgram, bool programIsFolder,
+                     const std::string& aParams);
+    void SetTitulo(const std::string& Value) { FTitulo = Value; }
+    // Stores the target and fixes IsURL and IsDirectory for as long as the button lives.
+    void SetPrograma(const std::string& Value, bool isFolder);
+
+    const std::string& Titulo() const { return FTitulo; }
+    const std::string& Programa() const { return FPrograma; }
+    const std::string& Parametros() const { return FParametros; }
+    bool IsURL() const { return FIsURL; }
+    bool IsDirectory() const { return FIsDirectory; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    void SetBounds(int left, int top) { left_ = left, top_ = top; }
+
+    Rect IconRect() const { return Rect{left_, top_, kIconSize, kIconSize}; }
+    Rect CaptionBox(int panelWidth) const { return CaptionRect(left_, top_, panelWidth); }
+
+    // The pointer entered the caption: bold underlined caption, the button one pixel up and left.
+    void NqMouseEnter();
+    // The pointer left the caption or moved over the icon: back to normal.
+    void NqMouseLeave();
+    bool Hovered() const { return FNqTop != 0 || FNqLeft != 0; }
+
+private:
+    std::string FTitulo, FPrograma, FParametros;
+    bool FIsURL = false;
+    bool FIsDirectory = false;
+    int left_ = kButtonLeft;
+    int top_ = iTamInicial;
+    int FNqTop = 0;
+    int FNqLeft = 0;
+};
+
+// The buttons of the panel in creation order, and the pointer's dealings with them.
+class TBotoesPainel {
+public:
+    explicit TBotoesPainel(int panelWidth = kBarWidth) : panelWidth_(panelWidth) {}
+
+    std::vector<TIconeComando>& Botoes() { return botoes_; }
+    const std::vector<TIconeComando>& Botoes() const { return botoes_; }
+    void Clear();
+    int PanelWidth() const { return panelWidth_; }
+
+    enum class Part { None, Icon, Caption };
+    struct Hit {
+        int index = -1;
+        Part part = Part::None;
+    };
+    // What lies under a point: the last-created control wins where they overlap, a caption being
+    // created before its own button.
+    Hit HitTest(int x, int y) const;
+
+    // Pointer movement; returns true when something must be repainted.
+    bool MouseMove(int x, int y);
+    // The pointer left the panel.
+    bool MouseLeave();
+    // A left press and release; the click counts when both land on the same button.
+    void MouseDown(int x, int y);
+    // The index of the clicked button, or -1.
+    int MouseUp(int x, int y);
+
+private:
+    std::vector<TIconeComando> botoes_;
+    int panelWidth_;
+    int hovered_ = -1;
+    int pressed_ = -1;
+};
+
+}  // namespace nq
