@@ -5,9 +5,10 @@ Pure Python: run it again after changing the drawing, and commit the .ico it wri
 """
 import math
 import os
-import struct
 import sys
-import zlib
+
+sys.dont_write_bytecode = True
+import raster  # noqa: E402  (beside this script)
 
 SIZES = [16, 32, 48, 64, 128, 256]
 TEETH = 10
@@ -56,38 +57,14 @@ def pixel(x, y, size):
 
 
 def png(size):
-    rows = []
-    for y in range(size):
-        row = bytearray([0])
-        for x in range(size):
-            row.extend(pixel(x, y, size))
-        rows.append(bytes(row))
-    raw = b"".join(rows)
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    ihdr = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
-
-
-def ico(images):
-    header = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    entries, blobs = b"", b""
-    for size, data in images:
-        dim = 0 if size >= 256 else size
-        entries += struct.pack("<BBBBHHII", dim, dim, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-        blobs += data
-    return header + entries + blobs
+    rows = [b"".join(bytes(pixel(x, y, size)) for x in range(size)) for y in range(size)]
+    return raster.encode_png(size, size, rows)
 
 
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "Pivel.ico")
     with open(out, "wb") as f:
-        f.write(ico([(s, png(s)) for s in SIZES]))
+        f.write(raster.encode_ico([(s, png(s)) for s in SIZES]))
 
 
 if __name__ == "__main__":
