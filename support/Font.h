@@ -19,7 +19,10 @@ constexpr TColor clWindowText = SystemColor(8);
 constexpr TColor clHighlight = SystemColor(13);
 constexpr TColor clHighlightText = SystemColor(14);
 constexpr TColor clBtnFace = SystemColor(15);
+constexpr TColor clBtnShadow = SystemColor(16);
+constexpr TColor clBtnHighlight = SystemColor(20);
 constexpr TColor clWhite = RGBColor(255, 255, 255);
+constexpr TColor clSilver = RGBColor(192, 192, 192);
 
 struct TFont {
     std::string name = "Tahoma";

@@ -1,0 +1,267 @@
+#include "app/NqTrayIconWin32.h"
+
+#include <cwchar>
+#include <utility>
+
+#include "support/NqDlgWin32.h"
+#include "support/Win32Text.h"
+
+namespace nq {
+
+namespace {
+
+constexpr wchar_t kClasse[] = L"TNqTrayIconJanela";
+constexpr UINT_PTR kTimerAdicionar = 1;
+constexpr UINT kIntervaloTentativaMs = 1000;
+constexpr int kMaxTentativas = 10;
+
+// Handles what is waiting in the queue, as the program's loops do.
+void ProcessarMensagens() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Calls a copy of a handler: the handler may destroy the object that holds the original.
+template <class F, class... Args>
+void Disparar(const F& handler, Args... args) {
+    if (F f = handler) f(args...);
+}
+
+}  // namespace
+
+TNqTrayIcon::TNqTrayIcon(TShellNotify notify) : notify_(std::move(notify)) {
+    const HINSTANCE inst = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(inst, kClasse, &wc)) {
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = inst;
+        wc.lpszClassName = kClasse;
+        RegisterClassExW(&wc);
+    }
+    // A hidden top-level window rather than a message-only one: only top-level windows get the shell's
+    // "TaskbarCreated" broadcast and the log-off query.
+    CreateWindowExW(WS_EX_TOOLWINDOW, kClasse, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+    taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+}
+
+TNqTrayIcon::~TNqTrayIcon() {
+    *vivo_ = false;
+    Remover();
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (FIcon) DestroyIcon(FIcon);
+}
+
+void TNqTrayIcon::Show() {
+    mostrado_ = true;
+    if (FIconVisible && !naBandeja_) Adicionar();
+}
+
+void TNqTrayIcon::SetIcon(HICON icon) {
+    HICON copia = icon ? CopyIcon(icon) : nullptr;
+    if (FIcon) DestroyIcon(FIcon);
+    FIcon = copia;
+    Atualizar();
+}
+
+void TNqTrayIcon::SetHint(const std::string& hint) {
+    FHint = hint;
+    Atualizar();
+}
+
+void TNqTrayIcon::SetShowHint(bool mostrar) {
+    FShowHint = mostrar;
+    Atualizar();
+}
+
+void TNqTrayIcon::SetIconVisible(bool visivel) {
+    FIconVisible = visivel;
+    if (!mostrado_) return;
+    if (visivel) {
+        if (!naBandeja_) Adicionar();
+    } else {
+        Remover();
+    }
+}
+
+void TNqTrayIcon::PreencherDados() {
+    IconData_ = NOTIFYICONDATAW{};
+    IconData_.cbSize = sizeof IconData_;
+    IconData_.hWnd = hwnd_;
+    IconData_.uID = kTrayIconId;
+    IconData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    IconData_.uCallbackMessage = WM_TRAYNOTIFY;
+    IconData_.hIcon = FIcon;
+    const std::wstring tip = Wide(TrayTip(FHint, FShowHint));
+    wcsncpy_s(IconData_.szTip, ARRAYSIZE(IconData_.szTip), tip.c_str(), _TRUNCATE);
+}
+
+void TNqTrayIcon::Adicionar() {
+    if (!hwnd_) return;
+    KillTimer(hwnd_, kTimerAdicionar);
+    PreencherDados();
+    // An add that timed out while the shell was busy may still have put the icon there: then only a
+    // change succeeds.
+    if (notify_(NIM_ADD, &IconData_) || notify_(NIM_MODIFY, &IconData_)) {
+        naBandeja_ = true;
+        tentativas_ = 0;
+        return;
+    }
+    // At log-on the shell may not be up yet: try again a little later, without holding up the start.
+    if (tentativas_ < kMaxTentativas) {
+        ++tentativas_;
+        SetTimer(hwnd_, kTimerAdicionar, kIntervaloTentativaMs, nullptr);
+    }
+}
+
+void TNqTrayIcon::Atualizar() {
+    PreencherDados();
+    if (naBandeja_ && !notify_(NIM_MODIFY, &IconData_)) {
+        // The shell lost the icon without telling (it is restarting): put it back.
+        naBandeja_ = false;
+        Adicionar();
+    }
+}
+
+void TNqTrayIcon::Remover() {
+    if (hwnd_) KillTimer(hwnd_, kTimerAdicionar);
+    tentativas_ = 0;
+    if (!mostrado_) return;
+    PreencherDados();
+    notify_(NIM_DELETE, &IconData_);
+    naBandeja_ = false;
+}
+
+HWND TNqTrayIcon::Principal() const {
+    if (mainWindow_ && IsWindow(mainWindow_)) return mainWindow_;
+    return MainWindow();
+}
+
+LRESULT CALLBACK TNqTrayIcon::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    TNqTrayIcon* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<TNqTrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<TNqTrayIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    return self->HandleMessage(msg, wp, lp);
+}
+
+LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TRAYNOTIFY) {
+        Notificacao(static_cast<unsigned>(lp));
+        return 0;  // `this` may be gone by now
+    }
+    if (taskbarCreated_ && msg == taskbarCreated_) {
+        // The shell started again with an empty notification area.
+        naBandeja_ = false;
+        tentativas_ = 0;
+        if (mostrado_ && FIconVisible) Adicionar();
+        return 0;
+    }
+    switch (msg) {
+        case WM_TIMER:
+            if (wp == kTimerAdicionar) {
+                KillTimer(hwnd_, kTimerAdicionar);
+                if (mostrado_ && FIconVisible && !naBandeja_) Adicionar();
+                return 0;
+            }
+            break;
+        case WM_QUERYENDSESSION:
+            return 1;
+        case WM_NCDESTROY: {
+            const HWND h = hwnd_;
+            hwnd_ = nullptr;
+            return DefWindowProcW(h, msg, wp, lp);
+        }
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void TNqTrayIcon::Notificacao(unsigned mensagemMouse) {
+    if (!FEnabled) return;
+    POINT pt{};
+    const bool temPonteiro = GetCursorPos(&pt) != 0;
+    const TShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0};
+    const std::shared_ptr<bool> vivo = vivo_;
+    for (const TTrayAcao& a : TrayAcoes(mensagemMouse, FClicked)) {
+        switch (a.tipo) {
+            case TTrayAcao::MouseMove:
+                Disparar(OnMouseMove, shift, pt);
+                break;
+            case TTrayAcao::MouseDown:
+                Disparar(OnMouseDown, a.botao, shift, pt);
+                break;
+            case TTrayAcao::MouseUp:
+                Disparar(OnMouseUp, a.botao, shift, pt);
+                break;
+            case TTrayAcao::Click:
+                Disparar(OnClick);
+                break;
+            case TTrayAcao::DblClick:
+                Disparar(OnDblClick);
+                break;
+            case TTrayAcao::ItemPadrao:
+                ItemPadrao();
+                break;
+            case TTrayAcao::Popup:
+                if (temPonteiro) MenuNoPonteiro();
+                break;
+        }
+        if (!*vivo) return;  // a handler ended the program's tray icon
+    }
+}
+
+void TNqTrayIcon::ItemPadrao() {
+    if (OnPopup || !FPopupMenu || !IsMenu(FPopupMenu)) return;
+    const UINT id = GetMenuDefaultItem(FPopupMenu, FALSE, 0);
+    if (id == static_cast<UINT>(-1)) return;
+    HWND dono = Principal();
+    PostMessageW(dono ? dono : hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void TNqTrayIcon::MenuNoPonteiro() {
+    // A second right click while the menu is open (or while the queue is being emptied for it) would
+    // open a menu inside the menu.
+    if (menuAberto_ || (!OnPopup && !FPopupMenu)) return;
+    const std::shared_ptr<bool> vivo = vivo_;
+    struct Aberto {
+        TNqTrayIcon* self;
+        const std::shared_ptr<bool>& vivo;
+        ~Aberto() {
+            if (*vivo) self->menuAberto_ = false;
+        }
+    } aberto{this, vivo};
+    menuAberto_ = true;
+
+    ProcessarMensagens();
+    if (!*vivo) return;
+    POINT pt{};
+    if (!GetCursorPos(&pt)) return;
+    HWND dono = Principal();
+    if (!dono) dono = hwnd_;
+    // The menu only closes on a click elsewhere when its owner is the foreground window.
+    SetForegroundWindow(dono);
+    if (OnPopup) {
+        Disparar(OnPopup, pt);
+    } else if (IsMenu(FPopupMenu)) {
+        TrackPopupMenu(FPopupMenu, TPM_RIGHTBUTTON, pt.x, pt.y, 0, dono, nullptr);
+    }
+    // The menu ran its own loop: the owner, the menu and this object may all be gone by now.
+    if (IsWindow(dono)) PostMessageW(dono, WM_NULL, 0, 0);
+}
+
+}  // namespace nq
