@@ -1,5 +1,9 @@
 #pragma once
 // The settings file: sections of "key=value" lines, read whole into memory, written back whole.
+//
+// The file is Windows-1252, or UTF-8 when it begins with a byte-order mark; it is written back in
+// Windows-1252 whenever every character fits, and as UTF-8 with a byte-order mark otherwise, so that
+// no title or path is ever lost. Section and key names are matched without regard to case.
 
 #include <memory>
 #include <string>
@@ -10,10 +14,17 @@
 
 namespace nq {
 
+// Switches of the writer, process-wide. The program leaves them at their initial values (true).
+extern bool IniSortSections;  // sections written sorted by name, without regard to case
+extern bool IniSeparaSecoes;  // an empty line after each section
+extern bool IniUpdateOnFree;  // the file is written when the object is released
+
 class TMemIniFile {
-public:
+  public:
     // Corrects the name (AcertarNomeArquivo) and reads the file; a missing file gives an empty object.
     explicit TMemIniFile(const std::string& FileName);
+    // Corrects the name and takes the file's content from Bytes instead of reading the file.
+    TMemIniFile(const std::string& FileName, std::string_view Bytes);
     // Writes the file (failures ignored), then releases the object.
     ~TMemIniFile();
     TMemIniFile(const TMemIniFile&) = delete;
@@ -36,8 +47,10 @@ public:
     // Writes the whole file; throws EInOutError when it cannot, leaving the file and memory as they were.
     void UpdateFile();
     const std::string& FileName() const;
+    // The exact bytes UpdateFile writes.
+    std::string FileContent() const;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

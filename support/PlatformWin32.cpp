@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/Errors.h"
+#include "support/NqDlgWin32.h"
 #include "support/ShellWin32.h"
 
 #include "support/Win32Text.h"
@@ -63,6 +64,11 @@ public:
 
     void ReplaceAll(const std::string& path, const std::string& bytes) override {
         const std::wstring target = Wide(path);
+        // Windows refuses to replace a read-only file, but Wine replaces it: refuse it here, before any
+        // temporary file exists, so that both keep the file.
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            Fail(path, ERROR_ACCESS_DENIED);
         const std::size_t sep = target.find_last_of(L"\\/");
         const std::wstring folder = sep == std::wstring::npos ? L"." : target.substr(0, sep + 1);
         wchar_t temp[MAX_PATH + 16];
@@ -190,6 +196,7 @@ void InstallWin32Platform() {
     p.versions = &versions;
     p.system = &system;
     p.shell = &Win32Shell();
+    InstallWin32Cursor();
 }
 
 std::string ModulePath() {

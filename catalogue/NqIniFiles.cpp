@@ -1,0 +1,671 @@
+#include "catalogue/NqIniFiles.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+
+#include "support/Cp1252.h"
+#include "support/Errors.h"
+#include "support/NqConst.h"
+#include "support/NqFun.h"
+#include "support/Platform.h"
+#include "support/Text.h"
+
+namespace nq {
+
+bool IniSortSections = true;
+bool IniSeparaSecoes = true;
+bool IniUpdateOnFree = true;
+
+std::unique_ptr<TMemIniFile> NqIni;
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr std::uint32_t kNoKey = UINT32_MAX;
+const std::string sSep = ",";
+
+// ---- names compared without regard to case --------------------------------------------------------
+
+inline char32_t FoldedAt(std::string_view s, std::size_t& pos) {
+    const auto b = static_cast<unsigned char>(s[pos]);
+    if (b < 0x80) {
+        ++pos;
+        return (b >= 'A' && b <= 'Z') ? b + 32 : b;
+    }
+    return LowerChar(NextCodePoint(s, pos));
+}
+
+// Names equal by SameText hash alike: both fold the same code points.
+std::uint32_t FoldedHash(std::string_view s) {
+    std::uint64_t h = 0xcbf29ce484222325ull;
+    for (std::size_t pos = 0; pos < s.size();) {
+        h ^= FoldedAt(s, pos);
+        h *= 0x100000001b3ull;
+    }
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
+int FoldedCompare(std::string_view a, std::string_view b) {
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const char32_t x = FoldedAt(a, i), y = FoldedAt(b, j);
+        if (x != y) return x < y ? -1 : 1;
+    }
+    if (i < a.size()) return 1;
+    if (j < b.size()) return -1;
+    return 0;
+}
+
+bool FoldedEqual(std::string_view a, std::string_view b) {
+    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0) return true;
+    return FoldedCompare(a, b) == 0;
+}
+
+// Open-addressing index from names (folded) to item numbers; the items keep their own names, the index
+// only their hashes. Putting a name that is already there replaces its item: the last one wins.
+class FoldedIndex {
+  public:
+    template <class NameOf>
+    std::int64_t Find(std::string_view name, std::uint32_t hash, NameOf nameOf) const {
+        if (slots_.empty()) return -1;
+        for (std::size_t i = Home(hash);; i = (i + 1) & (slots_.size() - 1)) {
+            const Slot& s = slots_[i];
+            if (s.item == 0) return -1;
+            if (s.hash == hash && FoldedEqual(nameOf(s.item - 1), name)) return s.item - 1;
+        }
+    }
+
+    template <class NameOf>
+    void Put(std::uint32_t item, std::string_view name, std::uint32_t hash, NameOf nameOf) {
+        if ((count_ + 1) * 2 > slots_.size()) Grow();
+        for (std::size_t i = Home(hash);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[i];
+            if (s.item == 0) {
+                s = Slot{hash, item + 1};
+                ++count_;
+                return;
+            }
+            if (s.hash == hash && FoldedEqual(nameOf(s.item - 1), name)) {
+                s.item = item + 1;
+                return;
+            }
+        }
+    }
+
+    void Clear() {
+        slots_.clear();
+        count_ = 0;
+        bits_ = 0;
+    }
+
+  private:
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t item = 0;  // item + 1; 0 marks a free slot
+    };
+
+    std::size_t Home(std::uint32_t hash) const {
+        return static_cast<std::size_t>((hash * 2654435769u) >> (32 - bits_)) & (slots_.size() - 1);
+    }
+
+    void Grow() {
+        std::vector<Slot> old = std::move(slots_);
+        bits_ = bits_ == 0 ? 4 : bits_ + 1;
+        slots_.assign(std::size_t{1} << bits_, Slot{});
+        for (const Slot& s : old) {
+            if (s.item == 0) continue;
+            std::size_t i = Home(s.hash);
+            while (slots_[i].item != 0) i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = s;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+    unsigned bits_ = 0;
+};
+
+// ---- text ---------------------------------------------------------------------------------------------
+
+inline bool IsBlankByte(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+std::string_view TrimView(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && IsBlankByte(s[b])) ++b;
+    while (e > b && IsBlankByte(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+// The first byte at or after i that is not ASCII, or the end; eight bytes at a time.
+std::size_t NextHighByte(std::string_view s, std::size_t i) {
+    const char* p = s.data();
+    const std::size_t n = s.size();
+    while (i + 8 <= n) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull) break;
+        i += 8;
+    }
+    while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+    return i;
+}
+
+// The UTF-8 form of each byte 0x80..0xFF of Windows-1252.
+struct Utf8Char {
+    unsigned char len = 0;
+    char bytes[3] = {};
+};
+const std::array<Utf8Char, 128>& HighBytes() {
+    static const std::array<Utf8Char, 128> table = [] {
+        std::array<Utf8Char, 128> t{};
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            std::string u;
+            AppendUtf8(u, Cp1252ToCodePoint(static_cast<unsigned char>(b)));
+            t[b - 0x80].len = static_cast<unsigned char>(u.size());
+            std::memcpy(t[b - 0x80].bytes, u.data(), u.size());
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Eight ASCII bytes at a time; a byte of Windows-1252 takes at most three bytes of UTF-8.
+void AppendFromCp1252(std::string& out, std::string_view bytes) {
+    std::size_t high = 0;
+    for (char c : bytes) high += static_cast<unsigned char>(c) >> 7;
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size() + 2 * high);
+    const std::array<Utf8Char, 128>& table = HighBytes();
+    const char* src = bytes.data();
+    const std::size_t n = bytes.size();
+    char* dst = out.data() + start;
+    for (std::size_t i = 0; i < n;) {
+        if (i + 8 <= n) {
+            std::uint64_t w;
+            std::memcpy(&w, src + i, 8);
+            if (!(w & 0x8080808080808080ull)) {
+                std::memcpy(dst, &w, 8);
+                dst += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(src[i++]);
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+        } else {
+            // Room for three bytes was reserved for each high byte, so the copy never overruns.
+            const Utf8Char& u = table[c - 0x80];
+            std::memcpy(dst, u.bytes, 3);
+            dst += u.len;
+        }
+    }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
+}
+
+// Every malformed sequence replaced by U+FFFD, so that nothing downstream sees bad UTF-8.
+void AppendValidUtf8(std::string& out, std::string_view bytes) {
+    out.reserve(out.size() + bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t j = NextHighByte(bytes, i);
+        out.append(bytes.data() + i, j - i);
+        if (j == bytes.size()) break;
+        std::size_t pos = j;
+        AppendUtf8(out, NextCodePoint(bytes, pos));
+        i = pos;
+    }
+}
+
+// As Utf8ToCp1252, with ASCII copied in runs.
+std::optional<std::string> ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t j = NextHighByte(utf8, i);
+        out.append(utf8.data() + i, j - i);
+        if (j == utf8.size()) break;
+        std::size_t pos = j;
+        const int byte = CodePointToCp1252(NextCodePoint(utf8, pos));
+        if (byte < 0) return std::nullopt;
+        out += static_cast<char>(byte);
+        i = pos;
+    }
+    return out;
+}
+
+// ---- lines and sections -------------------------------------------------------------------------------
+
+// A line of a section. Its key and value are ranges of the object's text store, so that reading a file
+// allocates nothing per line.
+struct Line {
+    std::uint32_t key = 0;
+    std::uint32_t keyLen = kNoKey;  // kNoKey: a line without "=", whose whole text is the value range
+    std::uint32_t value = 0;
+    std::uint32_t valueLen = 0;
+
+    bool HasKey() const { return keyLen != kNoKey; }
+    std::size_t Bytes() const { return (HasKey() ? keyLen : 0) + valueLen; }
+};
+
+struct Section {
+    std::string name;
+    std::vector<Line> lines;
+    FoldedIndex keys;  // the last line of each key
+};
+
+// A line break inside a name or a value would split its line in the file and could forge sections and
+// keys there; it is stored as a blank instead.
+std::string OneLine(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
+// A 32-bit integer in decimal, or in hexadecimal after "0x"; nothing for any other text.
+std::optional<int> TextToInt(std::string_view t) {
+    if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) {
+        std::uint64_t v = 0;
+        for (char c : t.substr(2)) {
+            int d;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                return std::nullopt;
+            v = v * 16 + static_cast<unsigned>(d);
+            if (v > 0xFFFFFFFFull) return std::nullopt;
+        }
+        // Colours name system colours with the high bit set: 0xFF000005 is a negative number.
+        return static_cast<int>(static_cast<std::uint32_t>(v));
+    }
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    if (i == t.size()) return std::nullopt;
+    std::int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] < '0' || t[i] > '9') return std::nullopt;
+        v = v * 10 + (t[i] - '0');
+        if (v > 2147483648LL) return std::nullopt;
+    }
+    if (negative) v = -v;
+    if (v > 2147483647LL) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+// The name with its extension (dot included) replaced by NewEnding; appended when it has none.
+std::string TrocarExtensao(std::string_view name, std::string_view NewEnding) {
+    const std::size_t sep = name.find_last_of("\\/:");
+    const std::size_t dot = name.rfind('.');
+    const std::size_t stem =
+        (dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep)) ? dot : name.size();
+    return std::string(name.substr(0, stem)) + std::string(NewEnding);
+}
+
+}  // namespace
+
+// ---- the settings object -----------------------------------------------------------------------------
+
+struct TMemIniFile::Impl {
+    std::string fileName;
+    std::vector<Section> sections;  // in the order read or created
+    FoldedIndex index;              // sections by name
+    std::string store;              // the text the lines' ranges point into
+    std::size_t garbage = 0;        // bytes of the store that no line uses any more
+    // The file was there but could not be read: writing the (empty) memory over it would lose it.
+    bool unreadable = false;
+
+    std::string_view At(std::uint32_t offset, std::uint32_t len) const {
+        return std::string_view(store).substr(offset, len);
+    }
+    std::string_view Key(const Line& l) const {
+        return l.HasKey() ? At(l.key, l.keyLen) : std::string_view();
+    }
+    std::string_view Value(const Line& l) const { return At(l.value, l.valueLen); }
+    void AppendText(std::string& out, const Line& l) const {
+        if (l.HasKey()) out.append(Key(l)).append(1, '=');
+        out.append(Value(l));
+    }
+
+    auto NameOf() const {
+        return [this](std::uint32_t i) { return std::string_view(sections[i].name); };
+    }
+    auto KeyOf(const Section& s) const {
+        return [this, &s](std::uint32_t i) { return Key(s.lines[i]); };
+    }
+
+    const Section* Find(std::string_view name) const {
+        const std::int64_t i = index.Find(name, FoldedHash(name), NameOf());
+        return i < 0 ? nullptr : &sections[static_cast<std::size_t>(i)];
+    }
+    const Line* Find(const Section& s, std::string_view ident) const {
+        const std::int64_t i = s.keys.Find(ident, FoldedHash(ident), KeyOf(s));
+        return i < 0 ? nullptr : &s.lines[static_cast<std::size_t>(i)];
+    }
+
+    std::size_t FindOrAdd(std::string_view name) {
+        const std::uint32_t hash = FoldedHash(name);
+        const std::int64_t i = index.Find(name, hash, NameOf());
+        if (i >= 0) return static_cast<std::size_t>(i);
+        const auto n = static_cast<std::uint32_t>(sections.size());
+        sections.push_back(Section{std::string(name), {}, {}});
+        index.Put(n, name, hash, NameOf());
+        return n;
+    }
+
+    void AddLine(Section& s, const Line& line) {
+        const auto n = static_cast<std::uint32_t>(s.lines.size());
+        s.lines.push_back(line);
+        if (line.HasKey()) {
+            const std::string_view key = Key(line);
+            s.keys.Put(n, key, FoldedHash(key), KeyOf(s));
+        }
+    }
+
+    std::uint32_t Append(std::string_view text) {
+        if (store.size() + text.size() > UINT32_MAX) throw std::length_error("settings too large");
+        const auto at = static_cast<std::uint32_t>(store.size());
+        store.append(text);
+        return at;
+    }
+
+    // Copies the live text into a fresh store once most of the store is dead, so that repeated saves
+    // of the catalogue do not grow it without end; the cost is linear and paid at most once per
+    // doubling.
+    void CompactIfWasteful() {
+        if (garbage < 64 * 1024 || garbage < store.size() / 2) return;
+        std::string old = std::move(store);
+        store.clear();
+        store.reserve(old.size() - garbage);
+        for (Section& s : sections)
+            for (Line& l : s.lines) {
+                if (l.HasKey()) {
+                    const std::uint32_t from = l.key;
+                    l.key = static_cast<std::uint32_t>(store.size());
+                    store.append(old, from, l.keyLen);
+                }
+                const std::uint32_t from = l.value;
+                l.value = static_cast<std::uint32_t>(store.size());
+                store.append(old, from, l.valueLen);
+            }
+        garbage = 0;
+    }
+
+    void Reindex() {
+        index.Clear();
+        for (std::uint32_t i = 0; i < sections.size(); ++i) {
+            const std::string_view name = sections[i].name;
+            index.Put(i, name, FoldedHash(name), NameOf());
+        }
+    }
+
+    void Parse(std::string_view bytes);
+    std::string Text() const;
+};
+
+void TMemIniFile::Impl::Parse(std::string_view bytes) {
+    if (bytes.substr(0, kBom.size()) == kBom)
+        AppendValidUtf8(store, bytes.substr(kBom.size()));
+    else
+        AppendFromCp1252(store, bytes);
+    if (store.size() > UINT32_MAX) throw std::length_error("settings too large");
+
+    // Lines end at CR LF, LF or a lone CR. The next CR and LF are remembered so that the scan stays
+    // linear even for a text full of lone CRs.
+    const std::string_view text = store;
+    const std::size_t n = text.size();
+    const char* const base = text.data();
+    auto next = [&](char c, std::size_t from) {
+        const void* p = from < n ? std::memchr(base + from, c, n - from) : nullptr;
+        return p ? static_cast<std::size_t>(static_cast<const char*>(p) - base) : n;
+    };
+    auto offset = [&](std::string_view part) { return static_cast<std::uint32_t>(part.data() - base); };
+    std::size_t nextCr = next('\r', 0), nextLf = next('\n', 0);
+    std::size_t current = SIZE_MAX;  // no section yet: lines before the first one are ignored
+    std::size_t live = 0;
+    std::size_t pos = 0;
+    while (pos < n) {
+        if (nextCr < pos) nextCr = next('\r', pos);
+        if (nextLf < pos) nextLf = next('\n', pos);
+        const std::size_t end = std::min(nextCr, nextLf);
+        const std::string_view line = TrimView(text.substr(pos, end - pos));
+        pos = end + ((end + 1 < n && base[end] == '\r' && base[end + 1] == '\n') ? 2 : 1);
+
+        if (line.empty() || line[0] == ';') continue;
+        if (line.size() >= 2 && line[0] == '[' && line.back() == ']') {
+            // A section named twice is one section: its lines follow on.
+            current = FindOrAdd(TrimView(line.substr(1, line.size() - 2)));
+            continue;
+        }
+        if (current == SIZE_MAX) continue;
+        Line entry;
+        const std::size_t eq = line.find('=');
+        if (eq == std::string_view::npos) {
+            entry.value = offset(line);
+            entry.valueLen = static_cast<std::uint32_t>(line.size());
+        } else {
+            const std::string_view key = TrimView(line.substr(0, eq));
+            const std::string_view value = TrimView(line.substr(eq + 1));
+            entry.key = offset(key);
+            entry.keyLen = static_cast<std::uint32_t>(key.size());
+            entry.value =
+                value.empty() ? offset(line) + static_cast<std::uint32_t>(line.size()) : offset(value);
+            entry.valueLen = static_cast<std::uint32_t>(value.size());
+        }
+        live += entry.Bytes();
+        AddLine(sections[current], entry);
+    }
+    garbage = store.size() - live;
+}
+
+std::string TMemIniFile::Impl::Text() const {
+    std::vector<std::size_t> order(sections.size());
+    std::size_t size = 0;
+    for (std::size_t i = 0; i < sections.size(); ++i) {
+        order[i] = i;
+        size += sections[i].name.size() + 6 + sections[i].lines.size() * 3;
+    }
+    size += store.size() - garbage;
+    if (IniSortSections)
+        std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+            return FoldedCompare(sections[a].name, sections[b].name) < 0;
+        });
+    std::string out;
+    out.reserve(size);
+    for (std::size_t i : order) {
+        const Section& s = sections[i];
+        out.append(1, '[').append(s.name).append("]\r\n");
+        for (const Line& l : s.lines) {
+            AppendText(out, l);
+            out.append("\r\n");
+        }
+        if (IniSeparaSecoes) out.append("\r\n");
+    }
+    return out;
+}
+
+TMemIniFile::TMemIniFile(const std::string& FileName) : d_(std::make_unique<Impl>()) {
+    d_->fileName = AcertarNomeArquivo(FileName);
+    if (const std::optional<std::string> bytes = CurrentPlatform().files->ReadAll(d_->fileName))
+        d_->Parse(*bytes);
+    else
+        d_->unreadable = CurrentPlatform().shell->FileExists(d_->fileName);
+}
+
+TMemIniFile::TMemIniFile(const std::string& FileName, std::string_view Bytes) : d_(std::make_unique<Impl>()) {
+    d_->fileName = AcertarNomeArquivo(FileName);
+    d_->Parse(Bytes);
+}
+
+TMemIniFile::~TMemIniFile() {
+    if (!IniUpdateOnFree) return;
+    try {
+        UpdateFile();
+    } catch (...) {
+        // Released at the end of the program: there is no one left to tell, and the old file is whole.
+    }
+}
+
+std::string TMemIniFile::ReadString(std::string_view Section, std::string_view Ident,
+                                    std::string_view Default) const {
+    if (const nq::Section* s = d_->Find(Section))
+        if (const Line* l = d_->Find(*s, Ident)) return std::string(d_->Value(*l));
+    return std::string(Default);
+}
+
+void TMemIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) {
+    const std::string section = OneLine(Section), ident = OneLine(Ident), value = OneLine(Value);
+    Impl& d = *d_;
+    nq::Section& s = d.sections[d.FindOrAdd(section)];
+    Line line;
+    line.key = d.Append(ident);
+    line.keyLen = static_cast<std::uint32_t>(ident.size());
+    line.value = d.Append(value);
+    line.valueLen = static_cast<std::uint32_t>(value.size());
+    const std::int64_t i = s.keys.Find(ident, FoldedHash(ident), d.KeyOf(s));
+    if (i >= 0) {
+        // The same name folded: the index stays right.
+        Line& old = s.lines[static_cast<std::size_t>(i)];
+        d.garbage += old.Bytes();
+        old = line;
+    } else {
+        d.AddLine(s, line);
+    }
+    d.CompactIfWasteful();
+}
+
+int TMemIniFile::ReadInteger(std::string_view Section, std::string_view Ident, int Default) const {
+    if (const nq::Section* s = d_->Find(Section))
+        if (const Line* l = d_->Find(*s, Ident)) return TextToInt(d_->Value(*l)).value_or(Default);
+    return Default;
+}
+
+void TMemIniFile::WriteInteger(std::string_view Section, std::string_view Ident, int Value) {
+    WriteString(Section, Ident, std::to_string(Value));
+}
+
+bool TMemIniFile::ReadBool(std::string_view Section, std::string_view Ident, bool Default) const {
+    return ReadInteger(Section, Ident, Default ? 1 : 0) != 0;
+}
+
+void TMemIniFile::WriteBool(std::string_view Section, std::string_view Ident, bool Value) {
+    WriteString(Section, Ident, Value ? "1" : "0");
+}
+
+void TMemIniFile::ReadFont(std::string_view Sessao, std::string_view Ident, TFont& Fonte) const {
+    lerFonte(ReadString(Sessao, Ident, gravarFonte(Fonte)), Fonte);
+}
+
+void TMemIniFile::WriteFont(std::string_view Sessao, std::string_view Ident, const TFont& Fonte) {
+    WriteString(Sessao, Ident, gravarFonte(Fonte));
+}
+
+bool TMemIniFile::SectionExists(std::string_view Section) const {
+    const nq::Section* s = d_->Find(Section);
+    return s && !s->lines.empty();
+}
+
+void TMemIniFile::EraseSection(std::string_view Section) {
+    const nq::Section* s = d_->Find(Section);
+    if (!s) return;
+    for (const Line& l : s->lines) d_->garbage += l.Bytes();
+    d_->sections.erase(d_->sections.begin() + (s - d_->sections.data()));
+    d_->Reindex();
+    d_->CompactIfWasteful();
+}
+
+void TMemIniFile::ReadSections(std::vector<std::string>& Strings) const {
+    Strings.clear();
+    Strings.reserve(d_->sections.size());
+    for (const nq::Section& s : d_->sections) Strings.push_back(s.name);
+}
+
+void TMemIniFile::ReadSectionValues(std::string_view Section, std::vector<std::string>& Strings) const {
+    Strings.clear();
+    const nq::Section* s = d_->Find(Section);
+    if (!s) return;
+    Strings.reserve(s->lines.size());
+    for (const Line& l : s->lines) {
+        Strings.emplace_back();
+        d_->AppendText(Strings.back(), l);
+    }
+}
+
+std::string TMemIniFile::FileContent() const {
+    const std::string text = d_->Text();
+    if (std::optional<std::string> cp1252 = ToCp1252(text)) return std::move(*cp1252);
+    // Written as it will read back: a malformed sequence a caller stored becomes U+FFFD here too.
+    std::string out(kBom);
+    AppendValidUtf8(out, text);
+    return out;
+}
+
+void TMemIniFile::UpdateFile() {
+    if (d_->unreadable)
+        throw EInOutError("Não foi possível ler o arquivo " + d_->fileName +
+                          " ao iniciar; ele não foi gravado, para não perder o que contém");
+    CurrentPlatform().files->ReplaceAll(d_->fileName, FileContent());
+}
+
+const std::string& TMemIniFile::FileName() const {
+    return d_->fileName;
+}
+
+// ---- the process-wide object and the font text ---------------------------------------------------------
+
+void IniciaIni(const std::string& AFileIni) {
+    if (!NqIni) NqIni = std::make_unique<TMemIniFile>(AFileIni);
+}
+
+void IniciaIni(TFormatoINI Opcao) {
+    if (NqIni) return;
+    ISystemInfo& sys = *CurrentPlatform().system;
+    std::string ending;
+    if (Opcao == TFormatoINI::fiDeprecate)
+        ending = "-" + sys.ComputerName() + "-" + UpperCase(sys.UserName()) + ".ini";
+    else if (ConfigUnica)
+        ending = ".ini";
+    else
+        ending = sys.ComputerName() + "(" + UpperCase(sys.UserName()) + ").ini";
+    NqIni = std::make_unique<TMemIniFile>(TrocarExtensao(ExeName, ending));
+}
+
+std::string AcertarNomeArquivo(std::string_view FileName) {
+    const std::size_t sep = FileName.find_last_of("\\/:");
+    const std::string_view folder =
+        sep == std::string_view::npos ? std::string_view() : FileName.substr(0, sep + 1);
+    if (Empty(folder)) return DirAplic + std::string(FileName);
+    return std::string(FileName);
+}
+
+std::string gravarFonte(const TFont& Fonte) {
+    auto flag = [](bool on) { return on ? "1" : "0"; };
+    return Fonte.name + sSep + std::to_string(Fonte.size) + sSep + std::to_string(Fonte.color) + sSep +
+           flag(Fonte.bold) + sSep + flag(Fonte.italic) + sSep + flag(Fonte.underline) + sSep +
+           flag(Fonte.strikeOut);
+}
+
+void lerFonte(std::string_view Texto, TFont& Fonte) {
+    const TStringArray parts = AParse(Texto, sSep);
+    if (parts.size() != 7) return;
+    Fonte.name = parts[0];
+    if (const std::optional<int> size = TextToInt(parts[1])) Fonte.size = *size;
+    if (const std::optional<int> color = TextToInt(parts[2])) Fonte.color = *color;
+    Fonte.bold = parts[3] == "1";
+    Fonte.italic = parts[4] == "1";
+    Fonte.underline = parts[5] == "1";
+    Fonte.strikeOut = parts[6] == "1";
+}
+
+}  // namespace nq

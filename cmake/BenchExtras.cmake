@@ -1,0 +1,28 @@
+# Two common INI readers, linked only into the benchmarks, to measure the settings file against them
+# (bench/SettingsBench.cpp). Without them the benchmark builds and runs on its own.
+find_package(PkgConfig QUIET)
+if(PkgConfig_FOUND)
+    pkg_check_modules(PIVEL_INIH QUIET IMPORTED_TARGET inih)
+endif()
+if(PIVEL_INIH_FOUND)
+    set(PIVEL_INIH_TARGET PkgConfig::PIVEL_INIH)
+else()
+    find_path(PIVEL_INIH_INCLUDE_DIR ini.h)
+    find_library(PIVEL_INIH_LIBRARY inih)
+    if(PIVEL_INIH_INCLUDE_DIR AND PIVEL_INIH_LIBRARY)
+        add_library(pivel_inih INTERFACE)
+        target_include_directories(pivel_inih SYSTEM INTERFACE ${PIVEL_INIH_INCLUDE_DIR})
+        target_link_libraries(pivel_inih INTERFACE ${PIVEL_INIH_LIBRARY})
+        set(PIVEL_INIH_TARGET pivel_inih)
+    endif()
+endif()
+# SimpleIni is header-only; its own code-page converters are not needed for char data.
+find_path(PIVEL_SIMPLEINI_INCLUDE_DIR SimpleIni.h)
+
+if(PIVEL_INIH_TARGET AND PIVEL_SIMPLEINI_INCLUDE_DIR)
+    target_link_libraries(pivel_bench PRIVATE ${PIVEL_INIH_TARGET})
+    target_include_directories(pivel_bench SYSTEM PRIVATE ${PIVEL_SIMPLEINI_INCLUDE_DIR})
+    target_compile_definitions(pivel_bench PRIVATE PIVEL_BENCH_INI_PEERS=1)
+else()
+    message(STATUS "inih or SimpleIni not found: the settings benchmark runs without them")
+endif()
