@@ -21,6 +21,12 @@ bool readIcon(const std::string& aPrograma, IconHandle& aIcon) {
     std::copy(path.begin(), path.end(), buffer.begin());
     WORD index = 0;
     HICON icon = ExtractAssociatedIconW(GetModuleHandleW(nullptr), buffer.data(), &index);
+    if (!icon) {
+        // Some shells answer nothing there for a folder; the shell's own file information still has
+        // the picture it shows for it.
+        SHFILEINFOW info{};
+        if (SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) icon = info.hIcon;
+    }
     if (!icon) return false;
     aIcon.reset(icon);
     return true;
