@@ -1,12 +1,17 @@
-// Program entry: start-up values first, then the bar.
+// Program entry: start-up values, one bar per user, the bar window and its message loop.
 
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/AppWin32.h"
+#include "app/MainWin32.h"
+#include "catalogue/NqIniFiles.h"
 #include "support/NqConst.h"
 #include "support/PlatformWin32.h"
 #include "support/Win32Text.h"
@@ -39,12 +44,47 @@ bool WriteStartupReport() {
     return true;
 }
 
+int RunMessageLoop(nq::TfrmMainPivel& bar) {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (bar.PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::InstallWin32Platform();
     nq::IniciarAplicacao(nq::ModulePath(), CommandLineParameters());
-    nq::VisualWin10();
     if (WriteStartupReport()) return 0;
+
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    // Shell links and the shell's icons want COM on this thread.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    nq::VisualWin10();
+    nq::ConfigUnica = true;
+    nq::AppExecutando("TfrmMainPivel");
+
+    {
+        nq::TfrmMainPivel bar;
+        if (bar.Create()) {
+            bar.FormShow();
+            RunMessageLoop(bar);
+        }
+    }
+    // The settings are written once more at the very end; nobody is left to hear of a failure.
+    if (nq::NqIni) {
+        try {
+            nq::NqIni->UpdateFile();
+        } catch (const std::exception&) {
+        }
+        nq::NqIni.reset();
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }

@@ -9,6 +9,7 @@ endif()
 
 add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
 target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
+target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(pivel_win32 PUBLIC pivel_core comctl32 uxtheme shell32 shlwapi ole32 uuid version
                       gdi32 user32 advapi32 msimg32 gdiplus)
 

@@ -116,4 +116,113 @@ inline ProcessResult RunProcess(const std::string& exe, const std::string& args,
     return r;
 }
 
+// A program started and left running; ended (asked to close, then forced) when the object goes.
+class RunningProcess {
+public:
+    RunningProcess(const std::string& exe, const std::string& args, const std::vector<std::string>& extraEnv = {}) {
+        std::wstring env;
+        if (!extraEnv.empty()) {
+            LPWCH block = GetEnvironmentStringsW();
+            for (LPWCH p = block; *p; p += wcslen(p) + 1) env += std::wstring(p) + L'\0';
+            FreeEnvironmentStringsW(block);
+            for (const std::string& e : extraEnv) env += Wide(e) + L'\0';
+            env += L'\0';
+        }
+        std::wstring cmd = L"\"" + Wide(exe) + L"\"" + (args.empty() ? L"" : L" " + Wide(args));
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        started_ = CreateProcessW(Wide(exe).c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                                  env.empty() ? nullptr : env.data(), nullptr, &si, &pi_) != 0;
+    }
+    ~RunningProcess() {
+        if (!started_) return;
+        if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 10000);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    RunningProcess(const RunningProcess&) = delete;
+    RunningProcess& operator=(const RunningProcess&) = delete;
+
+    bool started() const { return started_; }
+    DWORD pid() const { return pi_.dwProcessId; }
+    // Waits for the end; true with its exit code when it ended in time.
+    bool Wait(DWORD ms, DWORD* exitCode = nullptr) const {
+        if (WaitForSingleObject(pi_.hProcess, ms) != WAIT_OBJECT_0) return false;
+        if (exitCode) GetExitCodeProcess(pi_.hProcess, exitCode);
+        return true;
+    }
+
+    // The process's visible or hidden top-level window of a class, waiting up to the given time.
+    HWND FindWindowOfClass(const wchar_t* className, DWORD ms = 20000) const {
+        const DWORD until = GetTickCount() + ms;
+        do {
+            struct Query {
+                DWORD pid;
+                const wchar_t* cls;
+                HWND found;
+            } q{pi_.dwProcessId, className, nullptr};
+            EnumWindows(
+                [](HWND w, LPARAM p) -> BOOL {
+                    auto* q = reinterpret_cast<Query*>(p);
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(w, &pid);
+                    wchar_t cls[256];
+                    if (pid == q->pid && GetClassNameW(w, cls, 256) && lstrcmpW(cls, q->cls) == 0) {
+                        q->found = w;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&q));
+            if (q.found) return q.found;
+            Sleep(50);
+        } while (GetTickCount() < until);
+        return nullptr;
+    }
+
+private:
+    bool started_ = false;
+    PROCESS_INFORMATION pi_{};
+};
+
+// Waits until a condition holds, up to a time; true when it did.
+template <class F>
+bool WaitFor(F condition, DWORD ms = 5000) {
+    const DWORD until = GetTickCount() + ms;
+    do {
+        if (condition()) return true;
+        Sleep(20);
+    } while (GetTickCount() < until);
+    return condition();
+}
+
+// A real left click at a screen point, through the system's input queue.
+inline void ClickAt(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (ctrl) key(VK_CONTROL, false);
+    if (shift) key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (shift) key(VK_SHIFT, true);
+    if (ctrl) key(VK_CONTROL, true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
 }  // namespace nq::test

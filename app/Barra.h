@@ -1,0 +1,29 @@
+#pragma once
+// What the bar shows for a catalogue: one button per bar shortcut, stacked from the top, and one
+// "Outros atalhos" entry per menu shortcut; folders first, then by title.
+
+#include <string>
+#include <vector>
+
+#include "app/IconeComando.h"
+
+namespace nq {
+
+class TClientDataset;
+
+struct TMenuAtalho {
+    std::string caption;
+    std::string hint;  // target + "|" + parameters: the launch reads them back from here
+};
+
+struct TBarraConteudo {
+    std::vector<TIconeComando> botoes;
+    std::vector<TMenuAtalho> menu;
+    int step = iSalto;  // the distance used between buttons
+};
+
+// Orders the catalogue by "Tipo;Titulo" (the order stays on it) and lays out its shortcuts.
+// workHeight96 is the work area's height in 96-dpi pixels, for the automatic spacing.
+TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96);
+
+}  // namespace nq

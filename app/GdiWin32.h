@@ -1,0 +1,75 @@
+#pragma once
+// RAII for GDI objects and selections, and the conversion of the program's colours.
+
+#include <windows.h>
+
+#include <utility>
+
+#include "support/Font.h"
+#include "support/Text.h"
+
+namespace nq {
+
+template <class H>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(H h) noexcept : h_(h) {}
+    ~GdiObject() { reset(); }
+    GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& o) noexcept {
+        if (this != &o) reset(std::exchange(o.h_, nullptr));
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    H get() const noexcept { return h_; }
+    explicit operator bool() const noexcept { return h_ != nullptr; }
+    void reset(H h = nullptr) noexcept {
+        if (h_) DeleteObject(h_);
+        h_ = h;
+    }
+
+private:
+    H h_ = nullptr;
+};
+
+using FontHandle = GdiObject<HFONT>;
+using BrushHandle = GdiObject<HBRUSH>;
+using BitmapHandle = GdiObject<HBITMAP>;
+using PenHandle = GdiObject<HPEN>;
+
+class ScopedSelectObject {
+public:
+    ScopedSelectObject(HDC dc, HGDIOBJ obj) noexcept : dc_(dc), old_(SelectObject(dc, obj)) {}
+    ~ScopedSelectObject() { SelectObject(dc_, old_); }
+    ScopedSelectObject(const ScopedSelectObject&) = delete;
+    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// A stored colour (plain, or negative for a system colour) as GDI takes it.
+inline COLORREF ToColorRef(TColor c) {
+    if (IsSystemColor(c)) return GetSysColor(c & 0xFF);
+    return static_cast<COLORREF>(c & 0xFFFFFF);
+}
+
+// A font at a given density: size in points, as the settings store it.
+inline FontHandle MakeFont(const TFont& f, int dpi, bool bold = false, bool underline = false) {
+    LOGFONTW lf{};
+    lf.lfHeight = -MulDiv(f.size, dpi, 72);
+    lf.lfWeight = (f.bold || bold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = f.italic;
+    lf.lfUnderline = f.underline || underline;
+    lf.lfStrikeOut = f.strikeOut;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    const std::u16string name = Utf8ToUtf16(f.name);
+    lstrcpynW(lf.lfFaceName, reinterpret_cast<const wchar_t*>(name.c_str()), LF_FACESIZE);
+    return FontHandle(CreateFontIndirectW(&lf));
+}
+
+}  // namespace nq

@@ -1,0 +1,750 @@
+#include "app/MainWin32.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <exception>
+
+#include "app/BarLayout.h"
+#include "app/Barra.h"
+#include "app/NqTrayIconWin32.h"
+#include "catalogue/Auxiliares.h"
+#include "catalogue/InspecaoWin32.h"
+#include "catalogue/NqIniFiles.h"
+#include "resource.h"
+#include "support/NqConst.h"
+#include "support/NqDlgWin32.h"
+#include "support/NqFun.h"
+#include "support/PastasSistema.h"
+#include "support/PlatformWin32.h"
+#include "support/Platform.h"
+#include "support/Win32Text.h"
+
+namespace nq {
+
+TfrmMainPivel* frmMainPivel = nullptr;
+
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT_PTR kDeactivateTimerId = 2;
+constexpr const char* kConfig = "Config";
+
+// The settings file beside the program: its name with the extension replaced by "Config.ini".
+std::string NomeArquivoConfig() {
+    const std::size_t sep = ExeName.find_last_of("\\/:");
+    const std::size_t dot = ExeName.rfind('.');
+    const std::string base = (dot != std::string::npos && (sep == std::string::npos || dot > sep))
+                                 ? ExeName.substr(0, dot)
+                                 : ExeName;
+    return base + "Config.ini";
+}
+
+// PIVEL_DPI forces a density, so that tests can check other densities on one screen.
+int ForcedDpi() {
+    const char* v = std::getenv("PIVEL_DPI");
+    if (!v) return 0;
+    const int dpi = std::atoi(v);
+    return dpi >= 48 && dpi <= 480 ? dpi : 0;
+}
+
+IconHandle LoadIconResource(int id, int size) {
+    return IconHandle(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+}
+
+// Draws text word-wrapped and centred vertically in a box, clipped to it.
+void DrawBoxedText(HDC dc, const std::wstring& text, RECT box, UINT align) {
+    RECT calc = box;
+    const UINT flags = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | align;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &calc, flags | DT_CALCRECT);
+    const int h = calc.bottom - calc.top;
+    RECT r = box;
+    // Centred while it fits; a longer text keeps its first lines and loses the end.
+    r.top = h > box.bottom - box.top ? box.top : box.top + ((box.bottom - box.top) - h) / 2;
+    r.bottom = r.top + h;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    RestoreDC(dc, saved);
+}
+
+}  // namespace
+
+TfrmMainPivel::TfrmMainPivel() {
+    font_ = TFont{"Tahoma", 9, clWhite};
+    CriarCamposAtalho(cds);
+    // A new record is a bar button unless something says otherwise.
+    cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
+}
+
+TfrmMainPivel::~TfrmMainPivel() {
+    tray.reset();  // the icon leaves the notification area before the window goes
+    if (frmMainPivel == this) frmMainPivel = nullptr;
+    if (pmEdita_) DestroyMenu(pmEdita_);
+}
+
+int TfrmMainPivel::S(int px96) const { return Scale(px96, dpi_); }
+
+bool TfrmMainPivel::Create() {
+    frmMainPivel = this;
+    const HINSTANCE inst = GetModuleHandleW(nullptr);
+    const auto bigIcon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_PIVEL), IMAGE_ICON, 0, 0,
+                                                       LR_DEFAULTSIZE | LR_SHARED));
+    const auto smallIcon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_PIVEL), IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    RegisterClassOnce(kMainClassName, bigIcon, smallIcon);
+    // A tool window has no taskbar button; layered for the translucency.
+    if (!CreateWindowOfClass(kMainClassName, Wide(kApplicationTitle).c_str(), WS_POPUP | WS_CLIPCHILDREN,
+                             WS_EX_TOOLWINDOW | WS_EX_LAYERED, 0, 0, kBarWidth, 100, nullptr))
+        return false;
+    SetMainWindow(hwnd_);
+    const int forced = ForcedDpi();
+    ApplyDpi(forced ? forced : static_cast<int>(GetDpiForWindow(hwnd_)));
+    ApplyTranslucency();
+    closePivel();
+    AddTooltips();
+    FormCreate();
+    return true;
+}
+
+void TfrmMainPivel::FormCreate() {
+    try {
+        ConfigUnica = true;
+        IniciaIni(NomeArquivoConfig());
+        IniciarComWindows(KEY_RUN_PIVEL, ModulePath(), "", HKEY_CURRENT_USER, iwIncluir);
+        CriarTray();
+        readSaveIcons(cds, READ_INFO);
+        catalogueLoaded_ = true;
+        if (cds.IsEmpty()) IncluirPrimeirosAtalhos(cds, DirDocs(), DirSystem());
+        configureForm();
+        Iniciar();
+        AtualizarIcones();
+    } catch (const std::exception& e) {
+        // The bar still opens with what was done; the user hears why the rest was not.
+        MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+    }
+}
+
+void TfrmMainPivel::CriarTray() {
+    tray = std::make_unique<TNqTrayIcon>();
+    tray->SetMainWindow(hwnd_);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    IconHandle icon = LoadIconResource(IDI_PIVEL, size);
+    tray->SetIcon(icon.get());
+    tray->SetHint(std::string(kApplicationTitle) + ", v" + GetVersionSis(true));
+    tray->OnClick = [this] { clickForm(); };
+    tray->OnPopup = [this](POINT pt) { ShowPopupMenu(pt); };
+    tray->Show();
+}
+
+void TfrmMainPivel::configureForm() {
+    TMemIniFile& ini = *NqIni;
+    topmost_ = ini.ReadBool(kConfig, "SobreOutros", true);
+    SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    color_ = ini.ReadInteger(kConfig, "Color", color_);
+    translucent_ = ini.ReadBool(kConfig, "TransparênciaAtivada", true);
+    opacity_ = ini.ReadInteger(kConfig, "NívelTransparência", opacity_) & 0xFF;
+    ApplyTranslucency();
+    ini.ReadFont(kConfig, "FonteÍcones", font_);
+    titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
+    const std::string icone = ini.ReadString(kConfig, "IconeEmpresa", "");
+    if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) {
+        if (HICON h = static_cast<HICON>(
+                LoadImageW(nullptr, Wide(icone).c_str(), IMAGE_ICON, S(32), S(32), LR_LOADFROMFILE)))
+            titleIcon_.reset(h);
+    }
+    ApplyDpi(dpi_);  // fonts follow the font just read
+    FScrWidth = GetSystemMetrics(SM_CXSCREEN);
+    FScrHeight = GetSystemMetrics(SM_CYSCREEN);
+}
+
+void TfrmMainPivel::Iniciar() {
+    closePivel();
+    FAberta = false;
+}
+
+void TfrmMainPivel::FormShow() {
+    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    if (inProgrammingMode) clickForm();
+}
+
+void TfrmMainPivel::FormActivate() {
+    DragAcceptFiles(hwnd_, TRUE);
+    if (!timerOn_) timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
+}
+
+void TfrmMainPivel::Salvar() {
+    if (!NqIni) return;
+    // A catalogue that was never loaded must not replace the stored one.
+    if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
+    NqIni->UpdateFile();
+}
+
+void TfrmMainPivel::FormDestroy() {
+    try {
+        Salvar();
+    } catch (const std::exception& e) {
+        MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+    }
+}
+
+void TfrmMainPivel::Finalizar() {
+    if (hwnd_) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void TfrmMainPivel::MensagemRestaurar(UINT msg) {
+    if (msg != WM_AppRestore) return;
+    FAberta = false;
+    clickForm();
+}
+
+// --- Showing and hiding -------------------------------------------------------------------------------
+
+RECT TfrmMainPivel::WorkArea() const {
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return r;
+}
+
+void TfrmMainPivel::MoveTo(const RECT& r) {
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TfrmMainPivel::closePivel() {
+    const RECT wa = WorkArea();
+    const Rect r = ClosedBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi_);
+    MoveTo(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
+}
+
+void TfrmMainPivel::openPivel() {
+    const RECT wa = WorkArea();
+    const Rect r = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi_);
+    MoveTo(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
+}
+
+void TfrmMainPivel::clickForm() {
+    focusBeforeMove_ = GetForegroundWindow() == hwnd_;
+    moveTick_ = GetTickCount();
+    if (FAberta)
+        closePivel();
+    else
+        openPivel();
+    FAberta = !FAberta;
+    // Already in front after a click on the bar; asking again would only stir the focus.
+    if (FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false) && GetForegroundWindow() != hwnd_)
+        SetForegroundWindow(hwnd_);
+}
+
+void TfrmMainPivel::EvntsDeactivate() {
+    if (!NqIni || !NqIni->ReadBool(kConfig, "AutoOcultar", false)) return;
+    FAberta = true;
+    clickForm();
+}
+
+namespace {
+// No window in front: for an instant on Windows; on an X server without a window manager the focus
+// falls to the desktop window itself after the bar moves.
+bool NobodyInFront() {
+    HWND fg = GetForegroundWindow();
+    return !fg || fg == GetDesktopWindow();
+}
+}  // namespace
+
+// True when a window of another program has the focus: the program has lost it.
+bool TfrmMainPivel::AnotherProgramInFront() const {
+    if (NobodyInFront()) return false;
+    HWND fg = GetForegroundWindow();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(fg, &pid);
+    return pid != GetCurrentProcessId();
+}
+
+void TfrmMainPivel::ConfirmDeactivation() {
+    if (AnotherProgramInFront()) {
+        EvntsDeactivate();
+    } else if (NobodyInFront() && focusBeforeMove_ && GetTickCount() - moveTick_ < 1000) {
+        // Moving must not cost the bar the keyboard (an X server without a window manager drops the
+        // focus of a window that moves): Esc and the opacity keys still belong to it.
+        SetForegroundWindow(hwnd_);
+    }
+}
+
+void TfrmMainPivel::Timer1Timer() {
+    // A focus change that brought no deactivation message (the bar had no focus to lose) still
+    // closes an auto-hiding bar.
+    if (FAberta && AnotherProgramInFront()) EvntsDeactivate();
+    const int w = GetSystemMetrics(SM_CXSCREEN);
+    const int h = GetSystemMetrics(SM_CYSCREEN);
+    if (w == FScrWidth && h == FScrHeight) return;
+    FScrWidth = w;
+    FScrHeight = h;
+    AtualizarIcones();
+    closePivel();
+    FAberta = false;
+}
+
+void TfrmMainPivel::FormKeyDown(WPARAM key) {
+    const bool ctrl = KeyIsDown(VK_CONTROL);
+    const bool shift = KeyIsDown(VK_SHIFT);
+    if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
+        Finalizar();
+        return;
+    }
+    if (key == VK_ESCAPE) {
+        if (inProgrammingMode)
+            Finalizar();
+        else
+            clickForm();
+        return;
+    }
+    if (ctrl && (key == VK_UP || key == VK_DOWN)) {
+        const int before = opacity_;
+        opacity_ = key == VK_UP ? OpacityUp(opacity_) : OpacityDown(opacity_);
+        if (opacity_ != before) {
+            if (NqIni) NqIni->WriteInteger(kConfig, "NívelTransparência", opacity_);
+            ApplyTranslucency();
+        }
+    }
+}
+
+// --- Building the bar ---------------------------------------------------------------------------------
+
+void TfrmMainPivel::AtualizarIcones() {
+    const int step = NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto;
+    const bool autoHeight = NqIni && NqIni->ReadBool(kConfig, "IconHeightAuto", false);
+    const RECT wa = WorkArea();
+    TBarraConteudo conteudo = MontarBarra(cds, step, autoHeight, MulDiv(wa.bottom - wa.top, 96, dpi_));
+
+    botoes_.Clear();
+    buttonIcons_.clear();
+    for (TIconeComando& b : conteudo.botoes) {
+        IconHandle icon;
+        readIcon(b.Programa(), icon);  // the fallback pictures are chosen when painting
+        buttonIcons_.push_back(std::move(icon));
+        botoes_.Botoes().push_back(std::move(b));
+    }
+    menuShortcuts_ = std::move(conteudo.menu);
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TfrmMainPivel::clickIcone(const std::string& programa, const std::string& parametros) {
+    ShellExecuteW(hwnd_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), L"", SW_SHOWNORMAL);
+    if (!NqIni || !NqIni->ReadBool(kConfig, "AutoOcultar", false)) clickForm();
+}
+
+// --- The popup menu -----------------------------------------------------------------------------------
+
+void TfrmMainPivel::BuildPopupMenu() {
+    if (pmEdita_) DestroyMenu(pmEdita_);
+    pmEdita_ = CreatePopupMenu();
+    menuIcons_.clear();
+    auto add = [&](UINT id, const std::string& text, int picture, bool enabled, HMENU sub = nullptr) {
+        MENUITEMINFOW mi{};
+        mi.cbSize = sizeof mi;
+        mi.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+        mi.fType = MFT_STRING;
+        mi.wID = id;
+        std::wstring w = Wide(text);
+        mi.dwTypeData = w.data();
+        mi.fState = enabled ? MFS_ENABLED : MFS_DISABLED;
+        if (sub) {
+            mi.fMask |= MIIM_SUBMENU;
+            mi.hSubMenu = sub;
+        }
+        if (picture) {
+            // The picture is drawn on request (WM_DRAWITEM), so that its transparency is kept.
+            menuIcons_.push_back(LoadIconResource(picture, S(16)));
+            mi.fMask |= MIIM_BITMAP | MIIM_DATA;
+            mi.hbmpItem = HBMMENU_CALLBACK;
+            mi.dwItemData = reinterpret_cast<ULONG_PTR>(menuIcons_.back().get());
+        }
+        InsertMenuItemW(pmEdita_, GetMenuItemCount(pmEdita_), TRUE, &mi);
+    };
+    auto separator = [&] { AppendMenuW(pmEdita_, MF_SEPARATOR, 0, nullptr); };
+
+    HMENU sub = nullptr;
+    if (!menuShortcuts_.empty()) {
+        sub = CreatePopupMenu();
+        for (std::size_t i = 0; i < menuShortcuts_.size(); ++i) {
+            // A menu would take "&" for an access key; the title shows it as it is.
+            const std::wstring caption = Wide(StrTran(menuShortcuts_[i].caption, "&", "&&"));
+            AppendMenuW(sub, MF_STRING, mnAtalhoPrimeiro + i, caption.c_str());
+        }
+    }
+    add(mnAtalhos, "Outros atalhos", IDI_MENU_ATALHOS, true, sub);
+    separator();
+    add(mnIncluir, "Incluir atalho\tIns", IDI_MENU_INCLUIR, false);
+    if (inProgrammingMode) add(mnExcluirIcons, "Excluir todos os atalhos", 0, true);
+    add(mnConfig, "Configurações\tF5", IDI_MENU_CONFIG, false);
+    separator();
+    add(mnSobre, "Sobre...", IDI_MENU_SOBRE, false);
+    separator();
+    add(mnDesativarInic, "Desinstalar", 0, true);
+    add(mnFinalizar, "Finaliza&r\tShift+Esc", IDI_MENU_FINALIZAR, true);
+}
+
+void TfrmMainPivel::ShowPopupMenu(POINT screen) {
+    if (menuOpen_ || !hwnd_) return;
+    menuOpen_ = true;
+    BuildPopupMenu();
+    SetForegroundWindow(hwnd_);
+    // The choice arrives as WM_COMMAND after the menu's own loop has ended.
+    TrackPopupMenu(pmEdita_, TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+    menuOpen_ = false;
+    // The menu ran its own loop: the window may have been destroyed meanwhile.
+    if (!hwnd_ || destroyed_) return;
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+void TfrmMainPivel::RunMenuCommand(UINT id) {
+    if (id >= mnAtalhoPrimeiro) {
+        const std::size_t i = id - mnAtalhoPrimeiro;
+        if (i >= menuShortcuts_.size()) return;
+        const TStringArray parts = AParse(menuShortcuts_[i].hint, "|");
+        clickIcone(parts[0], parts.size() > 1 ? parts[1] : std::string());
+        return;
+    }
+    switch (id) {
+        case mnExcluirIcons: mnExcluirIconsClick(); break;
+        case mnDesativarInic: mnDesativarInicClick(); break;
+        case mnFinalizar: Finalizar(); break;
+        default: break;
+    }
+}
+
+void TfrmMainPivel::mnExcluirIconsClick() {
+    const std::wstring title = Wide(kApplicationTitle);
+    if (MessageBoxW(hwnd_, L"Limpar todos os ícones da Pivel?", title.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (MessageBoxW(hwnd_, L"Confirma limpar todos os ícones da Pivel?", title.c_str(),
+                    MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    cds.EmptyDataSet();
+    AtualizarIcones();
+}
+
+void TfrmMainPivel::mnDesativarInicClick() {
+    try {
+        IniciarComWindows(KEY_RUN_PIVEL, "", "", HKEY_CURRENT_USER, iwExcluir);
+    } catch (const std::exception& e) {
+        MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+        return;
+    }
+    Finalizar();
+}
+
+void TfrmMainPivel::bConfigClick() {
+    if (KeyIsDown(VK_CONTROL)) Finalizar();
+}
+
+// --- Painting -----------------------------------------------------------------------------------------
+
+void TfrmMainPivel::ApplyTranslucency() {
+    if (!hwnd_) return;
+    SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(translucent_ ? opacity_ : 255), LWA_ALPHA);
+}
+
+void TfrmMainPivel::ApplyDpi(int dpi) {
+    dpi_ = dpi > 0 ? dpi : 96;
+    captionFont_ = MakeFont(font_, dpi_);
+    captionHoverFont_ = MakeFont(font_, dpi_, true, true);
+    TFont title = font_;
+    title.name = "Tahoma";
+    title.size = 9;
+    title.bold = true;
+    titleFont_ = MakeFont(title, dpi_);
+    logo_ = LoadIconResource(IDI_LOGO, S(32));
+    if (!logo_) logo_ = LoadIconResource(IDI_PIVEL, S(32));
+    bars_ = LoadIconResource(IDI_BARS, S(24));
+    webIcon_ = LoadIconResource(IDI_WEB, S(32));
+    crossIcon_ = LoadIconResource(IDI_CROSS, S(32));
+}
+
+RECT TfrmMainPivel::ConfigButtonRect() const { return RECT{S(162), S(7), S(162 + 33), S(7 + 29)}; }
+
+bool TfrmMainPivel::InButtonPanel(int, int y) const { return y >= S(kTitlePanelHeight); }
+
+void TfrmMainPivel::Paint(HDC dc) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    BrushHandle back(CreateSolidBrush(ToColorRef(color_)));
+    FillRect(dc, &client, back.get());
+    PaintTitle(dc);
+    PaintButtons(dc);
+    // Under the title, inside the panel's 2-pixel border, and along the bottom of the bar.
+    nqBevel1.Left = S(2);
+    nqBevel1.Top = S(kTitlePanelHeight - 2 - 1);
+    nqBevel1.Width = S(197);
+    nqBevel1.Height = S(1);
+    nqBevel1.Paint(dc);
+    NqBevel2.Left = 0;
+    NqBevel2.Top = client.bottom - S(1);
+    NqBevel2.Width = client.right;
+    NqBevel2.Height = S(1);
+    NqBevel2.Paint(dc);
+}
+
+void TfrmMainPivel::PaintTitle(HDC dc) {
+    const HICON img = titleIcon_ ? titleIcon_.get() : logo_.get();
+    if (img) DrawIconEx(dc, S(7), S(6), img, S(32), S(32), 0, nullptr, DI_NORMAL);
+
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(font_.color));
+    {
+        ScopedSelectObject sel(dc, titleFont_.get());
+        DrawBoxedText(dc, Wide(titulo_), RECT{S(43), S(6), S(43 + 114), S(6 + 32)}, DT_CENTER);
+    }
+
+    const RECT cfg = ConfigButtonRect();
+    if (configHot_ || configPressed_)
+        DrawEdge(dc, const_cast<RECT*>(&cfg), configPressed_ && configHot_ ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+                 BF_RECT);
+    if (bars_) {
+        const int size = S(24);
+        const int x = cfg.left + (cfg.right - cfg.left - size) / 2;
+        const int y = cfg.top + (cfg.bottom - cfg.top - size) / 2;
+        DrawIconEx(dc, x, y, bars_.get(), size, size, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void TfrmMainPivel::PaintButtons(HDC dc) {
+    const int panelTop = S(kTitlePanelHeight);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(font_.color));
+    const auto& botoes = botoes_.Botoes();
+    for (std::size_t i = 0; i < botoes.size(); ++i) {
+        const TIconeComando& b = botoes[i];
+        const Rect c = b.CaptionBox(botoes_.PanelWidth());
+        {
+            ScopedSelectObject sel(dc, b.Hovered() ? captionHoverFont_.get() : captionFont_.get());
+            DrawBoxedText(dc, Wide(b.Titulo()),
+                          RECT{S(c.left), panelTop + S(c.top), S(c.left + c.width), panelTop + S(c.top + c.height)},
+                          DT_LEFT);
+        }
+        HICON icon = buttonIcons_[i] ? buttonIcons_[i].get() : (b.IsURL() ? webIcon_.get() : crossIcon_.get());
+        if (icon) DrawIconEx(dc, S(b.Left()), panelTop + S(b.Top()), icon, S(kIconSize), S(kIconSize), 0, nullptr, DI_NORMAL);
+    }
+}
+
+void TfrmMainPivel::AddTooltips() {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip_) return;
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, TooltipTiming.InitialPauseMs);
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, TooltipTiming.HidePauseMs);
+    const std::wstring hint = Wide(std::string(kApplicationTitle) + ", v" + GetVersionSis(true));
+    const std::wstring config = L"Configurações";
+    const RECT rects[] = {{S(7), S(6), S(7 + 32), S(6 + 32)}, ConfigButtonRect()};
+    const std::wstring* texts[] = {&hint, &config};
+    for (int i = 0; i < 2; ++i) {
+        TTTOOLINFOW ti{};
+        ti.cbSize = sizeof ti;
+        ti.uFlags = TTF_SUBCLASS;
+        ti.hwnd = hwnd_;
+        ti.uId = static_cast<UINT_PTR>(i + 1);
+        ti.rect = rects[i];
+        ti.lpszText = const_cast<wchar_t*>(texts[i]->c_str());
+        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+}
+
+// --- Messages -----------------------------------------------------------------------------------------
+
+bool TfrmMainPivel::PreTranslate(MSG& msg) {
+    // Shift+Esc in programming mode ends the process at once from any window but the bar, whose own
+    // Shift+Esc ends the program in order.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && inProgrammingMode &&
+        KeyIsDown(VK_SHIFT) && hwnd_ && GetAncestor(msg.hwnd, GA_ROOT) != hwnd_)
+        ExitProcess(0);
+    if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+        FormKeyDown(msg.wParam);
+        return true;
+    }
+    return false;
+}
+
+void TfrmMainPivel::OnWindowGone() { destroyed_ = true; }
+
+LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            RECT rc;
+            GetClientRect(hwnd_, &rc);
+            HDC mem = CreateCompatibleDC(dc);
+            BitmapHandle bmp(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
+            {
+                ScopedSelectObject sel(mem, bmp.get());
+                Paint(mem);
+                BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
+            }
+            DeleteDC(mem);
+            EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT) {
+                POINT pt;
+                GetCursorPos(&pt);
+                ScreenToClient(hwnd_, &pt);
+                if (InButtonPanel(pt.x, pt.y) &&
+                    botoes_.HitTest(MulDiv(pt.x, 96, dpi_), MulDiv(pt.y - S(kTitlePanelHeight), 96, dpi_)).index >= 0) {
+                    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_MOUSEMOVE: {
+            const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+            if (!trackingMouse_) {
+                TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, hwnd_, 0};
+                trackingMouse_ = TrackMouseEvent(&tme);
+            }
+            const RECT cfg = ConfigButtonRect();
+            const bool hot = PtInRect(&cfg, POINT{x, y});
+            bool repaint = hot != configHot_;
+            configHot_ = hot;
+            if (InButtonPanel(x, y))
+                repaint |= botoes_.MouseMove(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
+            else
+                repaint |= botoes_.MouseLeave();
+            if (repaint) InvalidateRect(hwnd_, nullptr, FALSE);
+            return 0;
+        }
+        case WM_MOUSELEAVE:
+            trackingMouse_ = false;
+            if (botoes_.MouseLeave() || configHot_) InvalidateRect(hwnd_, nullptr, FALSE);
+            configHot_ = false;
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+            SetCapture(hwnd_);
+            const RECT cfg = ConfigButtonRect();
+            configPressed_ = PtInRect(&cfg, POINT{x, y});
+            backgroundPressed_ = false;
+            if (configPressed_) {
+                InvalidateRect(hwnd_, &cfg, FALSE);
+            } else if (InButtonPanel(x, y) &&
+                       botoes_.HitTest(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_)).index >= 0) {
+                botoes_.MouseDown(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
+            } else {
+                backgroundPressed_ = true;
+            }
+            return 0;
+        }
+        case WM_LBUTTONUP: {
+            const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+            if (GetCapture() == hwnd_) ReleaseCapture();
+            const RECT cfg = ConfigButtonRect();
+            if (configPressed_) {
+                configPressed_ = false;
+                InvalidateRect(hwnd_, &cfg, FALSE);
+                if (PtInRect(&cfg, POINT{x, y})) bConfigClick();
+                return 0;
+            }
+            if (backgroundPressed_) {
+                backgroundPressed_ = false;
+                clickForm();
+                return 0;
+            }
+            const int clicked = botoes_.MouseUp(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
+            if (clicked >= 0) {
+                const TIconeComando b = botoes_.Botoes()[static_cast<std::size_t>(clicked)];
+                clickIcone(b.Programa(), b.Parametros());
+            }
+            return 0;
+        }
+        case WM_CONTEXTMENU: {
+            POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+            if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
+            ShowPopupMenu(pt);
+            return 0;
+        }
+        case WM_KEYDOWN:
+            FormKeyDown(wp);
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (mis->CtlType != ODT_MENU) break;
+            mis->itemWidth = static_cast<UINT>(S(16));
+            mis->itemHeight = static_cast<UINT>(S(16));
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+            if (dis->CtlType != ODT_MENU) break;
+            if (auto icon = reinterpret_cast<HICON>(dis->itemData)) {
+                const int size = S(16);
+                const int y = dis->rcItem.top + (dis->rcItem.bottom - dis->rcItem.top - size) / 2;
+                DrawIconEx(dis->hDC, dis->rcItem.left, y, icon, size, size, 0, nullptr, DI_NORMAL);
+            }
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (HIWORD(wp) == 0 && lp == 0) RunMenuCommand(LOWORD(wp));
+            return 0;
+        case WM_TIMER:
+            if (wp == kTimerId) Timer1Timer();
+            if (wp == kDeactivateTimerId) {
+                KillTimer(hwnd_, kDeactivateTimerId);
+                ConfirmDeactivation();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wp) != WA_INACTIVE) FormActivate();
+            break;
+        case WM_ACTIVATEAPP:
+            // Judged a moment later, when it is clear who has the focus now.
+            if (!wp) SetTimer(hwnd_, kDeactivateTimerId, 50, nullptr);
+            break;
+        case WM_DROPFILES:
+            DragFinish(reinterpret_cast<HDROP>(wp));
+            return 0;
+        case WM_AppRestore:
+            MensagemRestaurar(msg);
+            return 0;
+        case WM_QUERYENDSESSION:
+            try {
+                Salvar();
+            } catch (const std::exception&) {
+                // The system is going down: nobody is left to read a message.
+            }
+            Finalizar();
+            return TRUE;
+        case WM_DPICHANGED: {
+            ApplyDpi(ForcedDpi() ? ForcedDpi() : HIWORD(wp));
+            AtualizarIcones();
+            if (FAberta)
+                openPivel();
+            else
+                closePivel();
+            return 0;
+        }
+        case WM_CLOSE:
+            DestroyWindow(hwnd_);
+            return 0;
+        case WM_DESTROY:
+            KillTimer(hwnd_, kTimerId);
+            KillTimer(hwnd_, kDeactivateTimerId);
+            FormDestroy();
+            tray.reset();
+            SetMainWindow(nullptr);
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace nq

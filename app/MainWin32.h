@@ -1,0 +1,149 @@
+#pragma once
+// The bar window: a narrow borderless translucent window at the right edge of the work area, with its
+// title panel on top and the shortcut buttons below. It owns the catalogue, the popup menu and the
+// tray icon.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GdiWin32.h"
+#include "app/Barra.h"
+#include "app/IconeComando.h"
+#include "app/WindowWin32.h"
+#include "catalogue/ClientDataset.h"
+#include "support/Font.h"
+#include "support/NqOutrosWin32.h"
+#include "support/Win32Handles.h"
+
+namespace nq {
+
+class TNqTrayIcon;
+
+constexpr UINT WM_AppRestore = WM_USER + 10;  // 1034: a second start asks the running bar to open
+constexpr const wchar_t* kMainClassName = L"TfrmMainPivel";
+constexpr const char* KEY_RUN_PIVEL = "NqPivel";
+constexpr const char* kApplicationTitle = "Nq-Pivel";
+constexpr const char* kTituloPadrao = "Meus Atalhos";
+
+// The popup menu's commands, as WM_COMMAND identifiers.
+enum MenuId : UINT {
+    mnAtalhos = 100,
+    mnIncluir,
+    mnExcluirIcons,
+    mnConfig,
+    mnSobre,
+    mnDesativarInic,
+    mnFinalizar,
+    mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
+};
+
+class TfrmMainPivel final : public Window {
+public:
+    TfrmMainPivel();
+    ~TfrmMainPivel() override;
+
+    // Creates the window and runs the creation steps; false only when no window could be made.
+    bool Create();
+    // The first showing: no taskbar button; programming mode opens the bar at once.
+    void FormShow();
+
+    TClientDataset cds;
+
+    void AtualizarIcones();
+    void clickForm();
+    void closePivel();
+    void openPivel();
+    void Salvar();
+    bool Aberta() const { return FAberta; }
+
+    // Closes the window, which ends the program with saving.
+    void Finalizar();
+
+    // Application-wide keys, seen by the message loop before any window: true when handled.
+    bool PreTranslate(MSG& msg);
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void OnWindowGone() override;
+
+private:
+    void FormCreate();
+    void configureForm();
+    void Iniciar();
+    void FormActivate();
+    void FormDestroy();
+    void MensagemRestaurar(UINT msg);
+    void EvntsDeactivate();
+    void ConfirmDeactivation();
+    bool AnotherProgramInFront() const;
+    void Timer1Timer();
+    void FormKeyDown(WPARAM key);
+
+    void clickIcone(const std::string& programa, const std::string& parametros);
+    void ShowPopupMenu(POINT screen);
+    void BuildPopupMenu();
+    void RunMenuCommand(UINT id);
+    void mnExcluirIconsClick();
+    void mnDesativarInicClick();
+    void bConfigClick();
+    void CriarTray();
+
+    void Paint(HDC dc);
+    void PaintTitle(HDC dc);
+    void PaintButtons(HDC dc);
+    void ApplyTranslucency();
+    void ApplyDpi(int dpi);
+    void MoveTo(const RECT& r);
+    RECT WorkArea() const;
+    int S(int px96) const;
+    bool InButtonPanel(int x, int y) const;
+    RECT ConfigButtonRect() const;
+    void AddTooltips();
+
+    bool FAberta = false;
+    bool focusBeforeMove_ = false;
+    DWORD moveTick_ = 0;
+    int FScrWidth = 0;
+    int FScrHeight = 0;
+    int dpi_ = 96;
+
+    // The look, from the settings.
+    TColor color_ = 1714213;
+    bool translucent_ = true;
+    int opacity_ = 210;
+    bool topmost_ = true;
+    TFont font_;
+    std::string titulo_ = kTituloPadrao;
+    IconHandle titleIcon_;
+    IconHandle logo_;
+    IconHandle bars_;
+    IconHandle webIcon_, crossIcon_;
+    FontHandle captionFont_, captionHoverFont_, titleFont_;
+
+    TBotoesPainel botoes_;
+    std::vector<IconHandle> buttonIcons_;
+
+    std::vector<TMenuAtalho> menuShortcuts_;
+    HMENU pmEdita_ = nullptr;
+    std::vector<IconHandle> menuIcons_;  // the pictures of pmEdita_'s items
+    bool menuOpen_ = false;
+
+    bool configHot_ = false;
+    bool configPressed_ = false;
+    bool backgroundPressed_ = false;
+    bool trackingMouse_ = false;
+    bool timerOn_ = false;
+    bool catalogueLoaded_ = false;
+    bool destroyed_ = false;
+    HWND tooltip_ = nullptr;
+    TNqBevel nqBevel1, NqBevel2;
+    std::unique_ptr<TNqTrayIcon> tray;
+};
+
+// The one bar window of the process, while it exists.
+extern TfrmMainPivel* frmMainPivel;
+
+}  // namespace nq

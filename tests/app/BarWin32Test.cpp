@@ -1,0 +1,267 @@
+// The bar as a user meets it: Pivel.exe started for real, measured and driven from outside.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+#include "Win32TestUtil.h"
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+#include "support/NqFun.h"
+
+namespace nq {
+namespace {
+
+RECT WindowRect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    return r;
+}
+
+Rect AsRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+// Waits until the bar has the keyboard and keeps it: under X without a window manager the focus
+// leaves a window that has just moved, and the bar takes it back a moment later.
+bool HasKeyboard(HWND w) {
+    if (!test::WaitFor([&] { return GetForegroundWindow() == w; })) return false;
+    Sleep(300);
+    return test::WaitFor([&] { return GetForegroundWindow() == w; });
+}
+
+Rect WorkAreaSize() {
+    RECT wa{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+    return Rect{0, 0, wa.right - wa.left, wa.bottom - wa.top};
+}
+
+// The Run value the bar writes at every start, restored as it was at the end.
+class RunValue {
+public:
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    RunValue() { saved_ = Read(); }
+    ~RunValue() {
+        HKEY k;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
+        if (saved_)
+            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
+                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
+        else
+            RegDeleteValueW(k, L"NqPivel");
+        RegCloseKey(k);
+    }
+    static std::optional<std::wstring> Read() {
+        wchar_t buf[1024];
+        DWORD size = sizeof buf;
+        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        return std::wstring(buf);
+    }
+
+private:
+    std::optional<std::wstring> saved_;
+};
+
+// A copy of Pivel.exe in its own folder, with its own settings file.
+class Bar : public ::testing::Test {
+protected:
+    std::string Exe() const { return dir_ / "Pivel.exe"; }
+    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+
+    void SetUp() override {
+        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
+    }
+
+    // Starts the bar and waits for its window.
+    HWND Start(const std::string& args = "") {
+        processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), args));
+        HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
+        if (w) test::WaitFor([&] { return IsWindowVisible(w) != 0; });
+        return w;
+    }
+
+    // Ends the bar in order (the window closes and saves) and waits for the process.
+    void Close(HWND w, std::size_t process = 0) {
+        PostMessageW(w, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(processes_.at(process)->Wait(15000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+
+    RunValue restoreRunValue_;  // every start registers the copy: put the value back afterwards
+    test::TempFolder dir_;
+    std::vector<std::unique_ptr<test::RunningProcess>> processes_;
+};
+
+TEST_F(Bar, RestsClosedAndOpensAndClosesOnClicksAndEsc) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect closed = ClosedBarRect(wa.width, wa.height);
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    if (wa.width == 1920 && wa.height == 1080) {
+        EXPECT_EQ(closed, (Rect{1918, 324, 201, 756}));
+        EXPECT_EQ(open, (Rect{1722, 0, 201, 1080}));
+    }
+    EXPECT_EQ(AsRect(WindowRect(w)), closed);
+
+    test::ClickAt(wa.width - 1, closed.top + closed.height / 2);  // on the strip
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+
+    test::ClickAt(open.left + 100, 20);  // on the title
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == closed; }));
+
+    test::ClickAt(wa.width - 1, closed.top + 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    ASSERT_TRUE(HasKeyboard(w));
+    test::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == closed; }));
+    Close(w);
+}
+
+TEST_F(Bar, FirstStartAddsTheThreeFirstShortcutsAndSavesThemAtTheEnd) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    Close(w);
+    const std::string ini = test::ReadFile(Ini());
+    EXPECT_NE(ini.find("[IconesMenu]\r\nRecordCount=3\r\n"), std::string::npos) << ini;
+    // Sorted as the bar shows them: the folder first, then by title.
+    const std::size_t docs = ini.find("titulo=Documentos");
+    const std::size_t bloco = ini.find("titulo=Bloco de notas");
+    const std::size_t calc = ini.find("titulo=Calculadora");
+    ASSERT_NE(docs, std::string::npos);
+    ASSERT_NE(bloco, std::string::npos);
+    ASSERT_NE(calc, std::string::npos);
+    EXPECT_LT(docs, bloco);
+    EXPECT_LT(bloco, calc);
+    EXPECT_NE(ini.find("notepad.exe"), std::string::npos);
+}
+
+TEST_F(Bar, AutoHideClosesTheBarWhenAnotherWindowIsActivated) {
+    ASSERT_TRUE(test::WriteFile(Ini(), "[Config]\r\nAutoOcultar=1\r\n"));
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect closed = ClosedBarRect(wa.width, wa.height);
+    test::ClickAt(wa.width - 1, closed.top + 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+
+    HWND other = CreateWindowExW(0, L"STATIC", L"outra janela", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                                 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    test::ClickAt(250, 200);
+    SetForegroundWindow(other);
+    EXPECT_TRUE(test::WaitFor([&] {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        return AsRect(WindowRect(w)) == closed;
+    }));
+    DestroyWindow(other);
+    Close(w);
+}
+
+TEST_F(Bar, ASecondStartOpensTheRunningBarAndEnds) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    test::RunningProcess second(Exe(), "");
+    DWORD code = 99;
+    ASSERT_TRUE(second.Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(second.FindWindowOfClass(kMainClassName, 0), nullptr);
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+    Close(w);
+}
+
+TEST_F(Bar, ProgrammingModeRunsSeveralBarsOpen) {
+    HWND first = Start("/p");
+    HWND second = Start("/p");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(first, second);
+    const Rect wa = WorkAreaSize();
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(first)) == OpenBarRect(wa.width, wa.height); }));
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(second)) == OpenBarRect(wa.width, wa.height); }));
+    Close(second, 1);
+    Close(first, 0);
+}
+
+TEST_F(Bar, RegistersForLogOnAndDesinstalarRemovesIt) {
+    const std::string folder = dir_ / "Nq Pivel";
+    ASSERT_TRUE(CreateDirectoryW(Wide(folder).c_str(), nullptr));
+    const std::string exe = folder + "\\Pivel.exe";
+    ASSERT_TRUE(CopyFileW(Wide(Exe()).c_str(), Wide(exe).c_str(), FALSE));
+
+    test::RunningProcess bar(exe, "");
+    HWND w = bar.FindWindowOfClass(kMainClassName);
+    ASSERT_NE(w, nullptr);
+    const std::wstring expected = L"\"" + Wide(exe) + L"\"";
+    EXPECT_TRUE(test::WaitFor([&] { return RunValue::Read().value_or(L"") == expected; }))
+        << Narrow(RunValue::Read().value_or(L""));
+
+    PostMessageW(w, WM_COMMAND, mnDesativarInic, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(bar.Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(RunValue::Read().has_value());
+}
+
+TEST_F(Bar, CtrlArrowsChangeTheOpacityAndShiftEscEndsWithSaving) {
+    ASSERT_TRUE(test::WriteFile(Ini(), "[Config]\r\nN\xEDvelTranspar\xEAncia=253\r\n"));
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    auto alpha = [&] {
+        BYTE a = 0;
+        DWORD flags = 0;
+        GetLayeredWindowAttributes(w, nullptr, &a, &flags);
+        return static_cast<int>(a);
+    };
+    EXPECT_TRUE(test::WaitFor([&] { return alpha() == 253; }));
+    const Rect wa = WorkAreaSize();
+    test::ClickAt(wa.width - 1, wa.height - 10);  // the click that opens the bar gives it the keyboard
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+    ASSERT_TRUE(HasKeyboard(w));
+    test::PressKey(VK_UP, false, true);
+    EXPECT_TRUE(test::WaitFor([&] { return alpha() == 255; }));
+    test::PressKey(VK_ESCAPE, true);  // "Finalizar"
+    DWORD code = 1;
+    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    const std::string ini = test::ReadFile(Ini());
+    EXPECT_NE(ini.find("N\xEDvelTranspar\xEAncia=255\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("RecordCount=3"), std::string::npos);
+}
+
+TEST_F(Bar, ASettingsFileThatCouldNotBeReadIsNeverOverwritten) {
+    const std::string stored =
+        "[IconesMenu]\r\nRecordCount=1\r\n1=id=1\xA7titulo=Minha pasta\xA7programa=C:\\windows\\\xA7param=\xA7"
+        "icone=-1\xA7tipo=0\xA7opcaomenu=N\xE3o\xA7iconeid=0\xA7\r\n\r\n";
+    ASSERT_TRUE(test::WriteFile(Ini(), stored));
+    // Another program holds the file while the bar starts.
+    HANDLE lock = CreateFileW(Wide(Ini()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    CloseHandle(lock);
+
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    // The bar says why it could not save; answer it.
+    HWND box = processes_[0]->FindWindowOfClass(L"#32770", 15000);
+    ASSERT_NE(box, nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    EXPECT_EQ(test::ReadFile(Ini()), stored);
+}
+
+TEST_F(Bar, DensityScalesTheBar) {
+    processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), "", std::vector<std::string>{"PIVEL_DPI=144"}));
+    HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height, 144); }));
+    Close(w);
+}
+
+}  // namespace
+}  // namespace nq
