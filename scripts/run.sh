@@ -19,6 +19,10 @@ trap pivel_stop_xvfb EXIT
 scripts/wine.sh build/win/bin/Pivel.exe "$@" &
 pid=$!
 sleep "${PIVEL_SHOT_DELAY:-6}"
+# Open the bar with a click on its strip at the right edge, so that the picture shows it.
+read -r width height < <(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+xdotool mousemove $((width - 1)) $((height * 2 / 3)) click 1 || true
+sleep 1
 import -window root build/shot.png
 echo "screenshot: build/shot.png"
 if kill -0 "$pid" 2>/dev/null; then
