@@ -262,11 +262,14 @@ struct Section {
 
 // A line break inside a name or a value would split its line in the file and could forge sections and
 // keys there; it is stored as a blank instead.
-std::string OneLine(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
+// The text itself when it holds no line break (the usual case, without a copy); otherwise a copy in
+// `storage`.
+std::string_view OneLine(std::string_view s, std::string& storage) {
+    if (s.find_first_of("\r\n") == std::string_view::npos) return s;
+    storage.assign(s);
+    for (char& c : storage)
         if (c == '\r' || c == '\n') c = ' ';
-    return out;
+    return storage;
 }
 
 // A 32-bit integer in decimal, or in hexadecimal after "0x"; nothing for any other text.
@@ -525,7 +528,10 @@ std::string TMemIniFile::ReadString(std::string_view Section, std::string_view I
 }
 
 void TMemIniFile::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) {
-    const std::string section = OneLine(Section), ident = OneLine(Ident), value = OneLine(Value);
+    std::string sectionCopy, identCopy, valueCopy;
+    const std::string_view section = OneLine(Section, sectionCopy);
+    const std::string_view ident = OneLine(Ident, identCopy);
+    const std::string_view value = OneLine(Value, valueCopy);
     Impl& d = *d_;
     nq::Section& s = d.sections[d.FindOrAdd(section)];
     Line line;
