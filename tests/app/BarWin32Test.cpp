@@ -254,6 +254,52 @@ TEST_F(Bar, ASettingsFileThatCouldNotBeReadIsNeverOverwritten) {
     EXPECT_EQ(test::ReadFile(Ini()), stored);
 }
 
+TEST_F(Bar, ExcluirTodosAsksTwiceAndTheNextStartGetsTheFirstShortcutsAgain) {
+    HWND w = Start("/p");  // the command is offered in programming mode only
+    ASSERT_NE(w, nullptr);
+    PostMessageW(w, WM_COMMAND, mnExcluirIcons, 0);
+    for (int question = 0; question < 2; ++question) {
+        HWND box = processes_[0]->FindWindowOfClass(L"#32770", 10000);
+        ASSERT_NE(box, nullptr) << "question " << question;
+        PostMessageW(box, WM_COMMAND, IDYES, 0);
+        ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(box); }));
+    }
+    Close(w);
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=0\r\n"), std::string::npos);
+
+    HWND again = Start();
+    ASSERT_NE(again, nullptr);
+    Close(again, 1);
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3\r\n"), std::string::npos);
+}
+
+TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    test::ClickAt(wa.width - 1, wa.height - 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+    ASSERT_TRUE(HasKeyboard(w));
+    INPUT ctrl{};
+    ctrl.type = INPUT_KEYBOARD;
+    ctrl.ki.wVk = VK_CONTROL;
+    SendInput(1, &ctrl, sizeof ctrl);
+    test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14);  // bConfig
+    ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &ctrl, sizeof ctrl);
+    DWORD code = 1;
+    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
+
+    DeleteFileW(Wide(Ini()).c_str());
+    HWND second = Start();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(SendMessageW(second, WM_QUERYENDSESSION, 0, 0), TRUE);
+    ASSERT_TRUE(processes_[1]->Wait(15000, &code));
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
+}
+
 TEST_F(Bar, DensityScalesTheBar) {
     processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), "", std::vector<std::string>{"PIVEL_DPI=144"}));
     HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
