@@ -11,7 +11,7 @@
 #include "app/Barra.h"
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
-#include "catalogue/InspecaoWin32.h"
+#include "catalogue/AlvosWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "resource.h"
 #include "support/NqConst.h"

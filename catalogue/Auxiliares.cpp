@@ -1,6 +1,6 @@
 #include "catalogue/Auxiliares.h"
 
-#include "catalogue/Inspecao.h"
+#include "catalogue/Alvos.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/Errors.h"
 #include "support/NqFun.h"

@@ -84,38 +84,6 @@ inline std::string ReadFile(const std::string& path) {
 
 inline bool Exists(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-struct ProcessResult {
-    bool started = false;
-    DWORD exitCode = 0;
-};
-
-// Runs a program with a command line and extra environment variables ("NAME=value"), waiting for it.
-inline ProcessResult RunProcess(const std::string& exe, const std::string& args,
-                                const std::vector<std::string>& extraEnv = {}, DWORD timeoutMs = 60000) {
-    std::wstring env;
-    if (!extraEnv.empty()) {
-        LPWCH block = GetEnvironmentStringsW();
-        for (LPWCH p = block; *p; p += wcslen(p) + 1) env += std::wstring(p) + L'\0';
-        FreeEnvironmentStringsW(block);
-        for (const std::string& e : extraEnv) env += Wide(e) + L'\0';
-        env += L'\0';
-    }
-    std::wstring cmd = L"\"" + Wide(exe) + L"\"" + (args.empty() ? L"" : L" " + Wide(args));
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ProcessResult r;
-    if (!CreateProcessW(Wide(exe).c_str(), cmd.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        env.empty() ? nullptr : env.data(), nullptr, &si, &pi))
-        return r;
-    r.started = true;
-    if (WaitForSingleObject(pi.hProcess, timeoutMs) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
-    GetExitCodeProcess(pi.hProcess, &r.exitCode);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return r;
-}
-
 // A program started and left running; ended (asked to close, then forced) when the object goes.
 class RunningProcess {
 public:
@@ -185,6 +153,22 @@ private:
     bool started_ = false;
     PROCESS_INFORMATION pi_{};
 };
+
+struct ProcessResult {
+    bool started = false;
+    DWORD exitCode = 0;
+};
+
+// Runs a program with a command line and extra environment variables ("NAME=value"), waiting for it;
+// one that outlives the time is ended with exit code 99.
+inline ProcessResult RunProcess(const std::string& exe, const std::string& args,
+                                const std::vector<std::string>& extraEnv = {}, DWORD timeoutMs = 60000) {
+    RunningProcess p(exe, args, extraEnv);
+    ProcessResult r;
+    r.started = p.started();
+    if (r.started && !p.Wait(timeoutMs, &r.exitCode)) r.exitCode = 99;
+    return r;
+}
 
 // Waits until a condition holds, up to a time; true when it did.
 template <class F>

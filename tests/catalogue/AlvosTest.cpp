@@ -1,6 +1,6 @@
 // Shortcut inspection against fake shell services: titles, quotes, icon categories, shell links.
 
-#include "catalogue/Inspecao.h"
+#include "catalogue/Alvos.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 namespace nq {
 namespace {
 
-TEST(Inspecao, GetTituloUsesTheFolderNameOnlyForExistingFolders) {
+TEST(Alvos, GetTituloUsesTheFolderNameOnlyForExistingFolders) {
     test::FakePlatform fake;
     fake.files.AddFolder("D:\\Dados\\Clientes");
     fake.files.AddFolder("D:\\");
@@ -40,14 +40,14 @@ TEST(Inspecao, GetTituloUsesTheFolderNameOnlyForExistingFolders) {
     for (const Case& c : cases) EXPECT_EQ(GetTitulo(c.in), c.out) << c.in;
 }
 
-TEST(Inspecao, GetProgramaRemovesEveryDoubleQuote) {
+TEST(Alvos, GetProgramaRemovesEveryDoubleQuote) {
     EXPECT_EQ(GetPrograma("\"D:\\Program Files\\App\\app.exe\""), "D:\\Program Files\\App\\app.exe");
     EXPECT_EQ(GetPrograma("D:\\Apps\\app.exe"), "D:\\Apps\\app.exe");
     EXPECT_EQ(GetPrograma("D:\\a\"b\"\"c.exe"), "D:\\abc.exe");
     EXPECT_EQ(GetPrograma("\"\""), "");
 }
 
-TEST(Inspecao, GetIconeTakesTheFirstRuleThatApplies) {
+TEST(Alvos, GetIconeTakesTheFirstRuleThatApplies) {
     test::FakePlatform fake;
     const char* files[] = {
         "D:\\gmail\\app.exe", "D:\\a.PDF",  "D:\\b.doc",   "D:\\c.docx", "D:\\d.xls",  "D:\\e.xlsx",
@@ -108,7 +108,7 @@ TEST(Inspecao, GetIconeTakesTheFirstRuleThatApplies) {
     for (const Case& c : cases) EXPECT_EQ(GetIcone(c.in), c.icone) << c.in;
 }
 
-TEST(Inspecao, GetLinkInfoFillsEveryField) {
+TEST(Alvos, GetLinkInfoFillsEveryField) {
     test::FakePlatform fake;
     ShellLinkData link;
     link.targetPath = "D:\\Apps\\Edit\\edit.exe";
@@ -138,7 +138,7 @@ TEST(Inspecao, GetLinkInfoFillsEveryField) {
     EXPECT_EQ(fake.shell.loadedLinks, std::vector<std::string>{"D:\\Atalhos\\Editor.lnk"});
 }
 
-TEST(Inspecao, ReadLinkFindsTheProgramItsArgumentsAndATitle) {
+TEST(Alvos, ReadLinkFindsTheProgramItsArgumentsAndATitle) {
     struct Case {
         const char* why;
         const char* workingDirectory;
@@ -183,7 +183,7 @@ TEST(Inspecao, ReadLinkFindsTheProgramItsArgumentsAndATitle) {
     }
 }
 
-TEST(Inspecao, ReadLinkOfAFileThatIsNoLinkGivesOnlyATitle) {
+TEST(Alvos, ReadLinkOfAFileThatIsNoLinkGivesOnlyATitle) {
     test::FakePlatform fake;
     fake.files.Add("D:\\Docs\\notas.lnk");
     std::string programa = "x", param = "-v", titulo;
@@ -193,7 +193,7 @@ TEST(Inspecao, ReadLinkOfAFileThatIsNoLinkGivesOnlyATitle) {
     EXPECT_EQ(titulo, "Notas");
 }
 
-TEST(Inspecao, ReadLinkPassesOnAMissingLinkObject) {
+TEST(Alvos, ReadLinkPassesOnAMissingLinkObject) {
     test::FakePlatform fake;
     fake.shell.linkObjectMissing = true;
     std::string programa, param, titulo;

@@ -1,4 +1,4 @@
-#include "catalogue/Inspecao.h"
+#include "catalogue/Alvos.h"
 
 #include "support/NqFun.h"
 #include "support/Text.h"

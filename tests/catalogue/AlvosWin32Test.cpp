@@ -1,6 +1,6 @@
 // Shortcut inspection on real shell links, files and folders that the tests make themselves.
 
-#include "catalogue/Inspecao.h"
+#include "catalogue/Alvos.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <shlobj.h>
 
 #include "Win32TestUtil.h"
-#include "catalogue/InspecaoWin32.h"
+#include "catalogue/AlvosWin32.h"
 #include "support/NqFun.h"
 #include "support/PastasSistema.h"
 #include "support/PlatformWin32.h"
@@ -17,7 +17,7 @@
 namespace nq {
 namespace {
 
-struct LinkSpec {
+struct LinkDef {
     std::string target;
     std::string arguments;
     std::string workingDirectory;
@@ -27,29 +27,29 @@ struct LinkSpec {
     WORD hotKey = 0;
 };
 
-LinkSpec LinkTo(const std::string& target, const std::string& arguments,
+LinkDef LinkTo(const std::string& target, const std::string& arguments,
                 const std::string& workingDirectory) {
-    LinkSpec spec;
-    spec.target = target;
-    spec.arguments = arguments;
-    spec.workingDirectory = workingDirectory;
-    return spec;
+    LinkDef def;
+    def.target = target;
+    def.arguments = arguments;
+    def.workingDirectory = workingDirectory;
+    return def;
 }
 
 // Writes a shell link the way the shell does. Joins COM only for the call, so that the code under
 // test runs on a thread that has not.
-bool MakeLink(const std::string& linkFile, const LinkSpec& spec) {
+bool MakeLink(const std::string& linkFile, const LinkDef& def) {
     const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     bool saved = false;
     IShellLinkW* link = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                    reinterpret_cast<void**>(&link)))) {
-        link->SetPath(Wide(spec.target).c_str());
-        link->SetArguments(Wide(spec.arguments).c_str());
-        link->SetWorkingDirectory(Wide(spec.workingDirectory).c_str());
-        link->SetDescription(Wide(spec.description).c_str());
-        if (!spec.iconFile.empty()) link->SetIconLocation(Wide(spec.iconFile).c_str(), spec.iconIndex);
-        link->SetHotkey(spec.hotKey);
+        link->SetPath(Wide(def.target).c_str());
+        link->SetArguments(Wide(def.arguments).c_str());
+        link->SetWorkingDirectory(Wide(def.workingDirectory).c_str());
+        link->SetDescription(Wide(def.description).c_str());
+        if (!def.iconFile.empty()) link->SetIconLocation(Wide(def.iconFile).c_str(), def.iconIndex);
+        link->SetHotkey(def.hotKey);
         IPersistFile* file = nullptr;
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
             saved = SUCCEEDED(file->Save(Wide(linkFile).c_str(), TRUE));
@@ -66,7 +66,7 @@ bool IsFile(const std::string& path) {
     return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-class Inspection : public ::testing::Test {
+class LinkTargets : public ::testing::Test {
 protected:
     void SetUp() override {
         InstallWin32Platform();
@@ -80,16 +80,16 @@ protected:
     const std::string program = dir / "Programas Úteis\\Editor.exe";
 };
 
-TEST_F(Inspection, LinkToAProgramGivesProgramArgumentsAndTitle) {
-    LinkSpec spec;
-    spec.target = program;
-    spec.arguments = "-n \"notas da reunião.txt\"";
-    spec.workingDirectory = dir / "Programas Úteis";
-    spec.description = "Edita textos";
-    spec.iconFile = test::BinFolder() + "Pivel.exe";
-    spec.iconIndex = 2;
-    spec.hotKey = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);
-    ASSERT_TRUE(MakeLink(dir / "ação rápida.lnk", spec));
+TEST_F(LinkTargets, LinkToAProgramGivesProgramArgumentsAndTitle) {
+    LinkDef def;
+    def.target = program;
+    def.arguments = "-n \"notas da reunião.txt\"";
+    def.workingDirectory = dir / "Programas Úteis";
+    def.description = "Edita textos";
+    def.iconFile = test::BinFolder() + "Pivel.exe";
+    def.iconIndex = 2;
+    def.hotKey = MAKEWORD('E', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    ASSERT_TRUE(MakeLink(dir / "ação rápida.lnk", def));
 
     TShellLinkInfoStruct info;
     info.FullPathAndNameOfLinkFile = dir / "ação rápida.lnk";
@@ -97,23 +97,23 @@ TEST_F(Inspection, LinkToAProgramGivesProgramArgumentsAndTitle) {
     EXPECT_TRUE(SameText(info.FullPathAndNameOfFileToExecute, program))
         << info.FullPathAndNameOfFileToExecute;
     EXPECT_EQ(info.FindData.name, "Editor.exe");
-    EXPECT_EQ(info.ParamStringsOfFileToExecute, spec.arguments);
-    EXPECT_TRUE(SameText(info.FullPathAndNameOfWorkingDirectroy, spec.workingDirectory));
+    EXPECT_EQ(info.ParamStringsOfFileToExecute, def.arguments);
+    EXPECT_TRUE(SameText(info.FullPathAndNameOfWorkingDirectroy, def.workingDirectory));
     EXPECT_EQ(info.Description, "Edita textos");
-    EXPECT_TRUE(SameText(info.FullPathAndNameOfFileContiningIcon, spec.iconFile));
+    EXPECT_TRUE(SameText(info.FullPathAndNameOfFileContiningIcon, def.iconFile));
     EXPECT_EQ(info.IconIndex, 2);
-    EXPECT_EQ(info.HotKey, spec.hotKey);
+    EXPECT_EQ(info.HotKey, def.hotKey);
     EXPECT_EQ(info.ShowCommand, SW_SHOWNORMAL);  // Wine keeps no other show command in a link
 
     std::string programa, param, titulo;
     ReadLink(dir / "ação rápida.lnk", programa, param, titulo);
     EXPECT_EQ(programa, FormatPath(dir / "Programas Úteis") + "Editor.exe");
     EXPECT_TRUE(IsFile(programa)) << programa;
-    EXPECT_EQ(param, spec.arguments);
+    EXPECT_EQ(param, def.arguments);
     EXPECT_EQ(titulo, "Ação rápida");
 }
 
-TEST_F(Inspection, LinkStartedFromAnotherFolderStillNamesItsProgram) {
+TEST_F(LinkTargets, LinkStartedFromAnotherFolderStillNamesItsProgram) {
     ASSERT_TRUE(MakeLink(dir / "Editor.lnk", LinkTo(program, "", dir / "Dados")));
     ASSERT_TRUE(MakeLink(dir / "Sem pasta.lnk", LinkTo(program, "", "")));
     for (const char* name : {"Editor.lnk", "Sem pasta.lnk"}) {
@@ -124,7 +124,7 @@ TEST_F(Inspection, LinkStartedFromAnotherFolderStillNamesItsProgram) {
     }
 }
 
-TEST_F(Inspection, LinksWithoutAProgramGiveNoExistingFile) {
+TEST_F(LinkTargets, LinksWithoutAProgramGiveNoExistingFile) {
     const std::string gone = dir / "Programas Úteis\\Apagado.exe";
     ASSERT_TRUE(CopyFileW(Wide(program).c_str(), Wide(gone).c_str(), FALSE));
     ASSERT_TRUE(MakeLink(dir / "Quebrado.lnk", LinkTo(gone, "-x", dir / "Programas Úteis")));
@@ -145,7 +145,7 @@ TEST_F(Inspection, LinksWithoutAProgramGiveNoExistingFile) {
     }
 }
 
-TEST_F(Inspection, AFileThatIsNoLinkGivesOnlyATitle) {
+TEST_F(LinkTargets, AFileThatIsNoLinkGivesOnlyATitle) {
     ASSERT_TRUE(test::WriteFile(dir / "falso.lnk", "isto não é um atalho"));
     for (const char* name : {"falso.lnk", "inexistente.lnk"}) {
         std::string programa = "x", param = "-v", titulo;
@@ -156,7 +156,7 @@ TEST_F(Inspection, AFileThatIsNoLinkGivesOnlyATitle) {
     }
 }
 
-TEST_F(Inspection, ReadLinkLeavesTheThreadsComStateAsItFoundIt) {
+TEST_F(LinkTargets, ReadLinkLeavesTheThreadsComStateAsItFoundIt) {
     ASSERT_TRUE(MakeLink(dir / "Editor.lnk", LinkTo(program, "", dir / "Programas Úteis")));
     std::string programa, param, titulo;
 
@@ -174,7 +174,7 @@ TEST_F(Inspection, ReadLinkLeavesTheThreadsComStateAsItFoundIt) {
     CoUninitialize();
 }
 
-TEST_F(Inspection, GetIconeOnRealTargets) {
+TEST_F(LinkTargets, GetIconeOnRealTargets) {
     ASSERT_TRUE(CreateDirectoryW(Wide(dir / "www.exemplo").c_str(), nullptr));
     ASSERT_TRUE(test::WriteFile(dir / "nota.txt", "x"));
     struct Case {
@@ -198,7 +198,7 @@ TEST_F(Inspection, GetIconeOnRealTargets) {
     EXPECT_TRUE(text == -1 || text == 3) << text;
 }
 
-TEST_F(Inspection, ReadIconTakesTheIconOrLeavesThePreviousOne) {
+TEST_F(LinkTargets, ReadIconTakesTheIconOrLeavesThePreviousOne) {
     IconHandle icon;
     ASSERT_TRUE(readIcon(test::BinFolder() + "Pivel.exe", icon));
     ASSERT_TRUE(icon);

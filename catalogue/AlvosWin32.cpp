@@ -1,4 +1,4 @@
-#include "catalogue/InspecaoWin32.h"
+#include "catalogue/AlvosWin32.h"
 
 #include <shellapi.h>
 
