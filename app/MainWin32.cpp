@@ -9,6 +9,7 @@
 
 #include "app/BarLayout.h"
 #include "app/Barra.h"
+#include "app/Lancamento.h"
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/AlvosWin32.h"
@@ -332,9 +333,34 @@ void TfrmMainPivel::AtualizarIcones() {
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TfrmMainPivel::clickIcone(const std::string& programa, const std::string& parametros) {
-    ShellExecuteW(hwnd_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), L"", SW_SHOWNORMAL);
-    if (!NqIni || !NqIni->ReadBool(kConfig, "AutoOcultar", false)) clickForm();
+namespace {
+
+// The system's side of a launch.
+class LancadorWin32 final : public ILancador {
+public:
+    explicit LancadorWin32(HWND owner) : owner_(owner) {}
+    bool SetCurrentFolder(const std::string& pasta) override {
+        return SetCurrentDirectoryW(Wide(pasta).c_str()) != 0;
+    }
+    void ShellOpen(const std::string& programa, const std::string& parametros, const std::string& pasta,
+                   int showCmd) override {
+        // Empty texts go as empty strings, never as absent values.
+        ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(), showCmd);
+    }
+    void CursorAmp() override { nq::CursorAmp(); }
+    void CursorNormal() override { nq::CursorNormal(); }
+
+private:
+    HWND owner_;
+};
+
+}  // namespace
+
+void TfrmMainPivel::clickIcone(TAtalhoRec r) {
+    LancadorWin32 sistema(hwnd_);
+    const bool autoOcultar = NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false);
+    if (!executeProgram(r, sistema, DirAplic, autoOcultar, [this] { clickForm(); }))
+        MessageBeep(MB_ICONASTERISK);  // the desktop notice will tell of it
 }
 
 // --- The popup menu -----------------------------------------------------------------------------------
@@ -405,8 +431,7 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
     if (id >= mnAtalhoPrimeiro) {
         const std::size_t i = id - mnAtalhoPrimeiro;
         if (i >= menuShortcuts_.size()) return;
-        const TStringArray parts = AParse(menuShortcuts_[i].hint, "|");
-        clickIcone(parts[0], parts.size() > 1 ? parts[1] : std::string());
+        clickIcone(readProgramData(menuShortcuts_[i].hint));
         return;
     }
     switch (id) {
@@ -659,8 +684,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             const int clicked = botoes_.MouseUp(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
             if (clicked >= 0) {
-                const TIconeComando b = botoes_.Botoes()[static_cast<std::size_t>(clicked)];
-                clickIcone(b.Programa(), b.Parametros());
+                clickIcone(readProgramData(botoes_.Botoes()[static_cast<std::size_t>(clicked)]));
             }
             return 0;
         }

@@ -12,6 +12,7 @@
 #include "app/GdiWin32.h"
 #include "app/Barra.h"
 #include "app/IconeComando.h"
+#include "app/Lancamento.h"
 #include "app/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
 #include "support/Font.h"
@@ -82,7 +83,7 @@ private:
     void Timer1Timer();
     void FormKeyDown(WPARAM key);
 
-    void clickIcone(const std::string& programa, const std::string& parametros);
+    void clickIcone(TAtalhoRec r);
     void ShowPopupMenu(POINT screen);
     void BuildPopupMenu();
     void RunMenuCommand(UINT id);

@@ -52,6 +52,13 @@ foreach(ver 1.2.0.0 1.2.3.0 1.2.0.4 1.2.3.4 none)
     add_dependencies(pivel_wine_tests ${prog})
 endforeach()
 
+# A program that records how it was started, for the launch tests.
+add_executable(recorder tests/fixtures/recorder.c)
+if(MINGW)
+    target_link_options(recorder PRIVATE -static)
+endif()
+add_dependencies(pivel_wine_tests recorder)
+
 add_test(NAME wine
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
                  --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-tests.xml)

@@ -9,6 +9,7 @@
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
 #include "support/NqFun.h"
+#include "support/Text.h"
 
 namespace nq {
 namespace {
@@ -73,8 +74,8 @@ protected:
     }
 
     // Starts the bar and waits for its window.
-    HWND Start(const std::string& args = "") {
-        processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), args));
+    HWND Start(const std::string& args = "", const std::vector<std::string>& env = {}) {
+        processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), args, env));
         HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
         if (w) test::WaitFor([&] { return IsWindowVisible(w) != 0; });
         return w;
@@ -300,9 +301,38 @@ TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }
 
+TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
+    const std::string tools = dir_ / "Ferramentas";
+    ASSERT_TRUE(CreateDirectoryW(Wide(tools).c_str(), nullptr));
+    const std::string recorder = tools + "\\recorder.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
+    ASSERT_TRUE(test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=1\r\n1=titulo=Gravador\xA7programa=" + recorder +
+                                           "\xA7param=-r\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n"));
+    const std::string record = dir_ / "record.txt";
+    HWND w = Start("", {"PIVEL_RECORD_FILE=" + record});
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    test::ClickAt(wa.width - 1, wa.height - 10);
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + 16);  // the first button's icon
+
+    ASSERT_TRUE(test::WaitFor([&] { return test::Exists(record) && !test::ReadFile(record).empty(); }, 15000));
+    Sleep(200);
+    const std::string raw = test::ReadFile(record);
+    const std::string text = Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+    const TStringArray lines = AParse(text, "\n");
+    ASSERT_EQ(lines.size(), 3u) << text;
+    EXPECT_EQ(Right(lines[0], 3), " -r") << lines[0];
+    EXPECT_TRUE(SameText(lines[1], tools) || SameText(lines[1], tools + "\\")) << lines[1];
+    EXPECT_EQ(lines[2], "1");
+    // With auto-hide off the launch closes the bar.
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height); }));
+    Close(w);
+}
+
 TEST_F(Bar, DensityScalesTheBar) {
-    processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), "", std::vector<std::string>{"PIVEL_DPI=144"}));
-    HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
+    HWND w = Start("", {"PIVEL_DPI=144"});
     ASSERT_NE(w, nullptr);
     const Rect wa = WorkAreaSize();
     EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height, 144); }));

@@ -1,0 +1,65 @@
+#include "app/Lancamento.h"
+
+#include "app/IconeComando.h"
+#include "support/NqFun.h"
+#include "support/Platform.h"
+#include "support/Text.h"
+
+namespace nq {
+
+namespace {
+
+// The path up to and including its last "\" or ":"; empty when there is none.
+std::string ExtractFilePath(const std::string& path) {
+    const std::size_t sep = path.find_last_of("\\:");
+    return sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
+}
+
+void FillFolder(TAtalhoRec& r) {
+    if (!r.isUrl) r.pasta = r.isDirectory ? r.programa : ExtractFilePath(r.programa);
+}
+
+}  // namespace
+
+TAtalhoRec readProgramData(const std::string& hint) {
+    TAtalhoRec r;
+    const TStringArray parts = AParse(hint, "|");
+    r.programa = parts[0];
+    if (parts.size() >= 2) r.parametros = parts[1];
+    r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
+    // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
+    const std::string lower = LowerCase(r.programa);
+    r.isUrl = lower.find("www") != std::string::npos || lower.find("http") != std::string::npos ||
+              lower.find("ftp") != std::string::npos;
+    FillFolder(r);
+    return r;
+}
+
+TAtalhoRec readProgramData(const TIconeComando& botao) {
+    TAtalhoRec r;
+    r.programa = botao.Programa();
+    r.parametros = botao.Parametros();
+    r.isDirectory = botao.IsDirectory();
+    r.isUrl = botao.IsURL();
+    FillFolder(r);
+    return r;
+}
+
+bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirAplic, bool autoOcultar,
+                    const std::function<void()>& clickForm) {
+    bool ok = true;
+    sistema.CursorAmp();
+    if (r.isUrl || r.isDirectory) r.showCmd = 3;
+    // A bare program name has no folder to go to: the shell finds it from where the program stands.
+    if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta))
+        ok = false;
+    else
+        sistema.ShellOpen(r.programa, r.parametros, r.pasta, r.showCmd);
+
+    sistema.CursorNormal();
+    if (!sistema.SetCurrentFolder(dirAplic)) ok = false;
+    if (!autoOcultar && clickForm) clickForm();
+    return ok;
+}
+
+}  // namespace nq

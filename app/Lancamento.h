@@ -1,0 +1,44 @@
+#pragma once
+// Launching a shortcut: what to open, with which parameters, from which folder and in which window
+// state; then the process's folder put back and the bar toggled.
+
+#include <functional>
+#include <string>
+
+namespace nq {
+
+class TIconeComando;
+
+struct TAtalhoRec {
+    std::string programa;
+    std::string parametros;
+    std::string pasta;
+    int showCmd = 1;  // 1 normal, 3 maximised
+    bool isDirectory = false;
+    bool isUrl = false;
+};
+
+// What a launch asks of the system.
+class ILancador {
+public:
+    virtual ~ILancador() = default;
+    // False when the folder cannot be made current (it does not exist).
+    virtual bool SetCurrentFolder(const std::string& pasta) = 0;
+    // Asks the shell to open the target with the verb "open"; the answer is not looked at.
+    virtual void ShellOpen(const std::string& programa, const std::string& parametros, const std::string& pasta,
+                           int showCmd) = 0;
+    virtual void CursorAmp() = 0;
+    virtual void CursorNormal() = 0;
+};
+
+// From an "Outros atalhos" entry, whose hint holds target and parameters separated by "|".
+TAtalhoRec readProgramData(const std::string& hint);
+// From a bar button, with the classification fixed when the bar was built.
+TAtalhoRec readProgramData(const TIconeComando& botao);
+
+// Opens the target and cleans up: the pointer and the program's folder are put back and, without
+// auto-hide, the bar is toggled, whatever happened. False when the notice must tell of a failure.
+bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirAplic, bool autoOcultar,
+                    const std::function<void()>& clickForm);
+
+}  // namespace nq
