@@ -37,29 +37,18 @@ void Disparar(const F& handler, Args... args) {
 }  // namespace
 
 TNqTrayIcon::TNqTrayIcon(TShellNotify notify) : notify_(std::move(notify)) {
-    const HINSTANCE inst = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(inst, kClasse, &wc)) {
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = inst;
-        wc.lpszClassName = kClasse;
-        RegisterClassExW(&wc);
-    }
+    RegisterClassOnce(kClasse, nullptr, nullptr);
     // A hidden top-level window rather than a message-only one: only top-level windows get the shell's
     // "TaskbarCreated" broadcast and the log-off query.
-    CreateWindowExW(WS_EX_TOOLWINDOW, kClasse, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, inst, this);
+    CreateWindowOfClass(kClasse, L"", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 TNqTrayIcon::~TNqTrayIcon() {
     *vivo_ = false;
     Remover();
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
     if (FIcon) DestroyIcon(FIcon);
+    // The base destroys the hidden window.
 }
 
 void TNqTrayIcon::Show() {
@@ -147,19 +136,6 @@ HWND TNqTrayIcon::Principal() const {
     return MainWindow();
 }
 
-LRESULT CALLBACK TNqTrayIcon::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    TNqTrayIcon* self = nullptr;
-    if (msg == WM_NCCREATE) {
-        self = static_cast<TNqTrayIcon*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<TNqTrayIcon*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    return self->HandleMessage(msg, wp, lp);
-}
-
 LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TRAYNOTIFY) {
         Notificacao(static_cast<unsigned>(lp));
@@ -182,11 +158,6 @@ LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             break;
         case WM_QUERYENDSESSION:
             return 1;
-        case WM_NCDESTROY: {
-            const HWND h = hwnd_;
-            hwnd_ = nullptr;
-            return DefWindowProcW(h, msg, wp, lp);
-        }
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }

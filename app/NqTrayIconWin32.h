@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/NqTrayIcon.h"
+#include "app/WindowWin32.h"
 
 namespace nq {
 
@@ -20,7 +21,7 @@ struct TShiftState {
     bool shift = false, ctrl = false, alt = false;
 };
 
-class TNqTrayIcon {
+class TNqTrayIcon : private Window {
   public:
     // How the icon reaches the shell; tests put a fake in place of Shell_NotifyIconW.
     using TShellNotify = std::function<BOOL(DWORD, NOTIFYICONDATAW*)>;
@@ -63,8 +64,7 @@ class TNqTrayIcon {
     std::function<void(POINT)> OnPopup;
 
   private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void Notificacao(unsigned mensagemMouse);
     void MenuNoPonteiro();
     void ItemPadrao();
@@ -75,7 +75,6 @@ class TNqTrayIcon {
     void Remover();
 
     TShellNotify notify_;
-    HWND hwnd_ = nullptr;
     HWND mainWindow_ = nullptr;
     HICON FIcon = nullptr;
     std::string FHint;
