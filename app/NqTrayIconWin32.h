@@ -22,7 +22,7 @@ struct TShiftState {
 };
 
 class TNqTrayIcon : private Window {
-  public:
+public:
     // How the icon reaches the shell; tests put a fake in place of Shell_NotifyIconW.
     using TShellNotify = std::function<BOOL(DWORD, NOTIFYICONDATAW*)>;
 
@@ -63,7 +63,7 @@ class TNqTrayIcon : private Window {
     // front. It may run a nested loop and end with the tray icon gone.
     std::function<void(POINT)> OnPopup;
 
-  private:
+private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void Notificacao(unsigned mensagemMouse);
     void MenuNoPonteiro();

@@ -69,7 +69,7 @@ bool FoldedEqual(std::string_view a, std::string_view b) {
 // Open-addressing index from names (folded) to item numbers; the items keep their own names, the index
 // only their hashes. Putting a name that is already there replaces its item: the last one wins.
 class FoldedIndex {
-  public:
+public:
     template <class NameOf>
     std::int64_t Find(std::string_view name, std::uint32_t hash, NameOf nameOf) const {
         if (slots_.empty()) return -1;
@@ -103,7 +103,7 @@ class FoldedIndex {
         bits_ = 0;
     }
 
-  private:
+private:
     struct Slot {
         std::uint32_t hash = 0;
         std::uint32_t item = 0;  // item + 1; 0 marks a free slot

@@ -20,7 +20,7 @@ extern bool IniSeparaSecoes;  // an empty line after each section
 extern bool IniUpdateOnFree;  // the file is written when the object is released
 
 class TMemIniFile {
-  public:
+public:
     // Corrects the name (AcertarNomeArquivo) and reads the file; a missing file gives an empty object.
     explicit TMemIniFile(const std::string& FileName);
     // Corrects the name and takes the file's content from Bytes instead of reading the file.
@@ -50,7 +50,7 @@ class TMemIniFile {
     // The exact bytes UpdateFile writes.
     std::string FileContent() const;
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

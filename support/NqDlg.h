@@ -16,13 +16,13 @@ inline constexpr const char* KEY_RUN_WINDOWS = "Software\\Microsoft\\Windows\\Cu
 
 // A registry key or value could not be written or deleted; the text says which and why.
 class ERegistroError : public std::runtime_error {
-  public:
+public:
     using std::runtime_error::runtime_error;
 };
 
 // String values of one registry root. Keys are paths below the root; a trailing backslash is allowed.
 class IRegistro {
-  public:
+public:
     virtual ~IRegistro() = default;
     // The value's text; nothing when the key or the value is missing or the value holds no text.
     virtual std::optional<std::string> LerString(const std::string& chave, const std::string& nome) = 0;
@@ -64,7 +64,7 @@ void CursorNormal();  // back to each window's own pointer
 // Shows a busy pointer while it lives and puts back the one that was in force before, on every path,
 // an exception passing included. Guards nest.
 class TCursorOcupado {
-  public:
+public:
     explicit TCursorOcupado(TCursor c = TCursor::crHourGlass) : anterior_(ScreenCursor()) {
         SetScreenCursor(c);
     }
@@ -72,7 +72,7 @@ class TCursorOcupado {
     TCursorOcupado(const TCursorOcupado&) = delete;
     TCursorOcupado& operator=(const TCursorOcupado&) = delete;
 
-  private:
+private:
     TCursor anterior_;
 };
 

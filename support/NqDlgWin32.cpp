@@ -10,7 +10,7 @@ namespace nq {
 namespace {
 
 class RegKey {
-  public:
+public:
     RegKey() = default;
     ~RegKey() {
         if (h_) RegCloseKey(h_);
@@ -20,7 +20,7 @@ class RegKey {
     HKEY* put() { return &h_; }
     HKEY get() const { return h_; }
 
-  private:
+private:
     HKEY h_ = nullptr;
 };
 

@@ -12,13 +12,13 @@ namespace nq {
 
 // String values under one registry root (HKEY_CURRENT_USER ...), seen through the 64-bit view.
 class TRegistroWin32 final : public IRegistro {
-  public:
+public:
     explicit TRegistroWin32(HKEY raiz) : raiz_(raiz) {}
     std::optional<std::string> LerString(const std::string& chave, const std::string& nome) override;
     void GravarString(const std::string& chave, const std::string& nome, const std::string& valor) override;
     void ExcluirValor(const std::string& chave, const std::string& nome) override;
 
-  private:
+private:
     HKEY raiz_;
 };
 

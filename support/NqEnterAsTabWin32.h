@@ -9,7 +9,7 @@
 namespace nq {
 
 class TNqEnterAsTab {
-  public:
+public:
     // Throws ENqError when form is not a top-level window.
     explicit TNqEnterAsTab(HWND form);
     ~TNqEnterAsTab();
@@ -22,7 +22,7 @@ class TNqEnterAsTab {
     // A push button, or a control that asks for Enter itself (a multi-line edit), keeps the key.
     bool InternalKeyPress(MSG& msg);
 
-  private:
+private:
     void ProximoControle(HWND atual);
 
     HWND form_;

@@ -25,7 +25,7 @@ int VersaoMaiorSO() {
 
 // Keeps drawing inside a rectangle until it goes, whatever clipping the DC had before.
 class ScopedClip {
-  public:
+public:
     ScopedClip(HDC dc, const RECT& r) : dc_(dc), saved_(SaveDC(dc)) {
         IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
@@ -35,7 +35,7 @@ class ScopedClip {
     ScopedClip(const ScopedClip&) = delete;
     ScopedClip& operator=(const ScopedClip&) = delete;
 
-  private:
+private:
     HDC dc_;
     int saved_;
 };

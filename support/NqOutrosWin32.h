@@ -17,7 +17,7 @@ void BevelLine(HDC dc, const RECT& controle, int X1, int Y1, int X2, int Y2);
 void BevelLine(HDC dc, const RECT& controle, int X1, int Y1, int X2, int Y2, const TBevelCores& cores);
 
 class TNqBevel {
-  public:
+public:
     TBevelShape Shape = TBevelShape::bsBottomLine;
     int Left = 0, Top = 0, Width = 150, Height = 15;
 

@@ -52,7 +52,7 @@ LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 // The bar's stand-in, whose queue the test reads: a top-level window, hidden because Wine takes seconds
 // to destroy a visible one.
 class MainWindowStub {
-  public:
+public:
     MainWindowStub() {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;

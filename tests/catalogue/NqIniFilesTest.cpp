@@ -264,7 +264,7 @@ TEST(NqIniFiles, FontText) {
 }
 
 class IniciaIniTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         saved_ = {ExeName, DirAplic};
         savedUnica_ = ConfigUnica;

@@ -14,7 +14,7 @@ namespace nq {
 namespace {
 
 class SettingsFileWin32 : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { InstallWin32Platform(); }
 
     // The names in a folder, sorted: a temporary file left behind shows up here.

@@ -15,7 +15,7 @@ namespace {
 // One registry root: values by "key\name", keys compared as the registry does (any letter case,
 // trailing backslash or not).
 class FakeRegistro : public IRegistro {
-  public:
+public:
     std::map<std::string, std::string> valores;
     int gravacoes = 0;
     bool recusar = false;
@@ -119,7 +119,7 @@ void Record(TCursor c) {
 }
 
 class BusyPointer : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         shown.clear();
         previous_ = SetCursorApplier(Record);

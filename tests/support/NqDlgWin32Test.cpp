@@ -17,7 +17,7 @@ const wchar_t* const kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\R
 
 // A value name of the test's own in the real Run key, removed again whatever happens.
 class RunValue {
-  public:
+public:
     RunValue() : name_("NqPivelTeste" + std::to_string(GetCurrentProcessId())) { Delete(); }
     ~RunValue() { Delete(); }
     const std::string& name() const { return name_; }
@@ -37,7 +37,7 @@ class RunValue {
     }
     void Delete() const { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, Wide(name_).c_str()); }
 
-  private:
+private:
     std::string name_;
 };
 
@@ -100,7 +100,7 @@ LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 // A plain top-level window with the arrow as its own pointer.
 class TestWindow {
-  public:
+public:
     TestWindow(int x, int y, int w, int h, DWORD style = WS_OVERLAPPEDWINDOW) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
@@ -120,7 +120,7 @@ class TestWindow {
         return r;
     }
 
-  private:
+private:
     HWND hwnd_;
 };
 

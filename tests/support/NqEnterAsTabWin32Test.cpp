@@ -21,7 +21,7 @@ LRESULT CALLBACK FormProc(HWND h, UINT m, WPARAM w, LPARAM l) {
 
 // A top-level window holding two single-line edits and a multi-line one, in that tab order.
 class Form {
-  public:
+public:
     Form() {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;

@@ -15,7 +15,7 @@ constexpr COLORREF kV = RGB(255, 0, 0), kA = RGB(0, 0, 255);
 
 // A 24 x 24 memory canvas filled with the background colour.
 class Canvas {
-  public:
+public:
     Canvas() : dc_(CreateCompatibleDC(nullptr)) {
         BITMAPINFO bi{};
         bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -47,7 +47,7 @@ class Canvas {
         return s;
     }
 
-  private:
+private:
     HDC dc_;
     HBITMAP bmp_;
     HGDIOBJ old_;
