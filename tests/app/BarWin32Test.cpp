@@ -77,7 +77,14 @@ protected:
     HWND Start(const std::string& args = "", const std::vector<std::string>& env = {}) {
         processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), args, env));
         HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
-        if (w) test::WaitFor([&] { return IsWindowVisible(w) != 0; });
+        if (w) {
+            test::WaitFor([&] { return IsWindowVisible(w) != 0; });
+        } else {
+            DWORD code = 0;
+            const bool ended = processes_.back()->Wait(0, &code);
+            ADD_FAILURE() << "no bar window; the process " << (ended ? "ended with code " + std::to_string(code)
+                                                                       : std::string("still runs"));
+        }
         return w;
     }
 
@@ -332,9 +339,11 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
 }
 
 TEST_F(Bar, DensityScalesTheBar) {
-    HWND w = Start("", {"PIVEL_DPI=144"});
+    HWND w = Start("/p", {"PIVEL_DPI=144"});  // programming mode: opens at once
     ASSERT_NE(w, nullptr);
     const Rect wa = WorkAreaSize();
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height, 144); }));
+    test::ClickAt(OpenBarRect(wa.width, wa.height, 144).left + 150, 20);  // the title closes it
     EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height, 144); }));
     Close(w);
 }
