@@ -7,7 +7,7 @@ packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     libz-mingw-w64-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev libsimpleini-dev
-    wine64 fonts-wine fonts-dejavu-core
+    wine wine64 fonts-wine fonts-dejavu-core
     xvfb xauth x11-utils imagemagick xdotool
 )
 packages+=(${PIVEL_EXTRA_PACKAGES:-})
