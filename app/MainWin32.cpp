@@ -9,6 +9,7 @@
 
 #include "app/BarLayout.h"
 #include "app/Barra.h"
+#include "app/DesktopAvisoWin32.h"
 #include "app/Lancamento.h"
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
@@ -77,6 +78,8 @@ void DrawBoxedText(HDC dc, const std::wstring& text, RECT box, UINT align) {
 TfrmMainPivel::TfrmMainPivel() {
     font_ = TFont{"Tahoma", 9, clWhite};
     CriarCamposAtalho(cds);
+    dskErro.SecondsToHide = 2;
+    dskErro.LoadPicture(IDR_AVISO);
     // A new record is a bar button unless something says otherwise.
     cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
 }
@@ -357,10 +360,10 @@ private:
 }  // namespace
 
 void TfrmMainPivel::clickIcone(TAtalhoRec r) {
+    dskErro.Hide();
     LancadorWin32 sistema(hwnd_);
     const bool autoOcultar = NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false);
-    if (!executeProgram(r, sistema, DirAplic, autoOcultar, [this] { clickForm(); }))
-        MessageBeep(MB_ICONASTERISK);  // the desktop notice will tell of it
+    if (!executeProgram(r, sistema, DirAplic, autoOcultar, [this] { clickForm(); })) dskErro.Show();
 }
 
 // --- The popup menu -----------------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include "app/GdiWin32.h"
 #include "app/Barra.h"
+#include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
 #include "app/WindowWin32.h"
@@ -141,6 +142,7 @@ private:
     bool destroyed_ = false;
     HWND tooltip_ = nullptr;
     TNqBevel nqBevel1, NqBevel2;
+    TDesktopAviso dskErro;
     std::unique_ptr<TNqTrayIcon> tray;
 };
 

@@ -7,10 +7,21 @@ if(MINGW)
     set(PIVEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
 endif()
 
+# libpng, cross-built from Debian's source package by scripts/libpng.sh, and zlib from
+# libz-mingw-w64-dev: both linked statically.
+set(PIVEL_LIBPNG_PREFIX ${CMAKE_SOURCE_DIR}/build/third_party/libpng-mingw CACHE PATH "libpng built for Windows")
+if(NOT EXISTS ${PIVEL_LIBPNG_PREFIX}/lib/libpng16.a)
+    message(FATAL_ERROR "libpng for Windows is missing: run scripts/libpng.sh")
+endif()
+add_library(pivel_png STATIC IMPORTED)
+set_target_properties(pivel_png PROPERTIES IMPORTED_LOCATION ${PIVEL_LIBPNG_PREFIX}/lib/libpng16.a
+                      INTERFACE_INCLUDE_DIRECTORIES ${PIVEL_LIBPNG_PREFIX}/include)
+find_library(PIVEL_ZLIB_STATIC NAMES libz.a REQUIRED)
+
 add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
 target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
 target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
-target_link_libraries(pivel_win32 PUBLIC pivel_core comctl32 uxtheme shell32 shlwapi ole32 uuid version
+target_link_libraries(pivel_win32 PUBLIC pivel_core pivel_png ${PIVEL_ZLIB_STATIC} comctl32 uxtheme shell32 shlwapi ole32 uuid version
                       gdi32 user32 advapi32 msimg32 gdiplus)
 
 add_executable(Pivel WIN32 app/WinMain.cpp res/Pivel.rc)

@@ -10,3 +10,4 @@
 #define IDI_MENU_FINALIZAR 15
 #define IDI_WEB 20
 #define IDI_CROSS 21
+#define IDR_AVISO 30

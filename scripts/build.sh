@@ -10,6 +10,7 @@ if [ "${1:-}" != "--win-only" ]; then
     cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPIVEL_SANITIZE=ON >/dev/null
     cmake --build build/native -j "$jobs"
 fi
+bash scripts/libpng.sh
 cmake --no-warn-unused-cli -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 cmake --build build/win -j "$jobs"

@@ -1,0 +1,147 @@
+#include "app/DesktopAvisoWin32.h"
+
+#include <png.h>
+
+#include <vector>
+
+#include "support/NqDlgWin32.h"
+
+namespace nq {
+
+namespace {
+constexpr wchar_t kClassName[] = L"TfmDesktopAviso";
+constexpr UINT_PTR kHideTimer = 1;
+constexpr BYTE kOpacity = 220;
+constexpr COLORREF kPanel = RGB(0x7A, 0x14, 0x14);
+}  // namespace
+
+HBITMAP DecodePng(const void* data, std::size_t size, int& width, int& height) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!data || !png_image_begin_read_from_memory(&image, data, size)) return nullptr;
+    image.format = PNG_FORMAT_BGRA;
+    if (image.width == 0 || image.height == 0 || image.width > 4096 || image.height > 4096) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = static_cast<LONG>(image.width);
+    bi.bmiHeader.biHeight = -static_cast<LONG>(image.height);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bmp) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    if (!png_image_finish_read(&image, nullptr, bits, 0, nullptr)) {
+        DeleteObject(bmp);
+        return nullptr;
+    }
+    width = static_cast<int>(image.width);
+    height = static_cast<int>(image.height);
+    return bmp;
+}
+
+TfmDesktopAviso& TfmDesktopAviso::Instance() {
+    static TfmDesktopAviso one;
+    return one;
+}
+
+bool TfmDesktopAviso::EnsureWindow() {
+    if (hwnd_) return true;
+    RegisterClassOnce(kClassName, nullptr, nullptr);
+    // Topmost, never activated, no taskbar button; translucent.
+    return CreateWindowOfClass(kClassName, L"", WS_POPUP,
+                               WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED, 0, 0, 1, 1,
+                               nullptr);
+}
+
+void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide) {
+    if (!EnsureWindow()) return;
+    Hide();
+    picture_ = picture;
+    width_ = w;
+    height_ = h;
+    SetLayeredWindowAttributes(hwnd_, 0, kOpacity, LWA_ALPHA);
+    RECT wa{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+    const int left = wa.left + (wa.right - wa.left) - w - 5;
+    const int top = wa.top + (wa.bottom - wa.top) - h - 5;
+    SetWindowPos(hwnd_, HWND_TOPMOST, left, top, w, h, SWP_NOACTIVATE);
+    // Slides up from the bottom edge; where the system cannot animate it, it simply appears.
+    if (!AnimateWindow(hwnd_, 200, AW_SLIDE | AW_VER_NEGATIVE)) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    MessageBeep(MB_ICONASTERISK);
+    SetTimer(hwnd_, kHideTimer, static_cast<UINT>(secondsToHide > 0 ? secondsToHide : 1) * 1000u, nullptr);
+}
+
+void TfmDesktopAviso::Hide() {
+    if (!hwnd_) return;
+    KillTimer(hwnd_, kHideTimer);
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+void TfmDesktopAviso::imagemClick() {
+    Hide();
+    if (HWND main = MainWindow()) SetForegroundWindow(main);
+}
+
+LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_LBUTTONUP:
+            imagemClick();
+            return 0;
+        case WM_TIMER:
+            if (wp == kHideTimer) Hide();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PRINTCLIENT:
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = msg == WM_PAINT ? BeginPaint(hwnd_, &ps) : reinterpret_cast<HDC>(wp);
+            RECT rc;
+            GetClientRect(hwnd_, &rc);
+            if (picture_) {
+                HDC mem = CreateCompatibleDC(dc);
+                {
+                    ScopedSelectObject sel(mem, picture_);
+                    BitBlt(dc, 0, 0, width_, height_, mem, 0, 0, SRCCOPY);
+                }
+                DeleteDC(mem);
+            } else {
+                BrushHandle panel(CreateSolidBrush(kPanel));
+                FillRect(dc, &rc, panel.get());
+            }
+            if (msg == WM_PAINT) EndPaint(hwnd_, &ps);
+            return 0;
+        }
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void TDesktopAviso::LoadPicture(int resourceId) {
+    const HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!res) return;
+    HGLOBAL data = LoadResource(module, res);
+    int w = 0, h = 0;
+    picture_.reset(DecodePng(LockResource(data), SizeofResource(module, res), w, h));
+    if (picture_) {
+        width_ = w;
+        height_ = h;
+    }
+}
+
+void TDesktopAviso::Show() { TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide); }
+
+void TDesktopAviso::Hide() { TfmDesktopAviso::Instance().Hide(); }
+
+}  // namespace nq

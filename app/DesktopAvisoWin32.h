@@ -1,0 +1,52 @@
+#pragma once
+// The desktop notice: a borderless picture that slides up in the bottom-right corner of the work area,
+// beeps, stays a few seconds and goes, never taking the focus from the window the user works in.
+
+#include <windows.h>
+
+#include "app/GdiWin32.h"
+#include "app/WindowWin32.h"
+
+namespace nq {
+
+// The one notice window of the process.
+class TfmDesktopAviso final : public Window {
+public:
+    static TfmDesktopAviso& Instance();
+    // Shows the picture (w x h) for the given time; a notice already showing is hidden first, so the
+    // time starts again in full.
+    void Open(HBITMAP picture, int w, int h, int secondsToHide);
+    void Hide();
+    bool Showing() const { return hwnd_ && IsWindowVisible(hwnd_); }
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    TfmDesktopAviso() = default;
+    bool EnsureWindow();
+    void imagemClick();
+
+    HBITMAP picture_ = nullptr;  // owned by the TDesktopAviso that opened it
+    int width_ = 0, height_ = 0;
+};
+
+class TDesktopAviso {
+public:
+    int SecondsToHide = 5;
+    // Takes its picture from a PNG resource of the program; a picture that cannot be decoded leaves
+    // the notice without one (it then shows a plain panel).
+    void LoadPicture(int resourceId);
+    void Show();
+    void Hide();
+
+private:
+    BitmapHandle picture_;
+    int width_ = 240, height_ = 110;
+};
+
+// A PNG decoded into a 32-bit top-down bitmap; null when the data is no readable PNG.
+HBITMAP DecodePng(const void* data, std::size_t size, int& width, int& height);
+
+}  // namespace nq

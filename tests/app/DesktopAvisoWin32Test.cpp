@@ -1,0 +1,98 @@
+// The desktop notice, in the test process itself and through a failed launch of the real bar.
+
+#include "app/DesktopAvisoWin32.h"
+
+#include <gtest/gtest.h>
+
+#include "Win32TestUtil.h"
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+
+namespace nq {
+namespace {
+
+void Pump() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+}
+
+TEST(DesktopAviso, APictureThatCannotBeDecodedStillShowsAPlainNotice) {
+    const char junk[] = "\x89PNG\r\n\x1a\n not really";
+    int w = 0, h = 0;
+    EXPECT_EQ(DecodePng(junk, sizeof junk, w, h), nullptr);
+    EXPECT_EQ(DecodePng(nullptr, 0, w, h), nullptr);
+
+    TfmDesktopAviso& aviso = TfmDesktopAviso::Instance();
+    aviso.Hide();  // before any Open: nothing happens
+    aviso.Open(nullptr, 240, 110, 1);
+    Pump();
+    EXPECT_TRUE(aviso.Showing());
+    aviso.Hide();
+    EXPECT_FALSE(aviso.Showing());
+}
+
+TEST(DesktopAviso, ASecondOpenWhileShowingStartsTheTimeAgain) {
+    TfmDesktopAviso& aviso = TfmDesktopAviso::Instance();
+    aviso.Open(nullptr, 240, 110, 2);
+    const DWORD first = GetTickCount();
+    test::WaitFor([&] { Pump(); return GetTickCount() - first > 1200; }, 3000);
+    aviso.Open(nullptr, 240, 110, 2);
+    const DWORD second = GetTickCount();
+    // Past the first notice's end it still shows; it goes about two seconds after the second.
+    test::WaitFor([&] { Pump(); return GetTickCount() - first > 2500; }, 4000);
+    EXPECT_TRUE(aviso.Showing());
+    EXPECT_TRUE(test::WaitFor([&] { Pump(); return !aviso.Showing(); }, 3000));
+    EXPECT_GE(GetTickCount() - second, 1800u);
+}
+
+TEST(DesktopAviso, AFailedLaunchShowsTheNoticeInTheCornerWithoutTakingTheFocus) {
+    test::TempFolder dir;
+    const std::string exe = dir / "Pivel.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(exe).c_str(), FALSE));
+    ASSERT_TRUE(test::WriteFile(dir / "PivelConfig.ini",
+                                "[IconesMenu]\r\nRecordCount=1\r\n1=titulo=Sumiu\xA7programa=Q:\\Sumiu\\app.exe\xA7"
+                                "tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n"));
+    test::RunningProcess bar(exe, "");
+    HWND w = bar.FindWindowOfClass(kMainClassName);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(w) != 0; }));
+    RECT wa{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+    const int W = wa.right - wa.left, H = wa.bottom - wa.top;
+    test::ClickAt(W - 1, H - 10);
+    const Rect open = OpenBarRect(W, H);
+    ASSERT_TRUE(test::WaitFor([&] {
+        RECT r;
+        GetWindowRect(w, &r);
+        return r.left == open.left;
+    }));
+    HWND before = nullptr;
+    test::WaitFor([&] { return (before = GetForegroundWindow()) == w; });
+
+    test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + 16);
+    HWND notice = bar.FindWindowOfClass(L"TfmDesktopAviso", 10000);
+    ASSERT_NE(notice, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(notice) != 0; }));
+    const DWORD shown = GetTickCount();
+    RECT r;
+    GetWindowRect(notice, &r);
+    EXPECT_EQ(r.right - r.left, 240);
+    EXPECT_EQ(r.bottom - r.top, 110);
+    EXPECT_EQ(r.left, wa.left + W - 240 - 5);
+    EXPECT_EQ(r.top, wa.top + H - 110 - 5);
+    if (W == 1920 && H == 1040) {
+        EXPECT_EQ(r.top, 925);
+    }
+    EXPECT_NE(GetForegroundWindow(), notice);
+    EXPECT_EQ(GetForegroundWindow(), before);
+
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindowVisible(notice); }, 5000));
+    const DWORD elapsed = GetTickCount() - shown;
+    EXPECT_GE(elapsed, 1500u);
+    EXPECT_LE(elapsed, 3500u);
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(bar.Wait(15000));
+}
+
+}  // namespace
+}  // namespace nq
