@@ -308,33 +308,52 @@ TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }
 
+// How the recorder program was started: command line, current folder, show command.
+TStringArray ReadRecord(const std::string& record) {
+    const std::string raw = test::ReadFile(record);
+    const std::string text = Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+    return AParse(text, "\n");
+}
+
 TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     const std::string tools = dir_ / "Ferramentas";
     ASSERT_TRUE(CreateDirectoryW(Wide(tools).c_str(), nullptr));
     const std::string recorder = tools + "\\recorder.exe";
     ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
-    ASSERT_TRUE(test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=1\r\n1=titulo=Gravador\xA7programa=" + recorder +
-                                           "\xA7param=-r\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n"));
+    // A second copy beside the bar, started by its bare name: it runs in the bar's current folder.
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(dir_ / "recorder.exe").c_str(),
+                          FALSE));
+    ASSERT_TRUE(test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=2\r\n1=titulo=A Gravador\xA7programa=" + recorder +
+                                           "\xA7param=-r\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n"
+                                           "2=titulo=B Gravador\xA7programa=recorder.exe\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n"));
     const std::string record = dir_ / "record.txt";
     HWND w = Start("", {"PIVEL_RECORD_FILE=" + record});
     ASSERT_NE(w, nullptr);
     const Rect wa = WorkAreaSize();
-    test::ClickAt(wa.width - 1, wa.height - 10);
     const Rect open = OpenBarRect(wa.width, wa.height);
+    const Rect closed = ClosedBarRect(wa.width, wa.height);
+
+    test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
     test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + 16);  // the first button's icon
-
-    ASSERT_TRUE(test::WaitFor([&] { return test::Exists(record) && !test::ReadFile(record).empty(); }, 15000));
-    Sleep(200);
-    const std::string raw = test::ReadFile(record);
-    const std::string text = Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
-    const TStringArray lines = AParse(text, "\n");
-    ASSERT_EQ(lines.size(), 3u) << text;
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    TStringArray lines = ReadRecord(record);
     EXPECT_EQ(Right(lines[0], 3), " -r") << lines[0];
     EXPECT_TRUE(SameText(lines[1], tools) || SameText(lines[1], tools + "\\")) << lines[1];
     EXPECT_EQ(lines[2], "1");
     // With auto-hide off the launch closes the bar.
-    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height); }));
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == closed; }));
+
+    // The bar went back to its own folder: the bare name starts there.
+    DeleteFileW(Wide(record).c_str());
+    test::ClickAt(wa.width - 1, wa.height - 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + iSalto + 16);
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    lines = ReadRecord(record);
+    std::string own = dir_.path();
+    own.pop_back();
+    EXPECT_TRUE(SameText(lines[1], own) || SameText(lines[1], dir_.path())) << lines[1];
     Close(w);
 }
 
