@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "support/NqDlgWin32.h"
+#include "support/PlatformWin32.h"
 #include "support/Win32Text.h"
 
 namespace nq {
@@ -14,19 +15,6 @@ constexpr wchar_t kClasse[] = L"TNqTrayIconJanela";
 constexpr UINT_PTR kTimerAdicionar = 1;
 constexpr UINT kIntervaloTentativaMs = 1000;
 constexpr int kMaxTentativas = 10;
-
-// Handles what is waiting in the queue, as the program's loops do.
-void ProcessarMensagens() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-            return;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
 
 // Calls a copy of a handler: the handler may destroy the object that holds the original.
 template <class F, class... Args>

@@ -172,17 +172,7 @@ public:
         return GetUserNameW(buf, &n) ? Narrow(buf) : std::string();
     }
 
-    void ProcessMessages() override {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
-                break;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
+    void ProcessMessages() override { ProcessarMensagens(); }
 };
 
 }  // namespace
@@ -197,6 +187,18 @@ void InstallWin32Platform() {
     p.system = &system;
     p.shell = &Win32Shell();
     InstallWin32Cursor();
+}
+
+void ProcessarMensagens() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the main loop
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
 }
 
 std::string ModulePath() {

@@ -10,6 +10,9 @@ namespace nq {
 // Puts the Win32 services in force for the whole process.
 void InstallWin32Platform();
 
+// Handles the window messages waiting in this thread's queue; a quit request is left for the main loop.
+void ProcessarMensagens();
+
 // The running executable's full path.
 std::string ModulePath();
 
