@@ -170,6 +170,19 @@ inline ProcessResult RunProcess(const std::string& exe, const std::string& args,
     return r;
 }
 
+// Registers (once) a window class that does nothing but the default handling, for test windows.
+inline const wchar_t* PlainWindowClass(const wchar_t* name) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(GetModuleHandleW(nullptr), name, &wc)) {
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = name;
+        RegisterClassExW(&wc);
+    }
+    return name;
+}
+
 // Waits until a condition holds, up to a time; true when it did.
 template <class F>
 bool WaitFor(F condition, DWORD ms = 5000) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "Win32TestUtil.h"
 #include "support/Win32Text.h"
 
 namespace nq {
@@ -45,23 +46,13 @@ struct FakeShell {
     }
 };
 
-LRESULT CALLBACK PlainProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    return DefWindowProcW(h, m, w, l);
-}
-
 // The bar's stand-in, whose queue the test reads: a top-level window, hidden because Wine takes seconds
 // to destroy a visible one.
 class MainWindowStub {
 public:
     MainWindowStub() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = PlainProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"NqTrayTestePrincipal";
-        RegisterClassExW(&wc);
-        hwnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 100, 100, 200, 200, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+        hwnd = CreateWindowExW(0, test::PlainWindowClass(L"NqTrayTestePrincipal"), L"", WS_OVERLAPPEDWINDOW, 100,
+                               100, 200, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     }
     ~MainWindowStub() { DestroyWindow(hwnd); }
     // Whether a message of that number waits in the window's queue (taken out).

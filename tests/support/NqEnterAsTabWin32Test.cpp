@@ -10,27 +10,18 @@
 
 #include "support/Errors.h"
 #include "support/MessageFilterWin32.h"
+#include "Win32TestUtil.h"
 #include "support/Win32Text.h"
 
 namespace nq {
 namespace {
 
-LRESULT CALLBACK FormProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    return DefWindowProcW(h, m, w, l);
-}
-
 // A top-level window holding two single-line edits and a multi-line one, in that tab order.
 class Form {
 public:
     Form() {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = FormProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"NqEnterAsTabTeste";
-        RegisterClassExW(&wc);
-        hwnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 50, 50, 300, 200, nullptr,
-                               nullptr, wc.hInstance, nullptr);
+        hwnd = CreateWindowExW(0, test::PlainWindowClass(L"NqEnterAsTabTeste"), L"", WS_OVERLAPPEDWINDOW, 50, 50,
+                               300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         const DWORD edit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
         e1 = CreateWindowExW(0, L"EDIT", L"abc", edit, 10, 10, 100, 22, hwnd, nullptr, nullptr, nullptr);
         e2 = CreateWindowExW(0, L"EDIT", L"", edit, 10, 40, 100, 22, hwnd, nullptr, nullptr, nullptr);
