@@ -7,11 +7,6 @@
 
 namespace nq {
 
-int Scale(int px96, int dpi) {
-    const long long n = static_cast<long long>(px96) * dpi;
-    return static_cast<int>(n >= 0 ? (n + 48) / 96 : -((-n + 48) / 96));
-}
-
 Rect ClosedBarRect(int workWidth, int workHeight, int dpi) {
     const int height = static_cast<int>(static_cast<long long>(workHeight) * 70 / 100);
     return Rect{workWidth - Scale(kBarStrip, dpi), workHeight - height, Scale(kBarWidth, dpi), height};

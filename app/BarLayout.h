@@ -1,15 +1,12 @@
 #pragma once
 // Where the bar and its shortcut buttons stand. Every size is written in 96-dpi pixels and scaled to
-// the monitor's density by Scale, here and nowhere else.
+// the monitor's density by Scale (ui/Geometry.h).
 
 #include <string_view>
 
-namespace nq {
+#include "ui/Geometry.h"
 
-struct Rect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const Rect&) const = default;
-};
+namespace nq {
 
 constexpr int kBarWidth = 201;         // never changes
 constexpr int kBarVisibleOpen = 198;   // the rightmost 3 pixels lie beyond the work area
@@ -21,9 +18,6 @@ constexpr int kAutoStepMax = 44;
 constexpr int kButtonLeft = 8;
 constexpr int kIconSize = 32;
 constexpr int kCaptionHeight = 35;
-
-// A 96-dpi length at another density, rounded to the nearest pixel (halves away from zero).
-int Scale(int px96, int dpi);
 
 // The bar's window rectangle for a work area of W x H device pixels (only its size counts, not its
 // origin). The 70 % share of the height needs no scaling; the widths do.

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "app/GdiWin32.h"
-#include "app/WindowWin32.h"
+#include "ui/GdiWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq {
 

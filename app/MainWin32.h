@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "app/GdiWin32.h"
+#include "ui/GdiWin32.h"
 #include "app/Barra.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
-#include "app/WindowWin32.h"
+#include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/NqTrayIcon.h"
-#include "app/WindowWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq {
 
