@@ -101,6 +101,7 @@ bool TfrmMainPivel::Create() {
                                                          GetSystemMetrics(SM_CXSMICON),
                                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     RegisterClassOnce(kMainClassName, bigIcon, smallIcon);
+    objetosGdiMsg_ = RegisterWindowMessageW(kMsgObjetosGdi);
     // A tool window has no taskbar button; layered for the translucency.
     if (!CreateWindowOfClass(kMainClassName, Wide(kApplicationTitle).c_str(), WS_POPUP | WS_CLIPCHILDREN,
                              WS_EX_TOOLWINDOW | WS_EX_LAYERED, 0, 0, kBarWidth, 100, nullptr))
@@ -769,6 +770,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             PostQuitMessage(0);
             return 0;
         default:
+            if (msg == objetosGdiMsg_ && objetosGdiMsg_) return GdiObjectsLive() + IconsLive();
             break;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);

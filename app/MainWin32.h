@@ -29,6 +29,9 @@ constexpr const wchar_t* kMainClassName = L"TfrmMainPivel";
 constexpr const char* KEY_RUN_PIVEL = "NqPivel";
 constexpr const char* kApplicationTitle = "Nq-Pivel";
 constexpr const char* kTituloPadrao = "Meus Atalhos";
+// A registered message that the bar answers with the number of GDI objects and icons its owners hold,
+// so that a test in another process can see a leak.
+constexpr const wchar_t* kMsgObjetosGdi = L"Pivel.ObjetosGdi";
 
 // The popup menu's commands, as WM_COMMAND identifiers.
 enum MenuId : UINT {
@@ -111,6 +114,7 @@ private:
     int FScrWidth = 0;
     int FScrHeight = 0;
     int dpi_ = 96;
+    UINT objetosGdiMsg_ = 0;
 
     // The look, from the settings.
     TColor color_ = 1714213;

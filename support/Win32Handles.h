@@ -3,15 +3,24 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 namespace nq {
+
+// How many icons the program's owners hold right now (see GdiObjectsLive).
+inline std::atomic<long>& IconsLive() {
+    static std::atomic<long> live{0};
+    return live;
+}
 
 // An icon the program owns (from ExtractIcon, ExtractAssociatedIcon, CopyIcon ...): destroyed with it.
 class IconHandle {
 public:
     IconHandle() = default;
-    explicit IconHandle(HICON icon) noexcept : icon_(icon) {}
+    explicit IconHandle(HICON icon) noexcept : icon_(icon) {
+        if (icon_) ++IconsLive();
+    }
     ~IconHandle() { reset(); }
     IconHandle(IconHandle&& other) noexcept : icon_(other.release()) {}
     IconHandle& operator=(IconHandle&& other) noexcept {
@@ -24,10 +33,18 @@ public:
     HICON get() const noexcept { return icon_; }
     explicit operator bool() const noexcept { return icon_ != nullptr; }
     // Gives the icon up without destroying it.
-    HICON release() noexcept { return std::exchange(icon_, nullptr); }
+    HICON release() noexcept {
+        if (icon_) --IconsLive();
+        return std::exchange(icon_, nullptr);
+    }
     void reset(HICON icon = nullptr) noexcept {
-        if (icon_ && icon_ != icon) DestroyIcon(icon_);
+        if (icon_ == icon) return;
+        if (icon_) {
+            DestroyIcon(icon_);
+            --IconsLive();
+        }
         icon_ = icon;
+        if (icon_) ++IconsLive();
     }
 
 private:

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 #include "support/Font.h"
@@ -10,15 +11,27 @@
 
 namespace nq {
 
+// How many GDI objects the program's owners hold right now. The system cannot be asked (Wine's
+// GetGuiResources always answers 0), so the owners keep the count; a leak through them shows here.
+inline std::atomic<long>& GdiObjectsLive() {
+    static std::atomic<long> live{0};
+    return live;
+}
+
 template <class H>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(H h) noexcept : h_(h) {}
+    explicit GdiObject(H h) noexcept : h_(h) {
+        if (h_) ++GdiObjectsLive();
+    }
     ~GdiObject() { reset(); }
     GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
     GdiObject& operator=(GdiObject&& o) noexcept {
-        if (this != &o) reset(std::exchange(o.h_, nullptr));
+        if (this != &o) {
+            reset();
+            h_ = std::exchange(o.h_, nullptr);  // the count moves with the handle
+        }
         return *this;
     }
     GdiObject(const GdiObject&) = delete;
@@ -26,8 +39,13 @@ public:
     H get() const noexcept { return h_; }
     explicit operator bool() const noexcept { return h_ != nullptr; }
     void reset(H h = nullptr) noexcept {
-        if (h_) DeleteObject(h_);
+        if (h_ == h) return;
+        if (h_) {
+            DeleteObject(h_);
+            --GdiObjectsLive();
+        }
         h_ = h;
+        if (h_) ++GdiObjectsLive();
     }
 
 private:
