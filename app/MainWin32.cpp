@@ -18,11 +18,14 @@
 #include "resource.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
+#include "support/MessageFilterWin32.h"
 #include "support/NqFun.h"
+#include "support/NqFunWin32.h"
 #include "support/PastasSistema.h"
 #include "support/PlatformWin32.h"
 #include "support/Platform.h"
 #include "support/Win32Text.h"
+#include "ui/DpiWin32.h"
 
 namespace nq {
 
@@ -42,14 +45,6 @@ std::string NomeArquivoConfig() {
                                  ? ExeName.substr(0, dot)
                                  : ExeName;
     return base + "Config.ini";
-}
-
-// PIVEL_DPI forces a density, so that tests can check other densities on one screen.
-int ForcedDpi() {
-    const char* v = std::getenv("PIVEL_DPI");
-    if (!v) return 0;
-    const int dpi = std::atoi(v);
-    return dpi >= 48 && dpi <= 480 ? dpi : 0;
 }
 
 IconHandle LoadIconResource(int id, int size) {
@@ -80,11 +75,13 @@ TfrmMainPivel::TfrmMainPivel() {
     CriarCamposAtalho(cds);
     dskErro.SecondsToHide = 2;
     dskErro.LoadPicture(IDR_AVISO);
+    nqSobre1.SetMenuSobre(mnSobre);
     // A new record is a bar button unless something says otherwise.
     cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
 }
 
 TfrmMainPivel::~TfrmMainPivel() {
+    if (filtroTeclas_) RemoveMessageFilter(filtroTeclas_);
     tray.reset();  // the icon leaves the notification area before the window goes
     if (frmMainPivel == this) frmMainPivel = nullptr;
     if (pmEdita_) DestroyMenu(pmEdita_);
@@ -107,8 +104,9 @@ bool TfrmMainPivel::Create() {
                              WS_EX_TOOLWINDOW | WS_EX_LAYERED, 0, 0, kBarWidth, 100, nullptr))
         return false;
     SetMainWindow(hwnd_);
-    const int forced = ForcedDpi();
-    ApplyDpi(forced ? forced : static_cast<int>(GetDpiForWindow(hwnd_)));
+    // The bar's keys are seen in every message loop: its own, the dialogs' and the menus'.
+    filtroTeclas_ = AddMessageFilter([this](MSG& m) { return PreTranslate(m); });
+    ApplyDpi(DpiDaJanela(hwnd_));
     ApplyTranslucency();
     closePivel();
     AddTooltips();
@@ -130,7 +128,7 @@ void TfrmMainPivel::FormCreate() {
         AtualizarIcones();
     } catch (const std::exception& e) {
         // The bar still opens with what was done; the user hears why the rest was not.
-        MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+        MsgBoxErro(e.what());
     }
 }
 
@@ -194,7 +192,7 @@ void TfrmMainPivel::FormDestroy() {
     try {
         Salvar();
     } catch (const std::exception& e) {
-        MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+        MsgBoxErro(e.what());
     }
 }
 
@@ -412,7 +410,7 @@ void TfrmMainPivel::BuildPopupMenu() {
     if (inProgrammingMode) add(mnExcluirIcons, "Excluir todos os atalhos", 0, true);
     add(mnConfig, "Configurações\tF5", IDI_MENU_CONFIG, false);
     separator();
-    add(mnSobre, "Sobre...", IDI_MENU_SOBRE, false);
+    add(mnSobre, "Sobre...", IDI_MENU_SOBRE, true);
     separator();
     add(mnDesativarInic, "Desinstalar", 0, true);
     add(mnFinalizar, "Finaliza&r\tShift+Esc", IDI_MENU_FINALIZAR, true);
@@ -432,6 +430,7 @@ void TfrmMainPivel::ShowPopupMenu(POINT screen) {
 }
 
 void TfrmMainPivel::RunMenuCommand(UINT id) {
+    if (nqSobre1.MenuSobreClick(id)) return;
     if (id >= mnAtalhoPrimeiro) {
         const std::size_t i = id - mnAtalhoPrimeiro;
         if (i >= menuShortcuts_.size()) return;
@@ -447,12 +446,8 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
 }
 
 void TfrmMainPivel::mnExcluirIconsClick() {
-    const std::wstring title = Wide(kApplicationTitle);
-    if (MessageBoxW(hwnd_, L"Limpar todos os ícones da Pivel?", title.c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
-    if (MessageBoxW(hwnd_, L"Confirma limpar todos os ícones da Pivel?", title.c_str(),
-                    MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
+    if (!MsgBoxConf("Limpar todos os ícones da Pivel?", 1)) return;
+    if (!MsgBoxConf("Confirma limpar todos os ícones da Pivel?", 1)) return;
     cds.EmptyDataSet();
     AtualizarIcones();
 }
@@ -461,7 +456,7 @@ void TfrmMainPivel::mnDesativarInicClick() {
     try {
         IniciarComWindows(KEY_RUN_PIVEL, "", "", HKEY_CURRENT_USER, iwExcluir);
     } catch (const std::exception& e) {
-        MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+        MsgBoxErro(e.what());
         return;
     }
     Finalizar();

@@ -18,6 +18,7 @@
 #include "catalogue/ClientDataset.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
+#include "support/NqSobreWin32.h"
 #include "support/Win32Handles.h"
 
 namespace nq {
@@ -67,7 +68,7 @@ public:
     // Closes the window, which ends the program with saving.
     void Finalizar();
 
-    // Application-wide keys, seen by the message loop before any window: true when handled.
+    // Application-wide keys, seen before any window in every message loop: true when handled.
     bool PreTranslate(MSG& msg);
 
 protected:
@@ -147,6 +148,8 @@ private:
     HWND tooltip_ = nullptr;
     TNqBevel nqBevel1, NqBevel2;
     TDesktopAviso dskErro;
+    TNqSobre nqSobre1;
+    std::size_t filtroTeclas_ = 0;
     std::unique_ptr<TNqTrayIcon> tray;
 };
 

@@ -44,10 +44,10 @@ bool WriteStartupReport() {
     return true;
 }
 
-int RunMessageLoop(nq::TfrmMainPivel& bar) {
+// The bar's keys reach it through the message filter, which sees this loop and every modal one.
+int RunMessageLoop() {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (bar.PreTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -59,6 +59,7 @@ int RunMessageLoop(nq::TfrmMainPivel& bar) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::InstallWin32Platform();
     nq::IniciarAplicacao(nq::ModulePath(), CommandLineParameters());
+    nq::ApplicationTitle = nq::kApplicationTitle;
     if (WriteStartupReport()) return 0;
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -74,7 +75,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         nq::TfrmMainPivel bar;
         if (bar.Create()) {
             bar.FormShow();
-            RunMessageLoop(bar);
+            RunMessageLoop();
         }
     }
     // The settings are written once more at the very end; nobody is left to hear of a failure.

@@ -38,7 +38,9 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
 add_subdirectory(${PIVEL_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 
-add_executable(pivel_wine_tests ${PIVEL_WINE_TESTS})
+# The tests carry the program's resources and manifest: the windows they open need its pictures and
+# Common Controls 6, as in Pivel.exe.
+add_executable(pivel_wine_tests ${PIVEL_WINE_TESTS} res/Pivel.rc)
 target_include_directories(pivel_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(pivel_wine_tests PRIVATE pivel_win32 gtest gtest_main gmock)
 if(MINGW)

@@ -11,3 +11,14 @@
 #define IDI_WEB 20
 #define IDI_CROSS 21
 #define IDR_AVISO 30
+#define IDI_MSG_ERRO 40
+#define IDI_MSG_CONF 41
+#define IDI_BTN_OK 42
+#define IDI_BTN_NAO 43
+#define IDI_BTN_SALVAR 44
+#define IDI_BTN_CANCELAR 45
+#define IDI_BTN_PASTA 46
+#define IDI_ENTRADA 47
+#define IDI_PASTA 48
+#define IDI_PASTA_ABERTA 49
+#define IDI_UNIDADE 50

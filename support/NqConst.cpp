@@ -8,6 +8,7 @@ namespace nq {
 TFormatSettings FormatSettings;
 TTooltipTiming TooltipTiming;
 
+std::string ApplicationTitle;
 std::string ExeName;
 std::string DirAplic;
 bool ConfigUnica = false;

@@ -36,6 +36,7 @@ struct TTooltipTiming {
 extern TFormatSettings FormatSettings;
 extern TTooltipTiming TooltipTiming;
 
+extern std::string ApplicationTitle;  // the caption of the program's messages; set by the entry
 extern std::string ExeName;   // the running executable's full path
 extern std::string DirAplic;  // its folder, in FormatPath form
 extern bool ConfigUnica;

@@ -1,5 +1,7 @@
 #include "support/NqFun.h"
 
+#include <cctype>
+
 #include <cstdio>
 
 #include "support/NqConst.h"
@@ -161,6 +163,19 @@ void PesqArqs(std::string_view APath, std::string_view AMask, std::vector<std::s
         AList.push_back(folder + e.name);
         platform.system->ProcessMessages();
     }
+}
+
+bool LigaDesMudaCor(std::string_view nomeClasse) {
+    static constexpr std::string_view kLista =
+        "TEdit TMaskEdit TDBEdit TNqDBEdit TLabeledEdit TListBox TDBListBox TComboBox TNqComboBox TDBComboBox "
+        "TNqDBComboBox TNqComboBoxSalva TDBGrid TNqDBGrid TStringGrid TDrawGrid TMemo TDBMemo TNqDBMemo "
+        "TCheckListBox TLookupComboBox TDBLookupComboBox TNqDBLookupComboBox TDateTimePicker TSpinEdit "
+        "TNqEditFind TNqEditNum TNqEditDate TMenuItem ";
+    if (nomeClasse.empty()) return false;
+    std::string lista(kLista), nome(nomeClasse);
+    for (char& ch : lista) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    for (char& ch : nome) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return lista.find(nome) != std::string::npos;
 }
 
 }  // namespace nq

@@ -59,6 +59,11 @@ std::string FormatFileVersion(int ver, int mver, int rele, int buildNumber, bool
 // GetFileVersion of the running program's executable.
 std::string GetVersionSis(bool ABuild);
 
+// Whether switching a control of this toolkit class on or off also changes its colour (the window
+// colour when on, the switched-off colour when off): its name, in lower case, is found in the list of
+// edit, list, grid and combo classes.
+bool LigaDesMudaCor(std::string_view nomeClasse);
+
 // Appends APath + name for every file (not folder) of one folder that matches AMask, hidden files
 // included, in the order the file system lists them. Window messages are handled after each file.
 void PesqArqs(std::string_view APath, std::string_view AMask, std::vector<std::string>& AList);

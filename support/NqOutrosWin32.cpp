@@ -81,10 +81,10 @@ void TNqBevel::Paint(HDC dc, const TBevelCores& cores) const {
             break;
         }
         case TBevelShape::bsBox:
-            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+            DrawEdge(dc, &r, Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
             break;
         case TBevelShape::bsFrame:
-            DrawEdge(dc, &r, EDGE_ETCHED, BF_RECT);
+            DrawEdge(dc, &r, Raised ? EDGE_BUMP : EDGE_ETCHED, BF_RECT);
             break;
         case TBevelShape::bsLeftLine:
             r.right = r.left + 2;

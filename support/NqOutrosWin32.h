@@ -20,6 +20,7 @@ class TNqBevel {
 public:
     TBevelShape Shape = TBevelShape::bsBottomLine;
     int Left = 0, Top = 0, Width = 150, Height = 15;
+    bool Raised = false;  // a box or frame stands out instead of sinking in
 
     RECT BoundsRect() const { return RECT{Left, Top, Left + Width, Top + Height}; }
     // Paints the bevel at its bounds, in the coordinates of dc (its window's client area).

@@ -1,0 +1,77 @@
+#include "support/NqReadlnFormWin32.h"
+
+#include <algorithm>
+
+#include "resource.h"
+#include "support/NqConst.h"
+#include "support/NqDlgWin32.h"
+#include "support/NqFun.h"
+#include "support/NqFunWin32.h"
+#include "support/NqMsgAllForm.h"
+
+namespace nq {
+
+namespace {
+
+DialogoSpec Desenho() {
+    DialogoSpec d;
+    d.largura = 364;
+    d.altura = 129;
+    d.fonte = FonteSpec{"Tahoma", 8};
+    auto& c = d.controles;
+    c.push_back({.tipo = TipoControle::Faixa, .nome = "Shape1", .r = {0, 0, 364, 89}, .ancoras = akLeft | akTop | akRight,
+                 .cor = clWhite, .corBorda = clSilver});
+    c.push_back({.tipo = TipoControle::Imagem, .nome = "Image1", .r = {8, 8, 48, 65}, .imagem = IDI_ENTRADA});
+    c.push_back({.tipo = TipoControle::Rotulo, .nome = "Mens", .r = {72, 8, 281, 33}, .flags = fTransparente | fCentroV});
+    c.push_back({.tipo = TipoControle::Edicao, .nome = "Edit", .r = {72, 48, 281, 21}});
+    c.push_back({.tipo = TipoControle::Botao, .nome = "btnOk", .texto = "OK", .r = {168, 96, 89, 25}, .flags = fPadrao,
+                 .resultado = mrOk});
+    c.push_back({.tipo = TipoControle::Botao, .nome = "btnCanc", .texto = "Cancelar", .r = {264, 96, 89, 25},
+                 .flags = fCancelar, .resultado = mrCancel});
+    return d;
+}
+
+}  // namespace
+
+void ManterNaTela(HWND janela) {
+    RECT r{};
+    if (!GetWindowRect(janela, &r)) return;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) return;
+    const RECT& a = mi.rcWork;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int x = std::max<int>(a.left, std::min<int>(r.left, a.right - w));
+    const int y = std::max<int>(a.top, std::min<int>(r.top, a.bottom - h));
+    if (x != r.left || y != r.top) SetWindowPos(janela, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TfmReadForm::TfmReadForm() : TDialogo(Desenho()) {
+    Item("Edit").fonte = FonteSpec{FMsgFonteFixa.empty() ? "Courier New" : FMsgFonteFixa, 10};
+}
+
+void TfmReadForm::Posicionar() {
+    // Over the main window when there is one on the screen, otherwise in the middle of the screen.
+    HWND principal = MainWindow();
+    if (principal && IsWindowVisible(principal)) {
+        CentraForm(hwnd(), principal);
+        ManterNaTela(hwnd());
+        return;
+    }
+    TDialogo::Posicionar();
+}
+
+void TfmReadForm::FormShow() {
+    SetTexto("Edit", ValorInicial);
+    Foco("Edit");  // the dialog manager selects all of its text
+}
+
+std::string ReadLn(const std::string& titulo, const std::string& Msg, const std::string& ValIni) {
+    TfmReadForm janela;
+    janela.SetCaption(Empty(titulo) ? ApplicationTitle : titulo);
+    janela.Item("Mens").texto = TextoMensagem(Msg);
+    janela.ValorInicial = ValIni;
+    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto("Edit") : std::string();
+}
+
+}  // namespace nq

@@ -1,0 +1,28 @@
+#pragma once
+// The text input window TfmReadForm: one line of text asked for beside a picture of a sheet and a pen.
+
+#include <string>
+
+#include "ui/DialogoWin32.h"
+
+namespace nq {
+
+class TfmReadForm final : public TDialogo {
+public:
+    TfmReadForm();
+    std::string ValorInicial;
+
+protected:
+    void FormShow() override;
+    void Posicionar() override;
+};
+
+// Asks for one line of text: the typed text when confirmed with OK, otherwise the empty text. The
+// caption is titulo, or the program's title when it is blank; every "|" of Msg is a line break.
+std::string ReadLn(const std::string& titulo, const std::string& Msg, const std::string& ValIni);
+
+// Keeps a window inside the work area of its monitor: a window centred on the narrow bar at the
+// screen's edge would otherwise stand half outside it.
+void ManterNaTela(HWND janela);
+
+}  // namespace nq

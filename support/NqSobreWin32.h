@@ -1,0 +1,40 @@
+#pragma once
+// The about box: TNqSobre takes over the click of the menu item it is given and shows TfrmSobre, with
+// the program's icon, title and version and the details of its makers.
+
+#include <windows.h>
+
+#include "ui/DialogoWin32.h"
+
+namespace nq {
+
+class TfrmSobre final : public TDialogo {
+public:
+    TfrmSobre();
+
+protected:
+    void FormCreate() override;
+    void FormShow() override;
+    void Posicionar() override;
+    void Click(const std::string& nome) override;
+
+private:
+    void lbSiteClick();
+    void lbEmailClick();
+};
+
+class TNqSobre {
+public:
+    // The menu command that opens the box (0: none).
+    void SetMenuSobre(UINT comando) { FMenuSobre = comando; }
+    UINT MenuSobre() const { return FMenuSobre; }
+    // A command of the owner's menu: true when it was the about item's, and the box was shown.
+    bool MenuSobreClick(UINT comando);
+    // Builds, shows and releases the about box.
+    void Show();
+
+private:
+    UINT FMenuSobre = 0;
+};
+
+}  // namespace nq

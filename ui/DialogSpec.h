@@ -1,0 +1,122 @@
+#pragma once
+// A dialog as data: its caption, client size and font, and a table of its controls in 96-dpi pixels,
+// written as the window's design lists them. The Win32 side (ui/DialogoWin32.h) turns a table into a
+// real modal dialog; ui/DialogLayout.h places the controls for a density and a client size.
+
+#include <string>
+#include <vector>
+
+#include "support/Font.h"
+#include "support/NqOutros.h"
+#include "ui/Geometry.h"
+
+namespace nq {
+
+enum class TipoControle {
+    Rotulo,       // text label (windowed, so that access keys and screen readers find it)
+    Edicao,       // one-line edit box
+    Botao,        // push button, with an optional picture beside its caption
+    BotaoPlano,   // flat button with a picture and no caption, outside the tab order
+    Caixa,        // check box
+    Opcao,        // radio button; a group starts at one flagged fGrupo
+    Grupo,        // group box with a caption
+    Lista,        // list box
+    Combo,        // drop-down list, or a drop-down with an edit box (fEditavel)
+    Numero,       // number box: an edit box with up and down arrows
+    Abas,         // tab control; its pages are the Pagina entries whose pai names it
+    Pagina,       // one page of a tab control: a container of controls
+    Painel,       // a plain container of controls
+    TeclaAtalho,  // hot-key box
+    Classe,       // a window of the class named in `classe`
+    // Windowless: painted by the window that holds them.
+    Imagem,       // an icon resource, drawn at its rectangle's size
+    Faixa,        // filled rectangle with an outline (the white band behind pictures and texts)
+    Linha,        // a bevel (TNqBevel): a line, or a frame or box by its shape; raised with fElevada
+};
+
+// Which edges of its container a control keeps its distance to when the container changes size.
+enum Ancora : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+constexpr unsigned akPadrao = akLeft | akTop;
+
+// How a control fills its container; aligned controls are placed in table order before the others.
+enum class Alinhamento { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+enum FlagControle : unsigned {
+    fOculto = 1u << 0,        // created hidden
+    fDesligado = 1u << 1,     // created disabled
+    fPadrao = 1u << 2,        // the default button (Enter)
+    fCancelar = 1u << 3,      // answers Esc
+    fGrupo = 1u << 4,         // starts a group of radio buttons (arrow keys move inside it)
+    fSemTab = 1u << 5,        // not reached with Tab
+    fTransparente = 1u << 6,  // a label shows what lies behind it
+    fCentroV = 1u << 7,       // a label's text is centred vertically in its box
+    fCentro = 1u << 8,        // text centred across
+    fDireita = 1u << 9,       // text aligned right
+    fSemPrefixo = 1u << 10,   // "&" shown literally
+    fSemQuebra = 1u << 11,    // a label's text is not wrapped
+    fMarcado = 1u << 12,      // a check box or radio button checked at first
+    fSomenteLeitura = 1u << 13,
+    fElevada = 1u << 14,      // Linha: raised instead of sunken
+    fEditavel = 1u << 15,     // Combo: an edit box with a list
+    fDonoDesenha = 1u << 16,  // Lista: rows of a fixed height drawn by the dialog
+    fMaozinha = 1u << 17,     // the hand pointer over the control
+    fNumeros = 1u << 18,      // Edicao: digits only
+};
+
+// A font; an empty name keeps the dialog's. Size in points, or pixels > 0 for a height in 96-dpi
+// pixels (the character height, as a font's negative height gives it).
+struct FonteSpec {
+    std::string nome;
+    int pontos = 0;
+    int pixels = 0;
+    bool negrito = false;
+    bool italico = false;
+    bool sublinhado = false;
+    bool icone = false;  // the system's icon font (its face), at `pontos`
+    TColor cor = clWindowText;
+    bool operator==(const FonteSpec&) const = default;
+};
+
+inline constexpr TColor clNenhuma = SystemColor(0x7F);  // no colour of its own
+
+struct ControleSpec {
+    TipoControle tipo = TipoControle::Rotulo;
+    std::string nome;   // as the design names it; found with TDialogo::Controle
+    std::string texto;  // caption; for Abas the page captions come from the pages
+    Rect r;             // 96-dpi pixels, inside the container's client area
+    std::string pai;    // the container's name; empty for the dialog itself
+    unsigned flags = 0;
+    unsigned ancoras = akPadrao;
+    Alinhamento alinha = Alinhamento::alNone;
+    FonteSpec fonte;                 // empty name and no size: the container's font
+    std::string dica;                // hint shown as a tooltip
+    int imagem = 0;                  // icon resource for Imagem and for a button's picture
+    int resultado = 0;               // a button that closes the dialog with this result
+    TColor cor = clNenhuma;          // background of a label, a band or an edit box
+    TColor corBorda = clNenhuma;     // a band's outline
+    int ordem = -1;                  // tab order inside its container; -1 keeps the table's order
+    int limite = 0;                  // Edicao: most characters; Numero: least value
+    int maximo = 0;                  // Numero: greatest value
+    int passo = 1;                   // Numero: step
+    int alturaItem = 0;              // Lista with fDonoDesenha, Abas: row or tab height (96 dpi)
+    int larguraItem = 0;             // Abas: tab width (96 dpi), 0 for tabs as wide as their text
+    int borda = 0;                   // Painel: inner border, 96 dpi
+    std::string classe;              // Classe: the window class
+    TBevelShape forma = TBevelShape::bsBottomLine;  // Linha
+};
+
+struct DialogoSpec {
+    std::string titulo;
+    int largura = 0, altura = 0;  // client size, 96 dpi
+    FonteSpec fonte{"Tahoma", 8};
+    bool redimensionavel = false;
+    int larguraMinima = 0, alturaMinima = 0;  // least outer size of a resizable dialog, 96 dpi
+    bool dicas = true;                        // tooltips shown
+    std::vector<ControleSpec> controles;
+};
+
+// The size of a design's client area after a frame is drawn around it: the base data-entry window
+// rounds both sides down to a multiple of 4, plus 1.
+inline int ArredondaQuatro(int n) { return n / 4 * 4 + 1; }
+
+}  // namespace nq

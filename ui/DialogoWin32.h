@@ -1,0 +1,167 @@
+#pragma once
+// A modal dialog made from a table of controls (ui/DialogSpec.h). The system's dialog manager runs it
+// from an empty in-memory template, so Tab, Shift+Tab, the arrow keys in radio groups, access keys and
+// the default and cancel buttons behave as in every other dialog; the children come from the table at
+// WM_INITDIALOG and are placed by one Relayout, at creation, on WM_SIZE and on WM_DPICHANGED. While it
+// is open the owner is disabled, and afterwards it is enabled and active again.
+//
+// A window is a table plus its handlers: a subclass passes its table to the constructor and overrides
+// the handlers it needs (FormCreate, FormShow, Click, FormKeyDown ...).
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/Win32Handles.h"
+#include "ui/DialogSpec.h"
+#include "ui/GdiWin32.h"
+
+namespace nq {
+
+class TDialogo {
+public:
+    explicit TDialogo(DialogoSpec spec);
+    virtual ~TDialogo();
+    TDialogo(const TDialogo&) = delete;
+    TDialogo& operator=(const TDialogo&) = delete;
+
+    // Shows the dialog over its owner (nullptr: none) until it closes; its result, or mrCancel (2)
+    // when it could not be shown.
+    int ShowModal(HWND owner);
+    // Closes the open dialog with a result (ModalResult).
+    void Fechar(int resultado);
+
+    HWND hwnd() const { return hwnd_; }
+    int Dpi() const { return dpi_; }
+    int S(int px96) const;
+    int ModalResult() const { return resultado_; }
+    int Tag = 0;  // a data-entry dialog sets it to 1 when the user confirmed
+
+    // The table as it stands, also after the dialog has closed (texts, check marks and numbers are
+    // kept from the controls as they were): a handler may change an item (a rectangle, a flag, a text) and call
+    // Relayout or Invalidar.
+    DialogoSpec& Spec() { return spec_; }
+    const DialogoSpec& Spec() const { return spec_; }
+    ControleSpec& Item(std::string_view nome);
+    int Indice(std::string_view nome) const;  // -1 when the table has no such control
+
+    HWND Controle(std::string_view nome) const;  // nullptr for a windowless or unknown control
+    int IdDe(std::string_view nome) const;
+    std::string NomeDe(HWND controle) const;
+
+    std::string Caption() const { return spec_.titulo; }
+    void SetCaption(const std::string& titulo);
+    std::string Texto(std::string_view nome) const;
+    void SetTexto(std::string_view nome, const std::string& texto);
+    bool Marcado(std::string_view nome) const;
+    void Marcar(std::string_view nome, bool marcado);
+    void Mostrar(std::string_view nome, bool visivel);
+    void Habilitar(std::string_view nome, bool habilitado);
+    // Switches a control and everything inside it on or off: a label greys its text, and edit, list,
+    // number and combo boxes take the window colour when on and the switched-off colour when off.
+    void LigaDes(std::string_view nome, bool ligado);
+    void Foco(std::string_view nome);
+    void SetDica(std::string_view nome, const std::string& dica);
+    int Valor(std::string_view nome) const;  // a number box's value
+    void SetValor(std::string_view nome, int valor);
+    int PaginaAtiva(std::string_view abas) const;
+    void SetPagina(std::string_view abas, int pagina);
+    // The button Enter presses while the focus is not on another button; empty for none.
+    void SetPadrao(std::string_view nome);
+
+    // Places the children again for the current density and client size.
+    void Relayout();
+    // Repaints the windowless items and labels.
+    void Invalidar();
+    // A font of the table at the dialog's density, kept while the dialog lives.
+    HFONT Fonte(const FonteSpec& f);
+    HFONT FonteDe(std::string_view nome);  // the font a control of the table is drawn with
+    // The colour behind a control: its own, or that of the band it lies on, or its window's.
+    TColor CorAtras(std::size_t indice) const;
+
+protected:
+    virtual void FormCreate() {}  // the children exist; the dialog is not shown yet
+    virtual void FormShow() {}    // just before it shows; the first focus may be set here
+    virtual void FormClose() {}   // closing, with its result already set
+    // The close box or the system menu asked to close; false keeps the dialog open.
+    virtual bool FormCloseQuery() { return true; }
+    // Key preview: every key typed in the dialog, before the focused control sees it. True when it
+    // was dealt with and the control must not see it.
+    virtual bool FormKeyDown(WPARAM /*key*/) { return false; }
+    virtual bool FormKeyPress(wchar_t /*ch*/) { return false; }
+    // A button or a label was clicked. A button with a result closes the dialog after this.
+    virtual void Click(const std::string& /*nome*/) {}
+    // Another notification of a control (EN_CHANGE, LBN_SELCHANGE, CBN_SELCHANGE, ...).
+    virtual void Comando(const std::string& /*nome*/, int /*codigo*/) {}
+    virtual LRESULT Notificar(const std::string& /*nome*/, NMHDR* /*nm*/) { return 0; }
+    // An owner-drawn list's row; true when drawn.
+    virtual bool DesenharItem(const std::string& /*nome*/, DRAWITEMSTRUCT* /*dis*/) { return false; }
+    virtual void DuploClique() {}  // on the dialog's own surface
+    // Where the dialog stands before it shows: centred on the screen by default.
+    virtual void Posicionar();
+    // Any other message; set tratada to answer it.
+    virtual INT_PTR Mensagem(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, bool& tratada) {
+        tratada = false;
+        return 0;
+    }
+    // Painting of a window's own, after its windowless items (container: kSemPai for the dialog).
+    virtual void PintarExtra(HDC /*dc*/, int /*container*/) {}
+
+    // Centres the dialog on a screen rectangle.
+    void CentrarEm(const RECT& area);
+    // Gives the dialog another client size, in 96-dpi pixels, and places the controls again.
+    void Redimensionar(int largura96, int altura96);
+
+private:
+    static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                           DWORD_PTR ref);
+    INT_PTR Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    void Iniciar();
+    void CriarControles();
+    HWND CriarControle(std::size_t i, HWND pai);
+    void CriarDicas();
+    void AdicionarDica(std::size_t i);
+    void AplicarDpi(int dpi);
+    void AjustarTamanho(int clientW, int clientH);
+    void Pintar(HDC dc, int container, const RECT& area);
+    void DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis);
+    void DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis);
+    bool PreVisualizar(MSG& msg);
+    void TrocarPagina(std::size_t abas);
+    void LimitarNumero(std::size_t i);
+    void ReligarJanelas();
+    void GuardarValores();
+    FonteSpec FonteEfetiva(std::size_t i) const;
+    HBRUSH Pincel(TColor cor);
+    HICON Icone(std::size_t i, int tamanho);
+    void ImagemDoBotao(std::size_t i);
+    void ComandoDe(HWND controle, int codigo);
+
+    DialogoSpec spec_;
+    std::vector<int> containers_;
+    std::vector<HWND> janelas_;     // per control; nullptr for windowless ones
+    std::vector<HWND> setas_;       // the up-down arrows of number boxes
+    std::vector<Rect> rects_;       // the last layout
+    std::map<std::string, FontHandle> fontes_;
+    std::map<TColor, BrushHandle> pinceis_;
+    std::map<std::pair<std::size_t, int>, IconHandle> icones_;
+    std::vector<HIMAGELIST> listas_;
+    HWND hwnd_ = nullptr;
+    HWND owner_ = nullptr;
+    HWND dicas_ = nullptr;
+    int dpi_ = 96;
+    int resultado_ = 0;
+    std::size_t filtro_ = 0;
+    int quente_ = -1;        // the flat button under the pointer
+    int apertado_ = -1;      // the flat button held down
+    std::vector<HWND> desligadas_;  // the program's windows this dialog disabled
+};
+
+}  // namespace nq
