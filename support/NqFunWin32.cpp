@@ -24,12 +24,17 @@ HWND JanelaDasMensagens() {
     return MainWindow();
 }
 
-void MsgBox(std::string_view msg) { Caixa(msg, MB_OK | MB_ICONINFORMATION); }
+void MsgBox(std::string_view msg) {
+    Caixa(msg, MB_OK | MB_ICONINFORMATION);
+}
 
-void MsgBoxErro(std::string_view msg) { Caixa(msg, MB_OK | MB_ICONERROR); }
+void MsgBoxErro(std::string_view msg) {
+    Caixa(msg, MB_OK | MB_ICONERROR);
+}
 
 bool MsgBoxConf(std::string_view msg, int BotaoDefault) {
-    return Caixa(msg, MB_YESNO | MB_ICONQUESTION | (BotaoDefault == 2 ? MB_DEFBUTTON2 : MB_DEFBUTTON1)) == IDYES;
+    return Caixa(msg, MB_YESNO | MB_ICONQUESTION | (BotaoDefault == 2 ? MB_DEFBUTTON2 : MB_DEFBUTTON1)) ==
+           IDYES;
 }
 
 }  // namespace nq

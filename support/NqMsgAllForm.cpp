@@ -12,10 +12,13 @@ constexpr int kOkW = 97, kSimNaoW = 89, kBotaoH = 27;
 constexpr int kFaixaH = 65, kImagem = 48;
 }  // namespace
 
-std::string TextoMensagem(std::string_view texto) { return StrTran(texto, "|", "\r\n"); }
+std::string TextoMensagem(std::string_view texto) {
+    return StrTran(texto, "|", "\r\n");
+}
 
 std::string ComCabecalho(std::string_view texto, TTipoMensagem tipo) {
-    if (tipo != tmErro || texto.starts_with("ATENÇÃO!|") || texto.starts_with("ERRO!|")) return std::string(texto);
+    if (tipo != tmErro || texto.starts_with("ATENÇÃO!|") || texto.starts_with("ERRO!|"))
+        return std::string(texto);
     return "ATENÇÃO!|" + std::string(texto);
 }
 

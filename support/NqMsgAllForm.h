@@ -46,8 +46,8 @@ using TMedirTexto = std::function<TMedidaTexto(const std::string& texto, int lar
 struct TMsgAllLayout {
     std::string texto;  // as the label shows it
     int clientW = 0, clientH = 0;
-    Rect rotulo;        // labelMens
-    Rect imagem;        // the picture shown (imErro or imConf)
+    Rect rotulo;          // labelMens
+    Rect imagem;          // the picture shown (imErro or imConf)
     int alturaFaixa = 0;  // the white band; the bevel line lies below it
     Rect bsim, bnao, bok;
     bool mostraOk = false, mostraSimNao = false;

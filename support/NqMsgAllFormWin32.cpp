@@ -20,27 +20,63 @@ DialogoSpec Desenho() {
     d.altura = 105;
     d.fonte = FonteSpec{"Tahoma", 9};
     auto& c = d.controles;
-    c.push_back({.tipo = TipoControle::Faixa, .nome = "sh", .r = {0, 0, 427, 65}, .alinha = Alinhamento::alTop,
-                 .cor = clWhite, .corBorda = clWhite});
-    c.push_back({.tipo = TipoControle::Linha, .nome = "Bevel1", .r = {0, 65, 427, 9}, .alinha = Alinhamento::alTop,
+    c.push_back({.tipo = TipoControle::Faixa,
+                 .nome = "sh",
+                 .r = {0, 0, 427, 65},
+                 .alinha = Alinhamento::alTop,
+                 .cor = clWhite,
+                 .corBorda = clWhite});
+    c.push_back({.tipo = TipoControle::Linha,
+                 .nome = "Bevel1",
+                 .r = {0, 65, 427, 9},
+                 .alinha = Alinhamento::alTop,
                  .forma = TBevelShape::bsTopLine});
-    c.push_back({.tipo = TipoControle::Imagem, .nome = "imErro", .r = {152, 8, 48, 48}, .flags = fOculto,
+    c.push_back({.tipo = TipoControle::Imagem,
+                 .nome = "imErro",
+                 .r = {152, 8, 48, 48},
+                 .flags = fOculto,
                  .imagem = IDI_MSG_ERRO});
-    c.push_back({.tipo = TipoControle::Imagem, .nome = "imConf", .r = {208, 8, 48, 48}, .flags = fOculto,
+    c.push_back({.tipo = TipoControle::Imagem,
+                 .nome = "imConf",
+                 .r = {208, 8, 48, 48},
+                 .flags = fOculto,
                  .imagem = IDI_MSG_CONF});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "labelMens", .r = {72, 8, 337, 16},
-                 .flags = fTransparente | fCentroV | fSemPrefixo, .fonte = FonteSpec{.pontos = 10, .icone = true}});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bsim", .texto = "&Sim", .r = {0, 0, 89, 27}, .flags = fOculto,
-                 .imagem = IDI_BTN_OK, .resultado = mrYes, .ordem = 0});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bnao", .texto = "&Não", .r = {0, 0, 89, 27},
-                 .flags = fOculto | fCancelar, .imagem = IDI_BTN_NAO, .resultado = mrNo, .ordem = 1});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bok", .texto = "&OK", .r = {0, 0, 97, 27},
-                 .flags = fOculto | fCancelar, .imagem = IDI_BTN_OK, .resultado = mrOk, .ordem = 2});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "labelMens",
+                 .r = {72, 8, 337, 16},
+                 .flags = fTransparente | fCentroV | fSemPrefixo,
+                 .fonte = FonteSpec{.pontos = 10, .icone = true}});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bsim",
+                 .texto = "&Sim",
+                 .r = {0, 0, 89, 27},
+                 .flags = fOculto,
+                 .imagem = IDI_BTN_OK,
+                 .resultado = mrYes,
+                 .ordem = 0});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bnao",
+                 .texto = "&Não",
+                 .r = {0, 0, 89, 27},
+                 .flags = fOculto | fCancelar,
+                 .imagem = IDI_BTN_NAO,
+                 .resultado = mrNo,
+                 .ordem = 1});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bok",
+                 .texto = "&OK",
+                 .r = {0, 0, 97, 27},
+                 .flags = fOculto | fCancelar,
+                 .imagem = IDI_BTN_OK,
+                 .resultado = mrOk,
+                 .ordem = 2});
     return d;
 }
 
 // A length in device pixels as 96-dpi pixels, rounded up so that a text always fits.
-int Em96(int px, int dpi) { return (px * 96 + dpi - 1) / dpi; }
+int Em96(int px, int dpi) {
+    return (px * 96 + dpi - 1) / dpi;
+}
 
 }  // namespace
 
@@ -64,7 +100,8 @@ void TfmMsgAll::FormCreate() {
         const std::wstring w = Wide(texto.empty() ? std::string(" ") : texto);
         RECT r{0, 0, S(largura), 0};
         HGDIOBJ antes = SelectObject(dc, fonte);
-        DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+        DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &r,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
         SelectObject(dc, antes);
         return TMedidaTexto{Em96(r.right - r.left, dpi), Em96(r.bottom - r.top, dpi)};
     };
@@ -135,7 +172,8 @@ void TfmMsgAll::labelMensClick() {
     MessageBeep(0);
 }
 
-int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem ATipoMensagem, int ABotaoPadrao) {
+int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem ATipoMensagem,
+           int ABotaoPadrao) {
     TfmMsgAll janela;
     janela.Texto = ComCabecalho(ATexto, ATipoMensagem);
     janela.FTipoMens = ATipoMensagem;

@@ -15,7 +15,7 @@ public:
 
     int FBotaoPadrao = 2;  // the question's button that has the focus at first: 1 "Sim", 2 "Não"
     TTipoMensagem FTipoMens = tmErro;
-    std::string Texto;     // the message, "|" for line breaks, heading included
+    std::string Texto;  // the message, "|" for line breaks, heading included
     unsigned Som = kSomExclamacao;
 
 protected:
@@ -32,6 +32,7 @@ private:
 extern TfmMsgAll* fmMsgAll;
 
 // Builds, shows and releases the message window; its result: 1 "OK", 6 "Sim", 7 "Não", 2 closed.
-int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem ATipoMensagem, int ABotaoPadrao);
+int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem ATipoMensagem,
+           int ABotaoPadrao);
 
 }  // namespace nq

@@ -19,15 +19,30 @@ DialogoSpec Desenho() {
     d.altura = 129;
     d.fonte = FonteSpec{"Tahoma", 8};
     auto& c = d.controles;
-    c.push_back({.tipo = TipoControle::Faixa, .nome = "Shape1", .r = {0, 0, 364, 89}, .ancoras = akLeft | akTop | akRight,
-                 .cor = clWhite, .corBorda = clSilver});
+    c.push_back({.tipo = TipoControle::Faixa,
+                 .nome = "Shape1",
+                 .r = {0, 0, 364, 89},
+                 .ancoras = akLeft | akTop | akRight,
+                 .cor = clWhite,
+                 .corBorda = clSilver});
     c.push_back({.tipo = TipoControle::Imagem, .nome = "Image1", .r = {8, 8, 48, 65}, .imagem = IDI_ENTRADA});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "Mens", .r = {72, 8, 281, 33}, .flags = fTransparente | fCentroV});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "Mens",
+                 .r = {72, 8, 281, 33},
+                 .flags = fTransparente | fCentroV});
     c.push_back({.tipo = TipoControle::Edicao, .nome = "Edit", .r = {72, 48, 281, 21}});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "btnOk", .texto = "OK", .r = {168, 96, 89, 25}, .flags = fPadrao,
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "btnOk",
+                 .texto = "OK",
+                 .r = {168, 96, 89, 25},
+                 .flags = fPadrao,
                  .resultado = mrOk});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "btnCanc", .texto = "Cancelar", .r = {264, 96, 89, 25},
-                 .flags = fCancelar, .resultado = mrCancel});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "btnCanc",
+                 .texto = "Cancelar",
+                 .r = {264, 96, 89, 25},
+                 .flags = fCancelar,
+                 .resultado = mrCancel});
     return d;
 }
 
@@ -43,7 +58,8 @@ void ManterNaTela(HWND janela) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     const int x = std::max<int>(a.left, std::min<int>(r.left, a.right - w));
     const int y = std::max<int>(a.top, std::min<int>(r.top, a.bottom - h));
-    if (x != r.left || y != r.top) SetWindowPos(janela, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (x != r.left || y != r.top)
+        SetWindowPos(janela, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TfmReadForm::TfmReadForm() : TDialogo(Desenho()) {

@@ -15,14 +15,15 @@ struct TFornecedor {
 
 inline constexpr TFornecedor kFornecedor{
     "Nq-Pivel",
-    "Barra de atalhos para programas, documentos, pastas e endereços da web.",
+    "Seus atalhos sempre à mão, na borda da tela.",
     "https://www.example.com/pivel/",
     "pivel@example.com",
 };
 
 // The notice line, ending with the year the program's file last changed.
 inline std::string AvisoDireitos(int ano) {
-    return std::string("Copyright © ") + std::to_string(ano) + " " + kFornecedor.nome + ". Todos os direitos reservados.";
+    return std::string("Copyright © ") + std::to_string(ano) + " " + kFornecedor.nome +
+           ". Todos os direitos reservados.";
 }
 
 }  // namespace nq

@@ -21,32 +21,68 @@ DialogoSpec Desenho() {
     d.fonte = FonteSpec{"Tahoma", 8};
     auto& c = d.controles;
     const TColor navy = RGBColor(0, 0, 128), azul = RGBColor(0, 0, 255);
-    c.push_back({.tipo = TipoControle::Faixa, .nome = "Shape1", .r = {0, 0, 497, 57}, .cor = clWhite, .corBorda = clWhite});
+    c.push_back({.tipo = TipoControle::Faixa,
+                 .nome = "Shape1",
+                 .r = {0, 0, 497, 57},
+                 .cor = clWhite,
+                 .corBorda = clWhite});
     c.push_back({.tipo = TipoControle::Imagem, .nome = "imgIcone", .r = {8, 8, 32, 36}, .imagem = IDI_PIVEL});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lblNomesis", .r = {56, 8, 433, 20}, .flags = fTransparente | fSemQuebra,
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lblNomesis",
+                 .r = {56, 8, 433, 20},
+                 .flags = fTransparente | fSemQuebra,
                  .fonte = FonteSpec{"Tahoma", 12, 0, true, false, false, false, navy}});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lblVersao", .r = {56, 32, 433, 14}, .flags = fTransparente | fSemQuebra,
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lblVersao",
+                 .r = {56, 32, 433, 14},
+                 .flags = fTransparente | fSemQuebra,
                  .fonte = FonteSpec{"Tahoma", 8, 0, true, false, false, false, RGBColor(0xC1, 0x88, 0x11)}});
-    c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel3", .r = {0, 57, 497, 9}, .forma = TBevelShape::bsTopLine});
+    c.push_back({.tipo = TipoControle::Linha,
+                 .nome = "NqBevel3",
+                 .r = {0, 57, 497, 9},
+                 .forma = TBevelShape::bsTopLine});
     // The makers: a picture, the name and what the program is for; below the line their notice and
     // addresses.
-    c.push_back({.tipo = TipoControle::Imagem, .nome = "imgFornecedor", .r = {16, 66, 32, 32}, .imagem = IDI_LOGO});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbFornecedor", .r = {64, 66, 417, 16}, .flags = fSemQuebra | fSemPrefixo,
+    c.push_back(
+        {.tipo = TipoControle::Imagem, .nome = "imgFornecedor", .r = {16, 66, 32, 32}, .imagem = IDI_LOGO});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbFornecedor",
+                 .r = {64, 66, 417, 16},
+                 .flags = fSemQuebra | fSemPrefixo,
                  .fonte = FonteSpec{"Tahoma", 9, 0, true}});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbDescricao", .r = {64, 84, 417, 16}, .flags = fSemPrefixo});
+    c.push_back(
+        {.tipo = TipoControle::Rotulo, .nome = "lbDescricao", .r = {64, 84, 417, 16}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel2", .r = {8, 104, 481, 14}});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbAviso", .r = {16, 128, 465, 32}, .flags = fSemPrefixo});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbSiteTitulo", .texto = "Página na internet:", .r = {16, 176, 110, 16},
+    c.push_back(
+        {.tipo = TipoControle::Rotulo, .nome = "lbAviso", .r = {16, 128, 465, 32}, .flags = fSemPrefixo});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbSiteTitulo",
+                 .texto = "Página na internet:",
+                 .r = {16, 176, 110, 16},
                  .flags = fSemQuebra});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbSite", .r = {128, 176, 353, 16}, .flags = fSemQuebra | fSemPrefixo | fMaozinha,
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbSite",
+                 .r = {128, 176, 353, 16},
+                 .flags = fSemQuebra | fSemPrefixo | fMaozinha,
                  .fonte = FonteSpec{.sublinhado = true, .cor = azul}});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbEmailTitulo", .texto = "E-mail:", .r = {16, 200, 110, 16},
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbEmailTitulo",
+                 .texto = "E-mail:",
+                 .r = {16, 200, 110, 16},
                  .flags = fSemQuebra});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbEmail", .r = {128, 200, 353, 16}, .flags = fSemQuebra | fSemPrefixo | fMaozinha,
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbEmail",
+                 .r = {128, 200, 353, 16},
+                 .flags = fSemQuebra | fSemPrefixo | fMaozinha,
                  .fonte = FonteSpec{.sublinhado = true, .cor = azul}});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "BitBtn1", .texto = "OK", .r = {408, 272, 81, 25},
-                 .flags = fPadrao | fCancelar, .imagem = IDI_BTN_OK, .resultado = mrOk});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "BitBtn1",
+                 .texto = "OK",
+                 .r = {408, 272, 81, 25},
+                 .flags = fPadrao | fCancelar,
+                 .imagem = IDI_BTN_OK,
+                 .resultado = mrOk});
     return d;
 }
 
@@ -76,7 +112,9 @@ void TfrmSobre::Posicionar() {
     TDialogo::Posicionar();
 }
 
-void TfrmSobre::FormShow() { Foco("BitBtn1"); }
+void TfrmSobre::FormShow() {
+    Foco("BitBtn1");
+}
 
 void TfrmSobre::Click(const std::string& nome) {
     if (nome == "lbSite") lbSiteClick();
@@ -89,7 +127,9 @@ void TfrmSobre::lbSiteClick() {
     Sleep(100);
 }
 
-void TfrmSobre::lbEmailClick() { AbrirArquivoAssoc(std::string("mailto:") + kFornecedor.email); }
+void TfrmSobre::lbEmailClick() {
+    AbrirArquivoAssoc(std::string("mailto:") + kFornecedor.email);
+}
 
 bool TNqSobre::MenuSobreClick(UINT comando) {
     if (!FMenuSobre || comando != FMenuSobre) return false;

@@ -23,7 +23,8 @@ struct TPastaSistema {
     const char* valor;
 };
 const std::vector<TPastaSistema>& PastasSistema();
-inline constexpr const char* KEY_SHELL_FOLDERS = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr const char* KEY_SHELL_FOLDERS =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // The new folder's path: the current folder, a backslash and the name as typed.
 std::string CaminhoNovaPasta(const std::string& atual, const std::string& nome);

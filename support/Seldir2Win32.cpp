@@ -1,5 +1,6 @@
 #include "support/Seldir2Win32.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 #include <windowsx.h>
 
@@ -26,6 +27,18 @@ namespace nq {
 namespace {
 
 constexpr UINT WM_PASTA_LISTADA = WM_APP + 20;  // a worker has listed a folder
+constexpr UINT WM_PASTA_CLICADA = WM_APP + 21;  // a row of the folder list was clicked
+
+// A single click on a row of the folder list opens its folder (the arrow keys only move the mark).
+LRESULT CALLBACK ListaProc(HWND lista, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(lista, ListaProc, 1);
+    const LRESULT r = DefSubclassProc(lista, msg, wp, lp);
+    if (msg == WM_LBUTTONUP) {
+        const LRESULT item = SendMessageW(lista, LB_ITEMFROMPOINT, 0, lp);
+        if (HIWORD(item) == 0) PostMessageW(GetAncestor(lista, GA_ROOT), WM_PASTA_CLICADA, LOWORD(item), 0);
+    }
+    return r;
+}
 constexpr int kTopoH = 105, kBaixoH = 41;
 
 DialogoSpec Desenho() {
@@ -41,38 +54,94 @@ DialogoSpec Desenho() {
     d.fonte = FonteSpec{"Tahoma", 8};
     auto& c = d.controles;
     const unsigned lados = akLeft | akTop | akRight;
-    c.push_back({.tipo = TipoControle::Painel, .nome = "pnTopo", .r = {0, 0, 436, kTopoH}, .alinha = Alinhamento::alTop,
+    c.push_back({.tipo = TipoControle::Painel,
+                 .nome = "pnTopo",
+                 .r = {0, 0, 436, kTopoH},
+                 .alinha = Alinhamento::alTop,
                  .borda = 4});
-    c.push_back({.tipo = TipoControle::Rotulo, .nome = "lbpasta", .r = {0, 0, 428, 16}, .pai = "pnTopo",
-                 .flags = fSemQuebra | fSemPrefixo | fCentroV, .alinha = Alinhamento::alBottom,
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbpasta",
+                 .r = {0, 0, 428, 16},
+                 .pai = "pnTopo",
+                 .flags = fSemQuebra | fSemPrefixo | fCentroV,
+                 .alinha = Alinhamento::alBottom,
                  .fonte = FonteSpec{"Tahoma", 8, 0, true, false, false, false, RGBColor(0, 0, 255)}});
-    c.push_back({.tipo = TipoControle::Abas, .nome = "pcc", .r = {0, 0, 428, 81}, .pai = "pnTopo",
-                 .alinha = Alinhamento::alClient, .alturaItem = 25, .larguraItem = 130});
+    c.push_back({.tipo = TipoControle::Abas,
+                 .nome = "pcc",
+                 .r = {0, 0, 428, 81},
+                 .pai = "pnTopo",
+                 .alinha = Alinhamento::alClient,
+                 .alturaItem = 25,
+                 .larguraItem = 130});
     c.push_back({.tipo = TipoControle::Pagina, .nome = "tsUnid", .texto = "Unidades de Disco", .pai = "pcc"});
-    c.push_back({.tipo = TipoControle::Combo, .nome = "Unidades", .r = {8, 8, 404, 27}, .pai = "tsUnid",
-                 .ancoras = lados, .fonte = FonteSpec{"Tahoma", 12}});
+    c.push_back({.tipo = TipoControle::Combo,
+                 .nome = "Unidades",
+                 .r = {8, 8, 404, 27},
+                 .pai = "tsUnid",
+                 .ancoras = lados,
+                 .fonte = FonteSpec{"Tahoma", 12}});
     c.push_back({.tipo = TipoControle::Pagina, .nome = "tsSis", .texto = "Pastas do Sistema", .pai = "pcc"});
     int x = 4;
     for (const TPastaSistema& p : PastasSistema()) {
-        c.push_back({.tipo = TipoControle::Botao, .nome = p.botao, .texto = p.texto, .r = {x, 10, 66, 25}, .pai = "tsSis"});
+        ControleSpec b;
+        b.tipo = TipoControle::Botao;
+        b.nome = p.botao;
+        b.texto = p.texto;
+        b.r = Rect{x, 10, 66, 25};
+        b.pai = "tsSis";
+        c.push_back(std::move(b));
         x += 69;
     }
     c.push_back({.tipo = TipoControle::Pagina, .nome = "tsRede", .texto = "Locais de Rede", .pai = "pcc"});
-    c.push_back({.tipo = TipoControle::Edicao, .nome = "elocal", .r = {8, 10, 370, 21}, .pai = "tsRede", .ancoras = lados,
+    c.push_back({.tipo = TipoControle::Edicao,
+                 .nome = "elocal",
+                 .r = {8, 10, 370, 21},
+                 .pai = "tsRede",
+                 .ancoras = lados,
                  .fonte = FonteSpec{"Tahoma", 9}});
-    c.push_back({.tipo = TipoControle::BotaoPlano, .nome = "sbok", .r = {382, 9, 23, 22}, .pai = "tsRede",
-                 .ancoras = akTop | akRight, .dica = "Abrir o local digitado", .imagem = IDI_BTN_OK});
-    c.push_back({.tipo = TipoControle::Painel, .nome = "pnBaixo", .r = {0, 0, 436, kBaixoH},
+    c.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "sbok",
+                 .r = {382, 9, 23, 22},
+                 .pai = "tsRede",
+                 .ancoras = akTop | akRight,
+                 .dica = "Abrir o local digitado",
+                 .imagem = IDI_BTN_OK});
+    c.push_back({.tipo = TipoControle::Painel,
+                 .nome = "pnBaixo",
+                 .r = {0, 0, 436, kBaixoH},
                  .alinha = Alinhamento::alBottom});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bmakedir", .texto = "Criar &pasta", .r = {8, 8, 97, 25},
-                 .pai = "pnBaixo", .flags = fSemTab, .imagem = IDI_BTN_PASTA});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bok", .texto = "&OK", .r = {260, 8, 81, 25}, .pai = "pnBaixo",
-                 .flags = fPadrao, .ancoras = akTop | akRight, .imagem = IDI_BTN_OK, .resultado = mrOk});
-    c.push_back({.tipo = TipoControle::Botao, .nome = "bcancel", .texto = "Ca&ncelar", .r = {347, 8, 81, 25},
-                 .pai = "pnBaixo", .flags = fCancelar, .ancoras = akTop | akRight, .imagem = IDI_BTN_NAO,
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bmakedir",
+                 .texto = "Criar &pasta",
+                 .r = {8, 8, 97, 25},
+                 .pai = "pnBaixo",
+                 .flags = fSemTab,
+                 .imagem = IDI_BTN_PASTA});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bok",
+                 .texto = "&OK",
+                 .r = {260, 8, 81, 25},
+                 .pai = "pnBaixo",
+                 .flags = fPadrao,
+                 .ancoras = akTop | akRight,
+                 .imagem = IDI_BTN_OK,
+                 .resultado = mrOk});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bcancel",
+                 .texto = "Ca&ncelar",
+                 .r = {347, 8, 81, 25},
+                 .pai = "pnBaixo",
+                 .flags = fCancelar,
+                 .ancoras = akTop | akRight,
+                 .imagem = IDI_BTN_NAO,
                  .resultado = mrCancel});
-    c.push_back({.tipo = TipoControle::Lista, .nome = "dirlst", .r = {0, 0, 436, 327}, .flags = fDonoDesenha,
-                 .alinha = Alinhamento::alClient, .fonte = FonteSpec{"Tahoma", 9}, .alturaItem = 21});
+    c.push_back({.tipo = TipoControle::Lista,
+                 .nome = "dirlst",
+                 .r = {0, 0, 436, 327},
+                 .flags = fDonoDesenha,
+                 .alinha = Alinhamento::alClient,
+                 .fonte = FonteSpec{"Tahoma", 9},
+                 .alturaItem = 21});
     return d;
 }
 
@@ -102,29 +171,47 @@ struct TfSeldir2::Caixa {
 
 namespace {
 
-// Runs on a worker thread: whether the folder opens, and its subfolders in name order.
-void Listar(std::shared_ptr<TfSeldir2::Caixa> caixa, unsigned geracao, std::string pasta) {
-    TfSeldir2::Listagem l;
-    l.geracao = geracao;
-    l.pasta = pasta;
+TConteudoPasta ListarNoDisco(const std::string& pasta) {
+    TConteudoPasta c;
     const std::wstring w = Wide(pasta);
     const DWORD atributos = GetFileAttributesW(w.c_str());
-    if (atributos != INVALID_FILE_ATTRIBUTES && (atributos & FILE_ATTRIBUTE_DIRECTORY)) {
-        WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileExW((w + L"*").c_str(), FindExInfoBasic, &fd, FindExSearchLimitToDirectories, nullptr,
-                                    FIND_FIRST_EX_LARGE_FETCH);
-        l.ok = h != INVALID_HANDLE_VALUE || GetLastError() == ERROR_FILE_NOT_FOUND;
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                const std::wstring nome = fd.cFileName;
-                if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && nome != L"." && nome != L"..")
-                    l.subpastas.push_back(Narrow(nome));
-            } while (FindNextFileW(h, &fd));
-            FindClose(h);
-        }
-        std::sort(l.subpastas.begin(), l.subpastas.end(),
-                  [](const std::string& a, const std::string& b) { return LowerCase(a) < LowerCase(b); });
+    if (atributos == INVALID_FILE_ATTRIBUTES || !(atributos & FILE_ATTRIBUTE_DIRECTORY)) return c;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileExW((w + L"*").c_str(), FindExInfoBasic, &fd, FindExSearchLimitToDirectories,
+                                nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    c.ok = h != INVALID_HANDLE_VALUE || GetLastError() == ERROR_FILE_NOT_FOUND;
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring nome = fd.cFileName;
+            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && nome != L"." && nome != L"..")
+                c.subpastas.push_back(Narrow(nome));
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
     }
+    std::sort(c.subpastas.begin(), c.subpastas.end(),
+              [](const std::string& a, const std::string& b) { return LowerCase(a) < LowerCase(b); });
+    return c;
+}
+
+std::mutex& TravaListar() {
+    static std::mutex m;
+    return m;
+}
+
+TListarPasta& ListarAtual() {
+    static TListarPasta listar = ListarNoDisco;
+    return listar;
+}
+
+// Runs on a worker thread; the window hears of it when it is done.
+void Listar(std::shared_ptr<TfSeldir2::Caixa> caixa, unsigned geracao, std::string pasta) {
+    TListarPasta listar;
+    {
+        std::lock_guard<std::mutex> trava(TravaListar());
+        listar = ListarAtual();
+    }
+    TConteudoPasta c = listar(pasta);
+    TfSeldir2::Listagem l{geracao, std::move(pasta), c.ok, std::move(c.subpastas)};
     std::lock_guard<std::mutex> trava(caixa->m);
     if (!caixa->janela) return;
     caixa->prontas.push_back(std::move(l));
@@ -132,6 +219,13 @@ void Listar(std::shared_ptr<TfSeldir2::Caixa> caixa, unsigned geracao, std::stri
 }
 
 }  // namespace
+
+TListarPasta DefinirListarPasta(TListarPasta listar) {
+    std::lock_guard<std::mutex> trava(TravaListar());
+    TListarPasta antes = std::move(ListarAtual());
+    ListarAtual() = listar ? std::move(listar) : TListarPasta(ListarNoDisco);
+    return antes;
+}
 
 TfSeldir2::TfSeldir2() : TDialogo(Desenho()), caixa_(std::make_shared<Caixa>()) {}
 
@@ -153,6 +247,7 @@ void TfSeldir2::FormCreate() {
     const int molduraH = (janela.bottom - janela.top) - cliente.bottom;
     Redimensionar(MulDiv(S(444) - molduraW, 96, Dpi()), MulDiv(S(501) - molduraH, 96, Dpi()));
     PreencherUnidades();
+    if (HWND lista = Controle("dirlst")) SetWindowSubclass(lista, ListaProc, 1, 0);
     Habilitar("bok", false);  // until the first folder has been listed
     // The starting folder, or the program's folder when it cannot be opened.
     IrPara(Empty(PastaInicial) ? DirAplic : PastaInicial, Origem::Inicio);
@@ -175,7 +270,9 @@ void TfSeldir2::FormShow() {
     for (const TPastaSistema& p : PastasSistema()) {
         std::string pasta = DirAplic;
         if (*p.valor) {
-            if (auto v = CurrentPlatform().shell->UserRegistryString(KEY_SHELL_FOLDERS, p.valor); v && !v->empty()) pasta = *v;
+            if (auto v = CurrentPlatform().shell->UserRegistryString(KEY_SHELL_FOLDERS, p.valor);
+                v && !v->empty())
+                pasta = *v;
         }
         SetDica(p.botao, pasta);
     }
@@ -198,6 +295,11 @@ INT_PTR TfSeldir2::Mensagem(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) {
             prontas.swap(caixa_->prontas);
         }
         for (const Listagem& l : prontas) Chegou(l);
+        tratada = true;
+        return TRUE;
+    }
+    if (msg == WM_PASTA_CLICADA) {
+        if (wp < linhas_.size()) IrPara(linhas_[wp].caminho, Origem::Usuario);
         tratada = true;
         return TRUE;
     }
@@ -232,7 +334,8 @@ void TfSeldir2::Chegou(const Listagem& l) {
     SincronizarUnidade();
     Habilitar("bok", true);
     if (origem_ == Origem::Digitada || origem_ == Origem::Unidade) Foco("dirlst");
-    if (origem_ == Origem::Usuario && GetFocus() != Controle("dirlst") && GetFocus() != Controle("bok")) Foco("dirlst");
+    if (origem_ == Origem::Usuario && GetFocus() != Controle("dirlst") && GetFocus() != Controle("bok"))
+        Foco("dirlst");
 }
 
 void TfSeldir2::MostrarLista(const std::vector<std::string>& subpastas) {
@@ -246,14 +349,16 @@ void TfSeldir2::MostrarLista(const std::vector<std::string>& subpastas) {
     if (!lista) return;
     SendMessageW(lista, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lista, LB_RESETCONTENT, 0, 0);
-    for (const Linha& l : linhas_) SendMessageW(lista, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(l.nome).c_str()));
+    for (const Linha& l : linhas_)
+        SendMessageW(lista, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(l.nome).c_str()));
     SendMessageW(lista, LB_SETCURSEL, cadeia.empty() ? 0 : cadeia.size() - 1, 0);
     SendMessageW(lista, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lista, nullptr, TRUE);
 }
 
 bool TfSeldir2::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
-    if (nome != "dirlst" || dis->itemID == static_cast<UINT>(-1) || dis->itemID >= linhas_.size()) return false;
+    if (nome != "dirlst" || dis->itemID == static_cast<UINT>(-1) || dis->itemID >= linhas_.size())
+        return false;
     const Linha& l = linhas_[dis->itemID];
     HDC dc = dis->hDC;
     const bool marcada = dis->itemState & ODS_SELECTED;
@@ -270,7 +375,8 @@ bool TfSeldir2::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(marcada ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     const std::wstring t = Wide(l.nome);
-    DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    DrawTextW(dc, t.c_str(), static_cast<int>(t.size()), &tr,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (dis->itemState & ODS_FOCUS) DrawFocusRect(dc, &dis->rcItem);
     return true;
 }
@@ -287,7 +393,9 @@ void TfSeldir2::PreencherUnidades() {
         const UINT tipo = GetDriveTypeW(raiz.c_str());
         wchar_t rotulo[MAX_PATH + 1] = L"";
         if ((tipo == DRIVE_FIXED || tipo == DRIVE_RAMDISK) &&
-            GetVolumeInformationW(raiz.c_str(), rotulo, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) && rotulo[0])
+            GetVolumeInformationW(raiz.c_str(), rotulo, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr,
+                                  0) &&
+            rotulo[0])
             texto += L" [" + std::wstring(rotulo) + L"]";
         const LRESULT i = SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texto.c_str()));
         SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(i), L'A' + d);
@@ -297,11 +405,13 @@ void TfSeldir2::PreencherUnidades() {
 void TfSeldir2::SincronizarUnidade() {
     HWND combo = Controle("Unidades");
     if (!combo) return;
-    const wchar_t letra = atual_.size() >= 2 && atual_[1] == ':' ? static_cast<wchar_t>(std::toupper(atual_[0])) : 0;
+    const wchar_t letra =
+        atual_.size() >= 2 && atual_[1] == ':' ? static_cast<wchar_t>(std::toupper(atual_[0])) : 0;
     const int n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     int escolha = -1;
     for (int i = 0; i < n; ++i)
-        if (static_cast<wchar_t>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letra) escolha = i;
+        if (static_cast<wchar_t>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == letra)
+            escolha = i;
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(escolha), 0);
 }
 
@@ -312,7 +422,8 @@ void TfSeldir2::tsUnidShow() {
     if (i != CB_ERR) {
         const auto letra = static_cast<char>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
         // Another drive: its current folder.
-        if (atual_.empty() || std::toupper(static_cast<unsigned char>(atual_[0])) != letra || atual_[1] != ':')
+        if (atual_.empty() || std::toupper(static_cast<unsigned char>(atual_[0])) != letra ||
+            atual_[1] != ':')
             destino = std::string(1, letra) + ":";
     }
     if (!destino.empty()) IrPara(destino, Origem::Unidade);
@@ -369,11 +480,7 @@ void TfSeldir2::Click(const std::string& nome) {
 }
 
 void TfSeldir2::Comando(const std::string& nome, int codigo) {
-    if (nome == "dirlst" && codigo == LBN_SELCHANGE && GetKeyState(VK_LBUTTON) < 0) {
-        // One click opens the folder (arrow keys only move the mark; Enter opens it).
-        const LRESULT i = SendMessageW(Controle("dirlst"), LB_GETCURSEL, 0, 0);
-        if (i >= 0 && static_cast<std::size_t>(i) < linhas_.size()) IrPara(linhas_[static_cast<std::size_t>(i)].caminho, Origem::Usuario);
-    } else if (nome == "Unidades" && codigo == CBN_SELCHANGE) {
+    if (nome == "Unidades" && codigo == CBN_SELCHANGE) {
         tsUnidShow();
     }
 }
@@ -396,7 +503,8 @@ bool TfSeldir2::FormKeyDown(WPARAM key) {
     }
     if (foco && foco == Controle("dirlst")) {
         const LRESULT i = SendMessageW(foco, LB_GETCURSEL, 0, 0);
-        if (i >= 0 && static_cast<std::size_t>(i) < linhas_.size() && linhas_[static_cast<std::size_t>(i)].caminho != atual_) {
+        if (i >= 0 && static_cast<std::size_t>(i) < linhas_.size() &&
+            linhas_[static_cast<std::size_t>(i)].caminho != atual_) {
             IrPara(linhas_[static_cast<std::size_t>(i)].caminho, Origem::Usuario);
             return true;
         }

@@ -3,6 +3,7 @@
 // the current folder's chain of parents and its subfolders, opened with a single click. Folders are
 // listed by a worker thread, so that a slow or unreachable network path never freezes the window.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,16 @@
 #include "ui/DialogoWin32.h"
 
 namespace nq {
+
+// A folder's content as the picker lists it: whether the folder opens, and its subfolders by name.
+struct TConteudoPasta {
+    bool ok = false;
+    std::vector<std::string> subpastas;
+};
+// Lists one folder, on a worker thread. The file system's by default; a test may put a slow one in its
+// place and gets the previous one back.
+using TListarPasta = std::function<TConteudoPasta(const std::string& pasta)>;
+TListarPasta DefinirListarPasta(TListarPasta listar);
 
 class TfSeldir2 final : public TDialogo {
 public:

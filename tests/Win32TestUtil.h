@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -221,5 +222,34 @@ inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
     if (ctrl) key(VK_CONTROL, true);
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
+
+// The log-on start value that every start of the bar writes, put back as it was when the object goes.
+class RunValue {
+public:
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    RunValue() { saved_ = Read(); }
+    ~RunValue() {
+        HKEY k;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
+        if (saved_)
+            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
+                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
+        else
+            RegDeleteValueW(k, L"NqPivel");
+        RegCloseKey(k);
+    }
+    RunValue(const RunValue&) = delete;
+    RunValue& operator=(const RunValue&) = delete;
+    static std::optional<std::wstring> Read() {
+        wchar_t buf[1024];
+        DWORD size = sizeof buf;
+        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
+            return std::nullopt;
+        return std::wstring(buf);
+    }
+
+private:
+    std::optional<std::wstring> saved_;
+};
 
 }  // namespace nq::test

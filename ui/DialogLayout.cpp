@@ -9,7 +9,9 @@ bool EhSemJanela(TipoControle t) {
     return t == TipoControle::Imagem || t == TipoControle::Faixa || t == TipoControle::Linha;
 }
 
-bool EhContainer(TipoControle t) { return t == TipoControle::Painel || t == TipoControle::Pagina; }
+bool EhContainer(TipoControle t) {
+    return t == TipoControle::Painel || t == TipoControle::Pagina;
+}
 
 std::vector<int> Containers(const DialogoSpec& d) {
     std::vector<int> out(d.controles.size(), kSemPai);
@@ -65,7 +67,9 @@ struct Contexto {
     std::vector<Rect>& out;
 };
 
-Rect Escala(const Rect& r, int dpi) { return Scale(r, dpi); }
+Rect Escala(const Rect& r, int dpi) {
+    return Scale(r, dpi);
+}
 
 void Colocar(Contexto& c, int container, int w, int h, int w96, int h96);
 
@@ -195,7 +199,8 @@ std::vector<std::size_t> ItensDentro(const DialogoSpec& d, std::size_t i) {
     }
     // What lies inside a group box inside the container comes along too.
     for (std::size_t k = 1; k < out.size(); ++k) {
-        if (d.controles[out[k]].tipo != TipoControle::Grupo && !EhContainer(d.controles[out[k]].tipo)) continue;
+        if (d.controles[out[k]].tipo != TipoControle::Grupo && !EhContainer(d.controles[out[k]].tipo))
+            continue;
         for (std::size_t j : ItensDentro(d, out[k]))
             if (std::find(out.begin(), out.end(), j) == out.end()) out.push_back(j);
     }
@@ -204,24 +209,42 @@ std::vector<std::size_t> ItensDentro(const DialogoSpec& d, std::size_t i) {
 
 std::string ClasseToolkit(const ControleSpec& c) {
     switch (c.tipo) {
-        case TipoControle::Rotulo: return "TLabel";
-        case TipoControle::Edicao: return "TEdit";
-        case TipoControle::Numero: return "TSpinEdit";
-        case TipoControle::Botao: return "TBitBtn";
-        case TipoControle::BotaoPlano: return "TSpeedButton";
-        case TipoControle::Caixa: return "TCheckBox";
-        case TipoControle::Opcao: return "TRadioButton";
-        case TipoControle::Grupo: return "TGroupBox";
-        case TipoControle::Lista: return "TListBox";
-        case TipoControle::Combo: return "TComboBox";
-        case TipoControle::Abas: return "TPageControl";
-        case TipoControle::Pagina: return "TTabSheet";
-        case TipoControle::Painel: return "TPanel";
-        case TipoControle::TeclaAtalho: return "THotKey";
-        case TipoControle::Classe: return c.classe;
-        case TipoControle::Imagem: return "TImage";
-        case TipoControle::Faixa: return "TShape";
-        case TipoControle::Linha: return "TNqBevel";
+        case TipoControle::Rotulo:
+            return "TLabel";
+        case TipoControle::Edicao:
+            return "TEdit";
+        case TipoControle::Numero:
+            return "TSpinEdit";
+        case TipoControle::Botao:
+            return "TBitBtn";
+        case TipoControle::BotaoPlano:
+            return "TSpeedButton";
+        case TipoControle::Caixa:
+            return "TCheckBox";
+        case TipoControle::Opcao:
+            return "TRadioButton";
+        case TipoControle::Grupo:
+            return "TGroupBox";
+        case TipoControle::Lista:
+            return "TListBox";
+        case TipoControle::Combo:
+            return "TComboBox";
+        case TipoControle::Abas:
+            return "TPageControl";
+        case TipoControle::Pagina:
+            return "TTabSheet";
+        case TipoControle::Painel:
+            return "TPanel";
+        case TipoControle::TeclaAtalho:
+            return "THotKey";
+        case TipoControle::Classe:
+            return c.classe;
+        case TipoControle::Imagem:
+            return "TImage";
+        case TipoControle::Faixa:
+            return "TShape";
+        case TipoControle::Linha:
+            return "TNqBevel";
     }
     return {};
 }

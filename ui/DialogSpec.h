@@ -29,9 +29,9 @@ enum class TipoControle {
     TeclaAtalho,  // hot-key box
     Classe,       // a window of the class named in `classe`
     // Windowless: painted by the window that holds them.
-    Imagem,       // an icon resource, drawn at its rectangle's size
-    Faixa,        // filled rectangle with an outline (the white band behind pictures and texts)
-    Linha,        // a bevel (TNqBevel): a line, or a frame or box by its shape; raised with fElevada
+    Imagem,  // an icon resource, drawn at its rectangle's size
+    Faixa,   // filled rectangle with an outline (the white band behind pictures and texts)
+    Linha,   // a bevel (TNqBevel): a line, or a frame or box by its shape; raised with fElevada
 };
 
 // Which edges of its container a control keeps its distance to when the container changes size.
@@ -88,20 +88,20 @@ struct ControleSpec {
     unsigned flags = 0;
     unsigned ancoras = akPadrao;
     Alinhamento alinha = Alinhamento::alNone;
-    FonteSpec fonte;                 // empty name and no size: the container's font
-    std::string dica;                // hint shown as a tooltip
-    int imagem = 0;                  // icon resource for Imagem and for a button's picture
-    int resultado = 0;               // a button that closes the dialog with this result
-    TColor cor = clNenhuma;          // background of a label, a band or an edit box
-    TColor corBorda = clNenhuma;     // a band's outline
-    int ordem = -1;                  // tab order inside its container; -1 keeps the table's order
-    int limite = 0;                  // Edicao: most characters; Numero: least value
-    int maximo = 0;                  // Numero: greatest value
-    int passo = 1;                   // Numero: step
-    int alturaItem = 0;              // Lista with fDonoDesenha, Abas: row or tab height (96 dpi)
-    int larguraItem = 0;             // Abas: tab width (96 dpi), 0 for tabs as wide as their text
-    int borda = 0;                   // Painel: inner border, 96 dpi
-    std::string classe;              // Classe: the window class
+    FonteSpec fonte;              // empty name and no size: the container's font
+    std::string dica;             // hint shown as a tooltip
+    int imagem = 0;               // icon resource for Imagem and for a button's picture
+    int resultado = 0;            // a button that closes the dialog with this result
+    TColor cor = clNenhuma;       // background of a label, a band or an edit box
+    TColor corBorda = clNenhuma;  // a band's outline
+    int ordem = -1;               // tab order inside its container; -1 keeps the table's order
+    int limite = 0;               // Edicao: most characters; Numero: least value
+    int maximo = 0;               // Numero: greatest value
+    int passo = 1;                // Numero: step
+    int alturaItem = 0;           // Lista with fDonoDesenha, Abas: row or tab height (96 dpi)
+    int larguraItem = 0;          // Abas: tab width (96 dpi), 0 for tabs as wide as their text
+    int borda = 0;                // Painel: inner border, 96 dpi
+    std::string classe;           // Classe: the window class
     TBevelShape forma = TBevelShape::bsBottomLine;  // Linha
 };
 
@@ -117,6 +117,8 @@ struct DialogoSpec {
 
 // The size of a design's client area after a frame is drawn around it: the base data-entry window
 // rounds both sides down to a multiple of 4, plus 1.
-inline int ArredondaQuatro(int n) { return n / 4 * 4 + 1; }
+inline int ArredondaQuatro(int n) {
+    return n / 4 * 4 + 1;
+}
 
 }  // namespace nq

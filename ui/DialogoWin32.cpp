@@ -64,7 +64,9 @@ TDialogo::~TDialogo() {
     for (HIMAGELIST l : listas_) ImageList_Destroy(l);
 }
 
-int TDialogo::S(int px96) const { return Scale(px96, dpi_); }
+int TDialogo::S(int px96) const {
+    return Scale(px96, dpi_);
+}
 
 int TDialogo::ShowModal(HWND owner) {
     WNDCLASSEXW wc{};
@@ -158,7 +160,8 @@ ControleSpec& TDialogo::Item(std::string_view nome) {
 
 HWND TDialogo::Controle(std::string_view nome) const {
     const int i = Indice(nome);
-    return i >= 0 && static_cast<std::size_t>(i) < janelas_.size() ? janelas_[static_cast<std::size_t>(i)] : nullptr;
+    return i >= 0 && static_cast<std::size_t>(i) < janelas_.size() ? janelas_[static_cast<std::size_t>(i)]
+                                                                   : nullptr;
 }
 
 int TDialogo::IdDe(std::string_view nome) const {
@@ -222,7 +225,8 @@ void TDialogo::Marcar(std::string_view nome, bool marcado) {
             if (j == static_cast<std::size_t>(i) || spec_.controles[j].tipo != TipoControle::Opcao) continue;
             if (containers_[j] != containers_[static_cast<std::size_t>(i)]) continue;
             // Same group: no group start between the two.
-            const std::size_t a = std::min(j, static_cast<std::size_t>(i)), b = std::max(j, static_cast<std::size_t>(i));
+            const std::size_t a = std::min(j, static_cast<std::size_t>(i)),
+                              b = std::max(j, static_cast<std::size_t>(i));
             bool mesmo = true;
             for (std::size_t k = a + 1; k <= b; ++k)
                 if (spec_.controles[k].tipo == TipoControle::Opcao && (spec_.controles[k].flags & fGrupo) &&
@@ -266,7 +270,8 @@ void TDialogo::LigaDes(std::string_view nome, bool ligado) {
     for (std::size_t j : ItensDentro(spec_, static_cast<std::size_t>(i))) {
         ControleSpec& c = spec_.controles[j];
         Habilitar(c.nome, ligado);
-        if (c.tipo != TipoControle::Rotulo && LigaDesMudaCor(ClasseToolkit(c))) c.cor = ligado ? clWindow : clCorDesligado;
+        if (c.tipo != TipoControle::Rotulo && LigaDesMudaCor(ClasseToolkit(c)))
+            c.cor = ligado ? clWindow : clCorDesligado;
         if (j < janelas_.size() && janelas_[j]) InvalidateRect(janelas_[j], nullptr, TRUE);
     }
     Invalidar();
@@ -316,7 +321,8 @@ void TDialogo::SetPadrao(std::string_view nome) {
     for (std::size_t i = 0; i < janelas_.size(); ++i) {
         if (spec_.controles[i].tipo != TipoControle::Botao || !janelas_[i]) continue;
         const bool padrao = spec_.controles[i].nome == nome;
-        spec_.controles[i].flags = padrao ? (spec_.controles[i].flags | fPadrao) : (spec_.controles[i].flags & ~fPadrao);
+        spec_.controles[i].flags =
+            padrao ? (spec_.controles[i].flags | fPadrao) : (spec_.controles[i].flags & ~fPadrao);
         SendMessageW(janelas_[i], BM_SETSTYLE, padrao ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
     const int id = IdDe(nome);
@@ -331,7 +337,8 @@ void TDialogo::SetPadrao(std::string_view nome) {
 FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
     FonteSpec f = spec_.controles[i].fonte;
     // What the control leaves open comes from its container, and at the top from the dialog.
-    for (int c = containers_.empty() ? kSemPai : containers_[i];; c = containers_[static_cast<std::size_t>(c)]) {
+    for (int c = containers_.empty() ? kSemPai : containers_[i];;
+         c = containers_[static_cast<std::size_t>(c)]) {
         const FonteSpec& de = c == kSemPai ? spec_.fonte : spec_.controles[static_cast<std::size_t>(c)].fonte;
         if (f.nome.empty()) f.nome = de.nome;
         if (f.pontos == 0 && f.pixels == 0) {
@@ -347,8 +354,8 @@ FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
 
 HFONT TDialogo::Fonte(const FonteSpec& f) {
     const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
-                              std::to_string(f.negrito) + std::to_string(f.italico) + std::to_string(f.sublinhado) +
-                              std::to_string(f.icone);
+                              std::to_string(f.negrito) + std::to_string(f.italico) +
+                              std::to_string(f.sublinhado) + std::to_string(f.icone);
     auto it = fontes_.find(chave);
     if (it != fontes_.end()) return it->second.get();
     LOGFONTW lf{};
@@ -390,7 +397,9 @@ TColor TDialogo::CorAtras(std::size_t i) const {
         const int mx = r.left + r.width / 2, my = r.top + r.height / 2;
         for (std::size_t j = spec_.controles.size(); j-- > 0;) {
             const ControleSpec& f = spec_.controles[j];
-            if (j == i || f.tipo != TipoControle::Faixa || (f.flags & fOculto) || containers_[j] != containers_[i]) continue;
+            if (j == i || f.tipo != TipoControle::Faixa || (f.flags & fOculto) ||
+                containers_[j] != containers_[i])
+                continue;
             const Rect& fr = rects_[j];
             if (mx >= fr.left && mx < fr.right() && my >= fr.top && my < fr.bottom()) return f.cor;
         }
@@ -423,7 +432,8 @@ void TDialogo::ImagemDoBotao(std::size_t i) {
     HIMAGELIST lista = ImageList_Create(tamanho, tamanho, ILC_COLOR32, 6, 0);
     if (!lista) return;
     // One picture per state (normal, hot, pressed, disabled, default, stylus hot): grey when disabled.
-    for (int estado = 0; estado < 6; ++estado) ImageList_AddIcon(lista, estado == 3 && cinza ? cinza : normal);
+    for (int estado = 0; estado < 6; ++estado)
+        ImageList_AddIcon(lista, estado == 3 && cinza ? cinza : normal);
     BUTTON_IMAGELIST bil{};
     bil.himl = lista;
     bil.margin = RECT{S(2), 0, 0, 0};
@@ -468,7 +478,8 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             break;
         case TipoControle::Opcao:
             classe = WC_BUTTONW;
-            style = (style & ~WS_GROUP) | WS_TABSTOP | BS_AUTORADIOBUTTON | ((c.flags & fGrupo) ? WS_GROUP : 0);
+            style =
+                (style & ~WS_GROUP) | WS_TABSTOP | BS_AUTORADIOBUTTON | ((c.flags & fGrupo) ? WS_GROUP : 0);
             break;
         case TipoControle::Grupo:
             classe = WC_BUTTONW;
@@ -482,7 +493,8 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             break;
         case TipoControle::Combo:
             classe = WC_COMBOBOXW;
-            style |= WS_TABSTOP | WS_VSCROLL | CBS_HASSTRINGS | ((c.flags & fEditavel) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
+            style |= WS_TABSTOP | WS_VSCROLL | CBS_HASSTRINGS |
+                     ((c.flags & fEditavel) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
             break;
         case TipoControle::Abas:
             classe = WC_TABCONTROLW;
@@ -522,11 +534,11 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             if (c.limite > 0) SendMessageW(w, EM_LIMITTEXT, static_cast<WPARAM>(c.limite), 0);
             break;
         case TipoControle::Numero: {
-            HWND seta = CreateWindowExW(0, UPDOWN_CLASSW, nullptr,
-                                        WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS |
-                                            UDS_HOTTRACK | ((c.flags & fOculto) ? 0 : WS_VISIBLE) |
-                                            ((c.flags & fDesligado) ? WS_DISABLED : 0),
-                                        0, 0, 0, 0, pai, nullptr, GetModuleHandleW(nullptr), nullptr);
+            HWND seta = CreateWindowExW(
+                0, UPDOWN_CLASSW, nullptr,
+                WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK |
+                    ((c.flags & fOculto) ? 0 : WS_VISIBLE) | ((c.flags & fDesligado) ? WS_DISABLED : 0),
+                0, 0, 0, 0, pai, nullptr, GetModuleHandleW(nullptr), nullptr);
             setas_[i] = seta;
             if (seta) {
                 SendMessageW(seta, UDM_SETBUDDY, reinterpret_cast<WPARAM>(w), 0);
@@ -571,19 +583,22 @@ void TDialogo::CriarControles() {
         if (spec_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
         int n = 0;
         for (std::size_t p = 0; p < spec_.controles.size(); ++p) {
-            if (containers_[p] != static_cast<int>(a) || spec_.controles[p].tipo != TipoControle::Pagina) continue;
+            if (containers_[p] != static_cast<int>(a) || spec_.controles[p].tipo != TipoControle::Pagina)
+                continue;
             std::wstring t = Wide(spec_.controles[p].texto);
             TCITEMW item{};
             item.mask = TCIF_TEXT | TCIF_PARAM;
             item.pszText = t.data();
             item.lParam = static_cast<LPARAM>(p);
-            SendMessageW(janelas_[a], TCM_INSERTITEMW, static_cast<WPARAM>(n++), reinterpret_cast<LPARAM>(&item));
+            SendMessageW(janelas_[a], TCM_INSERTITEMW, static_cast<WPARAM>(n++),
+                         reinterpret_cast<LPARAM>(&item));
         }
         SendMessageW(janelas_[a], TCM_SETCURSEL, 0, 0);
         TrocarPagina(a);
     }
     for (std::size_t i = 0; i < spec_.controles.size(); ++i)
-        if (spec_.controles[i].tipo == TipoControle::Botao && (spec_.controles[i].flags & fPadrao) && janelas_[i])
+        if (spec_.controles[i].tipo == TipoControle::Botao && (spec_.controles[i].flags & fPadrao) &&
+            janelas_[i])
             SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(kIdPrimeiro + i), 0);
 }
 
@@ -595,9 +610,9 @@ void TDialogo::CriarDicas() {
 void TDialogo::AdicionarDica(std::size_t i) {
     if (!spec_.dicas || i >= janelas_.size() || !janelas_[i]) return;
     if (!dicas_) {
-        dicas_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+        dicas_ = CreateWindowExW(
+            WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!dicas_) return;
     }
     std::wstring texto = Wide(spec_.controles[i].dica);
@@ -658,7 +673,8 @@ void TDialogo::CentrarEm(const RECT& area) {
     GetWindowRect(hwnd_, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
     SetWindowPos(hwnd_, nullptr, area.left + ((area.right - area.left) - w) / 2,
-                 area.top + ((area.bottom - area.top) - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 area.top + ((area.bottom - area.top) - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TDialogo::Redimensionar(int largura96, int altura96) {
@@ -678,11 +694,13 @@ void TDialogo::Relayout() {
         if (!janelas_[i]) continue;
         const Rect& r = rects_[i];
         const int extra = spec_.controles[i].tipo == TipoControle::Combo ? S(kExtraCombo) : 0;
-        SetWindowPos(janelas_[i], nullptr, r.left, r.top, r.width, r.height + extra, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(janelas_[i], nullptr, r.left, r.top, r.width, r.height + extra,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         if (spec_.controles[i].tipo == TipoControle::Abas) {
             const ControleSpec& a = spec_.controles[i];
             SendMessageW(janelas_[i], TCM_SETITEMSIZE, 0,
-                         MAKELPARAM(a.larguraItem > 0 ? S(a.larguraItem) : 0, S(a.alturaItem > 0 ? a.alturaItem : 21)));
+                         MAKELPARAM(a.larguraItem > 0 ? S(a.larguraItem) : 0,
+                                    S(a.alturaItem > 0 ? a.alturaItem : 21)));
         }
         // The arrows take their place inside the box again.
         if (setas_[i]) SendMessageW(setas_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(janelas_[i]), 0);
@@ -716,7 +734,8 @@ void TDialogo::TrocarPagina(std::size_t abas) {
     const int atual = static_cast<int>(SendMessageW(janelas_[abas], TCM_GETCURSEL, 0, 0));
     int n = 0;
     for (std::size_t p = 0; p < spec_.controles.size(); ++p) {
-        if (containers_[p] != static_cast<int>(abas) || spec_.controles[p].tipo != TipoControle::Pagina) continue;
+        if (containers_[p] != static_cast<int>(abas) || spec_.controles[p].tipo != TipoControle::Pagina)
+            continue;
         if (janelas_[p]) ShowWindow(janelas_[p], n == atual ? SW_SHOWNA : SW_HIDE);
         ++n;
     }
@@ -733,10 +752,11 @@ void TDialogo::LimitarNumero(std::size_t i) {
 // --- Painting ---------------------------------------------------------------------------------------------
 
 void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
-    HBRUSH fundo = Pincel(container == kSemPai ? clBtnFace
-                                               : (spec_.controles[static_cast<std::size_t>(container)].cor != clNenhuma
-                                                      ? spec_.controles[static_cast<std::size_t>(container)].cor
-                                                      : CorAtras(static_cast<std::size_t>(container))));
+    HBRUSH fundo =
+        Pincel(container == kSemPai ? clBtnFace
+                                    : (spec_.controles[static_cast<std::size_t>(container)].cor != clNenhuma
+                                           ? spec_.controles[static_cast<std::size_t>(container)].cor
+                                           : CorAtras(static_cast<std::size_t>(container))));
     FillRect(dc, &area, fundo);
     for (std::size_t i = 0; i < spec_.controles.size() && i < rects_.size(); ++i) {
         const ControleSpec& c = spec_.controles[i];
@@ -763,8 +783,8 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
             case TipoControle::Imagem: {
                 const int tamanho = std::min(r.width, r.height);
                 if (HICON ic = Icone(i, tamanho))
-                    DrawIconEx(dc, r.left + (r.width - tamanho) / 2, r.top + (r.height - tamanho) / 2, ic, tamanho,
-                               tamanho, 0, nullptr, DI_NORMAL);
+                    DrawIconEx(dc, r.left + (r.width - tamanho) / 2, r.top + (r.height - tamanho) / 2, ic,
+                               tamanho, tamanho, 0, nullptr, DI_NORMAL);
                 break;
             }
             default:
@@ -822,14 +842,17 @@ void TDialogo::DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis) {
         RECT tr{x + (c.imagem ? tamanho + S(4) : 0), r.top, r.right, r.bottom};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
-        DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+        DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr,
+                  DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     }
     const int d = apertado ? 1 : 0;
     if (HICON ic = c.imagem ? Icone(i, ligado ? tamanho : (tamanho | 0x10000)) : nullptr)
-        DrawIconEx(dc, x + d, r.top + (r.bottom - r.top - tamanho) / 2 + d, ic, tamanho, tamanho, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, x + d, r.top + (r.bottom - r.top - tamanho) / 2 + d, ic, tamanho, tamanho, 0, nullptr,
+                   DI_NORMAL);
 }
 
-// --- Keys ---------------------------------------------------------------------------------------------------
+// --- Keys
+// ---------------------------------------------------------------------------------------------------
 
 bool TDialogo::PreVisualizar(MSG& msg) {
     if (!hwnd_ || !(msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) return false;
@@ -844,7 +867,8 @@ bool TDialogo::PreVisualizar(MSG& msg) {
                 const int nova = (atual + (GetKeyState(VK_SHIFT) < 0 ? n - 1 : 1)) % n;
                 SendMessageW(janelas_[a], TCM_SETCURSEL, static_cast<WPARAM>(nova), 0);
                 TrocarPagina(a);
-                NMHDR nm{janelas_[a], static_cast<UINT_PTR>(kIdPrimeiro + a), static_cast<UINT>(TCN_SELCHANGE)};
+                NMHDR nm{janelas_[a], static_cast<UINT_PTR>(kIdPrimeiro + a),
+                         static_cast<UINT>(TCN_SELCHANGE)};
                 Notificar(spec_.controles[a].nome, &nm);
                 return true;
             }
@@ -857,7 +881,8 @@ bool TDialogo::PreVisualizar(MSG& msg) {
     return false;
 }
 
-// --- Messages -----------------------------------------------------------------------------------------------
+// --- Messages
+// -----------------------------------------------------------------------------------------------
 
 void TDialogo::ComandoDe(HWND controle, int codigo) {
     const std::string nome = NomeDe(controle);
@@ -890,8 +915,10 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND: {
             HWND controle = reinterpret_cast<HWND>(lp);
             const int id = LOWORD(wp);
-            if (!controle && id >= kIdPrimeiro && static_cast<std::size_t>(id - kIdPrimeiro) < janelas_.size())
-                controle = janelas_[static_cast<std::size_t>(id - kIdPrimeiro)];  // the default button, through Enter
+            if (!controle && id >= kIdPrimeiro &&
+                static_cast<std::size_t>(id - kIdPrimeiro) < janelas_.size())
+                controle = janelas_[static_cast<std::size_t>(
+                    id - kIdPrimeiro)];  // the default button, through Enter
             if (controle) {
                 ComandoDe(controle, HIWORD(wp));
                 return TRUE;
@@ -900,7 +927,8 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
                 // Esc: the button that answers it, as if clicked; without one the dialog is cancelled.
                 for (std::size_t i = 0; i < janelas_.size(); ++i) {
                     const ControleSpec& c = spec_.controles[i];
-                    if ((c.flags & fCancelar) && janelas_[i] && IsWindowVisible(janelas_[i]) && IsWindowEnabled(janelas_[i])) {
+                    if ((c.flags & fCancelar) && janelas_[i] && IsWindowVisible(janelas_[i]) &&
+                        IsWindowEnabled(janelas_[i])) {
                         ComandoDe(janelas_[i], BN_CLICKED);
                         if (hwnd_ && c.resultado == 0) Fechar(2);
                         return TRUE;
@@ -937,8 +965,10 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM: {
             auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             const int i = static_cast<int>(mis->CtlID) - kIdPrimeiro;
-            if (mis->CtlType != ODT_LISTBOX || i < 0 || static_cast<std::size_t>(i) >= spec_.controles.size()) return FALSE;
-            mis->itemHeight = static_cast<UINT>(S(std::max(1, spec_.controles[static_cast<std::size_t>(i)].alturaItem)));
+            if (mis->CtlType != ODT_LISTBOX || i < 0 || static_cast<std::size_t>(i) >= spec_.controles.size())
+                return FALSE;
+            mis->itemHeight =
+                static_cast<UINT>(S(std::max(1, spec_.controles[static_cast<std::size_t>(i)].alturaItem)));
             return TRUE;
         }
         case WM_CTLCOLORSTATIC:
@@ -953,7 +983,8 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const bool caixaDeTexto = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
             TColor cor = caixaDeTexto ? c.cor : CorAtras(static_cast<std::size_t>(i));
             if (caixaDeTexto && cor == clNenhuma) return FALSE;
-            if (msg == WM_CTLCOLORSTATIC && (c.tipo == TipoControle::Edicao || c.tipo == TipoControle::Numero))
+            if (msg == WM_CTLCOLORSTATIC &&
+                (c.tipo == TipoControle::Edicao || c.tipo == TipoControle::Numero))
                 cor = c.cor == clNenhuma ? clBtnFace : c.cor;  // a read-only or disabled box
             SetBkColor(dc, ToColorRef(cor));
             if (c.fonte.cor != clWindowText && !caixaDeTexto) SetTextColor(dc, ToColorRef(c.fonte.cor));
@@ -1070,7 +1101,8 @@ LRESULT CALLBACK TDialogo::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-LRESULT CALLBACK TDialogo::BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+LRESULT CALLBACK TDialogo::BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                          DWORD_PTR ref) {
     auto* self = reinterpret_cast<TDialogo*>(ref);
     const int i = static_cast<int>(GetDlgCtrlID(hwnd)) - kIdPrimeiro;
     // A flat button works with the mouse alone and never takes the focus from the control that has it.

@@ -8,8 +8,8 @@
 // A window is a table plus its handlers: a subclass passes its table to the constructor and overrides
 // the handlers it needs (FormCreate, FormShow, Click, FormKeyDown ...).
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <map>
 #include <memory>
@@ -43,8 +43,8 @@ public:
     int Tag = 0;  // a data-entry dialog sets it to 1 when the user confirmed
 
     // The table as it stands, also after the dialog has closed (texts, check marks and numbers are
-    // kept from the controls as they were): a handler may change an item (a rectangle, a flag, a text) and call
-    // Relayout or Invalidar.
+    // kept from the controls as they were): a handler may change an item (a rectangle, a flag, a text) and
+    // call Relayout or Invalidar.
     DialogoSpec& Spec() { return spec_; }
     const DialogoSpec& Spec() const { return spec_; }
     ControleSpec& Item(std::string_view nome);
@@ -146,9 +146,9 @@ private:
 
     DialogoSpec spec_;
     std::vector<int> containers_;
-    std::vector<HWND> janelas_;     // per control; nullptr for windowless ones
-    std::vector<HWND> setas_;       // the up-down arrows of number boxes
-    std::vector<Rect> rects_;       // the last layout
+    std::vector<HWND> janelas_;  // per control; nullptr for windowless ones
+    std::vector<HWND> setas_;    // the up-down arrows of number boxes
+    std::vector<Rect> rects_;    // the last layout
     std::map<std::string, FontHandle> fontes_;
     std::map<TColor, BrushHandle> pinceis_;
     std::map<std::pair<std::size_t, int>, IconHandle> icones_;
@@ -159,8 +159,8 @@ private:
     int dpi_ = 96;
     int resultado_ = 0;
     std::size_t filtro_ = 0;
-    int quente_ = -1;        // the flat button under the pointer
-    int apertado_ = -1;      // the flat button held down
+    int quente_ = -1;               // the flat button under the pointer
+    int apertado_ = -1;             // the flat button held down
     std::vector<HWND> desligadas_;  // the program's windows this dialog disabled
 };
 

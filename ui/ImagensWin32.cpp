@@ -9,8 +9,8 @@
 namespace nq {
 
 IconHandle IconeRecurso(int id, int tamanho) {
-    return IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                                    tamanho, tamanho, LR_DEFAULTCOLOR)));
+    return IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                                    IMAGE_ICON, tamanho, tamanho, LR_DEFAULTCOLOR)));
 }
 
 IconHandle IconeCinza(HICON icone, int tamanho) {

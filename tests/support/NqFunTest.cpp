@@ -199,3 +199,18 @@ TEST(NqFun, PesqArqsListsOneFolderFilesOnly) {
 
 }  // namespace
 }  // namespace nq
+
+namespace nq {
+namespace {
+
+TEST(NqFun, LigaDesChangesTheColourOfBoxesOnly) {
+    struct Caso {
+        const char* classe;
+        bool muda;
+    } casos[] = {{"TEdit", true}, {"tspinedit", true}, {"TNqDBGrid", true}, {"TComboBox", true},
+                 {"TCheckBox", false}, {"TBitBtn", false}, {"", false}};
+    for (const Caso& c : casos) EXPECT_EQ(LigaDesMudaCor(c.classe), c.muda) << c.classe;
+}
+
+}  // namespace
+}  // namespace nq

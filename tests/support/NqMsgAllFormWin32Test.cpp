@@ -88,14 +88,26 @@ TEST_F(Mensagens, ConfIsTrueOnlyForSim) {
         bool esperado;
     };
     const Caso casos[] = {
-        {"Enter", [](HWND w) { test::NaFrente(w); test::PressKey(VK_RETURN); }, false},
-        {"Esc", [](HWND w) { test::NaFrente(w); test::PressKey(VK_ESCAPE); }, false},
+        {"Enter",
+         [](HWND w) {
+             test::NaFrente(w);
+             test::PressKey(VK_RETURN);
+         },
+         false},
+        {"Esc",
+         [](HWND w) {
+             test::NaFrente(w);
+             test::PressKey(VK_ESCAPE);
+         },
+         false},
         {"close box", [](HWND w) { PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
-        {"Sim", [](HWND w) {
+        {"Sim",
+         [](HWND w) {
              RECT r{};
              GetWindowRect(Filho(w, "&Sim"), &r);
              test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-         }, true},
+         },
+         true},
     };
     for (const Caso& c : casos) {
         bool resposta = !c.esperado;
@@ -129,6 +141,7 @@ TEST_F(Mensagens, AClickOnTheTextCopiesItToTheClipboard) {
     CloseClipboard();
     ComDialogo([] { Erro("Linha um|Linha dois"); },
                [&](HWND w) {
+                   test::NaFrente(w);
                    RECT r{};
                    GetWindowRect(fmMsgAll->Controle("labelMens"), &r);
                    test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);

@@ -135,9 +135,7 @@ inline void SalvarTela(HWND w, const std::string& nome) {
 // Sets PIVEL_DPI for the time of a test, so that the windows it opens take that density.
 class DensidadeForcada {
 public:
-    explicit DensidadeForcada(int dpi) {
-        _putenv_s("PIVEL_DPI", dpi ? std::to_string(dpi).c_str() : "");
-    }
+    explicit DensidadeForcada(int dpi) { _putenv_s("PIVEL_DPI", dpi ? std::to_string(dpi).c_str() : ""); }
     ~DensidadeForcada() { _putenv_s("PIVEL_DPI", ""); }
 };
 

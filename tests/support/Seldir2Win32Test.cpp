@@ -1,0 +1,228 @@
+// The folder picker and the text input window, shown for real and answered from another thread.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+#include "support/NqConst.h"
+#include "support/NqFun.h"
+#include "support/NqReadlnFormWin32.h"
+#include "support/Seldir2Win32.h"
+#include "ui/DialogTestUtil.h"
+
+namespace nq {
+namespace {
+
+using test::ComDialogo;
+
+class Pastas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ApplicationTitle = "Nq-Pivel";
+        dirAplicAntes_ = DirAplic;
+        DirAplic = FormatPath(test::BinFolder());
+    }
+    void TearDown() override { DirAplic = dirAplicAntes_; }
+
+    // Waits until the picker has listed its folder and can be confirmed.
+    static TfSeldir2* Pronto(HWND w) {
+        auto* d = reinterpret_cast<TfSeldir2*>(GetWindowLongPtrW(w, DWLP_USER));
+        test::WaitFor([&] { return IsWindowEnabled(d->Controle("bok")) != 0; });
+        return d;
+    }
+    static void Clicar(HWND botao) { PostMessageW(botao, BM_CLICK, 0, 0); }
+    // Turns to a page as a click on its tab would.
+    static void Pagina(TfSeldir2* d, HWND w, int pagina) {
+        HWND abas = d->Controle("pcc");
+        SendMessageW(abas, TCM_SETCURSEL, static_cast<WPARAM>(pagina), 0);
+        NMHDR nm{abas, static_cast<UINT_PTR>(GetDlgCtrlID(abas)), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(GetParent(abas), WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
+        (void)w;
+    }
+
+    std::string dirAplicAntes_;
+    test::TempFolder dir_;
+};
+
+TEST_F(Pastas, AFolderThatIsNotThereStartsInTheProgramsFolder) {
+    std::string escolhida = "antes";
+    bool ok = false;
+    ComDialogo([&] { ok = Seldir(escolhida, dir_ / "nao\\existe", ""); },
+               [&](HWND w) {
+                   TfSeldir2* d = Pronto(w);
+                   EXPECT_EQ(test::TextoDe(w), "Selecione uma pasta");
+                   Clicar(d->Controle("bok"));
+               });
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(SameText(escolhida, DirAplic)) << escolhida;
+}
+
+TEST_F(Pastas, CancellingLeavesTheOutputAsItWas) {
+    std::string escolhida = "antes";
+    bool ok = true;
+    ComDialogo([&] { ok = Seldir(escolhida, dir_.path(), "Escolha"); },
+               [&](HWND w) {
+                   TfSeldir2* d = Pronto(w);
+                   EXPECT_EQ(test::TextoDe(w), "Escolha");
+                   Clicar(d->Controle("bcancel"));
+               });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(escolhida, "antes");
+}
+
+TEST_F(Pastas, AClickOnTheRootConfirmsItWithOneBackslash) {
+    std::string escolhida;
+    ComDialogo(
+        [&] { Seldir(escolhida, "C:\\windows", ""); },
+        [&](HWND w) {
+            TfSeldir2* d = Pronto(w);
+            ASSERT_TRUE(test::NaFrente(w));
+            // A single click on the first row, the drive's root, opens it.
+            HWND lista = d->Controle("dirlst");
+            RECT linha{};
+            SendMessageW(lista, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&linha));
+            MapWindowPoints(lista, nullptr, reinterpret_cast<POINT*>(&linha), 2);
+            test::ClickAt(linha.left + 30, (linha.top + linha.bottom) / 2);
+            EXPECT_TRUE(test::WaitFor([&] { return test::TextoDe(d->Controle("lbpasta")) == "C:\\"; }));
+            Clicar(d->Controle("bok"));
+        });
+    EXPECT_EQ(escolhida, "C:\\");
+}
+
+TEST_F(Pastas, ANewFolderIsCreatedAsTypedAndChosen) {
+    std::string escolhida;
+    ComDialogo([&] { Seldir(escolhida, dir_.path(), ""); },
+               [&](HWND w) {
+                   TfSeldir2* d = Pronto(w);
+                   const std::set<HWND> antes = test::DialogosVisiveis();
+                   Clicar(d->Controle("bmakedir"));
+                   HWND pergunta = test::NovoDialogo(antes);
+                   ASSERT_NE(pergunta, nullptr);
+                   EXPECT_EQ(test::TextoDe(pergunta), "Criar pasta");
+                   HWND edit = FindWindowExW(pergunta, nullptr, L"Edit", nullptr);
+                   SetWindowTextW(edit, L"nOvA");
+                   PostMessageW(FindWindowExW(pergunta, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
+                   EXPECT_TRUE(test::WaitFor(
+                       [&] { return SameText(test::TextoDe(d->Controle("lbpasta")), dir_ / "nOvA\\"); }));
+                   Clicar(d->Controle("bok"));
+               });
+    EXPECT_TRUE(SameText(escolhida, dir_ / "nOvA\\")) << escolhida;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW(Wide(dir_ / "nova").c_str(), &fd);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FindClose(h);
+    EXPECT_EQ(std::wstring(fd.cFileName), L"nOvA") << "the name keeps the case it was typed in";
+}
+
+TEST_F(Pastas, ATypedPathThatCannotBeOpenedIsReported) {
+    ComDialogo(
+        [&] {
+            std::string s;
+            Seldir(s, dir_.path(), "");
+        },
+        [&](HWND w) {
+            TfSeldir2* d = Pronto(w);
+            Pagina(d, w, 2);
+            SetWindowTextW(d->Controle("elocal"), Wide(dir_ / "nao\\existe").c_str());
+            const std::set<HWND> antes = test::DialogosVisiveis();
+            Clicar(d->Controle("sbok"));
+            HWND erro = test::NovoDialogo(antes);
+            ASSERT_NE(erro, nullptr);
+            bool achou = false;
+            EnumChildWindows(
+                erro,
+                [](HWND c, LPARAM p) -> BOOL {
+                    if (test::TextoDe(c).find("Local inválido!") != std::string::npos)
+                        *reinterpret_cast<bool*>(p) = true;
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&achou));
+            EXPECT_TRUE(achou);
+            PostMessageW(erro, WM_CLOSE, 0, 0);
+            EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(w) == d->Controle("elocal"); }));
+            Clicar(d->Controle("bcancel"));
+        });
+}
+
+// A folder that takes long to answer (a network path that does not) keeps the window responsive, and
+// going elsewhere meanwhile drops its late answer.
+TEST_F(Pastas, ASlowFolderNeverFreezesThePicker) {
+    const std::string lenta = dir_ / "lenta\\";
+    std::atomic<bool> soltar{false};
+    TListarPasta antes = DefinirListarPasta([&, original = TListarPasta()](const std::string& pasta) {
+        if (SameText(pasta, lenta)) {
+            while (!soltar) Sleep(20);
+            return TConteudoPasta{true, {"tarde"}};
+        }
+        return TConteudoPasta{true, {"rapida"}};
+    });
+    DWORD respostaMs = 0;
+    std::string depois;
+    ComDialogo(
+        [&] {
+            std::string s;
+            Seldir(s, dir_.path(), "");
+        },
+        [&](HWND w) {
+            TfSeldir2* d = Pronto(w);
+            Pagina(d, w, 2);
+            SetWindowTextW(d->Controle("elocal"), Wide(lenta).c_str());
+            Clicar(d->Controle("sbok"));
+            Sleep(200);
+            const DWORD inicio = GetTickCount();
+            DWORD_PTR r = 0;
+            EXPECT_NE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r), 0);
+            respostaMs = GetTickCount() - inicio;
+            // Elsewhere, then the slow answer comes: the list stays where the user went.
+            SetWindowTextW(d->Controle("elocal"), Wide(dir_.path()).c_str());
+            Clicar(d->Controle("sbok"));
+            test::WaitFor([&] { return SameText(test::TextoDe(d->Controle("lbpasta")), dir_.path()); });
+            soltar = true;
+            Sleep(300);
+            depois = test::TextoDe(d->Controle("lbpasta"));
+            Clicar(d->Controle("bcancel"));
+        });
+    DefinirListarPasta(antes);
+    EXPECT_LT(respostaMs, 500u);
+    EXPECT_TRUE(SameText(depois, dir_.path())) << depois;
+}
+
+TEST_F(Pastas, ReadLnGivesTheTypedTextOnlyWhenConfirmed) {
+    std::string cancelado = "x", confirmado;
+    std::string titulo, mensagem;
+    ComDialogo([&] { cancelado = ReadLn("", "Linha um|Linha dois", "inicial"); },
+               [&](HWND w) {
+                   titulo = test::TextoDe(w);
+                   HWND edit = FindWindowExW(w, nullptr, L"Edit", nullptr);
+                   EXPECT_EQ(test::TextoDe(edit), "inicial");
+                   EXPECT_EQ(test::FocoDe(w), edit);
+                   DWORD ini = 0, fim = 0;
+                   SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&ini),
+                                reinterpret_cast<LPARAM>(&fim));
+                   EXPECT_EQ(fim - ini, 7u) << "all of the text is selected";
+                   test::SalvarTela(w, "ReadLn");
+                   PostMessageW(FindWindowExW(w, nullptr, L"Button", L"Cancelar"), BM_CLICK, 0, 0);
+               });
+    EXPECT_EQ(cancelado, "");
+    EXPECT_EQ(titulo, "Nq-Pivel");
+    ComDialogo([&] { confirmado = ReadLn("Atalho", "Informe o título deste atalho:", ""); },
+               [&](HWND w) {
+                   EXPECT_EQ(test::TextoDe(w), "Atalho");
+                   ASSERT_TRUE(test::NaFrente(w));
+                   for (char ch : std::string("Meu")) {
+                       INPUT in[2]{};
+                       in[0].type = in[1].type = INPUT_KEYBOARD;
+                       in[0].ki.wScan = in[1].ki.wScan = static_cast<WORD>(ch);
+                       in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+                       in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+                       SendInput(2, in, sizeof(INPUT));
+                   }
+                   test::WaitFor(
+                       [&] { return test::TextoDe(FindWindowExW(w, nullptr, L"Edit", nullptr)) == "Meu"; });
+                   test::PressKey(VK_RETURN);
+               });
+    EXPECT_EQ(confirmado, "Meu");
+}
+
+}  // namespace
+}  // namespace nq

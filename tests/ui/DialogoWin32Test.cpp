@@ -1,0 +1,238 @@
+// The dialog layer for real: a table becomes a modal dialog that the system's dialog manager runs, and
+// every window built on it stands where its design says, at 96 dpi and scaled at 144.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/NqConst.h"
+#include "support/NqMsgAllFormWin32.h"
+#include "support/NqReadlnFormWin32.h"
+#include "support/NqSobreWin32.h"
+#include "support/Seldir2Win32.h"
+#include "ui/DialogLayout.h"
+#include "ui/DialogTestUtil.h"
+
+namespace nq {
+namespace {
+
+using test::ComDialogo;
+
+// A small window with what a dialog's keyboard must handle: a tab order that differs from the table's
+// order, a radio group, a check box, an access key, a default and a cancel button.
+class Amostra final : public TDialogo {
+public:
+    Amostra() : TDialogo(Desenho()) {}
+    std::vector<std::string> cliques;
+
+protected:
+    void Click(const std::string& nome) override { cliques.push_back(nome); }
+
+private:
+    static DialogoSpec Desenho() {
+        DialogoSpec d;
+        d.titulo = "Amostra";
+        d.largura = 300;
+        d.altura = 160;
+        auto& c = d.controles;
+        c.push_back({.tipo = TipoControle::Edicao, .nome = "segundo", .r = {8, 36, 150, 21}, .ordem = 1});
+        c.push_back({.tipo = TipoControle::Edicao, .nome = "primeiro", .r = {8, 8, 150, 21}, .ordem = 0});
+        c.push_back({.tipo = TipoControle::Opcao,
+                     .nome = "r1",
+                     .texto = "Um",
+                     .r = {170, 8, 100, 20},
+                     .flags = fGrupo | fMarcado,
+                     .ordem = 2});
+        c.push_back({.tipo = TipoControle::Opcao,
+                     .nome = "r2",
+                     .texto = "Dois",
+                     .r = {170, 30, 100, 20},
+                     .ordem = 3});
+        c.push_back({.tipo = TipoControle::Opcao,
+                     .nome = "r3",
+                     .texto = "Três",
+                     .r = {170, 52, 100, 20},
+                     .ordem = 4});
+        c.push_back({.tipo = TipoControle::Caixa,
+                     .nome = "ck",
+                     .texto = "Marcar",
+                     .r = {8, 70, 150, 20},
+                     .ordem = 5});
+        c.push_back({.tipo = TipoControle::Botao,
+                     .nome = "aplicar",
+                     .texto = "&Aplicar",
+                     .r = {8, 128, 80, 25},
+                     .ordem = 6});
+        c.push_back({.tipo = TipoControle::Botao,
+                     .nome = "ok",
+                     .texto = "OK",
+                     .r = {128, 128, 80, 25},
+                     .flags = fPadrao,
+                     .resultado = 1,
+                     .ordem = 7});
+        c.push_back({.tipo = TipoControle::Botao,
+                     .nome = "cancelar",
+                     .texto = "Cancelar",
+                     .r = {212, 128, 80, 25},
+                     .flags = fCancelar,
+                     .resultado = 2,
+                     .ordem = 8});
+        return d;
+    }
+};
+
+class Dialogo : public ::testing::Test {
+protected:
+    void SetUp() override { ApplicationTitle = "Nq-Pivel"; }
+};
+
+TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
+    Amostra d;
+    std::vector<std::string> focos;
+    bool r2Marcado = false;
+    const int resultado = [&] {
+        int r = 0;
+        ComDialogo([&] { r = d.ShowModal(nullptr); },
+                   [&](HWND w) {
+                       ASSERT_TRUE(test::NaFrente(w));
+                       auto foco = [&] {
+                           Sleep(50);
+                           test::WaitFor([&] { return test::FocoDe(w) != nullptr; });
+                           return d.NomeDe(test::FocoDe(w));
+                       };
+                       focos.push_back(foco());  // the first of the tab order
+                       test::PressKey(VK_TAB);
+                       focos.push_back(foco());
+                       test::PressKey(VK_TAB);
+                       focos.push_back(foco());  // into the radio group, on its checked button
+                       test::PressKey(VK_DOWN);
+                       focos.push_back(foco());
+                       r2Marcado = test::WaitFor([&] { return d.Marcado("r2"); }, 2000);
+                       test::PressKey(VK_TAB, true);  // Shift+Tab leaves the group backwards
+                       focos.push_back(foco());
+                       // The access key of "&Aplicar", then Enter in an edit box presses the default button.
+                       INPUT alt[4]{};
+                       for (INPUT& i : alt) i.type = INPUT_KEYBOARD;
+                       alt[0].ki.wVk = VK_MENU;
+                       alt[1].ki.wVk = 'A';
+                       alt[2].ki.wVk = 'A';
+                       alt[2].ki.dwFlags = KEYEVENTF_KEYUP;
+                       alt[3].ki.wVk = VK_MENU;
+                       alt[3].ki.dwFlags = KEYEVENTF_KEYUP;
+                       SendInput(4, alt, sizeof(INPUT));
+                       test::WaitFor([&] { return !d.cliques.empty(); }, 2000);
+                       d.Foco("primeiro");
+                       test::PressKey(VK_RETURN);
+                   });
+        return r;
+    }();
+    EXPECT_EQ(focos, (std::vector<std::string>{"primeiro", "segundo", "r1", "r2", "segundo"}));
+    EXPECT_TRUE(r2Marcado);
+    EXPECT_EQ(d.cliques, (std::vector<std::string>{"r2", "aplicar", "ok"}));
+    EXPECT_EQ(resultado, 1);
+
+    int cancelado = 0;
+    ComDialogo([&] { cancelado = d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   test::NaFrente(w);
+                   test::PressKey(VK_ESCAPE);
+               });
+    EXPECT_EQ(cancelado, 2);
+    EXPECT_TRUE(d.Marcado("r2")) << "the table keeps what the controls held when the dialog closed";
+}
+
+TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
+    HWND dono = CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteDono"), L"Dono",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(dono, nullptr);
+    SetForegroundWindow(dono);
+    Amostra d;
+    bool desligadoDurante = true;
+    ComDialogo([&] { d.ShowModal(dono); },
+               [&](HWND w) {
+                   desligadoDurante = !IsWindowEnabled(dono);
+                   EXPECT_EQ(GetWindow(w, GW_OWNER), dono);
+                   PostMessageW(w, WM_CLOSE, 0, 0);
+               });
+    EXPECT_TRUE(desligadoDurante);
+    EXPECT_TRUE(IsWindowEnabled(dono));
+    EXPECT_TRUE(test::WaitFor([&] { return GetActiveWindow() == dono; }, 3000));
+    DestroyWindow(dono);
+}
+
+// Every window of the program stands where its design puts it: its client size and each control's
+// rectangle in its container, at 96 dpi as designed and at 144 dpi scaled by 1.5.
+struct Janela {
+    const char* nome;
+    Rect cliente;  // at 96 dpi; for the folder picker, the outer size
+    bool externo;
+    std::function<std::unique_ptr<TDialogo>()> criar;
+};
+
+TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
+    const Janela janelas[] = {
+        {"TfmReadForm", {0, 0, 364, 129}, false, [] { return std::make_unique<TfmReadForm>(); }},
+        {"TfrmSobre", {0, 0, 497, 305}, false, [] { return std::make_unique<TfrmSobre>(); }},
+        {"TfSeldir2",
+         {0, 0, 444, 501},
+         true,
+         [] {
+             auto s = std::make_unique<TfSeldir2>();
+             s->PastaInicial = "C:\\";
+             return s;
+         }},
+        {"TfmMsgAll",
+         {0, 0, 290, 110},
+         false,
+         [] {
+             auto m = std::make_unique<TfmMsgAll>();
+             m->Texto = "ATENÇÃO!|Local inválido!";
+             return m;
+         }},
+    };
+    for (int dpi : {96, 144}) {
+        test::DensidadeForcada densidade(dpi);
+        for (const Janela& j : janelas) {
+            std::unique_ptr<TDialogo> d = j.criar();
+            Rect cliente, janela;
+            std::vector<std::pair<std::string, Rect>> reais;
+            ComDialogo([&] { d->ShowModal(nullptr); },
+                       [&](HWND w) {
+                           Sleep(300);  // the folder picker lists its first folder meanwhile
+                           cliente = test::ClienteDe(w);
+                           RECT r{};
+                           GetWindowRect(w, &r);
+                           janela = Rect{0, 0, r.right - r.left, r.bottom - r.top};
+                           for (const ControleSpec& c : d->Spec().controles)
+                               if (HWND h = d->Controle(c.nome))
+                                   reais.emplace_back(c.nome, test::RetanguloNoPai(h));
+                           test::SalvarTela(w, std::string(j.nome) + "-" + std::to_string(dpi));
+                           PostMessageW(w, WM_CLOSE, 0, 0);
+                       });
+            const Rect medido = j.externo ? janela : cliente;
+            EXPECT_NEAR(medido.width, Scale(j.cliente.width, dpi), 1) << j.nome << " at " << dpi;
+            EXPECT_NEAR(medido.height, Scale(j.cliente.height, dpi), 1) << j.nome << " at " << dpi;
+            // The design's rectangles, alignment applied, scaled for the density.
+            const std::vector<Rect> desenho = PosicionarDesenho(d->Spec());
+            for (const auto& [nome, real] : reais) {
+                const int i = d->Indice(nome);
+                const ControleSpec& c = d->Spec().controles[static_cast<std::size_t>(i)];
+                if (c.tipo == TipoControle::Combo || c.tipo == TipoControle::Numero)
+                    continue;  // sized by the system
+                const Rect esperado = Scale(desenho[static_cast<std::size_t>(i)], dpi);
+                const int folga = dpi == 96 ? 0 : 1;
+                EXPECT_NEAR(real.left, esperado.left, folga) << j.nome << "." << nome << " at " << dpi;
+                EXPECT_NEAR(real.top, esperado.top, folga) << j.nome << "." << nome << " at " << dpi;
+                EXPECT_NEAR(real.width, esperado.width, folga) << j.nome << "." << nome << " at " << dpi;
+                EXPECT_NEAR(real.height, esperado.height, folga) << j.nome << "." << nome << " at " << dpi;
+                if (dpi == 96 && c.alinha == Alinhamento::alNone && c.tipo != TipoControle::Pagina) {
+                    EXPECT_EQ(real, c.r) << j.nome << "." << nome << " stands where the design puts it";
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nq
