@@ -8,8 +8,9 @@
 // A window is a table plus its handlers: a subclass passes its table to the constructor and overrides
 // the handlers it needs (FormCreate, FormShow, Click, FormKeyDown ...).
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <map>
 #include <memory>
