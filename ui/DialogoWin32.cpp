@@ -647,6 +647,11 @@ void TDialogo::AjustarTamanho(int clientW, int clientH) {
 
 void TDialogo::Iniciar() {
     dpi_ = DpiDaJanela(hwnd_);
+    // A dialog shown again may be on another monitor: fonts and pictures are made anew for it.
+    fontes_.clear();
+    icones_.clear();
+    for (HIMAGELIST l : listas_) ImageList_Destroy(l);
+    listas_.clear();
     SetWindowTextW(hwnd_, Wide(spec_.titulo).c_str());
     // A first size, so that the frame can be measured with a client area to compare.
     SetWindowPos(hwnd_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
