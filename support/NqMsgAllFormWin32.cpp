@@ -155,7 +155,10 @@ void TfmMsgAll::Click(const std::string& nome) {
 
 void TfmMsgAll::labelMensClick() {
     const std::wstring texto = Wide(TDialogo::Texto("labelMens"));
-    if (OpenClipboard(hwnd())) {
+    // Another program may hold the clipboard for a moment.
+    bool aberto = false;
+    for (int tentativa = 0; tentativa < 20 && !(aberto = OpenClipboard(hwnd())); ++tentativa) Sleep(10);
+    if (aberto) {
         EmptyClipboard();
         const std::size_t bytes = (texto.size() + 1) * sizeof(wchar_t);
         if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes)) {

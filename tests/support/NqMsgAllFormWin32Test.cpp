@@ -101,13 +101,7 @@ TEST_F(Mensagens, ConfIsTrueOnlyForSim) {
          },
          false},
         {"close box", [](HWND w) { PostMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
-        {"Sim",
-         [](HWND w) {
-             RECT r{};
-             GetWindowRect(Filho(w, "&Sim"), &r);
-             test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-         },
-         true},
+        {"Sim", [](HWND w) { test::CliqueEm(Filho(w, "&Sim"), 10, 10); }, true},
     };
     for (const Caso& c : casos) {
         bool resposta = !c.esperado;
@@ -139,18 +133,11 @@ TEST_F(Mensagens, AClickOnTheTextCopiesItToTheClipboard) {
     ASSERT_TRUE(OpenClipboard(nullptr));
     EmptyClipboard();
     CloseClipboard();
+    const DWORD antes = GetClipboardSequenceNumber();
     ComDialogo([] { Erro("Linha um|Linha dois"); },
                [&](HWND w) {
-                   test::NaFrente(w);
-                   RECT r{};
-                   GetWindowRect(fmMsgAll->Controle("labelMens"), &r);
-                   test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-                   test::WaitFor([] {
-                       if (!OpenClipboard(nullptr)) return false;
-                       const bool tem = IsClipboardFormatAvailable(CF_UNICODETEXT);
-                       CloseClipboard();
-                       return tem;
-                   });
+                   test::CliqueEm(fmMsgAll->Controle("labelMens"), 5, 5);
+                   test::WaitFor([&] { return GetClipboardSequenceNumber() != antes; });
                    PostMessageW(w, WM_CLOSE, 0, 0);
                });
     ASSERT_TRUE(OpenClipboard(nullptr));

@@ -76,13 +76,11 @@ TEST_F(Pastas, AClickOnTheRootConfirmsItWithOneBackslash) {
         [&] { Seldir(escolhida, "C:\\windows", ""); },
         [&](HWND w) {
             TfSeldir2* d = Pronto(w);
-            ASSERT_TRUE(test::NaFrente(w));
             // A single click on the first row, the drive's root, opens it.
             HWND lista = d->Controle("dirlst");
             RECT linha{};
             SendMessageW(lista, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&linha));
-            MapWindowPoints(lista, nullptr, reinterpret_cast<POINT*>(&linha), 2);
-            test::ClickAt(linha.left + 30, (linha.top + linha.bottom) / 2);
+            test::CliqueEm(lista, linha.left + 30, (linha.top + linha.bottom) / 2);
             EXPECT_TRUE(test::WaitFor([&] { return test::TextoDe(d->Controle("lbpasta")) == "C:\\"; }));
             Clicar(d->Controle("bok"));
         });

@@ -63,6 +63,14 @@ inline void ComDialogo(const std::function<void()>& mostrar, const std::function
     t.join();
 }
 
+// A click of the left button on a point of a control's client area, through its own messages: what the
+// control does with a click, without depending on where the pointer of a shared screen happens to be.
+inline void CliqueEm(HWND controle, int x, int y) {
+    const LPARAM ponto = MAKELPARAM(x, y);
+    PostMessageW(controle, WM_LBUTTONDOWN, MK_LBUTTON, ponto);
+    PostMessageW(controle, WM_LBUTTONUP, 0, ponto);
+}
+
 inline Rect ClienteDe(HWND w) {
     RECT r{};
     GetClientRect(w, &r);
