@@ -238,7 +238,6 @@ struct TNqMenu::Pintura {
     const int dpi;
     TFont fonte;
     int altura = 0;
-    TColor brush = clWhite;
     bool TopMenu = false;
     bool isTitulo = false;
     const TImageList* lista = nullptr;
@@ -287,10 +286,7 @@ struct TNqMenu::Pintura {
             --fonte.size;
         Fonte();
     }
-    void Brush(TColor cor) {
-        brush = cor;
-        c.SetBrush(cor);
-    }
+    void Brush(TColor cor) { c.SetBrush(cor); }
     int TextHeight(std::string_view s) { return c.TextExtent(s).height; }
     int TextWidth(std::string_view s) { return c.TextExtent(s).width; }
     bool Estilo(TTipoMenu t) const { return m.FTipoMenu == t; }

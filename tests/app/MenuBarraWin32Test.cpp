@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
