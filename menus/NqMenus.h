@@ -44,10 +44,10 @@ public:
 // The choices of the menu settings dialog when the user confirms: indexes of its two groups, the font
 // boxes and the three check boxes.
 struct TMenusEscolha {
-    int estilo = 0;   // ESTILO: the TipoMenu ordinal, 0 to 3
-    int tamanho = 0;  // TAMANHO DOS ÍCONES: index into aTamIcone
-    std::string fonteNome;
-    int fonteTamanho = 8;  // points
+    int estilo = 0;         // ESTILO: the TipoMenu ordinal, 0 to 3
+    int tamanho = 0;        // TAMANHO DOS ÍCONES: index into aTamIcone
+    std::string fonteNome;  // the font box's text; empty (a font not installed) keeps the renderer's name
+    int fonteTamanho = 8;   // points
     bool fonteWin = false;
     bool degrade = false;
     bool semIcones = false;

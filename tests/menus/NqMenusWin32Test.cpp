@@ -96,8 +96,10 @@ std::vector<int> AlturasReais(TMenuWin32& menu, int dpi, int* pinturas = nullptr
             if (!GetMenuItemRect(janela, m, static_cast<UINT>(i), &r)) break;
             alturas.push_back(r.bottom - r.top);
         }
-        // Done once the menu is laid out and painted, or after a deadline of 10 s.
-        if ((static_cast<int>(alturas.size()) == n && x.pinturas > 0) || ++x.tiques > 200) {
+        // Done once the menu is laid out and painted (a menu of plain entries paints none of its own: half a
+        // second then), or after a deadline of 10 s.
+        ++x.tiques;
+        if ((static_cast<int>(alturas.size()) == n && (x.pinturas > 0 || x.tiques > 10)) || x.tiques > 200) {
             x.alturas = alturas;
             EndMenu();
         }
