@@ -47,6 +47,14 @@ std::string NomeArquivoConfig() {
     return base + "Config.ini";
 }
 
+// PIVEL_TIPO_MENU (0 to 4) paints the menus in another style, so that tests can look at every style.
+TTipoMenu TipoMenuBarra() {
+    const char* v = std::getenv("PIVEL_TIPO_MENU");
+    const int tipo = v ? std::atoi(v) : -1;
+    return v && *v && tipo >= 0 && tipo <= static_cast<int>(TTipoMenu::tmMarvo) ? static_cast<TTipoMenu>(tipo)
+                                                                                 : TTipoMenu::tmOffice;
+}
+
 IconHandle LoadIconResource(int id, int size) {
     return IconHandle(static_cast<HICON>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
@@ -84,7 +92,6 @@ TfrmMainPivel::~TfrmMainPivel() {
     if (filtroTeclas_) RemoveMessageFilter(filtroTeclas_);
     tray.reset();  // the icon leaves the notification area before the window goes
     if (frmMainPivel == this) frmMainPivel = nullptr;
-    if (pmEdita_) DestroyMenu(pmEdita_);
 }
 
 int TfrmMainPivel::S(int px96) const { return Scale(px96, dpi_); }
@@ -367,74 +374,94 @@ void TfrmMainPivel::clickIcone(TAtalhoRec r) {
 
 // --- The popup menu -----------------------------------------------------------------------------------
 
-void TfrmMainPivel::BuildPopupMenu() {
-    if (pmEdita_) DestroyMenu(pmEdita_);
-    pmEdita_ = CreatePopupMenu();
-    menuIcons_.clear();
-    auto add = [&](UINT id, const std::string& text, int picture, bool enabled, HMENU sub = nullptr) {
-        MENUITEMINFOW mi{};
-        mi.cbSize = sizeof mi;
-        mi.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
-        mi.fType = MFT_STRING;
-        mi.wID = id;
-        std::wstring w = Wide(text);
-        mi.dwTypeData = w.data();
-        mi.fState = enabled ? MFS_ENABLED : MFS_DISABLED;
-        if (sub) {
-            mi.fMask |= MIIM_SUBMENU;
-            mi.hSubMenu = sub;
-        }
-        if (picture) {
-            // The picture is drawn on request (WM_DRAWITEM), so that its transparency is kept.
-            menuIcons_.push_back(LoadIconResource(picture, S(16)));
-            mi.fMask |= MIIM_BITMAP | MIIM_DATA;
-            mi.hbmpItem = HBMMENU_CALLBACK;
-            mi.dwItemData = reinterpret_cast<ULONG_PTR>(menuIcons_.back().get());
-        }
-        InsertMenuItemW(pmEdita_, GetMenuItemCount(pmEdita_), TRUE, &mi);
+// The popup menu's entries, as the window describes them, and the renderer that paints them.
+void TfrmMainPivel::CriarMenu() {
+    auto add = [&](const char* caption, UINT id, int picture, TShortCut shortCut = 0) -> TMenuItem& {
+        TMenuItem& item = pmEdita.Items().Add(NewItem(&componentes_, caption, id));
+        item.ImageIndex = picture;
+        item.ShortCut = shortCut;
+        return item;
     };
-    auto separator = [&] { AppendMenuW(pmEdita_, MF_SEPARATOR, 0, nullptr); };
+    mnAtalhosItem_ = &add("Outros atalhos", mnAtalhos, 1);
+    add("-", 0, -1);
+    add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT)).Enabled = false;
+    add("Excluir todos os atalhos", mnExcluirIcons, -1).Visible = inProgrammingMode;
+    add("Configurações", mnConfig, 0, ShortCut(VK_F5)).Enabled = false;
+    add("-", 0, -1);
+    add("Sobre...", mnSobre, 3);
+    add("-", 0, -1);
+    add("Desinstalar", mnDesativarInic, -1);
+    add("Finaliza&r", mnFinalizar, 5, ShortCut(VK_ESCAPE, scShift));
 
-    HMENU sub = nullptr;
-    if (!menuShortcuts_.empty()) {
-        sub = CreatePopupMenu();
-        for (std::size_t i = 0; i < menuShortcuts_.size(); ++i) {
-            // A menu would take "&" for an access key; the title shows it as it is.
-            const std::wstring caption = Wide(StrTran(menuShortcuts_[i].caption, "&", "&&"));
-            AppendMenuW(sub, MF_STRING, mnAtalhoPrimeiro + i, caption.c_str());
-        }
+    NqMenu1 = std::make_unique<TNqMenu>(&componentes_, menuSistema_);
+    NqMenu1->Name = "NqMenu1";
+    // The window's description gives these through the setters, which hook every entry above.
+    NqMenu1->SetFont(TFont{"Segoe UI", 9, clMenuText});
+    NqMenu1->SetTipoMenu(TipoMenuBarra());
+    NqMenu1->SetSessaoIni("Menus");
+    itemMenuMsg_ = RegisterWindowMessageW(kMsgItemMenu);
+}
+
+void TfrmMainPivel::BuildPopupMenu() {
+    if (!NqMenu1) CriarMenu();
+    if (!imgMenu || imgMenuDpi_ != dpi_) {
+        // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp.
+        imgMenu = std::make_unique<TImageListWin32>(S(16));
+        for (int id : {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE, 0, IDI_MENU_FINALIZAR})
+            imgMenu->AddResource(id);
+        imgMenuDpi_ = dpi_;
+        pmEdita.Images = imgMenu.get();
     }
-    add(mnAtalhos, "Outros atalhos", IDI_MENU_ATALHOS, true, sub);
-    separator();
-    add(mnIncluir, "Incluir atalho\tIns", IDI_MENU_INCLUIR, false);
-    if (inProgrammingMode) add(mnExcluirIcons, "Excluir todos os atalhos", 0, true);
-    add(mnConfig, "Configurações\tF5", IDI_MENU_CONFIG, false);
-    separator();
-    add(mnSobre, "Sobre...", IDI_MENU_SOBRE, true);
-    separator();
-    add(mnDesativarInic, "Desinstalar", 0, true);
-    add(mnFinalizar, "Finaliza&r\tShift+Esc", IDI_MENU_FINALIZAR, true);
+    // "Outros atalhos": one entry per menu shortcut, each hooked to the renderer once its caption is set.
+    mnAtalhosItem_->Clear();
+    for (std::size_t i = 0; i < menuShortcuts_.size(); ++i) {
+        // A menu would take "&" for an access key; the title shows it as it is.
+        auto item = NewItem(nullptr, StrTran(menuShortcuts_[i].caption, "&", "&&"),
+                            static_cast<UINT>(mnAtalhoPrimeiro + i));
+        item->Hint = menuShortcuts_[i].hint;
+        NqMenu1->AtivarIndiv(*item, true);
+        mnAtalhosItem_->Add(std::move(item));
+    }
+    pmEditaWin32_.Criar();
 }
 
 void TfrmMainPivel::ShowPopupMenu(POINT screen) {
     if (menuOpen_ || !hwnd_) return;
     menuOpen_ = true;
     BuildPopupMenu();
-    SetForegroundWindow(hwnd_);
-    // The choice arrives as WM_COMMAND after the menu's own loop has ended.
-    TrackPopupMenu(pmEdita_, TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+    if (HMENU menu = pmEditaWin32_.Handle()) {
+        SetForegroundWindow(hwnd_);
+        // The choice arrives as WM_COMMAND after the menu's own loop has ended.
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd_, nullptr);
+    }
     menuOpen_ = false;
     // The menu ran its own loop: the window may have been destroyed meanwhile.
     if (!hwnd_ || destroyed_) return;
     PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
+LRESULT TfrmMainPivel::ItemMenu(WPARAM pos, LPARAM submenu) const {
+    HMENU menu = menuOpen_ ? pmEditaWin32_.Handle() : nullptr;
+    if (menu && submenu) menu = GetSubMenu(menu, 0);
+    RECT r{};
+    if (!menu || !GetMenuItemRect(hwnd_, menu, static_cast<UINT>(pos), &r)) return -1;
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &mi);
+    return (mi.fType & MFT_OWNERDRAW ? kItemMenuDesenhado : 0) | (r.bottom - r.top);
+}
+
 void TfrmMainPivel::RunMenuCommand(UINT id) {
     if (nqSobre1.MenuSobreClick(id)) return;
     if (id >= mnAtalhoPrimeiro) {
+        // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
+        if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
+            clickIcone(readProgramData(item->Hint));
+            return;
+        }
         const std::size_t i = id - mnAtalhoPrimeiro;
-        if (i >= menuShortcuts_.size()) return;
-        clickIcone(readProgramData(menuShortcuts_[i].hint));
+        if (i < menuShortcuts_.size()) clickIcone(readProgramData(menuShortcuts_[i].hint));
         return;
     }
     switch (id) {
@@ -696,23 +723,15 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYDOWN:
             FormKeyDown(wp);
             return 0;
-        case WM_MEASUREITEM: {
-            auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-            if (mis->CtlType != ODT_MENU) break;
-            mis->itemWidth = static_cast<UINT>(S(16));
-            mis->itemHeight = static_cast<UINT>(S(16));
-            return TRUE;
-        }
-        case WM_DRAWITEM: {
-            auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-            if (dis->CtlType != ODT_MENU) break;
-            if (auto icon = reinterpret_cast<HICON>(dis->itemData)) {
-                const int size = S(16);
-                const int y = dis->rcItem.top + (dis->rcItem.bottom - dis->rcItem.top - size) / 2;
-                DrawIconEx(dis->hDC, dis->rcItem.left, y, icon, size, size, 0, nullptr, DI_NORMAL);
-            }
-            return TRUE;
-        }
+        case WM_MEASUREITEM:
+            if (pmEditaWin32_.Medir(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp), dpi_)) return TRUE;
+            break;
+        case WM_DRAWITEM:
+            if (pmEditaWin32_.Desenhar(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp), dpi_)) return TRUE;
+            break;
+        case WM_MENUCHAR:
+            if (const LRESULT r = pmEditaWin32_.MenuChar(LOWORD(wp), reinterpret_cast<HMENU>(lp))) return r;
+            break;
         case WM_COMMAND:
             if (HIWORD(wp) == 0 && lp == 0) RunMenuCommand(LOWORD(wp));
             return 0;
@@ -766,6 +785,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         default:
             if (msg == objetosGdiMsg_ && objetosGdiMsg_) return GdiObjectsLive() + IconsLive();
+            if (msg == itemMenuMsg_ && itemMenuMsg_) return ItemMenu(wp, lp);
             break;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);

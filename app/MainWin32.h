@@ -16,10 +16,12 @@
 #include "app/Lancamento.h"
 #include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
+#include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
 #include "support/NqSobreWin32.h"
 #include "support/Win32Handles.h"
+#include "ui/ImageListWin32.h"
 
 namespace nq {
 
@@ -33,6 +35,11 @@ constexpr const char* kTituloPadrao = "Meus Atalhos";
 // A registered message that the bar answers with the number of GDI objects and icons its owners hold,
 // so that a test in another process can see a leak.
 constexpr const wchar_t* kMsgObjetosGdi = L"Pivel.ObjetosGdi";
+// A registered message that the bar answers, while its popup menu is open, with the height in pixels of
+// the entry at position wParam of the popup menu (lParam 0) or of the open "Outros atalhos" submenu
+// (lParam 1), plus kItemMenuDesenhado when the entry is owner-drawn; -1 when there is no such entry.
+constexpr const wchar_t* kMsgItemMenu = L"Pivel.ItemMenu";
+constexpr LRESULT kItemMenuDesenhado = 0x10000;
 
 // The popup menu's commands, as WM_COMMAND identifiers.
 enum MenuId : UINT {
@@ -90,8 +97,10 @@ private:
 
     void clickIcone(TAtalhoRec r);
     void ShowPopupMenu(POINT screen);
+    void CriarMenu();
     void BuildPopupMenu();
     void RunMenuCommand(UINT id);
+    LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
     void bConfigClick();
@@ -134,8 +143,16 @@ private:
     std::vector<IconHandle> buttonIcons_;
 
     std::vector<TMenuAtalho> menuShortcuts_;
-    HMENU pmEdita_ = nullptr;
-    std::vector<IconHandle> menuIcons_;  // the pictures of pmEdita_'s items
+    // The popup menu, painted by the menu renderer NqMenu1, and its pictures at the bar's density.
+    TMenuOwner componentes_;
+    TPopupMenu pmEdita{&componentes_};
+    TMenuItem* mnAtalhosItem_ = nullptr;  // "Outros atalhos"
+    TMenuSistemaWin32 menuSistema_;
+    std::unique_ptr<TNqMenu> NqMenu1;
+    TMenuWin32 pmEditaWin32_{pmEdita};
+    std::unique_ptr<TImageListWin32> imgMenu;
+    int imgMenuDpi_ = 0;
+    UINT itemMenuMsg_ = 0;
     bool menuOpen_ = false;
 
     bool configHot_ = false;

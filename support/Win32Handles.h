@@ -22,7 +22,7 @@ public:
         if (icon_) ++IconsLive();
     }
     ~IconHandle() { reset(); }
-    IconHandle(IconHandle&& other) noexcept : icon_(other.release()) {}
+    IconHandle(IconHandle&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}  // the count moves along
     IconHandle& operator=(IconHandle&& other) noexcept {
         if (this != &other) reset(other.release());
         return *this;

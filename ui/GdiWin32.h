@@ -57,6 +57,25 @@ using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using PenHandle = GdiObject<HPEN>;
 
+// A memory device context compatible with the screen, counted with the GDI objects.
+class MemoryDc {
+public:
+    MemoryDc() noexcept : dc_(CreateCompatibleDC(nullptr)) {
+        if (dc_) ++GdiObjectsLive();
+    }
+    ~MemoryDc() {
+        if (!dc_) return;
+        DeleteDC(dc_);
+        --GdiObjectsLive();
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HDC dc_;
+};
+
 class ScopedSelectObject {
 public:
     ScopedSelectObject(HDC dc, HGDIOBJ obj) noexcept : dc_(dc), old_(SelectObject(dc, obj)) {}

@@ -11,6 +11,11 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A rectangle from its four edges, right and bottom exclusive.
+constexpr Rect RectLTRB(int left, int top, int right, int bottom) {
+    return Rect{left, top, right - left, bottom - top};
+}
+
 // A 96-dpi length at another density, rounded to the nearest pixel (halves away from zero).
 int Scale(int px96, int dpi);
 

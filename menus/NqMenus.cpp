@@ -1,0 +1,713 @@
+#include "menus/NqMenus.h"
+
+#include <algorithm>
+
+#include "catalogue/NqIniFiles.h"
+#include "support/Errors.h"
+#include "support/NqFun.h"
+#include "support/Text.h"
+
+namespace nq {
+
+namespace {
+
+// Colours of the drawing.
+constexpr TColor clSelec = RGBColor(180, 221, 243);  // highlight of tmMarvo
+constexpr TColor clMarvo = RGBColor(0, 128, 128);    // stripe of tmMarvo
+constexpr TColor clAzul = RGBColor(0, 0, 255);
+constexpr int tamListra = 6;
+constexpr TColor w7ContOn = RGBColor(113, 137, 251);
+constexpr TColor w7FundoOn = RGBColor(236, 239, 255);
+constexpr TColor w7ContOff = RGBColor(192, 191, 190);
+constexpr TColor w7FundoOff = RGBColor(233, 233, 233);
+
+// Edges as the drawing works with them; right and bottom exclusive.
+struct R4 {
+    int L, T, R, B;
+    operator Rect() const { return RectLTRB(L, T, R, B); }
+};
+
+// a * b / c rounded to the nearest, halves away from zero; c > 0.
+int MulDivRound(int a, int b, int c) {
+    const long long n = static_cast<long long>(a) * b;
+    return static_cast<int>(n >= 0 ? (n + c / 2) / c : -((-n + c / 2) / c));
+}
+
+// n / d rounded to the nearest, halves to the even neighbour; d > 0.
+long long RoundHalfEven(long long n, long long d) {
+    long long q = n / d, r = n % d;
+    if (r < 0) r += d, --q;  // floor division
+    if (2 * r > d || (2 * r == d && (q & 1))) ++q;
+    return q;
+}
+
+// The 10 x 10 square (at 96 dpi) centred in a rectangle.
+R4 Centrado(R4 r, int lado) {
+    r.T += (r.B - r.T - lado) / 2;
+    r.B = r.T + lado;
+    r.L += (r.R - r.L - lado) / 2;
+    r.R = r.L + lado;
+    return r;
+}
+
+bool ComecaComAsterisco(const std::string& s) {
+    return !s.empty() && s.front() == '*';
+}
+
+}  // namespace
+
+// --- Creation and properties ----------------------------------------------------------------------------
+
+TNqMenu::TNqMenu(TMenuOwner* owner, IMenuSistema& sistema)
+    : sistema_(sistema), FForm(owner), self_(std::make_shared<TNqMenu*>(this)) {
+    FFont = sistema_.FonteMenu(96).font;
+    bDesign = sistema_.EmDesign();
+    DefineCores();
+    Ativar(FAtivo);
+    FWin7 = sistema_.VersaoPrincipal() > 5;
+    JoinOwner(owner);
+}
+
+TNqMenu::~TNqMenu() {
+    SetAtivo(false);
+    if (FMenuConfigura) FMenuConfigura->RemoveFreeNotification(*this);
+    self_.reset();
+    LeaveOwner();
+}
+
+void TNqMenu::SetAtivo(bool value) {
+    FAtivo = value;
+    Ativar(value);
+}
+
+void TNqMenu::SetFont(const TFont& value) {
+    FFont = value;
+    Atualizar();
+}
+
+void TNqMenu::SetTamIcone(int value) {
+    if (std::find(std::begin(aTamIcone), std::end(aTamIcone), value) == std::end(aTamIcone))
+        throw EComponentError(Name + ": Tamanho dos ícones inválido: " + std::to_string(value));
+    FTamIcone = value;
+    Atualizar();
+}
+
+void TNqMenu::SetTipoMenu(TTipoMenu value) {
+    FTipoMenu = value;
+    if (value == TTipoMenu::tmMarvo) {
+        FTamIcone = 24;
+        FMenusDegrade = false;
+        FUsarFonteWin = true;
+        FSemIcones = true;
+    }
+    Atualizar();
+}
+
+void TNqMenu::SetSessaoIni(std::string_view value) {
+    if (Empty(value)) throw EComponentError(Name + ": Nome de sessão inválido!");
+    FSessaoIni = std::string(value);
+}
+
+void TNqMenu::SetUsarFonteWin(bool value) {
+    FUsarFonteWin = value;
+    Atualizar();
+}
+
+void TNqMenu::SetMenuConfigura(TMenuItem* value) {
+    if (value == FMenuConfigura) return;
+    if (FMenuConfigura) FMenuConfigura->RemoveFreeNotification(*this);
+    FMenuConfigura = value;
+    if (!value) return;
+    if (bDesign) {
+        value->Caption = "&Configurar menus";
+        value->ShortCut = TextToShortCut("Shift+Ctrl+F9");
+    }
+    std::weak_ptr<TNqMenu*> self = self_;
+    value->OnClick = [self](TMenuItem& item) {
+        if (auto p = self.lock()) (*p)->MenuConfigClick(item);
+    };
+    value->FreeNotification(*this);
+}
+
+// --- Colours -------------------------------------------------------------------------------------------
+
+TColor TNqMenu::NewColor(TColor clr, int Value) {
+    if (Value > 100) Value = 100;
+    const TColor rgb = IsSystemColor(clr) ? sistema_.CorSistema(clr & 0xFF) : clr;
+    int out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const long long c = (rgb >> shift) & 0xFF;
+        const long long v = c + RoundHalfEven((255 - c) * Value, 100);
+        out |= static_cast<int>(v & 0xFF) << shift;
+    }
+    return out;
+}
+
+void TNqMenu::DefineCores() {
+    TCores& k = cores_;
+    k.TopMenu = clMenuBar;
+    k.TopContorno = clBtnShadow;
+    k.TopSombra = NewColor(clBtnShadow, 10);
+    k.Menu = clMenu;
+    k.Barra = RGBColor(198, 211, 239);
+    k.Contorno = RGBColor(49, 105, 198);
+    k.Checked = NewColor(RGBColor(198, 211, 239), -110);
+    k.Fonte = clMenuText;
+    k.FonteSel = clMenuText;
+    k.FonteDeslig = clSilver;
+    if (FTipoMenu == TTipoMenu::tmOffice) {
+        k.Menu = clWindow;
+    } else {
+        k.Barra = clHighlight;
+        k.Contorno = clHighlight;
+        k.FonteSel = clHighlightText;
+        k.Menu = clWindow;
+        if (FTipoMenu == TTipoMenu::tmSemIcones) k.Menu = clMenu;
+    }
+    if (!sistema_.UseThemes()) {
+        k.TopMenu = clBtnFace;
+        if (FTipoMenu == TTipoMenu::tmOffice) {
+            k.Menu = clWindow;
+        } else {
+            k.Menu = clMenu;
+            k.FonteSel = clHighlightText;
+        }
+        k.FonteDeslig = clGrayText;
+    }
+    k.FundoIcone = k.TopMenu;
+}
+
+// --- Hooking -------------------------------------------------------------------------------------------
+
+void TNqMenu::Ligar(TMenuItem& item, bool ligado) {
+    if (!ligado) {
+        item.OnMeasureItem = nullptr;
+        item.OnDrawItem = nullptr;
+        return;
+    }
+    std::weak_ptr<TNqMenu*> self = self_;
+    item.OnMeasureItem = [self](TMenuItem& i, ICanvas& c, int& w, int& h) {
+        if (auto p = self.lock()) (*p)->MedeItem(i, c, w, h);
+    };
+    item.OnDrawItem = [self](TMenuItem& i, ICanvas& c, const Rect& r, TOwnerDrawState s) {
+        if (auto p = self.lock()) (*p)->DesenhaItem(i, c, r, s);
+    };
+}
+
+void TNqMenu::Ativar(bool Ligado) {
+    if (!FForm) return;
+    for (TComponent* c : FForm->Components()) {
+        if (auto* menu = dynamic_cast<TMenu*>(c)) {
+            menu->OwnerDraw = Ligado;
+        } else if (auto* item = dynamic_cast<TMenuItem*>(c)) {
+            if (!Trim(item->Caption).empty()) Ligar(*item, Ligado);
+        }
+    }
+    if (Ligado) FForm->DrawMenuBar();
+}
+
+void TNqMenu::AtivarIndiv(TMenuItem& Item, bool Ligado) {
+    if (TMenu* menu = Item.FirstLevelMenu()) menu->OwnerDraw = Ligado;
+    Ligar(Item, Ligado);
+}
+
+void TNqMenu::Atualizar() {
+    DefineCores();
+    Ativar(!FAtivo);
+    Ativar(FAtivo);
+}
+
+void TNqMenu::Notification(TComponent& AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    // An item made with the window as its owner joins before its caption is set: it stays unhooked here,
+    // and run-time items are hooked one by one (AtivarIndiv).
+    if (Operation == TOperation::opInsert && dynamic_cast<TMenuItem*>(&AComponent)) {
+        Ativar(true);
+        Atualizar();
+    }
+    if (Operation == TOperation::opRemove && &AComponent == FMenuConfigura) FMenuConfigura = nullptr;
+}
+
+// --- Measuring and painting ----------------------------------------------------------------------------
+
+// One measure or paint of one item: the canvas, the font in force and the item's classification.
+struct TNqMenu::Pintura {
+    TNqMenu& m;
+    ICanvas& c;
+    TMenuItem& item;
+    const int dpi;
+    TFont fonte;
+    int altura = 0;
+    bool TopMenu = false;
+    bool isTitulo = false;
+    const TImageList* lista = nullptr;
+    bool TemImgList = false;
+    bool TemImg = false;
+
+    Pintura(TNqMenu& menu, ICanvas& canvas, TMenuItem& i) : m(menu), c(canvas), item(i), dpi(canvas.Dpi()) {
+        // Both handlers begin with a fresh font: the system's menu font, or the renderer's own.
+        if (m.FUsarFonteWin) {
+            const TFonteSistema f = m.sistema_.FonteMenu(dpi);
+            fonte = f.font;
+            altura = f.altura;
+        } else {
+            fonte = m.FFont;
+        }
+        Fonte();
+        const TMenu* primeiroNivel = item.FirstLevelMenu();
+        TopMenu = primeiroNivel && primeiroNivel->IsMainMenu();
+        isTitulo = primeiroNivel && !primeiroNivel->IsMainMenu() &&
+                   (item.Tag == Titulo || ComecaComAsterisco(item.Caption));
+        lista = item.GetImageList();
+        TemImgList = lista && lista->Count() > 0;
+        TemImg = TemImgList && item.ImageIndex >= 0 && item.ImageIndex < lista->Count() && !TopMenu;
+    }
+
+    int S(int px96) const { return Scale(px96, dpi); }
+    void Fonte() { c.SetFont(fonte, altura); }
+    void Cor(TColor cor) {
+        fonte.color = cor;
+        Fonte();
+    }
+    void Negrito() {
+        fonte.bold = true;
+        Fonte();
+    }
+    void SoNegrito() {
+        fonte.bold = true;
+        fonte.italic = fonte.underline = fonte.strikeOut = false;
+        Fonte();
+    }
+    // One point smaller, as a size in points would be at this density.
+    void MenorUmPonto() {
+        if (altura)
+            altura = MulDivRound(MulDivRound(altura, 72, dpi) - 1, dpi, 72);
+        else
+            --fonte.size;
+        Fonte();
+    }
+    void Brush(TColor cor) { c.SetBrush(cor); }
+    int TextHeight(std::string_view s) { return c.TextExtent(s).height; }
+    int TextWidth(std::string_view s) { return c.TextExtent(s).width; }
+    bool Estilo(TTipoMenu t) const { return m.FTipoMenu == t; }
+
+    void Medir(int& Width, int& Height);
+    void Desenhar(const Rect& ARect, TOwnerDrawState State);
+    void Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot);
+    void Win7(R4 R, R4 G, R4 T, int W, bool sel, bool hot);
+    void Marvo(const Rect& ARect, R4 R, R4 G, R4 T, int W, bool sel, bool hot);
+    // The text centred vertically in T, which keeps the new top for the shortcut on the same line.
+    void Texto(R4& T, const std::string& text, unsigned flags) {
+        T.T += (T.B - T.T - TextHeight(text)) / 2;
+        c.TextRect(T, text, flags);
+    }
+};
+
+void TNqMenu::MedeItem(TMenuItem& Sender, ICanvas& ACanvas, int& Width, int& Height) {
+    Pintura(*this, ACanvas, Sender).Medir(Width, Height);
+}
+
+void TNqMenu::Pintura::Medir(int& Width, int& Height) {
+    const std::string& cap = item.Caption;
+    if (ComecaComAsterisco(cap) || item.Tag == Titulo || item.HelpContext == Titulo || item.Default)
+        SoNegrito();
+    const bool TemImagem = TemImgList && !Estilo(TTipoMenu::tmSemIcones) && !Estilo(TTipoMenu::tmWin7);
+
+    Height = TextHeight(cap) + S(4);
+    Width = TextWidth(cap);
+    if (cap.find('&') != std::string::npos) Width -= TextWidth("&");
+    if (TopMenu) {
+        Width += S(6);
+        return;
+    }
+    if (item.IsLine()) {
+        Height = S(6);
+        return;
+    }
+    Width += S(40);
+    Height += S(4);
+    const std::string atalho = ShortCutToText(item.ShortCut);
+    if (!Trim(atalho).empty()) Width += TextWidth(atalho);
+    if (TemImagem) {
+        const int tam = S(m.FTamIcone);
+        const int h = m.FTamIcone != 0 && tam != lista->Height() ? tam : lista->Height();
+        Height = std::min(lista->Height(), h) + S(4);
+        const int w = m.FTamIcone != 0 && tam != lista->Width() ? tam : lista->Width();
+        Width += w + S(8);
+    }
+    Height += S(2);
+    if (Estilo(TTipoMenu::tmSemIcones) || Estilo(TTipoMenu::tmWin7)) Width += S(8);
+}
+
+void TNqMenu::DesenhaItem(TMenuItem& Sender, ICanvas& ACanvas, const Rect& ARect, TOwnerDrawState State) {
+    Pintura(*this, ACanvas, Sender).Desenhar(ARect, State);
+}
+
+void TNqMenu::Pintura::Desenhar(const Rect& ARect, TOwnerDrawState State) {
+    // The icon size: the pictures' own, never enlarged by TamIcone; 16 in the styles without icons.
+    int W = S(HPadrao);
+    if (TemImgList) W = lista->Width();
+    if (m.FTamIcone > 0) W = std::min(W, S(m.FTamIcone));
+    if (Estilo(TTipoMenu::tmSemIcones) || Estilo(TTipoMenu::tmWin7)) W = S(HPadrao);
+
+    const R4 R{ARect.left, ARect.top, ARect.right(), ARect.bottom()};
+    const R4 G{R.L, R.T, R.L + W + S(Dist), R.B};  // the gutter
+    const R4 T{G.R + S(Dist), R.T, R.R, R.B};      // the text
+    switch (m.FTipoMenu) {
+        case TTipoMenu::tmWin7:
+            Win7(R, G, T, W, State.selected, State.hotLight);
+            break;
+        case TTipoMenu::tmMarvo:
+            Marvo(ARect, R, G, T, W, State.selected, State.hotLight);
+            break;
+        default:
+            Classico(R, G, T, W, State.selected, State.hotLight);
+            break;
+    }
+}
+
+void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
+    const TCores& k = m.cores_;
+    const bool office = Estilo(TTipoMenu::tmOffice);
+    const bool padrao = Estilo(TTipoMenu::tmPadrao);
+    const bool semIcones = Estilo(TTipoMenu::tmSemIcones);
+    const bool temas = m.sistema_.UseThemes();
+    const bool realce = sel || hot;
+    unsigned Flags = tfExpandTabs;
+
+    Brush(TopMenu ? k.TopMenu : k.Menu);
+    c.FillRect(R);
+    if (TopMenu) {
+        R.R -= S(3);
+        T = R;
+        Flags |= tfCenter;
+    }
+
+    // The gutter; its gradient darkens by 5 % a column (at 96 dpi) from the second column on.
+    if (office && !TopMenu) {
+        Brush(k.FundoIcone);
+        if (!m.FMenusDegrade) {
+            c.FillRect(G);
+        } else {
+            for (int x = G.L, passo = 0; x <= G.R; ++x, ++passo) {
+                c.FillRect(R4{x, G.T, G.R, G.B});
+                Brush(m.NewColor(k.FundoIcone, -MulDivRound(5 * passo, 96, dpi)));
+            }
+        }
+    }
+
+    if (realce && !isTitulo) {
+        if (office && TopMenu && !temas) {
+            c.DrawEdge(R, EdgeKind::RaisedInner, esRect);
+        } else {
+            c.SetPen(k.Contorno);
+            Brush(office && !item.Enabled ? k.Menu : k.Barra);
+            if ((padrao && (TemImg || item.Checked)) || (semIcones && item.Checked)) {
+                R = T;
+                R.L = T.L - S(7);  // the gutter stays unhighlighted
+            }
+            c.Rectangle(R);
+            if (sel && TopMenu && office) {  // an open menu title
+                Brush(k.TopMenu);
+                c.SetPen(k.TopContorno);
+                c.Rectangle(R);
+                if (item.Count() > 0 && item.Enabled) c.FillRect(R4{R.L + 1, R.T + 1, R.R - 1, R.B});
+                if (item.Enabled) {
+                    Brush(k.TopSombra);
+                    c.FillRect(R4{R.R, R.T + S(4), R.R + S(3), R.B});
+                }
+            }
+        }
+    }
+
+    if (item.IsLine()) {
+        R4 linha = office ? T : R;
+        linha.T += S(2);
+        c.DrawEdge(linha, EdgeKind::Etched, esTop);
+        return;
+    }
+
+    Cor(realce ? k.FonteSel : k.Fonte);
+    if (realce) {
+        if (office) {
+            if (temas || m.bDesign)
+                Brush(sel && TopMenu ? k.TopMenu : k.Barra);
+            else if (TopMenu)
+                Brush(k.TopMenu);  // other items keep the highlight's fill
+            if (!item.Enabled) Brush(k.Menu);
+        } else {
+            Brush(k.Barra);
+        }
+    } else {
+        Brush(TopMenu ? k.TopMenu : k.Menu);
+    }
+
+    const std::string& cap = item.Caption;
+    if (item.Default || item.HelpContext == Titulo || cap.find('*') != std::string::npos) Negrito();
+    if (!item.Enabled) {
+        Cor(realce ? clGrayText : k.FonteDeslig);
+        if (TopMenu && office) Brush(k.TopMenu);
+    }
+
+    std::string text = cap;
+    if (isTitulo) {
+        item.Enabled = false;  // a title is never chosen
+        SoNegrito();
+        Cor(k.Fonte);
+        Brush(k.Menu);
+        text = StrTran(cap, "*", "");
+    }
+    if (!TopMenu) {
+        text = " " + text;
+        if (semIcones) T.L -= S(6);
+    }
+    Texto(T, text, Flags);
+
+    const std::string atalho = ShortCutToText(item.ShortCut);
+    if (!TopMenu && !atalho.empty()) {
+        T.L += static_cast<int>(CharCount(text)) + S(8);
+        T.R -= S(16);
+        c.TextRect(T, StrTran(atalho, "Space", "Espaço"), Flags | tfRight);
+    }
+
+    if (sel && !office && ((padrao && TemImg) || item.Checked)) c.DrawEdge(G, EdgeKind::RaisedInner, esRect);
+
+    if (item.Checked) {
+        Brush(sel ? k.Checked : k.Barra);
+        c.SetPen(k.Contorno);
+        if (TemImg && !semIcones && !m.FSemIcones) {
+            // The picture itself will show the state, on a framed gutter.
+            if (office)
+                c.Rectangle(R4{G.L + 1, G.T + 1, G.R - 1, G.B - 1});
+            else if (padrao)
+                c.DrawEdge(G, EdgeKind::SunkenOuter, esRect | esMiddle);
+        } else {
+            G = Centrado(G, S(Radio));
+            if (!item.RadioItem) {
+                if (office) c.Rectangle(G);
+                m.DesenharChecked(c, G);
+            } else if (office) {
+                c.Ellipse(G);
+                const int d = S(2);
+                G = R4{G.L + d, G.T + d, G.R - d, G.B - d};
+                Brush(k.Contorno);
+                c.Ellipse(G);
+            } else {
+                Brush(k.Fonte);
+                c.SetPen(k.Fonte);
+                c.Ellipse(G);
+            }
+        }
+    }
+
+    if (TemImg && (padrao || (office && !m.FSemIcones))) {
+        G.L += (G.R - G.L - W) / 2;
+        G.T += (G.B - G.T - W) / 2;
+        if (sel && !item.Checked) {
+            --G.L;
+            --G.T;
+        }
+        if (lista->Width() != W && m.FTamIcone != 0)
+            c.StretchImage(*lista, item.ImageIndex, R4{G.L, G.T, G.L + W, G.T + W});
+        else
+            c.DrawImage(*lista, item.ImageIndex, G.L, G.T, item.Enabled);
+    }
+}
+
+void TNqMenu::Pintura::Win7(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
+    const bool realce = sel || hot;
+    unsigned Flags = tfExpandTabs;
+
+    Brush(m.FWin7 || !TopMenu ? clMenu : clMenuBar);
+    c.FillRect(R);
+    R4 RLine = R;
+    RLine.L = R.L + W + S(9);
+    if (item.IsLine()) c.DrawEdge(R4{RLine.L, RLine.T + S(2), RLine.R, RLine.B}, EdgeKind::Raised, esTop);
+    if (!TopMenu) c.DrawEdge(RLine, EdgeKind::Raised, esLeft);
+    if (TopMenu) {
+        R.R -= S(3);
+        T = R;
+        Flags |= tfCenter;
+    } else {
+        T = RLine;
+    }
+
+    if (realce && !isTitulo) {
+        const bool on = item.Enabled && !(sel && TopMenu);
+        Brush(on ? w7FundoOn : w7FundoOff);
+        c.SetPen(on ? w7ContOn : w7ContOff);
+        if (TopMenu) {
+            c.Rectangle(R);
+            if (sel) c.FillRect(R4{R.L + 1, R.B - 1, R.R - 1, R.B});  // open at the bottom
+        } else {
+            c.RoundRect(R, S(6), S(6));
+        }
+        RLine.T += S(2);
+        RLine.B -= S(2);
+    }
+    if (!TopMenu) c.DrawEdge(RLine, EdgeKind::Raised, esLeft);
+    if (item.IsLine()) return;
+
+    if (item.Default || isTitulo) Negrito();
+    if (!item.Enabled) Cor(m.cores_.FonteDeslig);
+    std::string text = item.Caption;
+    if (!TopMenu) {
+        text = " " + text;
+        T.L += S(4);
+    }
+    Texto(T, text, Flags);
+
+    const std::string atalho = ShortCutToText(item.ShortCut);
+    if (!TopMenu && !atalho.empty()) {
+        T.T += S(1);
+        T.L += static_cast<int>(CharCount(text)) + S(8);
+        T.R -= S(16);
+        MenorUmPonto();
+        c.TextRect(T, atalho == "Space" ? "Espaço" : atalho, Flags | tfRight);
+    }
+    if (item.Checked) m.DesenharRadioItem_Checked(c, G, item.Enabled, item.RadioItem, true);
+}
+
+void TNqMenu::Pintura::Marvo(const Rect& ARect, R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
+    const bool realce = sel || hot;
+    const bool temas = m.sistema_.UseThemes();
+    unsigned Flags = tfExpandTabs;
+
+    Brush(TopMenu ? clMenuBar : clWhite);
+    Cor(item.Enabled ? clBlack : clSilver);
+    c.FillRect(R);
+    if (item.IsLine()) c.DrawEdge(R4{R.L + W + S(6), R.T + S(2), R.R, R.B}, EdgeKind::Raised, esTop);
+    if (!TopMenu) {
+        // The stripe along the item's left edge, wherever the item begins.
+        G.R = G.L + S(tamListra);
+        Brush(temas ? clMarvo : clSilver);
+        c.FillRect(G);
+    } else {
+        R.R -= S(3);
+        T = R;
+        Flags |= tfCenter;
+    }
+    if (!item.Enabled) Cor(clSilver);
+
+    if (realce && !isTitulo) {
+        if (!item.Enabled) Cor(clGrayText);
+        Brush(clSelec);
+        if (!TopMenu) R.L += S(8);
+        if (TopMenu && !temas) {
+            Brush(clHighlight);
+            Cor(clHighlightText);
+        }
+        c.FillRect(R);
+    } else {
+        Brush(TopMenu ? clMenuBar : clWhite);
+    }
+    if (item.IsLine()) return;
+
+    if (item.Default || isTitulo || item.HelpContext == Titulo) Negrito();
+    if (item.HelpContext == Titulo && item.Enabled && !realce) Cor(clAzul);
+    std::string text = item.Caption;
+    if (!TopMenu) {
+        text = " " + text;
+        T.L -= S(8);
+    }
+    Texto(T, text, Flags);
+
+    const std::string atalho = ShortCutToText(item.ShortCut);
+    if (!TopMenu && !atalho.empty()) {
+        T.T += S(1);
+        T.L += static_cast<int>(CharCount(text)) + S(8);
+        T.R -= S(8);
+        c.TextRect(T, atalho == "Space" ? "Espaço" : atalho, Flags | tfRight);
+    }
+    if (item.Checked)
+        m.DesenharRadioItem_Checked(
+            c, R4{ARect.left + S(8), ARect.top + 1, ARect.left + S(m.FTamIcone + 5), ARect.bottom() - 1},
+            item.Enabled, item.RadioItem, false);
+}
+
+void TNqMenu::DesenharChecked(ICanvas& ACanvas, const Rect& CheckedRect) const {
+    const int dpi = ACanvas.Dpi();
+    auto S = [dpi](int px) { return Scale(px, dpi); };
+    const int L = CheckedRect.left, T = CheckedRect.top, R = CheckedRect.right(), B = CheckedRect.bottom();
+    ACanvas.SetPen(clBlack, S(1));
+    const int traco[5][4] = {
+        {L + S(1), T + S(5), L + S(4), B - S(2)}, {L + S(2), T + S(5), L + S(4), B - S(3)},
+        {L + S(2), T + S(4), L + S(5), B - S(3)}, {L + S(4), B - S(3), R + S(2), T - S(1)},
+        {L + S(4), B - S(2), R - S(2), T + S(3)},
+    };
+    for (const auto& t : traco) {
+        ACanvas.MoveTo(t[0], t[1]);
+        ACanvas.LineTo(t[2], t[3]);
+    }
+}
+
+void TNqMenu::DesenharRadioItem_Checked(ICanvas& c, Rect r, bool enabled, bool radio, bool frame) const {
+    const int dpi = c.Dpi();
+    c.SetBrush(enabled ? w7FundoOn : w7FundoOff);
+    c.SetPen(enabled ? clHotLight : clGrayText);
+    if (frame) c.RoundRect(r, Scale(6, dpi), Scale(6, dpi));
+    const R4 q = Centrado(R4{r.left, r.top, r.right(), r.bottom()}, Scale(Radio, dpi));
+    if (!radio) {
+        DesenharChecked(c, q);
+        return;
+    }
+    c.SetPen(clBlack);
+    c.SetBrush(clBlack);
+    c.Ellipse(R4{q.L + 1, q.T + 1, q.R - 1, q.B - 1});
+}
+
+// --- Settings --------------------------------------------------------------------------------------------
+
+void TNqMenu::MenuConfigClick(TMenuItem&) {
+    MenuConfig();
+}
+
+void TNqMenu::MenuConfig() {
+    if (!DialogoConfig) return;
+    if (const std::optional<TMenusEscolha> escolha = DialogoConfig(*this)) AplicarEscolha(*escolha);
+}
+
+void TNqMenu::AplicarEscolha(const TMenusEscolha& e) {
+    SetTipoMenu(static_cast<TTipoMenu>(std::clamp(e.estilo, 0, static_cast<int>(TTipoMenu::tmMarvo))));
+    SetMenusDegrade(e.degrade);
+    SetTamIcone(aTamIcone[std::clamp(e.tamanho, 0, static_cast<int>(std::size(aTamIcone)) - 1)]);
+    if (!e.fonteNome.empty()) FFont.name = e.fonteNome;
+    FFont.size = e.fonteTamanho;
+    SetUsarFonteWin(e.fonteWin);
+    SetSemIcones(e.semIcones);
+    Atualizar();
+    ConfigSave();
+}
+
+void TNqMenu::ConfigSave() {
+    if (bDesign) return;
+    IniciaIni(TFormatoINI::fiDefault);
+    TMemIniFile& ini = *NqIni;
+    ini.EraseSection(FSessaoIni);
+    ini.WriteBool(FSessaoIni, "Ativo", FAtivo);
+    ini.WriteBool(FSessaoIni, "FaixaDegradê", FMenusDegrade);
+    ini.WriteInteger(FSessaoIni, "TamanhoÍcone", FTamIcone);
+    ini.WriteInteger(FSessaoIni, "TipoMenu", static_cast<int>(FTipoMenu));
+    ini.WriteBool(FSessaoIni, "UsarFonteWindows", FUsarFonteWin);
+    ini.WriteBool(FSessaoIni, "SemÍcones", FSemIcones);
+    ini.WriteFont(FSessaoIni, "Fonte", FFont);
+}
+
+void TNqMenu::ConfigLoad() {
+    IniciaIni(TFormatoINI::fiDefault);
+    const TMemIniFile& ini = *NqIni;
+    // The style first: tmMarvo sets four values that the keys after it may then change.
+    const int tipo = ini.ReadInteger(FSessaoIni, "TipoMenu", static_cast<int>(FTipoMenu));
+    if (tipo >= 0 && tipo <= static_cast<int>(TTipoMenu::tmMarvo)) SetTipoMenu(static_cast<TTipoMenu>(tipo));
+    SetMenusDegrade(ini.ReadBool(FSessaoIni, "FaixaDegradê", FMenusDegrade));
+    const int tam = ini.ReadInteger(FSessaoIni, "TamanhoÍcone", FTamIcone);
+    if (std::find(std::begin(aTamIcone), std::end(aTamIcone), tam) != std::end(aTamIcone)) SetTamIcone(tam);
+    SetUsarFonteWin(ini.ReadBool(FSessaoIni, "UsarFonteWindows", FUsarFonteWin));
+    SetSemIcones(ini.ReadBool(FSessaoIni, "SemÍcones", FSemIcones));
+    TFont fonte = FFont;
+    ini.ReadFont(FSessaoIni, "Fonte", fonte);
+    SetFont(fonte);
+    SetAtivo(ini.ReadBool(FSessaoIni, "Ativo", FAtivo));
+}
+
+}  // namespace nq

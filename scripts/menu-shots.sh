@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Screenshots of the bar's popup menu in its five styles at 96 and 144 dpi, each with "Outros atalhos"
+# open on ten shortcuts and one of them highlighted, for a person to look at.
+#   bash scripts/menu-shots.sh [OUTDIR]     (default build/menu-shots; needs build/win/bin/Pivel.exe)
+# Uses a private Xvfb display (1920 x 1080) unless DISPLAY names one; drives it with xdotool.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+out=${1:-$root/build/menu-shots}
+mkdir -p "$out"
+source "$root/scripts/xvfb.sh"
+pivel_start_xvfb
+trap pivel_stop_xvfb EXIT
+
+work=$(mktemp -d)
+trap 'pivel_stop_xvfb; rm -rf "$work"' EXIT
+cp "$root/build/win/bin/Pivel.exe" "$work/"
+{
+    printf '[IconesMenu]\r\nRecordCount=11\r\n'
+    for i in 01 02 03 04 05 06 07 08 09 10; do
+        printf '%d=titulo=Atalho %s\xa7programa=C:\\windows\\notepad.exe\xa7tipo=1\xa7opcaomenu=Sim\xa7\r\n' "$((10#$i))" "$i"
+    done
+    printf '11=titulo=Bloco de notas\xa7programa=C:\\windows\\notepad.exe\xa7tipo=1\xa7opcaomenu=N\xe3o\xa7\r\n'
+} >"$work/PivelConfig.ini"
+
+names=(padrao office semicones win7 marvo)
+for dpi in 96 144; do
+    for style in 0 1 2 3 4; do
+        PIVEL_DPI=$dpi PIVEL_TIPO_MENU=$style "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
+        pid=$!
+        sleep 4
+        xdotool mousemove 1919 1070 click 1  # the strip opens the bar
+        sleep 1.5
+        # The popup menu opens at the pointer, near the bar's left edge so that it fits on the screen;
+        # "Outros atalhos" then opens its submenu to the left, and an entry of it is highlighted.
+        x=$((dpi == 96 ? 1728 : 1625))
+        h=$((dpi == 96 ? 22 : 33))
+        y=$((300 + 3 + h / 2))
+        xdotool mousemove $x 300 click 3
+        sleep 1
+        xdotool mousemove $((x + 80)) $y
+        sleep 1.2
+        xdotool mousemove $((x - 60)) $y
+        sleep 0.3
+        xdotool mousemove $((x - 60)) $((y + 3 * h))
+        sleep 1
+        import -window root -crop 900x560+1020+250 +repage "$out/menu-${names[$style]}-$dpi.png"
+        xdotool key Escape
+        sleep 0.3
+        xdotool key Escape
+        sleep 0.3
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        sleep 1
+    done
+done
+echo "screenshots in $out"

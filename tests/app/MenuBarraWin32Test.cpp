@@ -1,0 +1,212 @@
+// The bar's popup menu as a user meets it: Pivel.exe started for real, its menu opened by a right click
+// and measured from outside through the bar's registered messages.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "Win32TestUtil.h"
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+#include "ui/Geometry.h"
+
+namespace nq {
+namespace {
+
+// The Run value that every start writes, put back as it was.
+class RunValue {
+public:
+    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    RunValue() {
+        wchar_t buf[1024];
+        DWORD size = sizeof buf;
+        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) ==
+            ERROR_SUCCESS)
+            saved_ = buf;
+    }
+    ~RunValue() {
+        HKEY k;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
+        if (saved_)
+            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
+                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
+        else
+            RegDeleteValueW(k, L"NqPivel");
+        RegCloseKey(k);
+    }
+
+private:
+    std::optional<std::wstring> saved_;
+};
+
+void RightClickAt(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+// The visible menu windows of a process, the first one opened first.
+std::vector<HWND> MenuWindows(DWORD pid) {
+    struct Query {
+        DWORD pid;
+        std::vector<HWND> found;
+    } q{pid, {}};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t cls[32];
+            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
+                lstrcmpW(cls, L"#32768") == 0)
+                q->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    std::reverse(q.found.begin(), q.found.end());  // windows come in Z order, the newest on top
+    return q.found;
+}
+
+// A copy of Pivel.exe in its own folder with ten shortcuts in "Outros atalhos" and one on the bar.
+class MenuBarra : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(dir_ / "Pivel.exe").c_str(),
+                              FALSE));
+        std::string ini = "[IconesMenu]\r\nRecordCount=11\r\n";
+        for (int i = 1; i <= 10; ++i) {
+            const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
+            ini += std::to_string(i) + "=titulo=Atalho " + n +
+                   "\xA7programa=C:\\windows\\notepad.exe\xA7tipo=1\xA7" + "opcaomenu=Sim\xA7\r\n";
+        }
+        ini += "11=titulo=Bloco\xA7programa=C:\\windows\\notepad.exe\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
+        ASSERT_TRUE(test::WriteFile(dir_ / "PivelConfig.ini", ini));
+    }
+
+    // Starts the bar at a density and opens it.
+    HWND Start(int dpi) {
+        process_ = std::make_unique<test::RunningProcess>(
+            dir_ / "Pivel.exe", "", std::vector<std::string>{"PIVEL_DPI=" + std::to_string(dpi)});
+        HWND w = process_->FindWindowOfClass(kMainClassName);
+        if (!w || !test::WaitFor([&] { return IsWindowVisible(w) != 0; })) return nullptr;
+        RECT wa{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+        open_ = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi);
+        test::ClickAt(wa.right - 1, wa.bottom - 10);  // the strip
+        const bool opened = test::WaitFor([&] {
+            RECT r{};
+            GetWindowRect(w, &r);
+            return r.left == open_.left && r.right == open_.right();
+        });
+        if (!opened) return nullptr;
+        // Under X without a window manager the focus leaves a window that has just moved and the bar
+        // takes it back a moment later; a menu opened in between would close at once.
+        const auto inFront = [&] { return GetForegroundWindow() == w; };
+        if (!test::WaitFor(inFront)) return nullptr;
+        Sleep(300);
+        return test::WaitFor(inFront) ? w : nullptr;
+    }
+
+    void Close(HWND w) {
+        PostMessageW(w, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(process_->Wait(15000));
+    }
+
+    // Opens the popup menu with a right click on the bar and waits for it.
+    HWND OpenMenu() {
+        RightClickAt(open_.left + 60, open_.top + 300);
+        HWND menu = nullptr;
+        test::WaitFor([&] {
+            const auto w = MenuWindows(process_->pid());
+            if (w.size() == 1) menu = w[0];
+            return menu != nullptr;
+        });
+        return menu;
+    }
+
+    // One Esc for each open menu: one more would reach the bar and close it.
+    bool CloseMenus() {
+        for (std::size_t n = MenuWindows(process_->pid()).size(); n > 0; --n) {
+            test::PressKey(VK_ESCAPE);
+            if (!test::WaitFor([&] { return MenuWindows(process_->pid()).size() < n; })) return false;
+        }
+        return true;
+    }
+
+    static LRESULT Item(HWND bar, int pos, bool submenu) {
+        return SendMessageW(bar, RegisterWindowMessageW(kMsgItemMenu), static_cast<WPARAM>(pos), submenu);
+    }
+    static long ObjetosGdi(HWND bar) {
+        return static_cast<long>(SendMessageW(bar, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0));
+    }
+
+    RunValue runValue_;
+    test::TempFolder dir_;
+    std::unique_ptr<test::RunningProcess> process_;
+    Rect open_;
+};
+
+TEST_F(MenuBarra, ARightClickOpensTheOwnerDrawnMenuWithEntriesAsHighAsTheirPictures) {
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        auto S = [dpi](int px) { return Scale(px, dpi); };
+        HWND bar = Start(dpi);
+        ASSERT_NE(bar, nullptr);
+        HWND menu = OpenMenu();
+        ASSERT_NE(menu, nullptr);
+
+        // Every entry stands in a menu with 16-pixel pictures: the picture decides the height.
+        const int entrada = S(16) + S(4) + S(2), separador = S(6);
+        const std::vector<int> alturas = {entrada, separador, entrada, entrada, separador,
+                                          entrada, separador, entrada, entrada};
+        int total = 0;
+        for (std::size_t i = 0; i < alturas.size(); ++i) {
+            EXPECT_EQ(Item(bar, static_cast<int>(i), false), kItemMenuDesenhado | alturas[i]) << i;
+            total += alturas[i];
+        }
+        EXPECT_EQ(Item(bar, static_cast<int>(alturas.size()), false), -1);
+
+        // "Outros atalhos" opens its ten entries, owner-drawn as well.
+        RECT r{};
+        GetWindowRect(menu, &r);
+        const int border = (r.bottom - r.top - total) / 2;
+        SetCursorPos(r.left + (r.right - r.left) / 2, r.top + border + entrada / 2);
+        ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; }));
+        for (int i = 0; i < 10; ++i) EXPECT_EQ(Item(bar, i, true), kItemMenuDesenhado | entrada) << i;
+        EXPECT_EQ(Item(bar, 10, true), -1);
+        ASSERT_TRUE(CloseMenus());
+        Close(bar);
+    }
+}
+
+TEST_F(MenuBarra, OpeningAndClosingTheMenuTwoHundredTimesLeavesNoGdiObjectBehind) {
+    HWND bar = Start(96);
+    ASSERT_NE(bar, nullptr);
+    // The first opening makes the menu's pictures, which stay.
+    ASSERT_NE(OpenMenu(), nullptr);
+    ASSERT_TRUE(CloseMenus());
+    const long antes = ObjetosGdi(bar);
+    EXPECT_GT(antes, 0);
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_NE(OpenMenu(), nullptr) << i;
+        if (i % 20 == 0) {
+            // Some openings go as far as a highlighted entry and the open submenu.
+            RECT r{};
+            GetWindowRect(MenuWindows(process_->pid()).at(0), &r);
+            SetCursorPos(r.left + 30, r.top + 12);
+            test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; });
+        }
+        ASSERT_TRUE(CloseMenus()) << i;
+    }
+    EXPECT_EQ(ObjetosGdi(bar), antes);
+    Close(bar);
+}
+
+}  // namespace
+}  // namespace nq
