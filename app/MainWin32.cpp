@@ -18,6 +18,7 @@
 #include "resource.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
+#include "menus/NqMenusConfigWin32.h"
 #include "support/MessageFilterWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
@@ -399,6 +400,8 @@ void TfrmMainPivel::CriarMenu() {
     NqMenu1->SetFont(TFont{"Segoe UI", 9, clMenuText});
     NqMenu1->SetTipoMenu(TipoMenuBarra());
     NqMenu1->SetSessaoIni("Menus");
+    // Ready for a host that gives the renderer a configuration item; the bar itself offers none.
+    NqMenu1->DialogoConfig = MostrarMenusConfig;
     itemMenuMsg_ = RegisterWindowMessageW(kMsgItemMenu);
 }
 

@@ -261,6 +261,8 @@ void TDialogo::Habilitar(std::string_view nome, bool habilitado) {
         EnableWindow(w, habilitado);
         if (static_cast<std::size_t>(i) < setas_.size() && setas_[static_cast<std::size_t>(i)])
             EnableWindow(setas_[static_cast<std::size_t>(i)], habilitado);
+    } else {
+        Invalidar();
     }
 }
 
@@ -480,10 +482,6 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             classe = WC_BUTTONW;
             style =
                 (style & ~WS_GROUP) | WS_TABSTOP | BS_AUTORADIOBUTTON | ((c.flags & fGrupo) ? WS_GROUP : 0);
-            break;
-        case TipoControle::Grupo:
-            classe = WC_BUTTONW;
-            style |= BS_GROUPBOX;
             break;
         case TipoControle::Lista:
             classe = WC_LISTBOXW;
@@ -783,6 +781,27 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
                 b.Height = r.height;
                 b.Raised = (c.flags & fElevada) != 0;
                 b.Paint(dc);
+                break;
+            }
+            case TipoControle::Grupo: {
+                // An etched frame from the middle of the caption's line down, the caption on it.
+                ScopedSelectObject fonte(dc, Fonte(FonteEfetiva(i)));
+                const std::wstring texto = Wide(c.texto);
+                TEXTMETRICW tm{};
+                GetTextMetricsW(dc, &tm);
+                RECT moldura{r.left, r.top + tm.tmHeight / 2, r.right(), r.bottom()};
+                DrawEdge(dc, &moldura, EDGE_ETCHED, BF_RECT);
+                if (!texto.empty()) {
+                    RECT tr{r.left + S(8), r.top, r.right() - S(8), r.top + tm.tmHeight};
+                    RECT calc = tr;
+                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
+                    RECT fundo{tr.left, tr.top, std::min<LONG>(calc.right + S(2), tr.right), tr.bottom};
+                    FillRect(dc, &fundo, Pincel(CorAtras(i)));
+                    SetBkMode(dc, TRANSPARENT);
+                    const bool ligado = !(c.flags & fDesligado);
+                    SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
+                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr, DT_SINGLELINE | DT_END_ELLIPSIS);
+                }
                 break;
             }
             case TipoControle::Imagem: {

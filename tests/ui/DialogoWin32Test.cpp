@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "menus/NqMenusConfigWin32.h"
+#include "menus/NqMenusWin32.h"
 #include "support/NqConst.h"
 #include "support/NqMsgAllFormWin32.h"
 #include "support/NqReadlnFormWin32.h"
@@ -171,7 +173,16 @@ struct Janela {
 };
 
 TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
+    TMenuSistemaWin32 sistema;
+    TMenuOwner dono;
+    TNqMenu renderizador(&dono, sistema);
     const Janela janelas[] = {
+        {"TfrmMenusConfig", {0, 0, 370, 409}, false,
+         [&] {
+             auto m = std::make_unique<TfrmMenusConfig>();
+             m->FMenuComp = &renderizador;
+             return m;
+         }},
         {"TfmReadForm", {0, 0, 364, 129}, false, [] { return std::make_unique<TfmReadForm>(); }},
         {"TfrmSobre", {0, 0, 497, 305}, false, [] { return std::make_unique<TfrmSobre>(); }},
         {"TfSeldir2",
