@@ -616,6 +616,8 @@ bool TfrmMainPivel::PreTranslate(MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && inProgrammingMode &&
         KeyIsDown(VK_SHIFT) && hwnd_ && GetAncestor(msg.hwnd, GA_ROOT) != hwnd_)
         ExitProcess(0);
+    // While the popup menu runs its own loop the keys are the menu's (Esc closes it, not the bar).
+    if (menuOpen_) return false;
     if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
         FormKeyDown(msg.wParam);
         return true;
