@@ -14,6 +14,7 @@
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/AlvosWin32.h"
+#include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "resource.h"
 #include "support/NqConst.h"
@@ -185,9 +186,15 @@ void TfrmMainPivel::FormActivate() {
 
 void TfrmMainPivel::Salvar() {
     if (!NqIni) return;
-    // A catalogue that was never loaded must not replace the stored one.
-    if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
-    NqIni->UpdateFile();
+    try {
+        // A catalogue that was never loaded must not replace the stored one.
+        if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
+        NqIni->UpdateFile();
+    } catch (...) {
+        AvisarCopiasConfig(hwnd_);  // a copy kept before the failure is still news
+        throw;
+    }
+    AvisarCopiasConfig(hwnd_);
 }
 
 void TfrmMainPivel::FormDestroy() {

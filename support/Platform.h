@@ -33,6 +33,9 @@ public:
     // Replaces a file's whole content in one step: a temporary file in the same folder is written and
     // flushed, then swapped in. On any failure the previous file stays whole and EInOutError is thrown.
     virtual void ReplaceAll(const std::string& path, const std::string& bytes) = 0;
+    // Writes a new file with these bytes, flushed; false, leaving nothing behind, when a file of that
+    // name exists or it cannot be written.
+    virtual bool CreateNew(const std::string& path, const std::string& bytes) = 0;
 };
 
 // The fixed file version of an executable's version resource, as two 32-bit halves.

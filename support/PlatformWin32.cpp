@@ -101,6 +101,19 @@ public:
         Fail(path, err);
     }
 
+    bool CreateNew(const std::string& path, const std::string& bytes) override {
+        const std::wstring w = Wide(path);
+        HANDLE h =
+            CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        DWORD written = 0;
+        const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(h);
+        CloseHandle(h);
+        if (!ok) DeleteFileW(w.c_str());
+        return ok;
+    }
+
 private:
     [[noreturn]] static void Fail(const std::string& path, DWORD err) {
         wchar_t* text = nullptr;

@@ -89,6 +89,12 @@ public:
         if (refuseWrites) throw EInOutError("cannot write " + path);
         contents[path] = bytes;
     }
+
+    bool CreateNew(const std::string& path, const std::string& bytes) override {
+        if (refuseWrites || contents.count(path) || Has(path)) return false;
+        contents[path] = bytes;
+        return true;
+    }
 };
 
 class FakeVersionInfo : public IVersionInfo {

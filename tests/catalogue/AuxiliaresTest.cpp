@@ -13,6 +13,7 @@
 #include "catalogue/NqIniFiles.h"
 #include "fuzz/CatalogueLoaderCheck.h"
 #include "support/Cp1252.h"
+#include "support/Text.h"
 
 namespace nq {
 namespace {
@@ -197,6 +198,62 @@ TEST_F(Catalogue, ASavedCatalogueReadsBackTheSame) {
     EXPECT_EQ(fuzzcheck::ReadAll(cds), withL);
 }
 
+// The UTF-16 bytes, with their byte-order mark, of a UTF-8 text.
+std::string Utf16File(std::string_view utf8, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t u : Utf8ToUtf16(utf8)) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+// What an editor makes of the file when told to save it as "Unicode": every shortcut is still there,
+// and the file is written back in the program's own encodings.
+TEST_F(Catalogue, AFileSavedAsUtf16KeepsEveryShortcut) {
+    const std::string text =
+        "[Config]\r\nNomeEmpresa=Água e Łódź\r\n\r\n"
+        "[IconesMenu]\r\nRecordCount=3\r\n"
+        "1=id=1§titulo=Água§programa=D:\\Água\\fria.xlsx§param=§icone=3§tipo=1§opcaomenu=Não§iconeid=0§\r\n"
+        "2=id=2§titulo=Łódź§programa=D:\\Viagens\\Łódź.pdf§param=/p "
+        "𝄞§icone=6§tipo=1§opcaomenu=Sim§iconeid=0§\r\n"
+        "3=id=3§titulo=Notas§programa=C:\\Windows\\notepad.exe§param=§icone=-1§tipo=1§opcaomenu=Não§iconeid="
+        "0§"
+        "\r\n\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big endian" : "little endian");
+        fake.files.contents.clear();
+        fake.files.contents[kIni] = Utf16File(text, bigEndian);
+        Read();
+        ASSERT_EQ(cds.RecordCount(), 3);
+        cds.SetIndexFieldNames("Id");
+        cds.First();
+        EXPECT_EQ(F("Titulo"), "Água");
+        EXPECT_EQ(F("Programa"), "D:\\Água\\fria.xlsx");
+        cds.Next();
+        EXPECT_EQ(F("Titulo"), "Łódź");
+        EXPECT_EQ(F("Param"), "/p 𝄞");
+        EXPECT_EQ(F("OpcaoMenu"), "Sim");
+        const fuzzcheck::Records loaded = fuzzcheck::ReadAll(cds);
+
+        Save();
+        // "Łódź" does not fit Windows-1252: UTF-8 with its mark, nothing kept beside it.
+        EXPECT_EQ(Bytes().substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_NE(Bytes().find("NomeEmpresa=Água e Łódź\r\n"), std::string::npos);
+        EXPECT_EQ(fake.files.contents.size(), 1u);
+        TClientDataset again;
+        fuzzcheck::NewCatalogue(again);
+        {
+            TMemIniFile ini(kIni);
+            readSaveIcons(again, READ_INFO, ini);
+            EXPECT_TRUE(ini.TakeNotices().empty());
+        }
+        again.SetIndexFieldNames("Id");
+        EXPECT_EQ(fuzzcheck::ReadAll(again), loaded);
+    }
+}
+
 // Record values as another program or an older version may have left them.
 TEST_F(Catalogue, LoadingTakesWhatItCanFromEachRecord) {
     struct Case {
@@ -330,7 +387,7 @@ TEST_F(Catalogue, AFailedConversionNeverLeavesAFileWithoutTheCatalogue) {
         TMemIniFile ini(kIni);
         readSaveIcons(cds, READ_INFO, ini);
     }
-    EXPECT_EQ(files.writes, 2);  // the conversion, then the release of the object (refused)
+    EXPECT_EQ(files.writes, 1);  // the conversion; the release finds these very bytes there
     EXPECT_EQ(files.contents[kIni],
               Cp("[IconesMenu]\r\nRecordCount=1\r\n1=id=1§titulo=Notas§programa=D:\\notas.txt"
                  "§param=§icone=5§tipo=1§opcaomenu=Não§iconeid=0§\r\n\r\n"));
