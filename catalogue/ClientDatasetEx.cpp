@@ -133,6 +133,14 @@ void TClientDataset::LoadRecord(std::string_view value) {
     std::string text;
     auto store = [&] {
         if (!field) return;
+        if (field->DataType() == TFieldType::ftString) {
+            // Cut to the field, a text may end in "§" and blanks, which the next reading would drop:
+            // dropped now, so that what is loaded reads back the same.
+            text = CharLeft(text, static_cast<std::size_t>(field->Size()));
+            for (std::size_t at; (at = text.rfind(sep)) != std::string::npos &&
+                                 Empty(std::string_view(text).substr(at + sep.size()));)
+                text.erase(at);
+        }
         try {
             field->SetAsString(text);
         } catch (const EConvertError&) {
@@ -150,16 +158,27 @@ void TClientDataset::LoadRecord(std::string_view value) {
             text.assign(piece.substr(eq + 1));
             continue;
         }
-        // A "§" typed into a text splits its value when stored: a following piece that is no
-        // "name=value" pair is the rest of that text. The empty piece after the last "§" is the end.
-        const bool end = i + 1 == pieces.size() && piece.empty();
-        if (field && field->DataType() == TFieldType::ftString && eq == std::string::npos && !end) {
-            text += cdsSeparadorCampos;
-            text += piece;
+        // Blank pieces followed only by the end (the empty piece after the last "§" is the end) or by
+        // a "name=value" piece are no part of a text: another tool's habit, or damage.
+        std::size_t run = i;
+        while (run < pieces.size() && Empty(pieces[run])) ++run;
+        if (run > i && (run == pieces.size() || pieces[run].find('=') != std::string_view::npos)) {
+            i = run - 1;
             continue;
         }
-        // Anything else names no field: ignored.
+        // A "§" typed into a text splits its value when stored: the pieces that follow it up to one
+        // that is not blank and has no "=" are the rest of that text.
+        if (field && field->DataType() == TFieldType::ftString && eq == std::string::npos) {
+            for (; i <= run && i < pieces.size(); ++i) {
+                text += sep;
+                text += pieces[i];
+            }
+            --i;
+            continue;
+        }
+        // Anything else names no field: ignored (a run of blanks at once, so that the scan stays linear).
         if (eq != std::string::npos) store();
+        if (run > i) i = run - 1;
     }
     store();
 }

@@ -161,8 +161,9 @@ TEST_F(Catalogue, ASavedCatalogueReadsBackTheSame) {
         {"água", "D:\\Água", "", 0, false},
         {"Água", "D:\\agua.txt", "/modo=rapido", 1, true},
         {"  espaços  no meio  ", "C:\\a b\\c.exe", "  -x  ", 1, false},
-        {"Art. 5 § 2", "D:\\Leis\\Art 5 § 2.pdf", "§", 1, true},
-        {"fim§", "x§§y", "", 1, false},
+        {"Art. 5 § 2", "D:\\Leis\\Art 5 § 2.pdf", "§x", 1, true},
+        {"A§B", "x§§y", "", 1, false},
+        {"fim§ §x", "D:\\§x", "", 1, false},
         {"Bloco", "", "", 1, false},
     };
     for (const Rec& r : recs) {
@@ -279,6 +280,21 @@ TEST_F(Catalogue, LoadingTakesWhatItCanFromEachRecord) {
         {"titulo§programa=p§icone=1§x§",
          "Id=16;Titulo=;Programa=p;Param=;Icone=1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
         {"", "Id=17;Titulo=;Programa=;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        // Empty or blank pieces followed only by the end or by a pair are dropped; followed by more
+        // text, they are part of it.
+        {"titulo=Sobrevivente§§§programa=C:\\x.exe§§§§param=§icone=2§§",
+         "Id=18;Titulo=Sobrevivente;Programa=C:\\x.exe;Param=;Icone=2;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        {"titulo=A§§B§ §§programa=p§ §",
+         "Id=19;Titulo=A§§B;Programa=p;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        {"titulo=§ §x§tipo=0§§§",
+         "Id=20;Titulo=§ §x;Programa=;Param=;Icone=-1;Tipo=0;OpcaoMenu=Não;IconeId=0;"},
+        {"icone=4§§§x§titulo=t§", "Id=21;Titulo=t;Programa=;Param=;Icone=4;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        // Cut to its 90 characters, a title would end in "§", which the next reading would drop.
+        {"titulo=123456789012345678901234567890123456789012345678901234567890123456789012345678901234567 "
+         "§§yy§",
+         "Id=22;Titulo="
+         "123456789012345678901234567890123456789012345678901234567890123456789012345678901234567 ;"
+         "Programa=;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
     };
     std::string file = "[IconesMenu]\r\nRecordCount=" + std::to_string(std::size(cases)) + "\r\n";
     for (std::size_t i = 0; i < std::size(cases); ++i)
