@@ -157,7 +157,7 @@ void TfrmMainPivel::configureForm() {
     opacity_ = ini.ReadInteger(kConfig, "NívelTransparência", opacity_) & 0xFF;
     ApplyTranslucency();
     ini.ReadFont(kConfig, "FonteÍcones", font_);
-    titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
+    titulo_ = CharLeft(ini.ReadString(kConfig, "NomeEmpresa", titulo_), TAM_NOME_EMPRESA);
     const std::string icone = ini.ReadString(kConfig, "IconeEmpresa", "");
     if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) {
         if (HICON h = static_cast<HICON>(

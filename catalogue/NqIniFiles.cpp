@@ -406,6 +406,9 @@ struct TMemIniFile::Impl {
     bool undecodable = false;
     // What this object last read from the file or wrote to it; nothing when the file was missing.
     std::optional<Fingerprint> seen;
+    // Memory may differ from the file: from the start (the file as read is not necessarily as this
+    // object writes it) and after every change; false once UpdateFile made them agree.
+    bool pending = true;
     std::vector<std::string> notices;
 
     std::string_view At(std::uint32_t offset, std::uint32_t len) const {
@@ -626,6 +629,7 @@ void TMemIniFile::WriteString(std::string_view Section, std::string_view Ident, 
     const std::string_view ident = OneLine(Ident, identCopy);
     const std::string_view value = OneLine(Value, valueCopy);
     Impl& d = *d_;
+    d.pending = true;
     nq::Section& s = d.sections[d.FindOrAdd(section)];
     Line line;
     line.key = d.Append(ident);
@@ -678,6 +682,7 @@ bool TMemIniFile::SectionExists(std::string_view Section) const {
 void TMemIniFile::EraseSection(std::string_view Section) {
     const nq::Section* s = d_->Find(Section);
     if (!s) return;
+    d_->pending = true;
     for (const Line& l : s->lines) d_->garbage += l.Bytes();
     d_->sections.erase(d_->sections.begin() + (s - d_->sections.data()));
     d_->Reindex();
@@ -715,6 +720,9 @@ void TMemIniFile::UpdateFile() {
     if (d.unreadable)
         throw EInOutError("Não foi possível ler o arquivo " + d.fileName +
                           " ao iniciar; ele não foi gravado, para não perder o que contém");
+    // Nothing new since the file was last made to agree: nothing to write, and nothing of another
+    // writer's to overwrite.
+    if (!d.pending) return;
     const std::string content = FileContent();
     // What is there now decides: nothing to do, a plain replacement, or a copy kept first.
     const std::optional<std::string> onDisk = CurrentPlatform().files->ReadAll(d.fileName);
@@ -723,6 +731,7 @@ void TMemIniFile::UpdateFile() {
                           " antes de gravá-lo; ele não foi gravado, para não perder o que contém");
     if (onDisk && *onDisk == content) {
         d.seen = Fingerprint(content);
+        d.pending = false;
         return;
     }
     const bool changedElsewhere =
@@ -744,6 +753,7 @@ void TMemIniFile::UpdateFile() {
     CurrentPlatform().files->ReplaceAll(d.fileName, content);
     d.seen = Fingerprint(content);
     d.undecodable = false;
+    d.pending = false;
     if (!notice.empty()) d.notices.push_back(std::move(notice));
 }
 
@@ -807,6 +817,8 @@ std::string gravarFonte(const TFont& Fonte) {
 }
 
 void lerFonte(std::string_view Texto, TFont& Fonte) {
+    // Counted first: a damaged value of millions of commas must not be split into millions of parts.
+    if (std::count(Texto.begin(), Texto.end(), sSep[0]) != 6) return;
     const TStringArray parts = AParse(Texto, sSep);
     if (parts.size() != 7) return;
     Fonte.name = parts[0];

@@ -50,8 +50,8 @@ public:
     void ReadSections(std::vector<std::string>& Strings) const;
     void ReadSectionValues(std::string_view Section, std::vector<std::string>& Strings) const;
 
-    // Writes the whole file, unless it already holds these very bytes; throws EInOutError when it
-    // cannot, leaving the file and memory as they were.
+    // Writes the whole file, unless it already holds these very bytes or nothing was changed since the
+    // last UpdateFile; throws EInOutError when it cannot, leaving the file and memory as they were.
     void UpdateFile();
     // Texts for the user about the copies UpdateFile kept beside the file since the last call.
     std::vector<std::string> TakeNotices();
@@ -63,6 +63,10 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
+
+// The longest title of the bar ("NomeEmpresa") that is kept when it is read: the title shows two short
+// lines, and a text of millions of characters would cost the drawing more than linear time.
+inline constexpr std::size_t TAM_NOME_EMPRESA = 255;
 
 // The process-wide settings object, absent until the first IniciaIni.
 extern std::unique_ptr<TMemIniFile> NqIni;

@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "Win32TestUtil.h"
 #include "app/MainWin32.h"
+#include "catalogue/NqIniFiles.h"
 #include "support/Text.h"
+
+// After windows.h (Win32TestUtil.h).
+#include <shellapi.h>
 
 namespace nq {
 namespace {
@@ -40,6 +45,34 @@ private:
     std::optional<std::wstring> saved_;
 };
 
+// An icon of another program in the notification area, as every desktop has. Without one, the bar's
+// icon is the last, and Wine's own tray window then waits 2 s for a window manager that Xvfb lacks
+// when it hides: a cost of the test screen, not of the bar.
+class OtherTrayIcon {
+public:
+    OtherTrayIcon() {
+        nid_.cbSize = sizeof nid_;
+        nid_.hWnd = CreateWindowExW(0, test::PlainWindowClass(L"PivelTestTrayOwner"), L"", WS_POPUP, 0, 0, 1,
+                                    1, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        nid_.uID = 1;
+        nid_.uFlags = NIF_ICON | NIF_TIP;
+        nid_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        wcscpy_s(nid_.szTip, L"Outro programa");
+        added_ = Shell_NotifyIconW(NIM_ADD, &nid_) != 0;
+    }
+    ~OtherTrayIcon() {
+        if (added_) Shell_NotifyIconW(NIM_DELETE, &nid_);
+        DestroyWindow(nid_.hWnd);
+    }
+    OtherTrayIcon(const OtherTrayIcon&) = delete;
+    OtherTrayIcon& operator=(const OtherTrayIcon&) = delete;
+    bool added() const { return added_; }
+
+private:
+    NOTIFYICONDATAW nid_{};
+    bool added_ = false;
+};
+
 // The UTF-16 bytes, with their byte-order mark, of a UTF-8 text.
 std::string Utf16File(std::string_view utf8, bool bigEndian) {
     std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
@@ -57,6 +90,7 @@ protected:
     std::string Ini() const { return dir_ / "PivelConfig.ini"; }
 
     void SetUp() override {
+        InstallWin32Platform();
         ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
     }
 
@@ -162,6 +196,43 @@ TEST_F(SettingsFile, AFileThatCannotBeDecodedIsKeptBesideAndTheUserIsToldOnce) {
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(CloseAnsweringNotices(again, Last()), 0);
     EXPECT_EQ(Names().size(), 3u);
+}
+
+// A damaged title of 5 MiB: the bar opens, draws, and ends within 2 seconds of being asked, leaving a
+// well-formed file that still holds the value.
+TEST_F(SettingsFile, AHugeTitleNeitherHangsTheBarNorItsEnd) {
+    OtherTrayIcon tray;
+    ASSERT_TRUE(tray.added());
+    std::string huge;
+    while (huge.size() < 5u * 1024 * 1024) huge += "Empresa de teste ";
+    ASSERT_TRUE(test::WriteFile(Ini(), "[Config]\r\nNomeEmpresa=" + huge + "\r\n\r\n"));
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(w) != 0; }, 10000));
+    // Opened, the whole bar and its title are drawn; the bar answers at once afterwards.
+    PostMessageW(w, WM_AppRestore, 0, 0);
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+
+    const DWORD asked = GetTickCount();
+    PostMessageW(w, WM_CLOSE, 0, 0);
+    DWORD code = 1;
+    const bool ended = Last().Wait(10000, &code);
+    const DWORD took = GetTickCount() - asked;
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(code, 0u);
+    EXPECT_LE(took, 2000u);
+    std::printf("a 5 MiB title: the bar ended %lu ms after it was asked to close\n",
+                static_cast<unsigned long>(took));
+
+    IniUpdateOnFree = false;
+    TMemIniFile saved(Ini());
+    EXPECT_EQ(saved.ReadString("Config", "NomeEmpresa", ""),
+              huge.substr(0, huge.size() - 1));  // ends trimmed
+    EXPECT_EQ(saved.ReadInteger("IconesMenu", "RecordCount", 0), 3);
+    IniUpdateOnFree = true;
 }
 
 }  // namespace
