@@ -10,6 +10,7 @@
 
 #include "support/Cp1252.h"
 #include "support/Errors.h"
+#include "support/FileReplace.h"
 #include "support/NqConst.h"
 #include "support/NqFun.h"
 #include "support/Platform.h"
@@ -593,6 +594,7 @@ std::string TMemIniFile::Impl::Text() const {
 
 TMemIniFile::TMemIniFile(const std::string& FileName) : d_(std::make_unique<Impl>()) {
     d_->fileName = AcertarNomeArquivo(FileName);
+    RemoveLeftovers(d_->fileName);
     if (const std::optional<std::string> bytes = CurrentPlatform().files->ReadAll(d_->fileName)) {
         d_->Parse(*bytes);
         d_->seen = Fingerprint(*bytes);

@@ -27,7 +27,9 @@ extern bool IniUpdateOnFree;  // the file is written when the object is released
 
 class TMemIniFile {
 public:
-    // Corrects the name (AcertarNomeArquivo) and reads the file; a missing file gives an empty object.
+    // Corrects the name (AcertarNomeArquivo), clears away what interrupted writes left beside the file
+    // (recovering the file from them when it is missing: RemoveLeftovers), and reads the file; a missing
+    // file gives an empty object.
     explicit TMemIniFile(const std::string& FileName);
     // Corrects the name and takes the file's content from Bytes instead of reading the file.
     TMemIniFile(const std::string& FileName, std::string_view Bytes);

@@ -9,6 +9,7 @@
 
 #include "Win32TestUtil.h"
 #include "support/Errors.h"
+#include "support/FileReplace.h"
 
 namespace nq {
 namespace {
@@ -125,6 +126,30 @@ TEST_F(SettingsFileWin32, TheReleaseIgnoresAFailedWrite) {
     }  // must not throw
     EXPECT_EQ(test::ReadFile(path), "[Config]\r\nColor=1\r\n");
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"BarraConfig.ini"});
+}
+
+TEST_F(SettingsFileWin32, OpeningTheFileClearsWhatInterruptedWritesLeftAndRecoversAMissingFile) {
+    test::TempFolder dir;
+    const std::string path = dir / "PivelConfig.ini";
+    const std::string saved = "[Config]\r\nColor=7\r\n\r\n";
+    // A save cut short before its swap, one cut short while writing, an earlier version's leftover, and
+    // a temporary file another bar is writing right now.
+    ASSERT_TRUE(test::WriteFile(ReplacementName(path, 77, 1, saved), saved));
+    ASSERT_TRUE(test::WriteFile(ReplacementName(path, 77, 2, saved + "x"), saved.substr(0, 5)));
+    ASSERT_TRUE(test::WriteFile(dir / "pivA1.tmp", "[Config]\r\n"));
+    const std::string writing = ReplacementName(path, 78, 1, "abc");
+    HANDLE held = CreateFileW(Wide(writing).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    {
+        TMemIniFile ini(path);
+        EXPECT_EQ(ini.ReadInteger("Config", "Color", 0), 7);
+    }
+    EXPECT_EQ(test::ReadFile(path), saved);
+    EXPECT_EQ(Names(dir.path()),
+              (std::vector<std::string>{"PivelConfig.ini", writing.substr(dir.path().size())}));
+    CloseHandle(held);
+    { TMemIniFile again(path); }
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"PivelConfig.ini"});
 }
 
 }  // namespace
