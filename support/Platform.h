@@ -30,8 +30,8 @@ public:
     virtual bool ForceDelete(const std::string& path) = 0;
     // The whole content of a file, or nothing when it does not exist or cannot be read.
     virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
-    // Replaces a file's whole content in one step: a temporary file in the same folder
-    // (support/FileReplace.h) is written and flushed, then swapped in.
+    // Replaces a file's whole content in one step, keeping the file's own attributes and permissions: a
+    // temporary file in the same folder (support/FileReplace.h) is written and flushed, then swapped in.
     // The file is always the old one or the new one, whole. On a failure EInOutError is thrown; the
     // previous file stays whole, or, where the system failed halfway, the temporary files stay for
     // RemoveLeftovers to recover at the next start.

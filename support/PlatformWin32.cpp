@@ -78,6 +78,13 @@ public:
             std::wstring temp;
             err = WriteTemporary(path, bytes, n, temp);
             if (err) Fail(path, err);
+            // The new file keeps the attributes of the one it replaces (hidden, system ...): ReplaceFileW
+            // does so on Windows but not under Wine, and the atomic move never does.
+            if (attributes != INVALID_FILE_ATTRIBUTES) {
+                const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+                SetFileAttributesW(temp.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+            }
             const std::wstring aside = Wide(ReplacedName(path, GetCurrentProcessId(), n));
             err = SwapIn(target, temp, aside);
             if (err == 0) return;
@@ -136,13 +143,37 @@ private:
         return ok ? 0 : (err ? err : ERROR_WRITE_FAULT);
     }
 
-    // Puts the temporary file in the file's place with the atomic move. Another program (an antivirus,
-    // a backup) may hold the file for a moment: a few tries. 0, kTemporaryGone, or the error.
-    DWORD SwapIn(const std::wstring& target, const std::wstring& temp, const std::wstring&) {
+    // Puts the temporary file in the file's place: ReplaceFileW, which keeps the file's own properties
+    // (attributes, permissions), with the file moved aside under a name of ours for the instant of the
+    // swap; the atomic move where the file is missing or ReplaceFileW cannot be used. Another program (an
+    // antivirus, a backup) may hold the file for a moment: a few tries. 0, kTemporaryGone, or the error.
+    DWORD SwapIn(const std::wstring& target, const std::wstring& temp, const std::wstring& aside) {
         DWORD err = 0;
         for (int attempt = 0; attempt < 5; ++attempt) {
             if (attempt) Sleep(50);
             if (GetFileAttributesW(temp.c_str()) == INVALID_FILE_ATTRIBUTES) return kTemporaryGone;
+            if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                if (ReplaceFileW(target.c_str(), temp.c_str(), aside.c_str(),
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                                 nullptr)) {
+                    DeleteFileW(aside.c_str());
+                    return 0;
+                }
+                err = GetLastError();
+                if (err == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 || err == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+                    // Halfway: the old file is aside, the new one still under its temporary name.
+                    if (MoveFileExW(temp.c_str(), target.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                        DeleteFileW(aside.c_str());
+                        return 0;
+                    }
+                    err = GetLastError();
+                    MoveFileExW(aside.c_str(), target.c_str(), 0);  // the old one back at its place
+                    return err;
+                }
+                if (Busy(err)) continue;
+                // Otherwise ReplaceFileW cannot be used here (or the file went meanwhile): the move.
+            }
             if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
                 return 0;
             err = GetLastError();

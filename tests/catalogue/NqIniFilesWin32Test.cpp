@@ -128,6 +128,29 @@ TEST_F(SettingsFileWin32, TheReleaseIgnoresAFailedWrite) {
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"BarraConfig.ini"});
 }
 
+TEST_F(SettingsFileWin32, TheFileKeepsItsOwnAttributesAndNoTemporaryFileStays) {
+    test::TempFolder dir;
+    const std::string path = dir / "PivelConfig.ini";
+    ASSERT_TRUE(
+        test::WriteFile(path, "[Config]\r\nColor=1\r\n", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    for (int save = 2; save <= 3; ++save) {
+        TMemIniFile ini(path);
+        ini.WriteInteger("Config", "Color", save);
+        ini.UpdateFile();
+        EXPECT_EQ(test::ReadFile(path), "[Config]\r\nColor=" + std::to_string(save) + "\r\n\r\n");
+        const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << attributes;
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << attributes;
+        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"PivelConfig.ini"});
+    }
+    // A file of its own (none there before) is a plain one.
+    const std::string fresh = dir / "Novo.ini";
+    TMemIniFile ini(fresh);
+    ini.WriteInteger("Config", "Color", 1);
+    ini.UpdateFile();
+    EXPECT_FALSE(GetFileAttributesW(Wide(fresh).c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+}
+
 TEST_F(SettingsFileWin32, OpeningTheFileClearsWhatInterruptedWritesLeftAndRecoversAMissingFile) {
     test::TempFolder dir;
     const std::string path = dir / "PivelConfig.ini";
