@@ -11,6 +11,7 @@
 
 #include "Win32TestUtil.h"
 #include "app/MainWin32.h"
+#include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/Text.h"
 
@@ -328,6 +329,166 @@ TEST_F(SettingsFile, SavesKilledAtRandomMomentsLeaveAWholeFileAndNoDebris) {
                 "none for the moment %d (recovered); temporary files left at the kill %d times; at most %d "
                 "after a start\n",
                 runs, static_cast<unsigned long>(closing), oldKept, newWritten, missing, killedSaving, mostTemporaries);
+}
+
+// Counts the temporary files of the settings file created in its folder while it lives: one for every
+// time the file is written.
+class WriteCounter {
+public:
+    explicit WriteCounter(const std::string& folder)
+        : dir_(CreateFileW(Wide(folder).c_str(), FILE_LIST_DIRECTORY,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr)) {
+        event_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        Arm();
+    }
+    ~WriteCounter() {
+        CancelIo(dir_);
+        CloseHandle(dir_);
+        CloseHandle(event_);
+    }
+    WriteCounter(const WriteCounter&) = delete;
+    WriteCounter& operator=(const WriteCounter&) = delete;
+    bool ok() const { return dir_ != INVALID_HANDLE_VALUE && armed_; }
+
+    // The writes seen so far (waits a moment for the last notifications).
+    int Writes() {
+        while (WaitForSingleObject(event_, 300) == WAIT_OBJECT_0) {
+            DWORD got = 0;
+            if (!GetOverlappedResult(dir_, &ov_, &got, FALSE)) break;
+            for (std::size_t at = 0; got > 0;) {
+                auto* info = reinterpret_cast<FILE_NOTIFY_INFORMATION*>(buffer_ + at);
+                const std::wstring name(info->FileName, info->FileNameLength / sizeof(wchar_t));
+                if (info->Action == FILE_ACTION_ADDED && name.rfind(L"PivelConfig.ini~", 0) == 0 &&
+                    name.find(L"-antigo") == std::wstring::npos)
+                    ++writes_;
+                if (!info->NextEntryOffset) break;
+                at += info->NextEntryOffset;
+            }
+            Arm();
+        }
+        return writes_;
+    }
+
+private:
+    void Arm() {
+        ResetEvent(event_);
+        ov_ = OVERLAPPED{};
+        ov_.hEvent = event_;
+        armed_ = ReadDirectoryChangesW(dir_, buffer_, sizeof buffer_, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME,
+                                       nullptr, &ov_, nullptr) != 0;
+    }
+    HANDLE dir_;
+    HANDLE event_ = nullptr;
+    OVERLAPPED ov_{};
+    alignas(DWORD) char buffer_[64 * 1024];
+    bool armed_ = false;
+    int writes_ = 0;
+};
+
+// The end of the bar writes the file once, and not at all when it holds nothing new.
+TEST_F(SettingsFile, TheEndOfTheBarWritesTheFileOnce) {
+    OtherTrayIcon tray;
+    for (const bool fresh : {false, true}) {
+        SCOPED_TRACE(fresh ? "the file as the bar writes it" : "no file yet");
+        HWND w = Start();
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(w) != 0; }, 10000));
+        WriteCounter counter(dir_.path());
+        ASSERT_TRUE(counter.ok());
+        EXPECT_EQ(CloseAnsweringNotices(w, Last()), 0);
+        EXPECT_EQ(counter.Writes(), fresh ? 0 : 1);
+    }
+}
+
+// Two bars write the same file (programming mode runs several; two users may share a copy): the one
+// that ends last keeps what the other wrote beside the file, under a dated name, and says so once.
+TEST_F(SettingsFile, TwoBarsNeverSilentlyEraseWhatTheOtherWrote) {
+    OtherTrayIcon tray;
+    const std::string two =
+        "[IconesMenu]\r\nRecordCount=2\r\n"
+        "1=id=2\xA7titulo=Dois\xA7programa=C:\\dois.exe\xA7param=\xA7icone=-1\xA7tipo=1\xA7opcaomenu="
+        "N\xE3o\xA7iconeid=0\xA7\r\n"
+        "2=id=1\xA7titulo=Um\xA7programa=C:\\um.exe\xA7param=\xA7icone=-1\xA7tipo=1\xA7opcaomenu="
+        "N\xE3o\xA7iconeid=0\xA7\r\n"
+        "\r\n";  // as the bar writes it
+    ASSERT_TRUE(test::WriteFile(Ini(), two));
+    HWND a = Start("/p");
+    ASSERT_NE(a, nullptr);
+    test::RunningProcess& first = Last();
+    HWND b = Start("/p");
+    ASSERT_NE(b, nullptr);
+    test::RunningProcess& second = Last();
+
+    // The first bar empties its catalogue and ends: the file is written without a question.
+    PostMessageW(a, WM_COMMAND, mnExcluirIcons, 0);
+    for (int question = 0; question < 2; ++question) {
+        HWND box = first.FindWindowOfClass(L"#32770", 10000);
+        ASSERT_NE(box, nullptr) << "question " << question;
+        PostMessageW(box, WM_COMMAND, IDYES, 0);
+        ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(box); }));
+    }
+    EXPECT_EQ(CloseAnsweringNotices(a, first), 0);
+    const std::string emptied = test::ReadFile(Ini());
+    EXPECT_NE(emptied.find("RecordCount=0\r\n"), std::string::npos);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"Pivel.exe", "PivelConfig.ini"}));
+
+    // The second still holds both shortcuts: it keeps the first one's file beside and tells it once.
+    EXPECT_EQ(CloseAnsweringNotices(b, second), 1);
+    const std::vector<std::string> names = Names();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(names[1].rfind("PivelConfig (cópia ", 0), 0u) << names[1];
+    EXPECT_EQ(test::ReadFile(dir_ / names[1]), emptied);
+    EXPECT_EQ(test::ReadFile(Ini()), two);
+}
+
+// As two bars would, each adding a shortcut to the catalogue it read, through the bar's own storage on
+// the same real file: both shortcuts can be recovered, one from the file, one from the copy beside it.
+TEST_F(SettingsFile, TwoWritersEachAddingAShortcutKeepBoth) {
+    const std::string start =
+        "[IconesMenu]\r\nRecordCount=1\r\n"
+        "1=id=1\xA7titulo=Um\xA7programa=C:\\um.exe\xA7param=\xA7icone=-1\xA7tipo=1\xA7opcaomenu="
+        "N\xE3o\xA7iconeid=0\xA7\r\n"
+        "\r\n";
+    ASSERT_TRUE(test::WriteFile(Ini(), start));
+    struct Bar {
+        TMemIniFile ini;
+        TClientDataset cds;
+        explicit Bar(const std::string& path) : ini(path) {
+            CriarCamposAtalho(cds);
+            cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
+            cds.CreateDataSet();
+            readSaveIcons(cds, READ_INFO, ini);
+        }
+    };
+    auto titles = [](const std::string& bytes) {
+        std::vector<std::string> out;
+        IniUpdateOnFree = false;  // read only
+        {
+            TMemIniFile ini("x.ini", bytes);
+            TClientDataset cds;
+            CriarCamposAtalho(cds);
+            cds.CreateDataSet();
+            readSaveIcons(cds, READ_INFO, ini);
+            for (cds.First(); !cds.Eof(); cds.Next()) out.push_back(cds.FieldByName("Titulo").AsString());
+        }
+        IniUpdateOnFree = true;
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    {
+        Bar one(Ini()), two(Ini());
+        IncluirIcone(one.cds, "C:\\dois.exe", "", "Dois");
+        IncluirIcone(two.cds, "C:\\tres.exe", "", "Três");
+        readSaveIcons(one.cds, SAVE_INFO, one.ini);
+        EXPECT_TRUE(one.ini.TakeNotices().empty());
+        readSaveIcons(two.cds, SAVE_INFO, two.ini);
+        EXPECT_EQ(two.ini.TakeNotices().size(), 1u);
+    }
+    const std::vector<std::string> names = Names();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(titles(test::ReadFile(Ini())), (std::vector<std::string>{"Três", "Um"}));
+    EXPECT_EQ(titles(test::ReadFile(dir_ / names[1])), (std::vector<std::string>{"Dois", "Um"}));
 }
 
 }  // namespace
