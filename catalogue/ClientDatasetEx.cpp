@@ -118,16 +118,22 @@ void TClientDataset::saveToIni(TMemIniFile& myIniObject, std::string_view sessio
 }
 
 void TClientDataset::LoadRecord(std::string_view value) {
-    // The pieces between the separators, as AParse gives them, without a copy of each.
-    std::vector<std::string_view> pieces;
+    // The pieces between the separators, as AParse gives them, one after another: neither a copy of
+    // each nor a list of them, which for a damaged value of millions of separators would cost more
+    // than the value itself.
     const std::string_view sep = cdsSeparadorCampos;
-    for (std::size_t from = 0;;) {
+    std::size_t from = 0;
+    bool more = true;  // a piece remains (the empty piece after the last "§" included)
+    auto next = [&](std::string_view& piece) {
+        if (!more) return false;
         const std::size_t at = value.find(sep, from);
-        pieces.push_back(
-            value.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
-        if (at == std::string_view::npos) break;
-        from = at + sep.size();
-    }
+        piece = value.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from);
+        if (at == std::string_view::npos)
+            more = false;
+        else
+            from = at + sep.size();
+        return true;
+    };
     TField* field = nullptr;
     int hint = 0;
     std::string text;
@@ -148,8 +154,18 @@ void TClientDataset::LoadRecord(std::string_view value) {
         }
         field = nullptr;
     };
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
+    // A "§" typed into a text splits its value when stored: what follows it is the rest of the text.
+    // Only what the field can hold is kept (four bytes at most for each of its characters).
+    auto join = [&](std::string_view rest) {
+        if (!field || field->DataType() != TFieldType::ftString) return;  // names no field: ignored
+        if (text.size() > 4 * static_cast<std::size_t>(field->Size())) return;
+        text += sep;
+        text += rest;
+    };
+    std::string_view piece;
+    bool ahead = false;  // `piece` was read ahead and is still to be handled
+    while (ahead || next(piece)) {
+        ahead = false;
         const std::size_t eq = piece.find('=');
         if (TField* named = eq == std::string::npos ? nullptr : FindField(piece.substr(0, eq), hint)) {
             store();
@@ -158,27 +174,26 @@ void TClientDataset::LoadRecord(std::string_view value) {
             text.assign(piece.substr(eq + 1));
             continue;
         }
-        // Blank pieces followed only by the end (the empty piece after the last "§" is the end) or by
-        // a "name=value" piece are no part of a text: another tool's habit, or damage.
-        std::size_t run = i;
-        while (run < pieces.size() && Empty(pieces[run])) ++run;
-        if (run > i && (run == pieces.size() || pieces[run].find('=') != std::string_view::npos)) {
-            i = run - 1;
+        if (eq != std::string::npos) {
+            store();  // a pair that names no field: ignored
             continue;
         }
-        // A "§" typed into a text splits its value when stored: the pieces that follow it up to one
-        // that is not blank and has no "=" are the rest of that text.
-        if (field && field->DataType() == TFieldType::ftString && eq == std::string::npos) {
-            for (; i <= run && i < pieces.size(); ++i) {
-                text += sep;
-                text += pieces[i];
-            }
-            --i;
+        if (!Empty(piece)) {
+            join(piece);
             continue;
         }
-        // Anything else names no field: ignored (a run of blanks at once, so that the scan stays linear).
-        if (eq != std::string::npos) store();
-        if (run > i) i = run - 1;
+        // Blank pieces followed only by the end or by a "name=value" piece are no part of a text:
+        // another tool's habit, or damage. Followed by more text, they are part of it.
+        const std::size_t runStart = static_cast<std::size_t>(piece.data() - value.data());
+        while (next(piece) && Empty(piece)) {
+        }
+        if (Empty(piece)) break;  // the end
+        if (piece.find('=') != std::string_view::npos) {
+            ahead = true;
+            continue;
+        }
+        join(value.substr(runStart,
+                          static_cast<std::size_t>(piece.data() - value.data()) + piece.size() - runStart));
     }
     store();
 }
