@@ -738,25 +738,25 @@ void TMemIniFile::UpdateFile() {
     }
     const bool changedElsewhere =
         (onDisk ? std::optional<Fingerprint>(Fingerprint(*onDisk)) : std::nullopt) != d.seen;
-    std::string notice;
-    if (onDisk && changedElsewhere) {
-        const std::string copy = KeepCopy(d.fileName, *onDisk);
-        notice = "O arquivo de configuração " + FileNameOnly(d.fileName) +
-                 " foi alterado por outro programa enquanto a barra estava aberta. A versão alterada foi "
-                 "guardada em \"" +
-                 FileNameOnly(copy) + "\", e o arquivo recebeu a configuração desta barra.";
-    } else if (onDisk && d.undecodable) {
-        const std::string copy = KeepCopy(d.fileName, *onDisk);
-        notice = "O arquivo de configuração " + FileNameOnly(d.fileName) +
-                 " não pôde ser lido por inteiro (codificação desconhecida ou dados danificados). Ele foi "
-                 "guardado como estava em \"" +
-                 FileNameOnly(copy) + "\", e o arquivo recebeu a configuração desta barra.";
+    if (onDisk && (changedElsewhere || d.undecodable)) {
+        const std::string copy = "\"" + FileNameOnly(KeepCopy(d.fileName, *onDisk)) + "\"";
+        // Kept and told even when the replacement below fails; a second try makes no second copy.
+        d.notices.push_back(
+            changedElsewhere
+                ? "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                      " foi alterado por outro programa enquanto a barra estava aberta. A versão alterada "
+                      "foi guardada em " +
+                      copy + ", e o arquivo recebeu a configuração desta barra."
+                : "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                      " não pôde ser lido por inteiro (codificação desconhecida ou dados danificados). Ele "
+                      "foi guardado como estava em " +
+                      copy + ", e o arquivo recebeu a configuração desta barra.");
+        d.seen = Fingerprint(*onDisk);
+        d.undecodable = false;
     }
     CurrentPlatform().files->ReplaceAll(d.fileName, content);
     d.seen = Fingerprint(content);
-    d.undecodable = false;
     d.pending = false;
-    if (!notice.empty()) d.notices.push_back(std::move(notice));
 }
 
 std::vector<std::string> TMemIniFile::TakeNotices() {

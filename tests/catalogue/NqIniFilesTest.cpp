@@ -340,6 +340,24 @@ TEST(NqIniFiles, AFileChangedElsewhereIsKeptBesideBeforeItIsReplaced) {
     fresh.WriteString("Config", "Nosso", "5");
     EXPECT_THROW(fresh.UpdateFile(), EInOutError);
     EXPECT_EQ(fake.files.contents[kFile], theirs);
+
+    // A copy made before the replacement failed is told, and a second try makes no second copy.
+    fake.files.refuseWrites = false;
+    struct CopyOnly : test::FakeFileSystem {
+        void ReplaceAll(const std::string& path, const std::string&) override {
+            throw EInOutError("cannot write " + path);
+        }
+    } copyOnly;
+    copyOnly.contents = fake.files.contents;
+    ScopedPlatform scope(Platform{&copyOnly, nullptr, nullptr, nullptr});
+    const std::size_t before = copyOnly.contents.size();
+    EXPECT_THROW(fresh.UpdateFile(), EInOutError);
+    EXPECT_EQ(fresh.TakeNotices().size(), 1u);
+    EXPECT_EQ(copyOnly.contents.size(), before + 1);
+    EXPECT_THROW(fresh.UpdateFile(), EInOutError);
+    EXPECT_TRUE(fresh.TakeNotices().empty());
+    EXPECT_EQ(copyOnly.contents.size(), before + 1);
+    EXPECT_EQ(copyOnly.contents[kFile], theirs);
 }
 
 TEST(NqIniFiles, TheNameOfACopy) {
