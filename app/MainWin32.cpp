@@ -14,6 +14,7 @@
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/AlvosWin32.h"
+#include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "resource.h"
 #include "support/NqConst.h"
@@ -162,7 +163,7 @@ void TfrmMainPivel::configureForm() {
     opacity_ = ini.ReadInteger(kConfig, "NívelTransparência", opacity_) & 0xFF;
     ApplyTranslucency();
     ini.ReadFont(kConfig, "FonteÍcones", font_);
-    titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
+    titulo_ = CharLeft(ini.ReadString(kConfig, "NomeEmpresa", titulo_), TAM_NOME_EMPRESA);
     const std::string icone = ini.ReadString(kConfig, "IconeEmpresa", "");
     if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) {
         if (HICON h = static_cast<HICON>(
@@ -191,9 +192,15 @@ void TfrmMainPivel::FormActivate() {
 
 void TfrmMainPivel::Salvar() {
     if (!NqIni) return;
-    // A catalogue that was never loaded must not replace the stored one.
-    if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
-    NqIni->UpdateFile();
+    try {
+        // A catalogue that was never loaded must not replace the stored one.
+        if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
+        NqIni->UpdateFile();
+    } catch (...) {
+        AvisarCopiasConfig(hwnd_);  // a copy kept before the failure is still news
+        throw;
+    }
+    AvisarCopiasConfig(hwnd_);
 }
 
 void TfrmMainPivel::FormDestroy() {

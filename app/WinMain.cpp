@@ -11,6 +11,7 @@
 
 #include "app/AppWin32.h"
 #include "app/MainWin32.h"
+#include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/NqConst.h"
 #include "support/PlatformWin32.h"
@@ -78,12 +79,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             RunMessageLoop();
         }
     }
-    // The settings are written once more at the very end; nobody is left to hear of a failure.
+    // The settings are written once more at the very end (nothing is written when the bar's save left
+    // nothing new); nobody is left to hear of a failure, but a copy kept beside the file is still told.
     if (nq::NqIni) {
         try {
             nq::NqIni->UpdateFile();
         } catch (const std::exception&) {
         }
+        nq::AvisarCopiasConfig(nullptr);
         nq::NqIni.reset();
     }
     if (SUCCEEDED(com)) CoUninitialize();

@@ -114,6 +114,12 @@ public:
     RunningProcess& operator=(const RunningProcess&) = delete;
 
     bool started() const { return started_; }
+    // Ends the process at once, as a crash or a power cut would, and waits until it is gone.
+    void Kill() {
+        if (!started_) return;
+        TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 10000);
+    }
     DWORD pid() const { return pi_.dwProcessId; }
     // Waits for the end; true with its exit code when it ended in time.
     bool Wait(DWORD ms, DWORD* exitCode = nullptr) const {
