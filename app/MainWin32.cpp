@@ -197,10 +197,10 @@ void TfrmMainPivel::Salvar() {
         if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
         NqIni->UpdateFile();
     } catch (...) {
-        AvisarCopiasConfig(hwnd_);  // a copy kept before the failure is still news
+        AvisarCopiasConfig();  // a copy kept before the failure is still news
         throw;
     }
-    AvisarCopiasConfig(hwnd_);
+    AvisarCopiasConfig();
 }
 
 void TfrmMainPivel::FormDestroy() {

@@ -86,7 +86,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             nq::NqIni->UpdateFile();
         } catch (const std::exception&) {
         }
-        nq::AvisarCopiasConfig(nullptr);
+        nq::AvisarCopiasConfig();
         nq::NqIni.reset();
     }
     if (SUCCEEDED(com)) CoUninitialize();

@@ -2,17 +2,14 @@
 
 #include <string>
 
-#include "app/MainWin32.h"
 #include "catalogue/NqIniFiles.h"
-#include "support/Win32Text.h"
+#include "support/NqFunWin32.h"
 
 namespace nq {
 
-void AvisarCopiasConfig(HWND owner) {
+void AvisarCopiasConfig() {
     if (!NqIni) return;
-    for (const std::string& aviso : NqIni->TakeNotices())
-        MessageBoxW(owner && IsWindow(owner) ? owner : nullptr, Wide(aviso).c_str(),
-                    Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONWARNING);
+    for (const std::string& aviso : NqIni->TakeNotices()) MsgBox(aviso);
 }
 
 }  // namespace nq
