@@ -125,5 +125,26 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     EXPECT_TRUE(pivel.Wait(15000));
 }
 
+// In programming mode Shift+Esc in a dialog ends the process at once, without saving.
+TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
+    test::RunValue restaurar;
+    test::TempFolder dir;
+    const std::string exe = dir / "Pivel.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(exe).c_str(), FALSE));
+    test::RunningProcess pivel(exe, "/p");
+    HWND bar = pivel.FindWindowOfClass(kMainClassName);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(bar) != 0; }));
+    PostMessageW(bar, WM_COMMAND, mnSobre, 0);
+    HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
+    ASSERT_NE(sobre, nullptr);
+    ASSERT_TRUE(test::NaFrente(sobre));
+    test::PressKey(VK_ESCAPE, true);
+    DWORD codigo = 1;
+    EXPECT_TRUE(pivel.Wait(10000, &codigo));
+    EXPECT_EQ(codigo, 0u);
+    EXPECT_FALSE(test::Exists(dir / "PivelConfig.ini")) << "nothing was saved";
+}
+
 }  // namespace
 }  // namespace nq

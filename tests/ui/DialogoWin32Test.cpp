@@ -143,6 +143,27 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
     EXPECT_TRUE(d.Marcado("r2")) << "the table keeps what the controls held when the dialog closed";
 }
 
+// A move to a monitor of another density lays the same table out again at that density.
+TEST_F(Dialogo, AnotherDensityPlacesTheTableAgain) {
+    Amostra d;
+    Rect antes, depois, okAntes, okDepois;
+    ComDialogo([&] { d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   antes = test::ClienteDe(w);
+                   okAntes = test::RetanguloNoPai(d.Controle("ok"));
+                   RECT sugerido{};
+                   GetWindowRect(w, &sugerido);
+                   SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&sugerido));
+                   depois = test::ClienteDe(w);
+                   okDepois = test::RetanguloNoPai(d.Controle("ok"));
+                   PostMessageW(w, WM_CLOSE, 0, 0);
+               });
+    EXPECT_EQ(antes, (Rect{0, 0, 300, 160}));
+    EXPECT_EQ(depois, (Rect{0, 0, 450, 240}));
+    EXPECT_EQ(okAntes, (Rect{128, 128, 80, 25}));
+    EXPECT_EQ(okDepois, Scale(Rect{128, 128, 80, 25}, 144));
+}
+
 TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
     HWND dono = CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteDono"), L"Dono",
                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr,
