@@ -73,7 +73,7 @@ endif()
 add_dependencies(pivel_wine_tests recorder)
 
 add_test(NAME wine
-         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-tests.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
                  --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-tests.xml)
 
 add_test(NAME pivel-imports-only-system-dlls

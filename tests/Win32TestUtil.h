@@ -202,13 +202,24 @@ bool WaitFor(F condition, DWORD ms = 5000) {
 }
 
 // A real left click at a screen point, through the system's input queue.
-inline void ClickAt(int x, int y) {
+// The move goes into the input queue with the buttons, so the click cannot land where the pointer was
+// before (SetCursorPos alone may not have reached the X server yet when the buttons do).
+inline INPUT MoveTo(int x, int y) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    return in;
+}
+
+inline void ClickAt(int x, int y, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP) {
     SetCursorPos(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
+    INPUT in[3] = {MoveTo(x, y), {}, {}};
+    in[1].type = in[2].type = INPUT_MOUSE;
+    in[1].mi.dwFlags = down;
+    in[2].mi.dwFlags = up;
+    SendInput(3, in, sizeof(INPUT));
 }
 
 inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {

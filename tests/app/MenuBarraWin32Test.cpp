@@ -42,14 +42,7 @@ private:
     std::optional<std::wstring> saved_;
 };
 
-void RightClickAt(int x, int y) {
-    SetCursorPos(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, in, sizeof(INPUT));
-}
+void RightClickAt(int x, int y) { test::ClickAt(x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 // The visible menu windows of a process, the first one opened first.
 std::vector<HWND> MenuWindows(DWORD pid) {

@@ -53,12 +53,7 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     // The first time through the real menu: a right click on the bar, then "Sobre..." from below.
     RECT r{};
     GetWindowRect(bar, &r);
-    SetCursorPos(r.left + 100, r.bottom - 40);
-    INPUT clique[2]{};
-    clique[0].type = clique[1].type = INPUT_MOUSE;
-    clique[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    clique[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, clique, sizeof(INPUT));
+    test::ClickAt(r.left + 100, r.bottom - 40, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     // Once the bar's thread runs the menu's own loop, the keys are taken in the order they come.
     ASSERT_TRUE(test::WaitFor([&] {
         GUITHREADINFO gi{};
