@@ -10,6 +10,8 @@ COLORREF Cor(TColor c) {
     return IsSystemColor(c) ? GetSysColor(c & 0xFF) : static_cast<COLORREF>(c & 0xFFFFFF);
 }
 
+}  // namespace
+
 // GetVersionEx answers what the manifest declares rather than the real version; ntdll does not.
 int VersaoMaiorSO() {
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
@@ -22,6 +24,8 @@ int VersaoMaiorSO() {
     }
     return 0;
 }
+
+namespace {
 
 // Keeps drawing inside a rectangle until it goes, whatever clipping the DC had before.
 class ScopedClip {
