@@ -357,6 +357,21 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     Close(w);
 }
 
+TEST_F(Bar, AnOutrosAtalhosEntryLaunchesWithItsWholeParameters) {
+    const std::string recorder = dir_ / "recorder.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
+    ASSERT_TRUE(
+        test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=1\r\n1=titulo=Lista\xA7programa=" + recorder +
+                                   "\xA7param=/c dir | more\xA7tipo=1\xA7opcaomenu=Sim\xA7\r\n"));
+    const std::string record = dir_ / "record.txt";
+    HWND w = Start("", {"PIVEL_RECORD_FILE=" + record});
+    ASSERT_NE(w, nullptr);
+    PostMessageW(w, WM_COMMAND, mnAtalhoPrimeiro, 0);  // the first entry of "Outros atalhos"
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    EXPECT_EQ(Right(ReadRecord(record)[0], 14), " /c dir | more") << ReadRecord(record)[0];
+    Close(w);
+}
+
 TEST_F(Bar, DensityScalesTheBar) {
     HWND w = Start("/p", {"PIVEL_DPI=144"});  // programming mode: opens at once
     ASSERT_NE(w, nullptr);
