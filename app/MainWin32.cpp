@@ -153,7 +153,7 @@ void TfrmMainPivel::configureForm() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     color_ = ini.ReadInteger(kConfig, "Color", color_);
     translucent_ = ini.ReadBool(kConfig, "TransparênciaAtivada", true);
-    opacity_ = ini.ReadInteger(kConfig, "NívelTransparência", opacity_) & 0xFF;
+    opacity_ = StoredOpacity(ini.ReadInteger(kConfig, "NívelTransparência", opacity_));
     ApplyTranslucency();
     ini.ReadFont(kConfig, "FonteÍcones", font_);
     titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
@@ -320,7 +320,7 @@ void TfrmMainPivel::FormKeyDown(WPARAM key) {
 // --- Building the bar ---------------------------------------------------------------------------------
 
 void TfrmMainPivel::AtualizarIcones() {
-    const int step = NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto;
+    const int step = StoredStep(NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto);
     const bool autoHeight = NqIni && NqIni->ReadBool(kConfig, "IconHeightAuto", false);
     const RECT wa = WorkArea();
     TBarraConteudo conteudo = MontarBarra(cds, step, autoHeight, MulDiv(wa.bottom - wa.top, 96, dpi_));

@@ -240,6 +240,24 @@ TEST_F(Bar, CtrlArrowsChangeTheOpacityAndShiftEscEndsWithSaving) {
     EXPECT_NE(ini.find("RecordCount=3"), std::string::npos);
 }
 
+TEST_F(Bar, AStoredOpacityOutOfRangeStillGivesAVisibleBar) {
+    const std::pair<const char*, int> cases[] = {{"256", 255}, {"-5", 100}};
+    std::size_t process = 0;
+    for (const auto& [stored, expected] : cases) {
+        ASSERT_TRUE(
+            test::WriteFile(Ini(), std::string("[Config]\r\nN\xEDvelTranspar\xEAncia=") + stored + "\r\n"));
+        HWND w = Start();
+        ASSERT_NE(w, nullptr);
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        EXPECT_TRUE(test::WaitFor([&] {
+            return GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && alpha == expected;
+        })) << stored
+            << " gave " << int(alpha);
+        Close(w, process++);
+    }
+}
+
 TEST_F(Bar, ASettingsFileThatCouldNotBeReadIsNeverOverwritten) {
     const std::string stored =
         "[IconesMenu]\r\nRecordCount=1\r\n1=id=1\xA7titulo=Minha pasta\xA7programa=C:\\windows\\\xA7param=\xA7"
