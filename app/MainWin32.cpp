@@ -217,7 +217,9 @@ RECT TfrmMainPivel::WorkArea() const {
 }
 
 void TfrmMainPivel::MoveTo(const RECT& r) {
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The old picture is not carried over: lines drawn at the old size (the bottom line) would stay.
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 void TfrmMainPivel::closePivel() {
@@ -620,6 +622,9 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             EndPaint(hwnd_, &ps);
             return 0;
         }
+        case WM_SIZE:
+            InvalidateRect(hwnd_, nullptr, FALSE);  // the whole bar: its bottom line moved
+            return 0;
         case WM_SETCURSOR:
             if (LOWORD(lp) == HTCLIENT) {
                 POINT pt;

@@ -127,6 +127,37 @@ TEST_F(Bar, RestsClosedAndOpensAndClosesOnClicksAndEsc) {
     Close(w);
 }
 
+// A pixel of the screen as it shows now.
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+TEST_F(Bar, TheOpenBarKeepsNoLineOfTheClosedOne) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect closed = ClosedBarRect(wa.width, wa.height);
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    test::ClickAt(wa.width - 1, closed.top + 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    // Along the row where the closed bar's bottom line was (far below the three buttons), the open bar
+    // shows its plain background.
+    const int oldBottom = closed.height - 1;
+    const COLORREF background = RGB(37, 40, 26);
+    int stray = -1;
+    EXPECT_TRUE(test::WaitFor([&] {
+        stray = -1;
+        for (int x = open.left; x < wa.width && stray < 0; ++x)
+            if (ScreenPixel(x, oldBottom) != background) stray = x;
+        return stray < 0;
+    })) << "a stray pixel at x "
+        << stray << ": " << std::hex << ScreenPixel(stray, oldBottom);
+    Close(w);
+}
+
 TEST_F(Bar, FirstStartAddsTheThreeFirstShortcutsAndSavesThemAtTheEnd) {
     HWND w = Start();
     ASSERT_NE(w, nullptr);
