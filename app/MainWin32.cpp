@@ -194,7 +194,9 @@ void TfrmMainPivel::FormDestroy() {
     try {
         Salvar();
     } catch (const std::exception& e) {
-        MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+        // At the end of a session nobody is left to answer a message.
+        if (!sessionEnding_)
+            MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
     }
 }
 
@@ -747,13 +749,20 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             MensagemRestaurar(msg);
             return 0;
         case WM_QUERYENDSESSION:
+            // Saved now, since the end may come without another word; the bar stays until the session
+            // really ends, because another program may still cancel the log-off.
             try {
                 Salvar();
             } catch (const std::exception&) {
-                // The system is going down: nobody is left to read a message.
+                // The system may be going down: nobody may be left to read a message.
             }
-            Finalizar();
             return TRUE;
+        case WM_ENDSESSION:
+            if (wp) {
+                sessionEnding_ = true;
+                DestroyWindow(hwnd_);  // in order, now: the process may be ended once this returns
+            }
+            return 0;
         case WM_DPICHANGED: {
             ApplyDpi(ForcedDpi() ? ForcedDpi() : HIWORD(wp));
             AtualizarIcones();

@@ -144,6 +144,7 @@ private:
     bool timerOn_ = false;
     bool catalogueLoaded_ = false;
     bool destroyed_ = false;
+    bool sessionEnding_ = false;
     HWND tooltip_ = nullptr;
     TNqBevel nqBevel1, NqBevel2;
     TDesktopAviso dskErro;

@@ -330,7 +330,7 @@ TEST_F(Bar, ExcluirTodosAsksTwiceAndTheNextStartGetsTheFirstShortcutsAgain) {
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3\r\n"), std::string::npos);
 }
 
-TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
+TEST_F(Bar, CtrlClickOnTheMenuButtonEndsWithSaving) {
     HWND w = Start();
     ASSERT_NE(w, nullptr);
     const Rect wa = WorkAreaSize();
@@ -348,12 +348,28 @@ TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
     ASSERT_TRUE(processes_[0]->Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
+}
+
+TEST_F(Bar, ALogOffSavesAndEndsOnlyWhenTheSessionReallyEnds) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(SendMessageW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);  // saved at the question
+
+    // Another program cancelled the log-off: the bar stays. A posted request that comes back proves that
+    // nothing posted before it ended the bar.
+    SendMessageW(w, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    PostMessageW(w, WM_AppRestore, 0, 0);
+    const Rect wa = WorkAreaSize();
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+    EXPECT_TRUE(IsWindow(w));
+    EXPECT_FALSE(processes_[0]->Wait(0));
 
     DeleteFileW(Wide(Ini()).c_str());
-    HWND second = Start();
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(SendMessageW(second, WM_QUERYENDSESSION, 0, 0), TRUE);
-    ASSERT_TRUE(processes_[1]->Wait(15000, &code));
+    SendMessageW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    DWORD code = 1;
+    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }
 
