@@ -53,8 +53,9 @@ TfmDesktopAviso& TfmDesktopAviso::Instance() {
 bool TfmDesktopAviso::EnsureWindow() {
     if (hwnd_) return true;
     RegisterClassOnce(kClassName, nullptr, nullptr);
-    // Topmost, never activated, no taskbar button; translucent.
-    return CreateWindowOfClass(kClassName, L"", WS_POPUP,
+    // Topmost, never activated, no taskbar button; translucent. The caption is never shown, but tools
+    // find the window by it.
+    return CreateWindowOfClass(kClassName, L"Agendamentos", WS_POPUP,
                                WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED, 0, 0, 1, 1,
                                nullptr);
 }

@@ -27,6 +27,7 @@ TEST(DesktopAviso, APictureThatCannotBeDecodedStillShowsAPlainNotice) {
     aviso.Open(nullptr, 240, 110, 1);
     Pump();
     EXPECT_TRUE(aviso.Showing());
+    EXPECT_EQ(FindWindowW(L"TfmDesktopAviso", L"Agendamentos"), aviso.Handle());
     aviso.Hide();
     EXPECT_FALSE(aviso.Showing());
 }
