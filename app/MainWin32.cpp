@@ -32,6 +32,8 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT_PTR kDeactivateTimerId = 2;
+constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
+constexpr UINT kTrayRetryMs = 10000;
 constexpr const char* kConfig = "Config";
 
 // The settings file beside the program: its name with the extension replaced by "Config.ini".
@@ -139,11 +141,13 @@ void TfrmMainPivel::CriarTray() {
     tray->SetMainWindow(hwnd_);
     const int size = GetSystemMetrics(SM_CXSMICON);
     IconHandle icon = LoadIconResource(IDI_PIVEL, size);
-    tray->SetIcon(icon.get());
+    // Without its own picture the icon still gives the user a way to the bar.
+    tray->SetIcon(icon ? icon.get() : LoadIconW(nullptr, IDI_APPLICATION));
     tray->SetHint(std::string(kApplicationTitle) + ", v" + GetVersionSis(true));
     tray->OnClick = [this] { clickForm(); };
     tray->OnPopup = [this](POINT pt) { ShowPopupMenu(pt); };
     tray->Show();
+    SetTimer(hwnd_, kTrayTimerId, kTrayRetryMs, nullptr);
 }
 
 void TfrmMainPivel::configureForm() {
@@ -505,8 +509,8 @@ bool TfrmMainPivel::InButtonPanel(int, int y) const { return y >= S(kTitlePanelH
 void TfrmMainPivel::Paint(HDC dc) {
     RECT client;
     GetClientRect(hwnd_, &client);
-    BrushHandle back(CreateSolidBrush(ToColorRef(color_)));
-    FillRect(dc, &client, back.get());
+    SetDCBrushColor(dc, ToColorRef(color_));
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     PaintTitle(dc);
     PaintButtons(dc);
     // Under the title, inside the panel's 2-pixel border, and along the bottom of the bar.
@@ -613,14 +617,9 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd_, &ps);
             RECT rc;
             GetClientRect(hwnd_, &rc);
-            HDC mem = CreateCompatibleDC(dc);
-            BitmapHandle bmp(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
-            {
-                ScopedSelectObject sel(mem, bmp.get());
-                Paint(mem);
-                BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
-            }
-            DeleteDC(mem);
+            // Without memory for the buffer the bar is painted straight onto the screen.
+            Paint(backBuffer_.Begin(dc, rc.right, rc.bottom));
+            backBuffer_.End(dc, ps.rcPaint);
             EndPaint(hwnd_, &ps);
             return 0;
         }
@@ -730,6 +729,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             if (wp == kTimerId) Timer1Timer();
+            if (wp == kTrayTimerId && tray && !tray->NaBandeja()) tray->Show();
             if (wp == kDeactivateTimerId) {
                 KillTimer(hwnd_, kDeactivateTimerId);
                 ConfirmDeactivation();
@@ -778,6 +778,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY:
             KillTimer(hwnd_, kTimerId);
             KillTimer(hwnd_, kDeactivateTimerId);
+            KillTimer(hwnd_, kTrayTimerId);
             FormDestroy();
             tray.reset();
             SetMainWindow(nullptr);

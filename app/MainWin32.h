@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/BackBufferWin32.h"
 #include "ui/GdiWin32.h"
 #include "app/Barra.h"
 #include "app/DesktopAvisoWin32.h"
@@ -129,6 +130,7 @@ private:
     IconHandle webIcon_, crossIcon_;
     FontHandle captionFont_, captionHoverFont_, titleFont_;
 
+    BackBuffer backBuffer_;
     TBotoesPainel botoes_;
     std::vector<IconHandle> buttonIcons_;
 
