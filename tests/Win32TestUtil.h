@@ -11,6 +11,10 @@
 
 namespace nq::test {
 
+// Milliseconds since a tick count: a difference, so that it stays right across the counter's wrap
+// (every 49.7 days).
+inline DWORD Elapsed(DWORD since) { return GetTickCount() - since; }
+
 // The folder of the running test program (the build's bin folder), with a trailing backslash.
 inline std::string BinFolder() {
     const std::string exe = ModulePath();
@@ -123,7 +127,7 @@ public:
 
     // The process's visible or hidden top-level window of a class, waiting up to the given time.
     HWND FindWindowOfClass(const wchar_t* className, DWORD ms = 20000) const {
-        const DWORD until = GetTickCount() + ms;
+        const DWORD start = GetTickCount();
         do {
             struct Query {
                 DWORD pid;
@@ -145,7 +149,7 @@ public:
                 reinterpret_cast<LPARAM>(&q));
             if (q.found) return q.found;
             Sleep(50);
-        } while (GetTickCount() < until);
+        } while (Elapsed(start) < ms);
         return nullptr;
     }
 
@@ -186,12 +190,33 @@ inline const wchar_t* PlainWindowClass(const wchar_t* name) {
 // Waits until a condition holds, up to a time; true when it did.
 template <class F>
 bool WaitFor(F condition, DWORD ms = 5000) {
-    const DWORD until = GetTickCount() + ms;
+    const DWORD start = GetTickCount();
     do {
         if (condition()) return true;
         Sleep(20);
-    } while (GetTickCount() < until);
+    } while (Elapsed(start) < ms);
     return condition();
+}
+
+// Waits until a condition has held without a break for `hold` milliseconds, up to a time; true when it
+// did. For states that settle only after a while (the focus under X without a window manager).
+template <class F>
+bool WaitSteady(F condition, DWORD hold, DWORD ms = 5000) {
+    const DWORD start = GetTickCount();
+    DWORD since = start;
+    bool held = false;
+    do {
+        if (!condition()) {
+            held = false;
+        } else if (!held) {
+            held = true;
+            since = GetTickCount();
+        } else if (Elapsed(since) >= hold) {
+            return true;
+        }
+        Sleep(20);
+    } while (Elapsed(start) < ms);
+    return false;
 }
 
 // A real left click at a screen point, through the system's input queue.

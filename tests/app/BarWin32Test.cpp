@@ -25,9 +25,7 @@ Rect AsRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bott
 // Waits until the bar has the keyboard and keeps it: under X without a window manager the focus
 // leaves a window that has just moved, and the bar takes it back a moment later.
 bool HasKeyboard(HWND w) {
-    if (!test::WaitFor([&] { return GetForegroundWindow() == w; })) return false;
-    Sleep(300);
-    return test::WaitFor([&] { return GetForegroundWindow() == w; });
+    return test::WaitSteady([&] { return GetForegroundWindow() == w; }, 300, 10000);
 }
 
 Rect WorkAreaSize() {
