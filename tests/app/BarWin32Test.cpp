@@ -399,7 +399,8 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
     test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + 16);  // the first button's icon
-    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000))
+        << "the bar is " << (AsRect(WindowRect(w)) == open ? "still open" : "closed");
     TStringArray lines = ReadRecord(record);
     EXPECT_EQ(Right(lines[0], 3), " -r") << lines[0];
     EXPECT_TRUE(SameText(lines[1], tools) || SameText(lines[1], tools + "\\")) << lines[1];
