@@ -219,14 +219,23 @@ bool WaitSteady(F condition, DWORD hold, DWORD ms = 5000) {
     return false;
 }
 
-// A real left click at a screen point, through the system's input queue.
+// A real left click at a screen point, through the system's input queue. Every event carries the
+// point itself: a click sent "where the pointer is" right after moving it may land where it was before
+// (under X, a pointer report still queued from the old place wins).
 inline void ClickAt(int x, int y) {
     SetCursorPos(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
+    // Absolute input spans 0..65535 over the primary screen; rounded up so that it maps back onto x, y.
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const LONG ax = static_cast<LONG>((x * 65536LL + w - 1) / w), ay = static_cast<LONG>((y * 65536LL + h - 1) / h);
+    INPUT in[3]{};
+    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        in[i].type = INPUT_MOUSE;
+        in[i].mi.dx = ax;
+        in[i].mi.dy = ay;
+        in[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    SendInput(3, in, sizeof(INPUT));
 }
 
 inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {

@@ -413,7 +413,8 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
     test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + iSalto + 16);
-    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000))
+        << "the bar is " << (AsRect(WindowRect(w)) == open ? "still open" : "closed");
     lines = ReadRecord(record);
     std::string own = dir_.path();
     own.pop_back();
