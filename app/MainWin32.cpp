@@ -475,8 +475,8 @@ void TfrmMainPivel::mnDesativarInicClick() {
     Finalizar();
 }
 
-void TfrmMainPivel::bConfigClick() {
-    if (KeyIsDown(VK_CONTROL)) Finalizar();
+void TfrmMainPivel::bConfigClick(bool ctrl) {
+    if (ctrl) Finalizar();
 }
 
 // --- Painting -----------------------------------------------------------------------------------------
@@ -684,7 +684,9 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (configPressed_) {
                 configPressed_ = false;
                 InvalidateRect(hwnd_, &cfg, FALSE);
-                if (PtInRect(&cfg, POINT{x, y})) bConfigClick();
+                // Ctrl as it was with the click itself: the key state read later may already have
+                // moved on (an X server that sends its own key state when the focus comes).
+                if (PtInRect(&cfg, POINT{x, y})) bConfigClick((wp & MK_CONTROL) != 0 || KeyIsDown(VK_CONTROL));
                 return 0;
             }
             if (backgroundPressed_) {

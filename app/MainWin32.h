@@ -94,7 +94,7 @@ private:
     void RunMenuCommand(UINT id);
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
-    void bConfigClick();
+    void bConfigClick(bool ctrl);
     void CriarTray();
 
     void Paint(HDC dc);

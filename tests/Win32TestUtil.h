@@ -219,23 +219,39 @@ bool WaitSteady(F condition, DWORD hold, DWORD ms = 5000) {
     return false;
 }
 
-// A real left click at a screen point, through the system's input queue. Every event carries the
-// point itself: a click sent "where the pointer is" right after moving it may land where it was before
-// (under X, a pointer report still queued from the old place wins).
-inline void ClickAt(int x, int y) {
+// A real left click at a screen point, through the system's input queue, optionally with a modifier
+// key (VK_CONTROL, VK_SHIFT) held. Every event carries the point itself: a click sent "where the
+// pointer is" right after moving it may land where it was before (under X, a pointer report still
+// queued from the old place wins). The modifier goes in the same batch as the click: pressed on its
+// own, it may be let go again by the X server's own key state, which Wine takes over when the pointer
+// or the focus reaches a window.
+inline void ClickAt(int x, int y, WORD modifier = 0) {
     SetCursorPos(x, y);
     // Absolute input spans 0..65535 over the primary screen; rounded up so that it maps back onto x, y.
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     const LONG ax = static_cast<LONG>((x * 65536LL + w - 1) / w), ay = static_cast<LONG>((y * 65536LL + h - 1) / h);
-    INPUT in[3]{};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        in[i].type = INPUT_MOUSE;
-        in[i].mi.dx = ax;
-        in[i].mi.dy = ay;
-        in[i].mi.dwFlags = flags[i] | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    SendInput(3, in, sizeof(INPUT));
+    std::vector<INPUT> in;
+    auto mouse = [&](DWORD flag) {
+        INPUT i{};
+        i.type = INPUT_MOUSE;
+        i.mi.dx = ax;
+        i.mi.dy = ay;
+        i.mi.dwFlags = flag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        in.push_back(i);
+    };
+    auto key = [&](bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = modifier;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    mouse(0);
+    if (modifier) key(false);
+    mouse(MOUSEEVENTF_LEFTDOWN);
+    mouse(MOUSEEVENTF_LEFTUP);
+    if (modifier) key(true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {

@@ -335,13 +335,7 @@ TEST_F(Bar, CtrlClickOnTheMenuButtonEndsWithSaving) {
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
     ASSERT_TRUE(HasKeyboard(w));
-    INPUT ctrl{};
-    ctrl.type = INPUT_KEYBOARD;
-    ctrl.ki.wVk = VK_CONTROL;
-    SendInput(1, &ctrl, sizeof ctrl);
-    test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14);  // bConfig
-    ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &ctrl, sizeof ctrl);
+    test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14, VK_CONTROL);  // bConfig
     DWORD code = 1;
     ASSERT_TRUE(processes_[0]->Wait(15000, &code));
     EXPECT_EQ(code, 0u);
