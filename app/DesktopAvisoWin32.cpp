@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/NqDlgWin32.h"
+#include "ui/BackBufferWin32.h"
 
 namespace nq {
 
@@ -108,16 +109,14 @@ LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = msg == WM_PAINT ? BeginPaint(hwnd_, &ps) : reinterpret_cast<HDC>(wp);
             RECT rc;
             GetClientRect(hwnd_, &rc);
-            if (picture_) {
-                HDC mem = CreateCompatibleDC(dc);
-                {
-                    ScopedSelectObject sel(mem, picture_);
-                    BitBlt(dc, 0, 0, width_, height_, mem, 0, 0, SRCCOPY);
-                }
-                DeleteDC(mem);
+            const MemoryDC mem = picture_ ? MemoryDC(dc) : MemoryDC();
+            if (mem) {
+                ScopedSelectObject sel(mem.get(), picture_);
+                BitBlt(dc, 0, 0, width_, height_, mem.get(), 0, 0, SRCCOPY);
             } else {
-                BrushHandle panel(CreateSolidBrush(kPanel));
-                FillRect(dc, &rc, panel.get());
+                // No picture, or no memory to show it: the plain panel, with nothing allocated.
+                SetDCBrushColor(dc, kPanel);
+                FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
             }
             if (msg == WM_PAINT) EndPaint(hwnd_, &ps);
             return 0;
