@@ -12,6 +12,7 @@
 #include "ui/BackBufferWin32.h"
 #include "ui/GdiWin32.h"
 #include "app/Barra.h"
+#include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
@@ -19,7 +20,9 @@
 #include "catalogue/ClientDataset.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
+#include "support/Trabalhador.h"
 #include "support/Win32Handles.h"
+
 
 namespace nq {
 
@@ -88,7 +91,13 @@ private:
     void Timer1Timer();
     void FormKeyDown(WPARAM key);
 
-    void clickIcone(TAtalhoRec r);
+    // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
+    void clickIcone(std::function<TAtalhoRec()> ler);
+    void clickBotao(std::size_t i);
+    void Lancado(bool ok);
+    void PedirVisiveis();
+    RECT BotaoRect(std::size_t i) const;
+    void InvalidarBotao(int i);
     void ShowPopupMenu(POINT screen);
     void BuildPopupMenu();
     void RunMenuCommand(UINT id);
@@ -97,11 +106,16 @@ private:
     void bConfigClick(bool ctrl);
     void CriarTray();
 
-    void Paint(HDC dc);
+    // Paints what lies in `dirty` (client coordinates) only.
+    void Paint(HDC dc, const RECT& dirty);
     void PaintTitle(HDC dc);
-    void PaintButtons(HDC dc);
+    void PaintButtons(HDC dc, const RECT& dirty);
+    void PaintNeutral(HDC dc, const RECT& box);
     void ApplyTranslucency();
     void ApplyDpi(int dpi);
+    void MakeFonts();
+    void LoadPictures();
+    void DepoisDeMostrar();
     void MoveTo(const RECT& r);
     RECT WorkArea() const;
     int S(int px96) const;
@@ -132,7 +146,12 @@ private:
 
     BackBuffer backBuffer_;
     TBotoesPainel botoes_;
-    std::vector<IconHandle> buttonIcons_;
+    std::vector<std::wstring> legendas_;  // the buttons' captions in UTF-16, made once per rebuild
+    std::unique_ptr<TBuscaAlvos> busca_;
+    std::unique_ptr<TTrabalhador> lancador_;
+    int lancamentos_ = 0;  // launches under way: the busy pointer shows meanwhile
+    bool focoNoClique_ = false;
+    bool mostrada_ = false;  // shown once: the work put off until then is done
 
     std::vector<TMenuAtalho> menuShortcuts_;
     HMENU pmEdita_ = nullptr;

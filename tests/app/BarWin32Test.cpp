@@ -431,6 +431,82 @@ TEST_F(Bar, AnOutrosAtalhosEntryLaunchesWithItsWholeParameters) {
     Close(w);
 }
 
+// A catalogue line of a bar shortcut.
+std::string Atalho(int n, const std::string& titulo, const std::string& programa) {
+    return std::to_string(n) + "=titulo=" + titulo + "\xA7programa=" + programa + "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
+}
+
+TEST_F(Bar, AShareThatDoesNotAnswerHoldsUpNothing) {
+    const std::string recorder = dir_ / "recorder.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
+    ASSERT_TRUE(test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=2\r\n" +
+                                           Atalho(1, "A Compartilhamento", "\\\\10.255.255.1\\x\\y.exe") +
+                                           Atalho(2, "B Gravador", recorder)));
+    const std::string record = dir_ / "record.txt";
+    // Every look at the share takes a minute, as it would for a server that does not answer; the
+    // deadlines below are far shorter.
+    const DWORD start = GetTickCount();
+    HWND w = Start("", {"PIVEL_RECORD_FILE=" + record, "PIVEL_ALVO_LENTO=60000:\\\\10.255.255.1\\"});
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    test::ClickAt(wa.width - 1, wa.height - 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+
+    // The share's button shows the neutral frame in place of its icon, painted at once.
+    const int top = kTitlePanelHeight + iTamInicial;
+    const COLORREF frame = RGB((37 * 3 + 255) / 4, (40 * 3 + 255) / 4, (26 * 3 + 255) / 4);
+    EXPECT_TRUE(test::WaitFor([&] { return ScreenPixel(open.left + kButtonLeft + 3, top + 16) == frame; }))
+        << std::hex << ScreenPixel(open.left + kButtonLeft + 3, top + 16);
+
+    // The other button launches, and the bar closes after it as usual.
+    test::ClickAt(open.left + kButtonLeft + 16, top + iSalto + 16);
+    EXPECT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height); }));
+
+    // A second start still reaches the running bar, which opens.
+    test::RunningProcess second(Exe(), "");
+    DWORD code = 99;
+    ASSERT_TRUE(second.Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    EXPECT_LT(test::Elapsed(start), 60000u);  // all of it before the share could have answered once
+    Close(w);
+}
+
+// The GDI objects and icons that the bar's owners hold, as the bar itself counts them.
+long ObjetosGdi(HWND w) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(w, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0, SMTO_ABORTIFHUNG, 5000, &n)) return -1;
+    return static_cast<long>(n);
+}
+
+TEST_F(Bar, RebuildsLeaveTheLiveGdiObjectsFlat) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    auto rebuild = [&](int dpi) { SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0); };
+    // Once at each density, so that the icons of both sizes are kept; then the count must settle.
+    rebuild(144);
+    rebuild(96);
+    long before = -1;
+    ASSERT_TRUE(test::WaitSteady([&] {
+        const long n = ObjetosGdi(w);
+        const bool same = n == before;
+        before = n;
+        return same;
+    }, 1000, 20000));
+    EXPECT_GT(before, 0);
+
+    for (int i = 0; i < 50; ++i) {
+        rebuild(144);
+        rebuild(96);
+    }
+    long after = -1;
+    EXPECT_TRUE(test::WaitFor([&] { return (after = ObjetosGdi(w)) == before; }, 20000))
+        << before << " before, " << after << " after 100 rebuilds";
+    Close(w);
+}
+
 TEST_F(Bar, DensityScalesTheBar) {
     HWND w = Start("/p", {"PIVEL_DPI=144"});  // programming mode: opens at once
     ASSERT_NE(w, nullptr);
