@@ -212,9 +212,8 @@ void TfrmMainPivel::configureForm() {
     titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
     const std::string icone = ini.ReadString(kConfig, "IconeEmpresa", "");
     if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) {
-        if (HICON h = static_cast<HICON>(
-                LoadImageW(nullptr, Wide(icone).c_str(), IMAGE_ICON, S(32), S(32), LR_LOADFROMFILE)))
-            titleIcon_.reset(h);
+        iconeEmpresa_ = icone;
+        LoadTitleIcon();
     }
     MakeFonts();  // they follow the font just read
     FScrWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -635,8 +634,17 @@ void TfrmMainPivel::MakeFonts() {
     titleFont_ = MakeFont(title, dpi_);
 }
 
+// The title icon chosen in the settings, at the size it is drawn; the logo stays when it cannot be read.
+void TfrmMainPivel::LoadTitleIcon() {
+    if (iconeEmpresa_.empty()) return;
+    if (HICON h = static_cast<HICON>(
+            LoadImageW(nullptr, Wide(iconeEmpresa_).c_str(), IMAGE_ICON, S(32), S(32), LR_LOADFROMFILE)))
+        titleIcon_.reset(h);
+}
+
 // The pictures at the size they are drawn, from the icon resources' own sizes.
 void TfrmMainPivel::LoadPictures() {
+    LoadTitleIcon();
     logo_ = LoadIconResource(IDI_LOGO, S(32));
     if (!logo_) logo_ = LoadIconResource(IDI_PIVEL, S(32));
     bars_ = LoadIconResource(IDI_BARS, S(24));

@@ -115,6 +115,7 @@ private:
     void ApplyDpi(int dpi);
     void MakeFonts();
     void LoadPictures();
+    void LoadTitleIcon();
     void DepoisDeMostrar();
     void MoveTo(const RECT& r);
     RECT WorkArea() const;
@@ -139,6 +140,7 @@ private:
     TFont font_;
     std::string titulo_ = kTituloPadrao;
     IconHandle titleIcon_;
+    std::string iconeEmpresa_;  // the title icon's file, to take it again at another density
     IconHandle logo_;
     IconHandle bars_;
     IconHandle webIcon_, crossIcon_;
