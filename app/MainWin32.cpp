@@ -243,7 +243,8 @@ void TfrmMainPivel::DepoisDeMostrar() {
 
 void TfrmMainPivel::FormActivate() {
     DragAcceptFiles(hwnd_, TRUE);
-    if (!timerOn_) timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
+    ativada_ = true;
+    AjustarTimer();
 }
 
 void TfrmMainPivel::Salvar() {
@@ -308,6 +309,7 @@ void TfrmMainPivel::clickForm() {
     else
         openPivel();
     FAberta = !FAberta;
+    AjustarTimer();
     // Already in front after a click on the bar; asking again would only stir the focus.
     if (FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false) && GetForegroundWindow() != hwnd_)
         SetForegroundWindow(hwnd_);
@@ -347,10 +349,26 @@ void TfrmMainPivel::ConfirmDeactivation() {
     }
 }
 
+// The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
+// of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes.
+void TfrmMainPivel::AjustarTimer() {
+    const bool precisa = ativada_ && FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false);
+    if (precisa && !timerOn_) {
+        timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
+    } else if (!precisa && timerOn_) {
+        KillTimer(hwnd_, kTimerId);
+        timerOn_ = false;
+    }
+}
+
 void TfrmMainPivel::Timer1Timer() {
     // A focus change that brought no deactivation message (the bar had no focus to lose) still
     // closes an auto-hiding bar.
     if (FAberta && AnotherProgramInFront()) EvntsDeactivate();
+    VerificarTela();
+}
+
+void TfrmMainPivel::VerificarTela() {
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
     if (w == FScrWidth && h == FScrHeight) return;
@@ -359,6 +377,7 @@ void TfrmMainPivel::Timer1Timer() {
     AtualizarIcones();
     closePivel();
     FAberta = false;
+    AjustarTimer();
 }
 
 void TfrmMainPivel::FormKeyDown(WPARAM key) {
@@ -925,7 +944,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             if (wp == kTimerId) Timer1Timer();
-            if (wp == kTrayTimerId && tray && !tray->NaBandeja()) tray->Show();
+            if (wp == kTrayTimerId) {
+                if (tray && !tray->NaBandeja()) tray->Show();
+                if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
+            }
             if (wp == kDeactivateTimerId) {
                 KillTimer(hwnd_, kDeactivateTimerId);
                 ConfirmDeactivation();
@@ -971,6 +993,9 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 DestroyWindow(hwnd_);  // in order, now: the process may be ended once this returns
             }
             return 0;
+        case WM_DISPLAYCHANGE:
+            VerificarTela();
+            break;
         case WM_DPICHANGED: {
             ApplyDpi(ForcedDpi() ? ForcedDpi() : HIWORD(wp));
             AtualizarIcones();

@@ -89,6 +89,8 @@ private:
     void ConfirmDeactivation();
     bool AnotherProgramInFront() const;
     void Timer1Timer();
+    void VerificarTela();
+    void AjustarTimer();
     void FormKeyDown(WPARAM key);
 
     // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
@@ -165,6 +167,7 @@ private:
     bool backgroundPressed_ = false;
     bool trackingMouse_ = false;
     bool timerOn_ = false;
+    bool ativada_ = false;  // the bar has been active once
     bool catalogueLoaded_ = false;
     bool destroyed_ = false;
     bool sessionEnding_ = false;
