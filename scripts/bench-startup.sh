@@ -5,6 +5,7 @@
 # same run; prints each median and the ratios to the floor. Then, with 1,000 shortcuts, the working set
 # and the processor time over 30 idle seconds.
 #   scripts/bench-startup.sh            (PIVEL_BENCH_RUNS runs per case, 15 by default)
+# PIVEL_BENCH_PIVEL names another Pivel.exe to measure (an earlier build, for a comparison).
 # Uses its own Wine prefix (build/bench-wineprefix) and folders under build/bench-startup.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -34,7 +35,7 @@ mapfile -t targets < <(cd "$PIVEL_WINEPREFIX/drive_c/windows/system32" && ls | g
 # A copy of the bar per case, its catalogue in its settings file (Windows-1252: \xA7 and \xE3).
 for n in 0 100 1000; do
     mkdir -p "$work/p$n"
-    cp "$bin/Pivel.exe" "$work/p$n/"
+    cp "${PIVEL_BENCH_PIVEL:-$bin/Pivel.exe}" "$work/p$n/Pivel.exe"
     {
         printf '[IconesMenu]\r\nRecordCount=%d\r\n' "$n"
         for ((i = 0; i < n; i++)); do
