@@ -6,8 +6,11 @@
 
 namespace nq {
 
-TBuscaAlvos::TBuscaAlvos(Buscar buscar, Entregar entregar, std::function<void()> inicio, std::function<void()> fim)
-    : buscar_(std::move(buscar)), entregar_(std::move(entregar)), trabalhador_(std::move(inicio), std::move(fim)) {}
+TBuscaAlvos::TBuscaAlvos(Buscar buscar, Entregar entregar, std::function<void()> inicio,
+                         std::function<void()> fim)
+    : buscar_(std::move(buscar)),
+      entregar_(std::move(entregar)),
+      trabalhador_(std::move(inicio), std::move(fim)) {}
 
 TBuscaAlvos::Chave TBuscaAlvos::ChaveDe(const std::string& programa, int tamanho) {
     return {LowerCase(programa), tamanho};  // paths name the same file in any letter case
@@ -57,6 +60,8 @@ std::optional<std::size_t> TBuscaAlvos::Receber(std::unique_ptr<TAlvoBuscado> r)
     return p.indice;
 }
 
-TBuscaAlvos::TBotao TBuscaAlvos::Botao(std::size_t i) const { return i < botoes_.size() ? botoes_[i] : TBotao{}; }
+TBuscaAlvos::TBotao TBuscaAlvos::Botao(std::size_t i) const {
+    return i < botoes_.size() ? botoes_[i] : TBotao{};
+}
 
 }  // namespace nq

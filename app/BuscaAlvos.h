@@ -29,7 +29,7 @@ struct TPedidoAlvo {
     int geracao = 0;  // the rebuild that asked
     std::size_t indice = 0;
     std::string programa;
-    int tamanho = 0;             // the picture's size in device pixels
+    int tamanho = 0;            // the picture's size in device pixels
     bool precisaImagem = true;  // false when the target's picture is kept already
 };
 
@@ -89,7 +89,7 @@ private:
     std::vector<TBotao> botoes_;
     std::size_t pedidos_ = 0;
     std::map<Chave, std::unique_ptr<TImagem>> imagens_;  // a null picture: the target gives none
-    TTrabalhador trabalhador_;                            // last: stopped before the rest goes
+    TTrabalhador trabalhador_;                           // last: stopped before the rest goes
 };
 
 }  // namespace nq
