@@ -47,7 +47,9 @@ constexpr UINT WM_MOSTRADA = WM_APP + 3;
 
 // The workers join COM on their own threads: shell links, the shell's icons and its launches want it.
 thread_local bool comJoined = false;
-void JoinCom() { comJoined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)); }
+void JoinCom() {
+    comJoined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
 void LeaveCom() {
     if (comJoined) CoUninitialize();
 }
@@ -260,7 +262,8 @@ void TfrmMainPivel::FormDestroy() {
     } catch (const std::exception& e) {
         // At the end of a session nobody is left to answer a message.
         if (!sessionEnding_)
-            MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+            MessageBoxW(nullptr, Wide(e.what()).c_str(), Wide(kApplicationTitle).c_str(),
+                        MB_OK | MB_ICONERROR);
     }
 }
 
@@ -446,7 +449,8 @@ RECT TfrmMainPivel::BotaoRect(std::size_t i) const {
     const Rect c = b.CaptionBox(botoes_.PanelWidth());
     const int top = S(kTitlePanelHeight);
     const int margem = S(1) + 1;  // a hovered button stands a pixel up and left
-    return RECT{S(b.Left()) - margem, top + S(std::min(b.Top(), c.top)) - margem, S(c.left + c.width) + margem,
+    return RECT{S(b.Left()) - margem, top + S(std::min(b.Top(), c.top)) - margem,
+                S(c.left + c.width) + margem,
                 top + S(std::max(b.Top() + kIconSize, c.top + c.height)) + margem};
 }
 
@@ -742,11 +746,13 @@ void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
         const Rect c = b.CaptionBox(botoes_.PanelWidth());
         {
             ScopedSelectObject sel(dc, b.Hovered() ? captionHoverFont_.get() : captionFont_.get());
-            DrawBoxedText(dc, legendas_[i],
-                          RECT{S(c.left), panelTop + S(c.top), S(c.left + c.width), panelTop + S(c.top + c.height)},
-                          DT_LEFT);
+            DrawBoxedText(
+                dc, legendas_[i],
+                RECT{S(c.left), panelTop + S(c.top), S(c.left + c.width), panelTop + S(c.top + c.height)},
+                DT_LEFT);
         }
-        const RECT box{S(b.Left()), panelTop + S(b.Top()), S(b.Left() + kIconSize), panelTop + S(b.Top() + kIconSize)};
+        const RECT box{S(b.Left()), panelTop + S(b.Top()), S(b.Left() + kIconSize),
+                       panelTop + S(b.Top() + kIconSize)};
         const TBuscaAlvos::TBotao estado = busca_ ? busca_->Botao(i) : TBuscaAlvos::TBotao{};
         if (estado.estado == TBuscaAlvos::Estado::Pendente) {
             PaintNeutral(dc, box);
@@ -755,7 +761,9 @@ void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
         // A target that is missing or gives no picture: the web picture for an address, else the cross.
         HICON icon = estado.imagem ? static_cast<const TImagemIcone*>(estado.imagem)->icone.get() : nullptr;
         if (!icon) icon = b.IsURL() ? webIcon_.get() : crossIcon_.get();
-        if (icon) DrawIconEx(dc, box.left, box.top, icon, box.right - box.left, box.bottom - box.top, 0, nullptr, DI_NORMAL);
+        if (icon)
+            DrawIconEx(dc, box.left, box.top, icon, box.right - box.left, box.bottom - box.top, 0, nullptr,
+                       DI_NORMAL);
     }
 }
 
@@ -763,8 +771,9 @@ void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
 // to its captions', drawn with the stock pen so that nothing is allocated.
 void TfrmMainPivel::PaintNeutral(HDC dc, const RECT& box) {
     const COLORREF back = ToColorRef(color_), text = ToColorRef(font_.color);
-    const COLORREF mid = RGB((GetRValue(back) * 3 + GetRValue(text)) / 4, (GetGValue(back) * 3 + GetGValue(text)) / 4,
-                             (GetBValue(back) * 3 + GetBValue(text)) / 4);
+    const COLORREF mid =
+        RGB((GetRValue(back) * 3 + GetRValue(text)) / 4, (GetGValue(back) * 3 + GetGValue(text)) / 4,
+            (GetBValue(back) * 3 + GetBValue(text)) / 4);
     ScopedSelectObject pen(dc, GetStockObject(DC_PEN));
     ScopedSelectObject brush(dc, GetStockObject(NULL_BRUSH));
     SetDCPenColor(dc, mid);
@@ -901,7 +910,8 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 InvalidateRect(hwnd_, &cfg, FALSE);
                 // Ctrl as it was with the click itself: the key state read later may already have
                 // moved on (an X server that sends its own key state when the focus comes).
-                if (PtInRect(&cfg, POINT{x, y})) bConfigClick((wp & MK_CONTROL) != 0 || KeyIsDown(VK_CONTROL));
+                if (PtInRect(&cfg, POINT{x, y}))
+                    bConfigClick((wp & MK_CONTROL) != 0 || KeyIsDown(VK_CONTROL));
                 return 0;
             }
             if (backgroundPressed_) {

@@ -51,11 +51,14 @@ bool WriteStartupReport() {
 // whichever thread asks.
 class ShellLento final : public nq::IShell {
 public:
-    ShellLento(nq::IShell& real, std::string prefixo, DWORD ms) : real_(real), prefixo_(std::move(prefixo)), ms_(ms) {}
+    ShellLento(nq::IShell& real, std::string prefixo, DWORD ms)
+        : real_(real), prefixo_(std::move(prefixo)), ms_(ms) {}
     nq::ShellLinkData LoadShellLink(const std::string& f) override { return real_.LoadShellLink(f); }
     bool ExtractsIcon(const std::string& path) override { return real_.ExtractsIcon(path); }
     bool FileExists(const std::string& path) override { return Esperar(path), real_.FileExists(path); }
-    bool DirectoryExists(const std::string& path) override { return Esperar(path), real_.DirectoryExists(path); }
+    bool DirectoryExists(const std::string& path) override {
+        return Esperar(path), real_.DirectoryExists(path);
+    }
     std::optional<std::string> UserRegistryString(const std::string& key, const std::string& name) override {
         return real_.UserRegistryString(key, name);
     }

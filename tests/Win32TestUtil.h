@@ -229,7 +229,8 @@ inline void ClickAt(int x, int y, WORD modifier = 0) {
     SetCursorPos(x, y);
     // Absolute input spans 0..65535 over the primary screen; rounded up so that it maps back onto x, y.
     const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    const LONG ax = static_cast<LONG>((x * 65536LL + w - 1) / w), ay = static_cast<LONG>((y * 65536LL + h - 1) / h);
+    const LONG ax = static_cast<LONG>((x * 65536LL + w - 1) / w),
+               ay = static_cast<LONG>((y * 65536LL + h - 1) / h);
     std::vector<INPUT> in;
     auto mouse = [&](DWORD flag) {
         INPUT i{};

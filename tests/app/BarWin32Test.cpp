@@ -433,7 +433,8 @@ TEST_F(Bar, AnOutrosAtalhosEntryLaunchesWithItsWholeParameters) {
 
 // A catalogue line of a bar shortcut.
 std::string Atalho(int n, const std::string& titulo, const std::string& programa) {
-    return std::to_string(n) + "=titulo=" + titulo + "\xA7programa=" + programa + "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
+    return std::to_string(n) + "=titulo=" + titulo + "\xA7programa=" + programa +
+           "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
 }
 
 TEST_F(Bar, AShareThatDoesNotAnswerHoldsUpNothing) {
@@ -477,7 +478,8 @@ TEST_F(Bar, AShareThatDoesNotAnswerHoldsUpNothing) {
 // The GDI objects and icons that the bar's owners hold, as the bar itself counts them.
 long ObjetosGdi(HWND w) {
     DWORD_PTR n = 0;
-    if (!SendMessageTimeoutW(w, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0, SMTO_ABORTIFHUNG, 5000, &n)) return -1;
+    if (!SendMessageTimeoutW(w, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0, SMTO_ABORTIFHUNG, 5000, &n))
+        return -1;
     return static_cast<long>(n);
 }
 
@@ -489,12 +491,14 @@ TEST_F(Bar, RebuildsLeaveTheLiveGdiObjectsFlat) {
     rebuild(144);
     rebuild(96);
     long before = -1;
-    ASSERT_TRUE(test::WaitSteady([&] {
-        const long n = ObjetosGdi(w);
-        const bool same = n == before;
-        before = n;
-        return same;
-    }, 1000, 20000));
+    ASSERT_TRUE(test::WaitSteady(
+        [&] {
+            const long n = ObjetosGdi(w);
+            const bool same = n == before;
+            before = n;
+            return same;
+        },
+        1000, 20000));
     EXPECT_GT(before, 0);
 
     for (int i = 0; i < 50; ++i) {
