@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "ui/BackBufferWin32.h"
 #include "ui/GdiWin32.h"
 #include "app/Barra.h"
+#include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
@@ -20,8 +22,10 @@
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
 #include "support/NqSobreWin32.h"
+#include "support/Trabalhador.h"
 #include "support/Win32Handles.h"
 #include "ui/ImageListWin32.h"
+
 
 namespace nq {
 
@@ -69,7 +73,10 @@ public:
     void clickForm();
     void closePivel();
     void openPivel();
-    void Salvar();
+    // Saves the catalogue and the settings file; with avisar, the user hears of a copy kept beside it.
+    void Salvar(bool avisar = true);
+    // The session is ending: nobody is left to answer a message.
+    bool SessaoEncerrando() const { return sessionEnding_; }
     bool Aberta() const { return FAberta; }
 
     // Closes the window, which ends the program with saving.
@@ -93,9 +100,17 @@ private:
     void ConfirmDeactivation();
     bool AnotherProgramInFront() const;
     void Timer1Timer();
+    void VerificarTela();
+    void AjustarTimer();
     void FormKeyDown(WPARAM key);
 
-    void clickIcone(TAtalhoRec r);
+    // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
+    void clickIcone(std::function<TAtalhoRec()> ler);
+    void clickBotao(std::size_t i);
+    void Lancado(bool ok);
+    void PedirVisiveis();
+    RECT BotaoRect(std::size_t i) const;
+    void InvalidarBotao(int i);
     void ShowPopupMenu(POINT screen);
     void CriarMenu();
     void BuildPopupMenu();
@@ -103,14 +118,20 @@ private:
     LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
-    void bConfigClick();
+    void bConfigClick(bool ctrl);
     void CriarTray();
 
-    void Paint(HDC dc);
+    // Paints what lies in `dirty` (client coordinates) only.
+    void Paint(HDC dc, const RECT& dirty);
     void PaintTitle(HDC dc);
-    void PaintButtons(HDC dc);
+    void PaintButtons(HDC dc, const RECT& dirty);
+    void PaintNeutral(HDC dc, const RECT& box);
     void ApplyTranslucency();
     void ApplyDpi(int dpi);
+    void MakeFonts();
+    void LoadPictures();
+    void LoadTitleIcon();
+    void DepoisDeMostrar();
     void MoveTo(const RECT& r);
     RECT WorkArea() const;
     int S(int px96) const;
@@ -134,13 +155,20 @@ private:
     TFont font_;
     std::string titulo_ = kTituloPadrao;
     IconHandle titleIcon_;
+    std::string iconeEmpresa_;  // the title icon's file, to take it again at another density
     IconHandle logo_;
     IconHandle bars_;
     IconHandle webIcon_, crossIcon_;
     FontHandle captionFont_, captionHoverFont_, titleFont_;
 
+    BackBuffer backBuffer_;
     TBotoesPainel botoes_;
-    std::vector<IconHandle> buttonIcons_;
+    std::vector<std::wstring> legendas_;  // the buttons' captions in UTF-16, made once per rebuild
+    std::unique_ptr<TBuscaAlvos> busca_;
+    std::unique_ptr<TTrabalhador> lancador_;
+    int lancamentos_ = 0;  // launches under way: the busy pointer shows meanwhile
+    bool focoNoClique_ = false;
+    bool mostrada_ = false;  // shown once: the work put off until then is done
 
     std::vector<TMenuAtalho> menuShortcuts_;
     // The popup menu, painted by the menu renderer NqMenu1, and its pictures at the bar's density.
@@ -160,8 +188,10 @@ private:
     bool backgroundPressed_ = false;
     bool trackingMouse_ = false;
     bool timerOn_ = false;
+    bool ativada_ = false;  // the bar has been active once
     bool catalogueLoaded_ = false;
     bool destroyed_ = false;
+    bool sessionEnding_ = false;
     HWND tooltip_ = nullptr;
     TNqBevel nqBevel1, NqBevel2;
     TDesktopAviso dskErro;

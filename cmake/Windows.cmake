@@ -72,6 +72,18 @@ if(MINGW)
 endif()
 add_dependencies(pivel_wine_tests recorder)
 
+# The start-up benchmark's programs (scripts/bench-startup.sh): the floor that every tray launcher pays,
+# and the clock that times a start to the first visible window.
+add_executable(floor WIN32 tests/fixtures/floor.c)
+target_link_libraries(floor PRIVATE comctl32 ole32 shell32)
+add_executable(startclock tests/fixtures/startclock.c)
+target_link_libraries(startclock PRIVATE psapi)
+if(MINGW)
+    target_link_options(floor PRIVATE -municode -static)
+    target_link_options(startclock PRIVATE -municode -static)
+endif()
+add_dependencies(pivel_wine_tests floor startclock)
+
 add_test(NAME wine
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-tests.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
                  --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-tests.xml)

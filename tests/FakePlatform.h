@@ -142,6 +142,7 @@ public:
     std::string systemFolder = "C:\\Windows\\system32";
     bool linkObjectMissing = false;  // LoadShellLink throws, as when the link object cannot be created
     std::vector<std::string> loadedLinks;
+    int existenceChecks = 0;  // FileExists and DirectoryExists calls
 
     ShellLinkData LoadShellLink(const std::string& linkFile) override {
         if (linkObjectMissing) throw std::runtime_error("no shell link object");
@@ -155,8 +156,8 @@ public:
             if (SamePath(p, path)) return true;
         return false;
     }
-    bool FileExists(const std::string& path) override { return Kind(path) == 1; }
-    bool DirectoryExists(const std::string& path) override { return Kind(path) == 2; }
+    bool FileExists(const std::string& path) override { return ++existenceChecks, Kind(path) == 1; }
+    bool DirectoryExists(const std::string& path) override { return ++existenceChecks, Kind(path) == 2; }
     std::optional<std::string> UserRegistryString(const std::string& key, const std::string& name) override {
         auto it = registry.find(key + "\\" + name);
         if (it == registry.end()) return std::nullopt;

@@ -418,7 +418,7 @@ HICON TDialogo::Icone(std::size_t i, int tamanho) {
     auto it = icones_.find(chave);
     if (it != icones_.end()) return it->second.get();
     IconHandle h = IconeRecurso(spec_.controles[i].imagem, tamanho & 0xFFFF);
-    if (h && (tamanho & 0x10000)) h = IconeCinza(h.get(), tamanho & 0xFFFF);
+    if (h && (tamanho & 0x10000)) h = IconeCinza(h.get());
     HICON out = h.get();
     icones_.emplace(chave, std::move(h));
     return out;

@@ -42,7 +42,6 @@ private:
     std::optional<std::wstring> saved_;
 };
 
-void RightClickAt(int x, int y) { test::ClickAt(x, y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 // The visible menu windows of a process, the first one opened first.
 std::vector<HWND> MenuWindows(DWORD pid) {
@@ -113,7 +112,7 @@ protected:
 
     // Opens the popup menu with a right click on the bar and waits for it.
     HWND OpenMenu() {
-        RightClickAt(open_.left + 60, open_.top + 300);
+        test::RightClickAt(open_.left + 60, open_.top + 300);
         HWND menu = nullptr;
         test::WaitFor([&] {
             const auto w = MenuWindows(process_->pid());

@@ -53,7 +53,7 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     // The first time through the real menu: a right click on the bar, then "Sobre..." from below.
     RECT r{};
     GetWindowRect(bar, &r);
-    test::ClickAt(r.left + 100, r.bottom - 40, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    test::RightClickAt(r.left + 100, r.bottom - 40);
     // Once the bar's thread runs the menu's own loop, the keys are taken in the order they come.
     ASSERT_TRUE(test::WaitFor([&] {
         GUITHREADINFO gi{};
