@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/NqDlgWin32.h"
+#include "support/Win32Text.h"
 #include "ui/BackBufferWin32.h"
 
 namespace nq {
@@ -61,10 +62,11 @@ bool TfmDesktopAviso::EnsureWindow() {
                                nullptr);
 }
 
-void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide) {
+void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text) {
     if (!EnsureWindow()) return;
     Hide();
     picture_ = picture;
+    text_ = text;
     width_ = w;
     height_ = h;
     SetLayeredWindowAttributes(hwnd_, 0, kOpacity, LWA_ALPHA);
@@ -118,6 +120,19 @@ LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 SetDCBrushColor(dc, kPanel);
                 FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
             }
+            if (!text_.empty()) {
+                // Beside the sign, where the picture's own sentence stands in the error notice.
+                if (!textFont_)
+                    textFont_.reset(CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                                DEFAULT_PITCH, L"Tahoma"));
+                ScopedSelectObject font(dc, textFont_ ? textFont_.get() : GetStockObject(DEFAULT_GUI_FONT));
+                SetBkMode(dc, TRANSPARENT);
+                SetTextColor(dc, RGB(255, 255, 255));
+                RECT r{62, 34, width_ - 8, height_ - 6};
+                DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &r,
+                          DT_WORDBREAK | DT_NOPREFIX | DT_END_ELLIPSIS);
+            }
             if (msg == WM_PAINT) EndPaint(hwnd_, &ps);
             return 0;
         }
@@ -138,6 +153,10 @@ void TDesktopAviso::LoadPicture(int resourceId) {
         width_ = w;
         height_ = h;
     }
+}
+
+void TDesktopAviso::Show(const std::string& texto) {
+    TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide, Wide(texto));
 }
 
 void TDesktopAviso::Show() { TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide); }

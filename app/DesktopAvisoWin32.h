@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/GdiWin32.h"
 #include "ui/WindowWin32.h"
 
@@ -13,9 +15,10 @@ namespace nq {
 class TfmDesktopAviso final : public Window {
 public:
     static TfmDesktopAviso& Instance();
-    // Shows the picture (w x h) for the given time; a notice already showing is hidden first, so the
-    // time starts again in full.
-    void Open(HBITMAP picture, int w, int h, int secondsToHide);
+    // Shows the picture (w x h) for the given time, with a text written on it when one is given; a
+    // notice already showing is hidden first, so the time starts again in full.
+    void Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text = {});
+    const std::wstring& Text() const { return text_; }
     void Hide();
     bool Showing() const { return hwnd_ && IsWindowVisible(hwnd_); }
     HWND Handle() const { return hwnd_; }
@@ -30,6 +33,8 @@ private:
 
     HBITMAP picture_ = nullptr;  // owned by the TDesktopAviso that opened it
     int width_ = 0, height_ = 0;
+    std::wstring text_;
+    FontHandle textFont_;  // made for the first text, kept
 };
 
 class TDesktopAviso {
@@ -39,6 +44,8 @@ public:
     // the notice without one (it then shows a plain panel).
     void LoadPicture(int resourceId);
     void Show();
+    // Shows the notice with a text of the program's written beside the picture's sign.
+    void Show(const std::string& texto);
     void Hide();
 
 private:

@@ -39,6 +39,10 @@ TfrmMainPivel* frmMainPivel = nullptr;
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+constexpr int kTeclaGlobalId = 1;
+constexpr UINT_PTR kTelaCheiaTimerId = 5;
+// The window in front is looked at this often as well: not every system says when it changes.
+constexpr UINT kTelaCheiaMs = 1000;
 constexpr UINT_PTR kDeactivateTimerId = 2;
 constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
 constexpr UINT kTrayRetryMs = 10000;
@@ -131,6 +135,7 @@ TfrmMainPivel::TfrmMainPivel() {
     dskErro.SecondsToHide = 2;
     dskErro.LoadPicture(IDR_AVISO);
     nqSobre1.SetMenuSobre(mnSobre);
+    dskAviso.LoadPicture(IDR_AVISO_TEXTO);
     // A new record is a bar button unless something says otherwise.
     cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
 }
@@ -192,6 +197,7 @@ void TfrmMainPivel::FormCreate() {
         // The bar still opens with what was done; the user hears why the rest was not.
         MsgBoxErro(e.what());
     }
+    RegistrarTeclaGlobal();  // before the bar shows: the key works as soon as it can be seen
 }
 
 void TfrmMainPivel::CriarTray() {
@@ -248,6 +254,101 @@ void TfrmMainPivel::DepoisDeMostrar() {
     CriarTray();
     AddTooltips();
     PedirVisiveis();
+    // The window in front: a full-screen program makes the closed strip step aside.
+    ganchoFrente_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, EventoDeJanela, 0, 0,
+                                    WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+    SetTimer(hwnd_, kTelaCheiaTimerId, kTelaCheiaMs, nullptr);
+    VigiarJanelaDaFrente();
+}
+
+// --- The keyboard, the global key and full-screen programs ---------------------------------------------
+
+void TfrmMainPivel::RegistrarTeclaGlobal() {
+    if (teclaGlobal_) UnregisterHotKey(hwnd_, kTeclaGlobalId);
+    teclaGlobal_ = false;
+    const std::string texto = NqIni ? NqIni->ReadString(kConfig, "TeclaAtalho", kTeclaAtalhoPadrao) : kTeclaAtalhoPadrao;
+    const TShortCut atalho = TextToShortCut(texto);
+    if (!TeclaVirtualGlobal(atalho)) return;  // none chosen
+    teclaGlobal_ = RegisterHotKey(hwnd_, kTeclaGlobalId, ModificadoresTeclaGlobal(atalho) | MOD_NOREPEAT,
+                                  TeclaVirtualGlobal(atalho)) != 0;
+    // Taken by another program: the user hears of it once, and the bar works on without it.
+    if (!teclaGlobal_ && !teclaAvisada_) {
+        teclaAvisada_ = true;
+        dskAviso.Show("A tecla " + ShortCutToText(atalho) + " já é usada por outro programa.");
+    }
+}
+
+// The global key opens the bar in front with the keyboard, or closes it.
+void TfrmMainPivel::TeclaGlobal() {
+    if (FAberta) {
+        clickForm();
+        return;
+    }
+    if (afastada_) {
+        afastada_ = false;
+        ShowWindow(hwnd_, SW_SHOWNA);
+    }
+    clickForm();
+    SetForegroundWindow(hwnd_);
+    SetFocus(hwnd_);
+}
+
+void CALLBACK TfrmMainPivel::EventoDeJanela(HWINEVENTHOOK, DWORD evento, HWND w, LONG objeto, LONG, DWORD, DWORD) {
+    if (!frmMainPivel || objeto != OBJID_WINDOW) return;
+    if (evento == EVENT_SYSTEM_FOREGROUND) frmMainPivel->VigiarJanelaDaFrente();
+    if (evento == EVENT_OBJECT_LOCATIONCHANGE && w == GetForegroundWindow()) frmMainPivel->VerificarTelaCheia();
+}
+
+// The moves of the window in front are watched (a program may go full screen once in front), and only
+// those of its thread, so that the idle bar is not woken by every window that moves.
+void TfrmMainPivel::VigiarJanelaDaFrente() {
+    HWND frente = GetForegroundWindow();
+    DWORD processo = 0;
+    const DWORD thread = frente ? GetWindowThreadProcessId(frente, &processo) : 0;
+    if (thread != threadVigiada_) {
+        if (ganchoLugar_) UnhookWinEvent(ganchoLugar_);
+        ganchoLugar_ = thread && processo != GetCurrentProcessId()
+                           ? SetWinEventHook(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, nullptr,
+                                             EventoDeJanela, processo, thread, WINEVENT_OUTOFCONTEXT)
+                           : nullptr;
+        threadVigiada_ = thread;
+    }
+    VerificarTelaCheia();
+}
+
+namespace {
+// The desktop and the shell's own windows cover the screen without being a program's full screen.
+bool DoShell(HWND w) {
+    if (w == GetDesktopWindow() || w == GetShellWindow()) return true;
+    wchar_t classe[32] = L"";
+    GetClassNameW(w, classe, 32);
+    return lstrcmpW(classe, L"Progman") == 0 || lstrcmpW(classe, L"WorkerW") == 0 ||
+           lstrcmpW(classe, L"Shell_TrayWnd") == 0;
+}
+}  // namespace
+
+// While a program covers the bar's whole monitor in front, the closed strip steps aside, so that it
+// neither shows over a video nor takes a click meant for the program; it comes back when that window
+// goes. An open bar stays.
+void TfrmMainPivel::VerificarTelaCheia() {
+    HWND frente = GetForegroundWindow();
+    bool cheia = false;
+    if (frente && !DoShell(frente) && IsWindowVisible(frente)) {
+        DWORD processo = 0;
+        GetWindowThreadProcessId(frente, &processo);
+        const HMONITOR monitor = MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST);
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        RECT r{};
+        if (processo != GetCurrentProcessId() && MonitorFromWindow(frente, MONITOR_DEFAULTTONULL) == monitor &&
+            GetMonitorInfoW(monitor, &mi) && GetWindowRect(frente, &r))
+            cheia = CobreMonitor({r.left, r.top, r.right, r.bottom},
+                                 {mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom});
+    }
+    const bool afastar = cheia && !FAberta;
+    if (afastar == afastada_) return;
+    afastada_ = afastar;
+    ShowWindow(hwnd_, afastar ? SW_HIDE : SW_SHOWNA);
 }
 
 void TfrmMainPivel::FormActivate() {
@@ -324,6 +425,11 @@ void TfrmMainPivel::clickForm() {
         openPivel();
     FAberta = !FAberta;
     AjustarTimer();
+    if (!FAberta) {
+        teclado_.Limpar();
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        if (mostrada_) VerificarTelaCheia();
+    }
     // Already in front after a click on the bar; asking again would only stir the focus.
     if (FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false) && GetForegroundWindow() != hwnd_)
         SetForegroundWindow(hwnd_);
@@ -394,19 +500,12 @@ void TfrmMainPivel::VerificarTela() {
     AjustarTimer();
 }
 
-void TfrmMainPivel::FormKeyDown(WPARAM key) {
+bool TfrmMainPivel::FormKeyDown(WPARAM key) {
     const bool ctrl = KeyIsDown(VK_CONTROL);
     const bool shift = KeyIsDown(VK_SHIFT);
     if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
         Finalizar();
-        return;
-    }
-    if (key == VK_ESCAPE) {
-        if (inProgrammingMode)
-            Finalizar();
-        else
-            clickForm();
-        return;
+        return true;
     }
     if (ctrl && (key == VK_UP || key == VK_DOWN)) {
         const int before = opacity_;
@@ -415,7 +514,46 @@ void TfrmMainPivel::FormKeyDown(WPARAM key) {
             if (NqIni) NqIni->WriteInteger(kConfig, "NívelTransparência", opacity_);
             ApplyTranslucency();
         }
+        return true;
     }
+    // The open bar at the keyboard: a mark moves across the buttons and typing finds them.
+    if (FAberta && !ctrl) {
+        static const std::pair<WPARAM, TeclaBarra> teclas[] = {
+            {VK_UP, TeclaBarra::Cima},      {VK_DOWN, TeclaBarra::Baixo}, {VK_TAB, TeclaBarra::Tab},
+            {VK_HOME, TeclaBarra::Inicio},  {VK_END, TeclaBarra::Fim},    {VK_RETURN, TeclaBarra::Enter},
+            {VK_ESCAPE, TeclaBarra::Esc},   {VK_BACK, TeclaBarra::Apagar},
+        };
+        for (const auto& [vk, tecla] : teclas) {
+            if (vk != key) continue;
+            const int antes = teclado_.Marcado();
+            const TAcaoBarra acao = teclado_.Tecla(tecla, shift);
+            if (acao.tipo != TAcaoBarra::Passar) {
+                AcaoDoTeclado(acao, antes);
+                return true;
+            }
+            if (key != VK_ESCAPE) return true;  // nothing to do with it now
+        }
+    }
+    if (key == VK_ESCAPE) {
+        if (inProgrammingMode)
+            Finalizar();
+        else
+            clickForm();
+        return true;
+    }
+    return false;
+}
+
+void TfrmMainPivel::AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes) {
+    if (acao.tipo == TAcaoBarra::Abrir && acao.botao >= 0 &&
+        static_cast<std::size_t>(acao.botao) < botoes_.Botoes().size()) {
+        clickBotao(static_cast<std::size_t>(acao.botao));
+        return;
+    }
+    // The typed text dims and brightens any of them; a mark that only moved repaints two buttons.
+    if (teclado_.Busca().empty() && marcadoAntes == teclado_.Marcado()) return;
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (teclado_.Marcado() != marcadoAntes && acessivel_) acessivel_->AvisarFoco(teclado_.Marcado());
 }
 
 // --- Building the bar ---------------------------------------------------------------------------------
@@ -435,6 +573,9 @@ void TfrmMainPivel::AtualizarIcones() {
         botoes_.Botoes().push_back(std::move(b));
     }
     menuShortcuts_ = std::move(conteudo.menu);
+    std::vector<std::string> titulos;
+    for (const TIconeComando& b : botoes_.Botoes()) titulos.push_back(b.Titulo());
+    teclado_.Definir(std::move(titulos));
     // The targets are looked at and the icons taken by the worker; until they come, a neutral picture.
     if (busca_) {
         busca_->Reiniciar(std::move(programas), S(kIconSize));
@@ -711,6 +852,13 @@ RECT TfrmMainPivel::ConfigButtonRect() const { return RECT{S(162), S(7), S(162 +
 bool TfrmMainPivel::InButtonPanel(int, int y) const { return y >= S(kTitlePanelHeight); }
 
 namespace {
+// A colour between two: quartos quarters of the way from the first to the second.
+COLORREF CorEntre(COLORREF de, COLORREF para, int quartos) {
+    return RGB((GetRValue(de) * (4 - quartos) + GetRValue(para) * quartos) / 4,
+               (GetGValue(de) * (4 - quartos) + GetGValue(para) * quartos) / 4,
+               (GetBValue(de) * (4 - quartos) + GetBValue(para) * quartos) / 4);
+}
+
 bool Intersects(const RECT& a, const RECT& b) {
     RECT out;
     return IntersectRect(&out, &a, &b) != 0;
@@ -775,6 +923,8 @@ void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
         if (!Intersects(dirty, BotaoRect(i))) continue;  // also every button below the bar's bottom
         const TIconeComando& b = botoes[i];
         const Rect c = b.CaptionBox(botoes_.PanelWidth());
+        const bool apagado = teclado_.Apagado(i);
+        SetTextColor(dc, apagado ? CorEntre(ToColorRef(color_), ToColorRef(font_.color), 2) : ToColorRef(font_.color));
         {
             ScopedSelectObject sel(dc, b.Hovered() ? captionHoverFont_.get() : captionFont_.get());
             DrawBoxedText(
@@ -795,16 +945,43 @@ void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
         if (icon)
             DrawIconEx(dc, box.left, box.top, icon, box.right - box.left, box.bottom - box.top, 0, nullptr,
                        DI_NORMAL);
+        if (apagado) Velar(dc, box);
+        if (static_cast<int>(i) == teclado_.Marcado()) PaintMark(dc, i);
     }
+}
+
+// The keyboard's mark: a rounded frame in the captions' colour around the button and its caption.
+void TfrmMainPivel::PaintMark(HDC dc, std::size_t i) {
+    RECT r = BotaoRect(i);
+    InflateRect(&r, -S(1), -S(1));
+    ScopedSelectObject pen(dc, GetStockObject(DC_PEN));
+    ScopedSelectObject brush(dc, GetStockObject(NULL_BRUSH));
+    SetDCPenColor(dc, ToColorRef(font_.color));
+    RoundRect(dc, r.left, r.top, r.right, r.bottom, S(6), S(6));
+}
+
+// A dimmed button's icon: the bar's colour laid over it, two thirds opaque.
+void TfrmMainPivel::Velar(HDC dc, const RECT& r) {
+    const COLORREF cor = ToColorRef(color_);
+    if (!veuDc_ || !veu_ || veuCor_ != cor) {
+        veuDc_ = MemoryDC(dc);
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 1, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        veu_.reset(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!veuDc_ || !veu_ || !bits) return;
+        *static_cast<DWORD*>(bits) = (GetRValue(cor) << 16) | (GetGValue(cor) << 8) | GetBValue(cor);
+        SelectObject(veuDc_.get(), veu_.get());
+        veuCor_ = cor;
+    }
+    const BLENDFUNCTION mistura{AC_SRC_OVER, 0, 170, 0};
+    GdiAlphaBlend(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, veuDc_.get(), 0, 0, 1, 1, mistura);
 }
 
 // In place of an icon not taken yet: a faint rounded frame, a quarter of the way from the bar's colour
 // to its captions', drawn with the stock pen so that nothing is allocated.
 void TfrmMainPivel::PaintNeutral(HDC dc, const RECT& box) {
-    const COLORREF back = ToColorRef(color_), text = ToColorRef(font_.color);
-    const COLORREF mid =
-        RGB((GetRValue(back) * 3 + GetRValue(text)) / 4, (GetGValue(back) * 3 + GetGValue(text)) / 4,
-            (GetBValue(back) * 3 + GetBValue(text)) / 4);
+    const COLORREF mid = CorEntre(ToColorRef(color_), ToColorRef(font_.color), 1);
     ScopedSelectObject pen(dc, GetStockObject(DC_PEN));
     ScopedSelectObject brush(dc, GetStockObject(NULL_BRUSH));
     SetDCPenColor(dc, mid);
@@ -845,14 +1022,41 @@ bool TfrmMainPivel::PreTranslate(MSG& msg) {
         ExitProcess(0);
     // While the popup menu runs its own loop the keys are the menu's (Esc closes it, not the bar).
     if (menuOpen_) return false;
-    if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
-        FormKeyDown(msg.wParam);
-        return true;
-    }
+    if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd)))
+        return FormKeyDown(msg.wParam);  // a key it leaves comes back as a character (WM_CHAR)
     return false;
 }
 
 void TfrmMainPivel::OnWindowGone() { destroyed_ = true; }
+
+// --- What a screen reader reads ---------------------------------------------------------------------------
+
+int TfrmMainPivel::Botoes() const { return static_cast<int>(botoes_.Botoes().size()) + 1; }
+
+std::string TfrmMainPivel::NomeBotao(int i) const {
+    const auto& b = botoes_.Botoes();
+    return static_cast<std::size_t>(i) < b.size() ? b[static_cast<std::size_t>(i)].Titulo() : "Configurações";
+}
+
+RECT TfrmMainPivel::RetanguloBotao(int i) const {
+    RECT r = static_cast<std::size_t>(i) < botoes_.Botoes().size() ? BotaoRect(static_cast<std::size_t>(i))
+                                                                   : ConfigButtonRect();
+    MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int TfrmMainPivel::BotaoMarcado() const { return teclado_.Marcado(); }
+
+int TfrmMainPivel::BotaoQuente() const {
+    return configHot_ ? static_cast<int>(botoes_.Botoes().size()) : botoes_.HoveredIndex();
+}
+
+void TfrmMainPivel::AcionarBotao(int i) {
+    if (static_cast<std::size_t>(i) < botoes_.Botoes().size())
+        clickBotao(static_cast<std::size_t>(i));
+    else
+        bConfigClick(false);
+}
 
 LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
@@ -958,13 +1162,35 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_CONTEXTMENU: {
             POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-            if (pt.x == -1 && pt.y == -1) GetCursorPos(&pt);
+            if (pt.x == -1 && pt.y == -1) {
+                // From the keyboard (the menu key, Shift+F10): at the marked button, or under the title.
+                const int m = teclado_.Marcado();
+                const RECT r = m >= 0 ? BotaoRect(static_cast<std::size_t>(m)) : ConfigButtonRect();
+                pt = POINT{r.left + S(8), r.bottom};
+                ClientToScreen(hwnd_, &pt);
+            }
             ShowPopupMenu(pt);
             return 0;
         }
         case WM_KEYDOWN:
             FormKeyDown(wp);
             return 0;
+        case WM_CHAR:
+            if (FAberta) {
+                const int antes = teclado_.Marcado();
+                const TAcaoBarra acao = teclado_.Caractere(static_cast<char32_t>(wp));
+                if (acao.tipo != TAcaoBarra::Passar) AcaoDoTeclado(acao, antes);
+            }
+            return 0;
+        case WM_HOTKEY:
+            if (wp == kTeclaGlobalId) TeclaGlobal();
+            return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lp) == OBJID_CLIENT) {
+                if (!acessivel_) acessivel_ = new TBarAcessivel(hwnd_, *this);
+                return acessivel_->ResponderGetObject(wp, lp);
+            }
+            break;
         case WM_MEASUREITEM:
             if (pmEditaWin32_.Medir(*reinterpret_cast<MEASUREITEMSTRUCT*>(lp), dpi_)) return TRUE;
             break;
@@ -983,6 +1209,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 if (tray && !tray->NaBandeja()) tray->Show();
                 if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
             }
+            if (wp == kTelaCheiaTimerId) VigiarJanelaDaFrente();
             if (wp == kDeactivateTimerId) {
                 KillTimer(hwnd_, kDeactivateTimerId);
                 ConfirmDeactivation();
@@ -1044,7 +1271,14 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             DestroyWindow(hwnd_);
             return 0;
         case WM_DESTROY:
+            if (teclaGlobal_) UnregisterHotKey(hwnd_, kTeclaGlobalId);
+            if (ganchoFrente_) UnhookWinEvent(ganchoFrente_);
+            if (ganchoLugar_) UnhookWinEvent(ganchoLugar_);
+            ganchoFrente_ = ganchoLugar_ = nullptr;
+            if (acessivel_) acessivel_->Desligar();
+            acessivel_ = nullptr;
             KillTimer(hwnd_, kTimerId);
+            KillTimer(hwnd_, kTelaCheiaTimerId);
             KillTimer(hwnd_, kDeactivateTimerId);
             KillTimer(hwnd_, kTrayTimerId);
             FormDestroy();

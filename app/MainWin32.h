@@ -11,6 +11,8 @@
 
 #include "ui/BackBufferWin32.h"
 #include "ui/GdiWin32.h"
+#include "app/BarAcessivelWin32.h"
+#include "app/BarTeclado.h"
 #include "app/Barra.h"
 #include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
@@ -57,7 +59,7 @@ enum MenuId : UINT {
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
-class TfrmMainPivel final : public Window {
+class TfrmMainPivel final : public Window, private IBarraAcessivel {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;
@@ -102,7 +104,25 @@ private:
     void Timer1Timer();
     void VerificarTela();
     void AjustarTimer();
-    void FormKeyDown(WPARAM key);
+    // The bar's keys; false for a key whose character is to come (typing finds a shortcut).
+    bool FormKeyDown(WPARAM key);
+    void AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes);
+    void RegistrarTeclaGlobal();
+    void TeclaGlobal();
+    void VerificarTelaCheia();
+    void VigiarJanelaDaFrente();
+    static void CALLBACK EventoDeJanela(HWINEVENTHOOK, DWORD evento, HWND w, LONG objeto, LONG filho, DWORD,
+                                        DWORD);
+    void PaintMark(HDC dc, std::size_t i);
+    void Velar(HDC dc, const RECT& r);
+
+    // What a screen reader reads of the bar: its buttons, then the title's menu button.
+    int Botoes() const override;
+    std::string NomeBotao(int i) const override;
+    RECT RetanguloBotao(int i) const override;
+    int BotaoMarcado() const override;
+    int BotaoQuente() const override;
+    void AcionarBotao(int i) override;
 
     // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
     void clickIcone(std::function<TAtalhoRec()> ler);
@@ -196,6 +216,18 @@ private:
     TNqBevel nqBevel1, NqBevel2;
     TDesktopAviso dskErro;
     TNqSobre nqSobre1;
+    TDesktopAviso dskAviso;  // a notice with a text of the program's
+    TBarTeclado teclado_;
+    TBarAcessivel* acessivel_ = nullptr;
+    bool teclaGlobal_ = false;
+    bool teclaAvisada_ = false;
+    bool afastada_ = false;  // hidden for a full-screen program in front
+    HWINEVENTHOOK ganchoFrente_ = nullptr;
+    HWINEVENTHOOK ganchoLugar_ = nullptr;
+    DWORD threadVigiada_ = 0;
+    BitmapHandle veu_;  // one pixel of the bar's colour, blended over the dimmed buttons' icons
+    MemoryDC veuDc_;
+    COLORREF veuCor_ = 0;
     std::size_t filtroTeclas_ = 0;
     std::unique_ptr<TNqTrayIcon> tray;
 };

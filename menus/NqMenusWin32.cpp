@@ -137,7 +137,7 @@ bool TMenuWin32::Medir(MEASUREITEMSTRUCT& mis, int dpi) {
     if (mis.CtlType != ODT_MENU || mis.itemData == 0 || mis.itemData > registros_.size()) return false;
     TMenuItem& item = *registros_[mis.itemData - 1].item;
     if (!item.OnMeasureItem) return false;
-    const MemoryDc dc;
+    const MemoryDC dc(nullptr);
     if (!dc.get()) return false;
     int w = static_cast<int>(mis.itemWidth), h = static_cast<int>(mis.itemHeight);
     {

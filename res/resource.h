@@ -11,6 +11,7 @@
 #define IDI_WEB 20
 #define IDI_CROSS 21
 #define IDR_AVISO 30
+#define IDR_AVISO_TEXTO 31
 #define IDI_MSG_ERRO 40
 #define IDI_MSG_CONF 41
 #define IDI_BTN_OK 42

@@ -12,36 +12,6 @@
 
 namespace nq {
 
-// A memory device context the program owns, counted with the GDI objects.
-class MemoryDC {
-public:
-    MemoryDC() = default;
-    explicit MemoryDC(HDC compatibleWith) noexcept : dc_(CreateCompatibleDC(compatibleWith)) {
-        if (dc_) ++GdiObjectsLive();
-    }
-    ~MemoryDC() { reset(); }
-    MemoryDC(MemoryDC&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&& o) noexcept {
-        if (this != &o) {
-            reset();
-            dc_ = std::exchange(o.dc_, nullptr);
-        }
-        return *this;
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const noexcept { return dc_; }
-    explicit operator bool() const noexcept { return dc_ != nullptr; }
-    void reset() noexcept {
-        if (!dc_) return;
-        DeleteDC(dc_);
-        --GdiObjectsLive();
-        dc_ = nullptr;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
 
 class BackBuffer {
 public:

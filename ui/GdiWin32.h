@@ -57,23 +57,35 @@ using BrushHandle = GdiObject<HBRUSH>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using PenHandle = GdiObject<HPEN>;
 
-// A memory device context compatible with the screen, counted with the GDI objects.
-class MemoryDc {
+// A memory device context compatible with another (nullptr: the screen), counted with the GDI objects.
+class MemoryDC {
 public:
-    MemoryDc() noexcept : dc_(CreateCompatibleDC(nullptr)) {
+    MemoryDC() = default;
+    explicit MemoryDC(HDC compatibleWith) noexcept : dc_(CreateCompatibleDC(compatibleWith)) {
         if (dc_) ++GdiObjectsLive();
     }
-    ~MemoryDc() {
+    ~MemoryDC() { reset(); }
+    MemoryDC(MemoryDC&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
+    MemoryDC& operator=(MemoryDC&& o) noexcept {
+        if (this != &o) {
+            reset();
+            dc_ = std::exchange(o.dc_, nullptr);
+        }
+        return *this;
+    }
+    MemoryDC(const MemoryDC&) = delete;
+    MemoryDC& operator=(const MemoryDC&) = delete;
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+    void reset() noexcept {
         if (!dc_) return;
         DeleteDC(dc_);
         --GdiObjectsLive();
+        dc_ = nullptr;
     }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const noexcept { return dc_; }
 
 private:
-    HDC dc_;
+    HDC dc_ = nullptr;
 };
 
 class ScopedSelectObject {

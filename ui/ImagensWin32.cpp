@@ -28,7 +28,7 @@ IconHandle IconeCinza(HICON icon) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> px(static_cast<std::size_t>(w) * h);
-    const MemoryDc dc;
+    const MemoryDC dc(nullptr);
     if (!dc.get() || GetDIBits(dc.get(), color.get(), 0, h, px.data(), &bi, DIB_RGB_COLORS) != h) return {};
 
     bool alpha = false;

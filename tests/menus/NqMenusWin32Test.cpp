@@ -257,7 +257,7 @@ public:
     TColor At(int x, int y) const { return static_cast<TColor>(GetPixel(dc_.get(), x, y)); }
 
 private:
-    MemoryDc dc_;
+    MemoryDC dc_{nullptr};
     BitmapHandle bmp_;
     HGDIOBJ old_ = nullptr;
 };

@@ -1,0 +1,88 @@
+#pragma once
+// A copy of Pivel.exe in a folder of its own, with its own settings file, started and ended for real by
+// the Wine tests, as a user's program would be.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Win32TestUtil.h"
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+
+namespace nq::test {
+
+class BarraEmTeste {
+public:
+    BarraEmTeste() { CopyFileW(Wide(BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE); }
+    std::string Exe() const { return dir_ / "Pivel.exe"; }
+    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+    const TempFolder& Pasta() const { return dir_; }
+
+    // Writes the settings file: the section "IconesMenu" with these records ("titulo=...§programa=..."),
+    // and whatever else is given before it.
+    bool Catalogo(const std::vector<std::string>& registros, const std::string& antes = "") {
+        std::string ini = antes + "[IconesMenu]\r\nRecordCount=" + std::to_string(registros.size()) + "\r\n";
+        for (std::size_t i = 0; i < registros.size(); ++i)
+            ini += std::to_string(i + 1) + "=" + registros[i] + "\r\n";
+        return WriteFile(Ini(), ini);
+    }
+
+    // Starts the bar and waits for its window to show; nullptr when none came.
+    HWND Iniciar(const std::string& args = "", const std::vector<std::string>& env = {}) {
+        processos_.push_back(std::make_unique<RunningProcess>(Exe(), args, env));
+        HWND w = processos_.back()->FindWindowOfClass(kMainClassName);
+        if (w && !WaitFor([&] { return IsWindowVisible(w) != 0; })) w = nullptr;
+        janela_ = w;
+        return w;
+    }
+    HWND Janela() const { return janela_; }
+    RunningProcess& Processo(std::size_t i = 0) { return *processos_.at(i); }
+
+    Rect Retangulo() const {
+        RECT r{};
+        GetWindowRect(janela_, &r);
+        return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    }
+    static Rect AreaDeTrabalho() {
+        RECT wa{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+        return Rect{0, 0, wa.right - wa.left, wa.bottom - wa.top};
+    }
+    bool Aberta() const {
+        const Rect wa = AreaDeTrabalho();
+        return Retangulo() == OpenBarRect(wa.width, wa.height);
+    }
+    bool Fechada() const {
+        const Rect wa = AreaDeTrabalho();
+        return Retangulo() == ClosedBarRect(wa.width, wa.height);
+    }
+    // A click on the strip at the screen's right edge opens the bar; true once it is open.
+    bool Abrir() {
+        const Rect wa = AreaDeTrabalho();
+        ClickAt(wa.width - 1, wa.height - 10);
+        return WaitFor([&] { return Aberta(); });
+    }
+    // The bar in front with the keyboard, steadily (under X without a window manager the focus leaves a
+    // window that has just moved, and the bar takes it back a moment later).
+    bool ComTeclado() const {
+        return WaitSteady([&] { return GetForegroundWindow() == janela_; }, 300);
+    }
+
+    // Ends the bar in order (the window closes and saves); true when the process ended with code 0.
+    bool Encerrar(std::size_t i = 0) {
+        PostMessageW(janela_, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        return processos_.at(i)->Wait(15000, &code) && code == 0;
+    }
+
+private:
+    RunValue restaurar_;  // every start registers the copy: the value is put back afterwards
+    TempFolder dir_;
+    std::vector<std::unique_ptr<RunningProcess>> processos_;
+    HWND janela_ = nullptr;
+};
+
+}  // namespace nq::test

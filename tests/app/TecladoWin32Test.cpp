@@ -1,0 +1,219 @@
+// The bar without the mouse, for a screen reader, and beside full-screen programs: Pivel.exe started
+// for real and driven from this process with real keys.
+
+#include <gtest/gtest.h>
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "BarraEmTeste.h"
+#include "support/NqFun.h"
+#include "support/Text.h"
+#include "ui/DialogTestUtil.h"
+
+namespace nq {
+namespace {
+
+using test::BarraEmTeste;
+
+// How the recorder program was started: its command line, first of its lines.
+std::string Gravado(const std::string& arquivo) {
+    const std::string raw = test::ReadFile(arquivo);
+    const std::string texto =
+        Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+    return texto.substr(0, texto.find('\n'));
+}
+
+// A shortcut to the recorder with a parameter of its own, so that each launch says which it was.
+std::string Gravador(const BarraEmTeste& b, const std::string& titulo, const std::string& param) {
+    return "titulo=" + titulo + "\xA7programa=" + (b.Pasta() / "recorder.exe") + "\xA7param=" + param +
+           "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7";
+}
+
+class Teclado : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(),
+                              Wide(barra_.Pasta() / "recorder.exe").c_str(), FALSE));
+        ASSERT_TRUE(
+            barra_.Catalogo({Gravador(barra_, "Agenda", "um"), Gravador(barra_, "Bloco de notas", "bloco"),
+                             Gravador(barra_, "Calculadora", "tres")}));
+    }
+    std::string Registro() const { return barra_.Pasta() / "gravado.txt"; }
+    // The user works in another program when the global key is pressed.
+    void OutroProgramaNaFrente() {
+        if (!outro_)
+            outro_ = CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteOutro"), L"Outro",
+                                     WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr,
+                                     GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(outro_);
+        test::WaitFor([&] { return GetForegroundWindow() == outro_; });
+    }
+    void TearDown() override {
+        if (outro_) DestroyWindow(outro_);
+    }
+    HWND outro_ = nullptr;
+    HWND Iniciar() { return barra_.Iniciar("", {"PIVEL_RECORD_FILE=" + Registro()}); }
+
+    // Keys held together (Ctrl+Alt+P ...), in one batch of input: pressed in order, let go in reverse.
+    static void Combinacao(std::initializer_list<WORD> teclas) {
+        std::vector<INPUT> in;
+        for (bool solta : {false, true}) {
+            std::vector<WORD> ordem(teclas);
+            if (solta) std::reverse(ordem.begin(), ordem.end());
+            for (WORD vk : ordem) {
+                INPUT i{};
+                i.type = INPUT_KEYBOARD;
+                i.ki.wVk = vk;
+                i.ki.dwFlags = solta ? KEYEVENTF_KEYUP : 0;
+                in.push_back(i);
+            }
+        }
+        SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    }
+    static void TeclaGlobal() { Combinacao({VK_CONTROL, VK_MENU, WORD('P')}); }
+    static void Digitar(const std::wstring& texto) {
+        for (wchar_t c : texto) {
+            INPUT in[2]{};
+            in[0].type = in[1].type = INPUT_KEYBOARD;
+            in[0].ki.wScan = in[1].ki.wScan = c;
+            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+            SendInput(2, in, sizeof(INPUT));
+        }
+    }
+
+    BarraEmTeste barra_;
+};
+
+TEST_F(Teclado, TheGlobalKeyOpensAndClosesTheBarAndTheArrowsLaunch) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(barra_.Fechada());
+    OutroProgramaNaFrente();
+    TeclaGlobal();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Aberta(); })) << "the global key opens the bar";
+    ASSERT_TRUE(barra_.ComTeclado()) << "in front, with the keyboard";
+    TeclaGlobal();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); })) << "pressed again, it closes";
+
+    TeclaGlobal();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Aberta(); }));
+    ASSERT_TRUE(barra_.ComTeclado());
+    test::PressKey(VK_DOWN);
+    test::PressKey(VK_DOWN);
+    test::SalvarTela(w, "barra-marca");
+    test::PressKey(VK_RETURN);
+    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
+    EXPECT_EQ(Right(Gravado(Registro()), 6), " bloco") << "the second button: " << Gravado(Registro());
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
+TEST_F(Teclado, TypingFindsAShortcutAndEscClearsThenCloses) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(barra_.Abrir());
+    ASSERT_TRUE(barra_.ComTeclado());
+    Digitar(L"bloc");
+    test::SalvarTela(w, "barra-busca");
+    test::PressKey(VK_RETURN);
+    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
+    EXPECT_EQ(Right(Gravado(Registro()), 6), " bloco");
+    EXPECT_TRUE(test::WaitFor([&] { return barra_.Fechada(); })) << "a launch closes the bar";
+
+    // Esc clears the typed text first; the next Esc closes the bar.
+    ASSERT_TRUE(barra_.Abrir());
+    ASSERT_TRUE(barra_.ComTeclado());
+    Digitar(L"calc");
+    test::PressKey(VK_ESCAPE);
+    EXPECT_FALSE(test::WaitFor([&] { return barra_.Fechada(); }, 1000))
+        << "the first Esc only clears the text";
+    test::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
+// As a screen reader does it: the accessible object of the bar's window, from another process.
+TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* acc = nullptr;
+    ASSERT_EQ(AccessibleObjectFromWindow(w, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)),
+              S_OK);
+    long n = 0;
+    EXPECT_EQ(acc->get_accChildCount(&n), S_OK);
+    std::vector<std::string> nomes;
+    for (long i = 1; i <= n; ++i) {
+        VARIANT v;
+        VariantInit(&v);
+        v.vt = VT_I4;
+        v.lVal = i;
+        BSTR nome = nullptr;
+        if (acc->get_accName(v, &nome) == S_OK && nome) nomes.push_back(Narrow(nome));
+        SysFreeString(nome);
+        VARIANT papel;
+        VariantInit(&papel);
+        acc->get_accRole(v, &papel);
+        EXPECT_EQ(papel.lVal, ROLE_SYSTEM_PUSHBUTTON) << i;
+    }
+    EXPECT_EQ(nomes, (std::vector<std::string>{"Agenda", "Bloco de notas", "Calculadora", "Configurações"}));
+    acc->Release();
+    CoUninitialize();
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
+// A program in front that covers the whole screen: the closed strip steps aside, and comes back.
+TEST_F(Teclado, AFullScreenProgramHidesTheStripUntilItGoes) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(barra_.Fechada());
+    const int largura = GetSystemMetrics(SM_CXSCREEN), altura = GetSystemMetrics(SM_CYSCREEN);
+    HWND cheia =
+        CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteTelaCheia"), L"Video", WS_POPUP | WS_VISIBLE, 0,
+                        0, largura, altura, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(cheia, nullptr);
+    SetForegroundWindow(cheia);
+    EXPECT_TRUE(test::WaitFor([&] {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        return !IsWindowVisible(w);
+    })) << "the strip steps aside";
+    DestroyWindow(cheia);
+    EXPECT_TRUE(test::WaitFor([&] { return IsWindowVisible(w) != 0; })) << "and comes back";
+    EXPECT_TRUE(barra_.Fechada());
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
+// A key another program has taken is told of once, and the bar works on without it; the key is read
+// from the settings file in its text form.
+TEST_F(Teclado, AKeyAlreadyTakenLeavesTheBarWorkingAndTheSettingNamesTheKey) {
+    ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'P'));
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    HWND aviso = nullptr;
+    EXPECT_TRUE(test::WaitFor([&] {
+        aviso = FindWindowW(L"TfmDesktopAviso", L"Agendamentos");
+        return aviso && IsWindowVisible(aviso);
+    })) << "the notice tells of the taken key";
+    if (aviso) test::SalvarTela(aviso, "aviso-tecla");
+    EXPECT_TRUE(barra_.Abrir()) << "and the bar works on";
+    EXPECT_TRUE(barra_.Encerrar());
+    UnregisterHotKey(nullptr, 7);
+
+    // Another key, as the settings file names it.
+    ASSERT_TRUE(
+        barra_.Catalogo({Gravador(barra_, "Agenda", "um")}, "[Config]\r\nTeclaAtalho=Ctrl+Shift+K\r\n\r\n"));
+    HWND w2 = barra_.Iniciar();
+    ASSERT_NE(w2, nullptr);
+    OutroProgramaNaFrente();
+    Combinacao({VK_CONTROL, VK_SHIFT, WORD('K')});
+    EXPECT_TRUE(test::WaitFor([&] { return barra_.Aberta(); }));
+    EXPECT_TRUE(barra_.Encerrar(1));
+    EXPECT_NE(test::ReadFile(barra_.Ini()).find("TeclaAtalho=Ctrl+Shift+K"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nq
