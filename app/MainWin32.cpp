@@ -41,8 +41,9 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 constexpr int kTeclaGlobalId = 1;
 constexpr UINT_PTR kTelaCheiaTimerId = 5;
-// The window in front is looked at this often as well: not every system says when it changes.
-constexpr UINT kTelaCheiaMs = 1000;
+// Until the system has said once that the window in front changed (not every system says so), the
+// bar looks at it this often.
+constexpr UINT kTelaCheiaMs = 2000;
 constexpr UINT_PTR kDeactivateTimerId = 2;
 constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
 constexpr UINT kTrayRetryMs = 10000;
@@ -295,7 +296,11 @@ void TfrmMainPivel::TeclaGlobal() {
 
 void CALLBACK TfrmMainPivel::EventoDeJanela(HWINEVENTHOOK, DWORD evento, HWND w, LONG objeto, LONG, DWORD, DWORD) {
     if (!frmMainPivel || objeto != OBJID_WINDOW) return;
-    if (evento == EVENT_SYSTEM_FOREGROUND) frmMainPivel->VigiarJanelaDaFrente();
+    if (evento == EVENT_SYSTEM_FOREGROUND) {
+        // The system tells of it: no need to look for it any more.
+        KillTimer(frmMainPivel->hwnd(), kTelaCheiaTimerId);
+        frmMainPivel->VigiarJanelaDaFrente();
+    }
     if (evento == EVENT_OBJECT_LOCATIONCHANGE && w == GetForegroundWindow()) frmMainPivel->VerificarTelaCheia();
 }
 
