@@ -12,6 +12,7 @@
 #include "app/AppWin32.h"
 #include "app/MainWin32.h"
 #include "catalogue/NqIniFiles.h"
+#include "dialogs/ItensEditaWin32.h"
 #include "support/NqConst.h"
 #include "support/PlatformWin32.h"
 #include "support/Win32Text.h"
@@ -74,6 +75,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     {
         nq::TfrmMainPivel bar;
         if (bar.Create()) {
+            // The shortcut edit dialog serves the bar and the configuration dialog until the end.
+            nq::TfrmItensEdita itensEdita(bar.cds, &bar.cdsEdicao);
             bar.FormShow();
             RunMessageLoop();
         }

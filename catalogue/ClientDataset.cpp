@@ -695,6 +695,17 @@ void TClientDataset::SetFiltered(bool Value) {
     eof_ = bof_ = false;
 }
 
+void TClientDataset::CopyStoredRecords(TClientDataset& target) const {
+    if (&target == this) throw EDatabaseError("Uma tabela não pode ser copiada nela mesma");
+    if (target.FieldCount() != FieldCount()) throw EDatabaseError("As tabelas não têm os mesmos campos");
+    EnsureOrder();
+    for (const Row* r : order_) {
+        target.Append();
+        for (std::size_t i = 0; i < fields_.size(); ++i) target.StoreValue(static_cast<int>(i), r->values[i]);
+        target.Post();
+    }
+}
+
 const TFieldValue& TClientDataset::CurrentValue(int field) const {
     if (state_ == TDataSetState::dsInsert || state_ == TDataSetState::dsEdit)
         return buffer_[static_cast<std::size_t>(field)];

@@ -180,6 +180,11 @@ public:
     void SetFiltered(bool Value);
     bool Filtered() const { return filtered_; }
 
+    // Appends to target, an open table with the same fields, a copy of every stored record, filter or
+    // not, in the current order. Neither this table's cursor nor a record pending in it is touched, so
+    // it may be copied while a record is being typed.
+    void CopyStoredRecords(TClientDataset& target) const;
+
     // Replaces the section with the visible records in the current order: "RecordCount=N" and keys
     // "1".."N", each "name=value§" for every field; then writes the settings file.
     void saveToIni(TMemIniFile& myIniObject, std::string_view sessionName);

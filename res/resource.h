@@ -22,3 +22,6 @@
 #define IDI_PASTA 48
 #define IDI_PASTA_ABERTA 49
 #define IDI_UNIDADE 50
+#define IDI_BTN_LUPA 51
+#define IDI_BTN_PASTA_AZUL 52
+#define IDI_NEUTRO 53

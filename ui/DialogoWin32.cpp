@@ -332,6 +332,26 @@ void TDialogo::SetPadrao(std::string_view nome) {
         SendMessageW(hwnd_, DM_SETDEFID, 0, 0);  // Enter presses only the button that has the focus
 }
 
+void TDialogo::SetImagem(std::string_view nome, IconHandle icone) {
+    const int i = Indice(nome);
+    if (i < 0) return;
+    if (icone)
+        imagens_[static_cast<std::size_t>(i)] = std::move(icone);
+    else
+        imagens_.erase(static_cast<std::size_t>(i));
+    if (!hwnd_ || static_cast<std::size_t>(i) >= rects_.size()) return;
+    const Rect& r = rects_[static_cast<std::size_t>(i)];
+    const int c = containers_[static_cast<std::size_t>(i)];
+    HWND onde = c == kSemPai ? hwnd_ : janelas_[static_cast<std::size_t>(c)];
+    RECT rc{r.left, r.top, r.right(), r.bottom()};
+    if (onde) InvalidateRect(onde, &rc, FALSE);
+}
+
+void TDialogo::ErroNaoTratado(const std::exception& e) {
+    // The text as it is: the program's own messages carry no "|" for this way.
+    MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(ApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
 // --- Fonts, colours and pictures ------------------------------------------------------------------------
 
 FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
@@ -787,7 +807,8 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
             }
             case TipoControle::Imagem: {
                 const int tamanho = std::min(r.width, r.height);
-                if (HICON ic = Icone(i, tamanho))
+                auto proprio = imagens_.find(i);
+                if (HICON ic = proprio != imagens_.end() ? proprio->second.get() : Icone(i, tamanho))
                     DrawIconEx(dc, r.left + (r.width - tamanho) / 2, r.top + (r.height - tamanho) / 2, ic,
                                tamanho, tamanho, 0, nullptr, DI_NORMAL);
                 break;
@@ -861,6 +882,15 @@ void TDialogo::DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis) {
 
 bool TDialogo::PreVisualizar(MSG& msg) {
     if (!hwnd_ || !(msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) return false;
+    try {
+        return PreVisualizarTecla(msg);
+    } catch (const std::exception& e) {
+        ErroNaoTratado(e);
+        return true;
+    }
+}
+
+bool TDialogo::PreVisualizarTecla(MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
             // Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the first tab control.
@@ -1063,7 +1093,13 @@ INT_PTR CALLBACK TDialogo::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = nullptr;
         return FALSE;
     }
-    return self->Tratar(msg, wp, lp);
+    // A failure must not cross the system's frames: it is reported, and the dialog goes on.
+    try {
+        return self->Tratar(msg, wp, lp);
+    } catch (const std::exception& e) {
+        self->ErroNaoTratado(e);
+        return TRUE;
+    }
 }
 
 LRESULT CALLBACK TDialogo::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

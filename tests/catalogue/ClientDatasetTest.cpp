@@ -383,5 +383,54 @@ TEST_F(Table, NavigationDeleteAndBookmarks) {
     EXPECT_TRUE(t.Eof());
 }
 
+TEST_F(Table, ACopyOfTheStoredRecordsLeavesAPendingRecordAlone) {
+    Add("Bravo", 1);
+    Add("Alfa", 0, true);
+    Add("Charlie", 1);
+    t.SetIndexFieldNames("Tipo;Titulo");
+    t.SetFilter("(not opcaoMenu)");
+    t.SetFiltered(true);
+    auto copia = [&] {
+        TClientDataset c;
+        c.AddField("Id", TFieldType::ftAutoInc);
+        c.AddField("Titulo", TFieldType::ftString, 90);
+        c.AddField("Programa", TFieldType::ftString, 255);
+        c.AddField("Tipo", TFieldType::ftInteger);
+        c.AddField("OpcaoMenu", TFieldType::ftBoolean);
+        c.CreateDataSet();
+        t.CopyStoredRecords(c);
+        std::vector<std::string> out;
+        for (c.First(); !c.Eof(); c.Next())
+            out.push_back(c.FieldByName("Id").AsString() + ":" + c.FieldByName("Titulo").AsString());
+        return out;
+    };
+
+    // A new record being typed is not in the copy, and is still pending, with what was typed, after it.
+    t.Append();
+    t.FieldByName("Titulo").SetAsString("Delta, a meio");
+    EXPECT_EQ(copia(), (Names{"2:Alfa", "1:Bravo", "3:Charlie"}))
+        << "every record, in the order, filter or not";
+    EXPECT_EQ(t.State(), TDataSetState::dsInsert);
+    EXPECT_TRUE(t.Modified());
+    EXPECT_EQ(Current(), "Delta, a meio");
+    t.Cancel();
+
+    // A record being changed is copied as it is stored.
+    t.First();
+    t.Edit();
+    t.FieldByName("Titulo").SetAsString("Zulu");
+    EXPECT_EQ(copia(), (Names{"2:Alfa", "1:Bravo", "3:Charlie"}));
+    EXPECT_EQ(t.State(), TDataSetState::dsEdit);
+    EXPECT_EQ(Current(), "Zulu");
+    t.Post();
+    EXPECT_EQ(Titles(), (Names{"Charlie", "Zulu"}));
+
+    TClientDataset outra;
+    outra.AddField("Titulo", TFieldType::ftString, 10);
+    outra.CreateDataSet();
+    EXPECT_THROW(t.CopyStoredRecords(outra), EDatabaseError) << "not the same fields";
+    EXPECT_THROW(t.CopyStoredRecords(t), EDatabaseError);
+}
+
 }  // namespace
 }  // namespace nq

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
+#include "catalogue/Auxiliares.h"
+#include "dialogs/Base2Win32.h"
+#include "dialogs/ItensEditaWin32.h"
+#include "support/Errors.h"
 #include "support/NqConst.h"
 #include "support/NqMsgAllFormWin32.h"
 #include "support/NqReadlnFormWin32.h"
@@ -161,6 +166,70 @@ TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
     DestroyWindow(dono);
 }
 
+// The texts of a window's children, in order.
+std::vector<std::string> TextosDosFilhos(HWND w) {
+    std::vector<std::string> out;
+    EnumChildWindows(
+        w,
+        [](HWND c, LPARAM p) -> BOOL {
+            reinterpret_cast<std::vector<std::string>*>(p)->push_back(test::TextoDe(c));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
+    // A save step that refuses what was typed, as the data-entry dialogs do.
+    class Recusa final : public TDialogo {
+    public:
+        Recusa() : TDialogo(Desenho()) {}
+
+    protected:
+        void Click(const std::string& nome) override {
+            if (nome == "salvar") throw ENqError("Um campo deve ser informado!");
+        }
+
+    private:
+        static DialogoSpec Desenho() {
+            DialogoSpec d;
+            d.titulo = "Recusa";
+            d.largura = 200;
+            d.altura = 60;
+            d.controles.push_back(
+                {.tipo = TipoControle::Botao, .nome = "salvar", .texto = "Salvar", .r = {8, 20, 80, 25}});
+            d.controles.push_back({.tipo = TipoControle::Botao,
+                                   .nome = "cancelar",
+                                   .texto = "Cancelar",
+                                   .r = {100, 20, 80, 25},
+                                   .flags = fCancelar,
+                                   .resultado = 2});
+            return d;
+        }
+    };
+    Recusa d;
+    std::string legenda;
+    std::vector<std::string> textos;
+    bool abertoDepois = false;
+    int resultado = 0;
+    ComDialogo([&] { resultado = d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   const std::set<HWND> antes = test::DialogosVisiveis();
+                   PostMessageW(d.Controle("salvar"), BM_CLICK, 0, 0);
+                   HWND caixa = test::NovoDialogo(antes);
+                   ASSERT_NE(caixa, nullptr);
+                   legenda = test::TextoDe(caixa);
+                   textos = TextosDosFilhos(caixa);
+                   PostMessageW(caixa, WM_COMMAND, IDOK, 0);
+                   abertoDepois = test::WaitFor([&] { return !IsWindow(caixa); }) && IsWindowVisible(w);
+                   PostMessageW(d.Controle("cancelar"), BM_CLICK, 0, 0);
+               });
+    EXPECT_EQ(legenda, "Nq-Pivel");
+    EXPECT_NE(std::find(textos.begin(), textos.end(), "Um campo deve ser informado!"), textos.end());
+    EXPECT_TRUE(abertoDepois) << "the dialog stays open after the message";
+    EXPECT_EQ(resultado, 2);
+}
+
 // Every window of the program stands where its design puts it: its client size and each control's
 // rectangle in its container, at 96 dpi as designed and at 144 dpi scaled by 1.5.
 struct Janela {
@@ -181,6 +250,21 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
              auto s = std::make_unique<TfSeldir2>();
              s->PastaInicial = "C:\\";
              return s;
+         }},
+        // The data-entry windows round their design's client size: 530 x 338 and 537 x 219 become
+        // 529 x 337 and 537 x 217.
+        {"TfBase2", {0, 0, 529, 337}, false, [] { return std::make_unique<TfBase2>(TfBase2::Desenho()); }},
+        {"TfrmItensEdita",
+         {0, 0, 537, 217},
+         false,
+         [] {
+             static TClientDataset cds;
+             if (!cds.Active()) {
+                 CriarCamposAtalho(cds);
+                 cds.CreateDataSet();
+                 cds.Append();
+             }
+             return std::make_unique<TfrmItensEdita>(cds);
          }},
         {"TfmMsgAll",
          {0, 0, 290, 110},
