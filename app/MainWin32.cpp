@@ -123,6 +123,8 @@ bool TfrmMainPivel::Create() {
                              WS_EX_TOOLWINDOW | WS_EX_LAYERED, 0, 0, kBarWidth, 100, nullptr))
         return false;
     SetMainWindow(hwnd_);
+    // A drop on the closed strip works before the bar was ever activated too.
+    DragAcceptFiles(hwnd_, TRUE);
     // The bar's keys are seen in every message loop: its own, the dialogs' and the menus'.
     filtroTeclas_ = AddMessageFilter([this](MSG& m) { return PreTranslate(m); });
     ApplyDpi(DpiDaJanela(hwnd_));
