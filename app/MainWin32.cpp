@@ -457,7 +457,12 @@ void TfrmMainPivel::IncluirSoltos(const std::vector<std::string>& itens) {
         if (hwnd_) SetForegroundWindow(hwnd_);
     };
     const bool editarTitulo = !NqIni || NqIni->ReadBool(kConfig, "EditarTítulo", true);
-    const int ninc = nq::IncluirSoltos(cds, itens, editarTitulo, perguntas);
+    int ninc = 0;
+    try {
+        ninc = nq::IncluirSoltos(cds, itens, editarTitulo, perguntas);
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
     // One rebuild for the whole drop, and nothing at all when nothing was added.
     if (ninc <= 0 || !hwnd_) return;
     AtualizarIcones();
@@ -609,19 +614,19 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
 void TfrmMainPivel::mnIncluirClick() {
     if (!frmItensEdita || cdsEdicao.Ativa()) return;
     bool confirmado = false;
-    {
+    try {
         TEdicaoEmCurso edicao(&cdsEdicao);
         cds.Append();
-        try {
-            confirmado = frmItensEdita->Open("");
-        } catch (...) {
-            cds.Cancel();
-            throw;
-        }
+        confirmado = frmItensEdita->Open("");
         if (confirmado)
             cds.Post();
         else
             cds.Cancel();
+    } catch (const std::exception& e) {
+        // Told as any unexpected failure is; the catalogue is left as it was.
+        cds.Cancel();
+        MsgBoxErro(e.what());
+        return;
     }
     if (!confirmado) return;
     AtualizarIcones();
