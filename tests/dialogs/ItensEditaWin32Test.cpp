@@ -108,6 +108,7 @@ TEST_F(ItensEdita, ABlankProgramOrTitleIsRefusedAndTheDialogStays) {
     TfrmItensEdita d(cds);
     bool ok = true;
     std::string semPrograma, semTitulo, focoDepois, limites;
+    COLORREF comIcone = kNeutro, semIcone = 0;
     ComDialogo([&] { ok = d.Open(""); },
                [&](HWND w) {
                    for (const char* e : {"ePrograma", "eParam", "eTitulo"})
@@ -119,10 +120,17 @@ TEST_F(ItensEdita, ABlankProgramOrTitleIsRefusedAndTheDialogStays) {
                    test::WaitFor([&] { return Foco(w, d) == "ePrograma"; });
                    focoDepois = Foco(w, d);
 
-                   // A program but a title emptied by the user.
+                   // A program but a title emptied by the user. A target without an icon brings the
+                   // neutral picture back in place of the last one.
                    SetWindowTextW(d.Controle("ePrograma"), Wide(pasta).c_str());
                    d.Foco("eTitulo");
                    Mostra(d, "eTitulo", "Minha Pasta");
+                   comIcone = MeioDaPrevia(w, d);
+                   SetWindowTextW(d.Controle("ePrograma"), L"Z:\\nao\\existe.exe");
+                   d.Foco("ePrograma");
+                   d.Foco("eTitulo");
+                   semIcone = MeioDaPrevia(w, d);
+                   SetWindowTextW(d.Controle("ePrograma"), Wide(pasta).c_str());
                    SetWindowTextW(d.Controle("eTitulo"), L"  ");
                    antes = test::DialogosVisiveis();
                    PostMessageW(d.Controle("BitBtn1"), BM_CLICK, 0, 0);
@@ -134,6 +142,8 @@ TEST_F(ItensEdita, ABlankProgramOrTitleIsRefusedAndTheDialogStays) {
     EXPECT_EQ(limites, "32767 255 90 ") << "each box takes what its field holds";
     EXPECT_NE(semPrograma.find("Uma pasta ou arquivo deve ser informado!"), std::string::npos) << semPrograma;
     EXPECT_EQ(focoDepois, "ePrograma");
+    EXPECT_NE(comIcone, kNeutro);
+    EXPECT_EQ(semIcone, kNeutro);
     EXPECT_NE(semTitulo.find("Um título para este programa ou pasta deve ser informado!"), std::string::npos)
         << semTitulo;
     EXPECT_FALSE(ok);
