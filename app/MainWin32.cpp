@@ -780,7 +780,8 @@ bool TfrmMainPivel::PreTranslate(MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && inProgrammingMode &&
         KeyIsDown(VK_SHIFT) && hwnd_ && GetAncestor(msg.hwnd, GA_ROOT) != hwnd_)
         ExitProcess(0);
-    if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+    // While the popup menu is open its keys are the menu's: Esc closes the menu, not the bar.
+    if (msg.message == WM_KEYDOWN && hwnd_ && !menuOpen_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
         FormKeyDown(msg.wParam);
         return true;
     }
