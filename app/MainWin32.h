@@ -9,19 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "ui/GdiWin32.h"
 #include "app/Barra.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
-#include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
+#include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
 #include "support/NqSobreWin32.h"
 #include "support/Win32Handles.h"
+#include "ui/GdiWin32.h"
 #include "ui/ImageListWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq {
 
@@ -53,7 +54,7 @@ enum MenuId : UINT {
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
-class TfrmMainPivel final : public Window {
+class TfrmMainPivel final : public Window, public IBarraConfig {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;
@@ -77,6 +78,13 @@ public:
 
     // Application-wide keys, seen before any window in every message loop: true when handled.
     bool PreTranslate(MSG& msg);
+
+    // What the configuration window reads and sets.
+    TClientDataset& Catalogo() override { return cds; }
+    TVisualBarra Visual() const override;
+    HICON IconeTitulo() const override;
+    void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
+    void Fechar() override { Finalizar(); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -104,6 +112,7 @@ private:
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
     void bConfigClick();
+    void mnConfigClick();
     void CriarTray();
 
     void Paint(HDC dc);
