@@ -23,6 +23,7 @@
 #include "support/NqFun.h"
 #include "support/PlatformWin32.h"
 #include "support/Text.h"
+#include "ui/DialogLayout.h"
 #include "ui/DialogTestUtil.h"
 
 namespace nq {
@@ -161,6 +162,19 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
         Mostrar([&](HWND w, TfrmConfig* d) {
             titulo = test::TextoDe(w);
             cliente = test::ClienteDe(w);
+            // Every control where the design puts it, scaled for the density.
+            const std::vector<Rect> desenho = PosicionarDesenho(d->Spec());
+            for (std::size_t i = 0; i < d->Spec().controles.size(); ++i) {
+                const ControleSpec& c = d->Spec().controles[i];
+                HWND h = d->Controle(c.nome);
+                if (!h || c.tipo == TipoControle::Numero || c.tipo == TipoControle::Pagina) continue;
+                const Rect esperado = Scale(desenho[i], dpi), real = test::RetanguloNoPai(h);
+                const int folga = dpi == 96 ? 0 : 1;
+                EXPECT_NEAR(real.left, esperado.left, folga) << c.nome << " at " << dpi;
+                EXPECT_NEAR(real.top, esperado.top, folga) << c.nome << " at " << dpi;
+                EXPECT_NEAR(real.width, esperado.width, folga) << c.nome << " at " << dpi;
+                EXPECT_NEAR(real.height, esperado.height, folga) << c.nome << " at " << dpi;
+            }
             salvar = test::RetanguloNoPai(d->Controle("bok"));
             grade = test::RetanguloNoPai(d->Controle("g"));
             linhas = d->Grade()->Grade().RowCount();
