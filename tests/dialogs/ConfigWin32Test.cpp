@@ -8,9 +8,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
@@ -578,6 +580,76 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
         EXPECT_EQ(depoisRoda, 3 + linhas - 2 - 1 - 2) << caso.temas;
         EXPECT_EQ(rolagem.max, 44);
         EXPECT_EQ(rolagem.page, linhas - 1);
+    }
+}
+
+// How long the window takes to open, to follow one keystroke in the search box and to turn a page, each
+// until the grid has painted, with 10 shortcuts and with 10,000: the list must be as quick with many as
+// with few. The figures are printed; no time is asserted.
+TEST_F(Configuracao, TenThousandShortcutsOpenSearchAndScrollAsQuicklyAsTen) {
+    using Relogio = std::chrono::steady_clock;
+    auto ms = [](Relogio::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    auto mediana = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    auto maximo = [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); };
+    for (const int n : {10, 10000}) {
+        barra.cds.EmptyDataSet();
+        for (int i = 0; i < n; ++i)
+            barra.Add("Atalho " + std::to_string(i * 7919 % 10000),
+                      "C:\\Programas\\p" + std::to_string(i) + ".exe", i % 4 == 0 ? 0 : 1, i % 3 == 0);
+        std::vector<double> abrir, pesquisar, rolar;
+        for (int vez = 0; vez < 5; ++vez) {
+            // Not the window's own order: opening sorts again.
+            barra.cds.SetIndexFieldNames(vez % 2 ? "Titulo" : "Programa");
+            TfrmConfig janela(barra);
+            std::atomic<bool> pronto{false};
+            const Relogio::time_point inicio = Relogio::now();
+            std::thread t([&] {
+                HWND w = nullptr;
+                const Relogio::time_point limite = Relogio::now() + std::chrono::seconds(20);
+                while (!w && Relogio::now() < limite) {
+                    HWND c = FindWindowW(L"#32770", L"Configurações");
+                    if (c && IsWindowVisible(c))
+                        w = c;
+                    else
+                        Sleep(1);
+                }
+                if (!w) return;
+                TfrmConfig* d = JanelaDe(w);
+                HWND g = d->Controle("g");
+                UpdateWindow(g);
+                abrir.push_back(ms(Relogio::now() - inicio));
+                HWND busca = d->Controle("eFind");
+                for (const wchar_t c : std::wstring(L"atalho 1")) {
+                    const Relogio::time_point t0 = Relogio::now();
+                    SendMessageW(busca, WM_CHAR, c, 1);
+                    UpdateWindow(g);
+                    pesquisar.push_back(ms(Relogio::now() - t0));
+                }
+                SendMessageW(busca, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+                for (int p = 0; p < 10; ++p) {
+                    const Relogio::time_point t0 = Relogio::now();
+                    SendMessageW(g, WM_KEYDOWN, p % 2 ? VK_PRIOR : VK_NEXT, 1);
+                    UpdateWindow(g);
+                    rolar.push_back(ms(Relogio::now() - t0));
+                }
+                pronto = true;
+                PostMessageW(w, WM_COMMAND, IDCANCEL, 0);
+            });
+            janela.ShowModal(nullptr);
+            t.join();
+            ASSERT_TRUE(pronto);
+        }
+        std::printf(
+            "%d shortcuts under Wine (ms, median / worst): open %.1f / %.1f, one keystroke %.1f / %.1f, "
+            "page %.1f / %.1f\n",
+            n, mediana(abrir), maximo(abrir), mediana(pesquisar), maximo(pesquisar), mediana(rolar),
+            maximo(rolar));
+        RecordProperty("abrir_ms_" + std::to_string(n), std::to_string(mediana(abrir)));
+        RecordProperty("tecla_ms_" + std::to_string(n), std::to_string(mediana(pesquisar)));
+        RecordProperty("pagina_ms_" + std::to_string(n), std::to_string(mediana(rolar)));
     }
 }
 
