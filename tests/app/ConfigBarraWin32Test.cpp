@@ -313,7 +313,7 @@ TEST_F(ConfigBarra, SpaceMovesAShortcutToTheMenuAndAfterSavingItIsUnderOutrosAta
     test::PressKey(VK_DOWN);  // "Bloco de notas"
     test::PressKey(VK_SPACE);
     EXPECT_TRUE(
-        test::WaitFor([&] { return test::NomesDasLinhas(grade).at(2) == "Titulo: Bloco de notas, M: Sim"; }));
+        test::WaitFor([&] { return test::NomeDaLinha(grade, 2) == "Titulo: Bloco de notas, M: Sim"; }));
     test::SalvarTela(d, "Config-menu-azul");
     test::PressKey(VK_F5);
     ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));

@@ -204,7 +204,7 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
 }
 
 TEST_F(Configuracao, SearchAndFiltersShowTheirShortcutsToAScreenReader) {
-    Nomes buscando, pastas, buscaDeNovo, todas;
+    Nomes buscando, pastas, buscaDeNovo, todas, noMenu;
     bool pastasMarcada = false, pastasMarcadaDepois = false;
     std::string textoBusca;
     Mostrar([&](HWND, TfrmConfig* d) {
@@ -212,6 +212,7 @@ TEST_F(Configuracao, SearchAndFiltersShowTheirShortcutsToAScreenReader) {
         todas = test::NomesDasLinhas(g);
         Digitar(d->Controle("eFind"), "bloco notas");
         buscando = test::NomesDasLinhas(g);
+        test::SalvarTela(d->hwnd(), "Config-pesquisa");
         Clicar(d->Controle("RadioButton3"));  // "Pastas"
         pastas = test::NomesDasLinhas(g);
         pastasMarcada = SendMessageW(d->Controle("RadioButton3"), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -219,6 +220,9 @@ TEST_F(Configuracao, SearchAndFiltersShowTheirShortcutsToAScreenReader) {
         Digitar(d->Controle("eFind"), "s");  // typing again replaces the folder filter
         buscaDeNovo = test::NomesDasLinhas(g);
         pastasMarcadaDepois = SendMessageW(d->Controle("RadioButton3"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Clicar(d->Controle("RadioButton5"));  // "Exibir no menu"
+        noMenu = test::NomesDasLinhas(g);
+        test::SalvarTela(d->hwnd(), "Config-filtro-menu");
         Clicar(d->Controle("bcanc"));
     });
     EXPECT_EQ(todas,
@@ -230,6 +234,7 @@ TEST_F(Configuracao, SearchAndFiltersShowTheirShortcutsToAScreenReader) {
     EXPECT_EQ(textoBusca, "bloco notas");
     EXPECT_TRUE(buscaDeNovo.empty());  // "bloco notass" matches nothing
     EXPECT_TRUE(pastasMarcadaDepois);
+    EXPECT_EQ(noMenu, (Nomes{"Titulo: Fotos, M: Sim"}));
     // Closing switched the filter off; its text stays.
     EXPECT_FALSE(barra.cds.Filtered());
     EXPECT_EQ(barra.cds.RecordCount(), 5);
@@ -247,7 +252,7 @@ TEST_F(Configuracao, SpaceAndTheMColumnMoveAShortcutToTheMenuInBlue) {
         EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecNo() == 3; }));
         Tecla(g, VK_SPACE);
         EXPECT_TRUE(
-            test::WaitFor([&] { return test::NomesDasLinhas(g).at(2) == "Titulo: Bloco de notas, M: Sim"; }));
+            test::WaitFor([&] { return test::NomeDaLinha(g, 2) == "Titulo: Bloco de notas, M: Sim"; }));
         // The row is written in blue: look for blue text in its title cell once the current row moves on.
         Tecla(g, VK_DOWN);
         EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecNo() == 4; }));
@@ -264,8 +269,7 @@ TEST_F(Configuracao, SpaceAndTheMColumnMoveAShortcutToTheMenuInBlue) {
         // A click on "M" of the fifth row toggles "Relatório".
         const Rect m = grade->Grade().CellRect(grade->Grade().LinhaNaTela(5), 1);
         test::CliqueEm(g, m.left + 5, m.top + 5);
-        EXPECT_TRUE(
-            test::WaitFor([&] { return test::NomesDasLinhas(g).at(4) == "Titulo: Relatório, M: Sim"; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::NomeDaLinha(g, 4) == "Titulo: Relatório, M: Sim"; }));
         // With "Exibir no menu", a toggled shortcut leaves the list.
         Clicar(d->Controle("RadioButton5"));
         noMenu = test::NomesDasLinhas(g);
@@ -390,7 +394,8 @@ TEST_F(Configuracao, ChangingStayOnTopTellsTheUserAndClosesTheBar) {
     EXPECT_EQ(tag, 1);
     EXPECT_NE(texto.find("só terá efeito após reiniciar o sistema!"), std::string::npos) << texto;
     EXPECT_EQ(barra.fechamentos, 1);
-    EXPECT_FALSE(barra.aplicados.at(0).sobreOutros);
+    ASSERT_EQ(barra.aplicados.size(), 1u);
+    EXPECT_FALSE(barra.aplicados[0].sobreOutros);
 }
 
 TEST_F(Configuracao, ASaveThatCannotReachTheFileKeepsTheWindowOpenAndTheSettingsAsTheyWere) {
@@ -531,6 +536,98 @@ TEST_F(Configuracao, TheColourDialogStartsWithTheSampleAndGivesItTheChosenColour
     EXPECT_EQ(cor, RGBColor(10, 20, 200));
     ASSERT_EQ(barra.aplicados.size(), 1u);
     EXPECT_EQ(barra.aplicados[0].cor, RGBColor(10, 20, 200));
+}
+
+TEST_F(Configuracao, TheNavigatorMovesThroughTheListAndItsButtonsFollowTheRecord) {
+    struct Estado {
+        int recNo;
+        bool primeiro, proximo, excluir;
+    };
+    std::vector<Estado> estados;
+    std::string pergunta;
+    Mostrar([&](HWND w, TfrmConfig* d) {
+        auto ver = [&] {
+            estados.push_back({barra.cds.RecNo(), IsWindowEnabled(d->Controle("nvPrimeiro")) != 0,
+                               IsWindowEnabled(d->Controle("nvProximo")) != 0,
+                               IsWindowEnabled(d->Controle("nvExcluir")) != 0});
+        };
+        auto clicar = [&](const char* nome, int recNo) {
+            test::CliqueEm(d->Controle(nome), 5, 5);
+            test::WaitFor([&] { return barra.cds.RecNo() == recNo; });
+            SendMessageW(w, WM_NULL, 0, 0);  // answered once the click's handler has finished
+            ver();
+        };
+        ver();
+        clicar("nvUltimo", 5);
+        clicar("nvAnterior", 4);
+        clicar("nvPrimeiro", 1);
+        clicar("nvProximo", 2);
+        std::set<HWND> antes = test::DialogosVisiveis();
+        antes.insert(w);
+        test::CliqueEm(d->Controle("nvExcluir"), 5, 5);
+        HWND m = Mensagem(antes);
+        ASSERT_NE(m, nullptr);
+        pergunta = TextosDe(m);
+        Clicar(FindWindowExW(m, nullptr, nullptr, L"&Sim"));
+        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecordCount() == 4; }));
+        // An empty list: nothing to delete or change.
+        Digitar(d->Controle("eFind"), "nada assim");
+        test::WaitFor([&] { return !IsWindowEnabled(d->Controle("nvExcluir")); });
+        ver();
+        Clicar(d->Controle("bcanc"));
+    });
+    ASSERT_EQ(estados.size(), 6u);
+    const Estado esperados[] = {{1, false, true, true}, {5, true, false, true}, {4, true, true, true},
+                                {1, false, true, true}, {2, true, true, true},  {-1, false, false, false}};
+    for (std::size_t i = 0; i < estados.size(); ++i) {
+        EXPECT_EQ(estados[i].recNo, esperados[i].recNo) << i;
+        EXPECT_EQ(estados[i].primeiro, esperados[i].primeiro) << i;
+        EXPECT_EQ(estados[i].proximo, esperados[i].proximo) << i;
+        EXPECT_EQ(estados[i].excluir, esperados[i].excluir) << i;
+    }
+    EXPECT_NE(pergunta.find("Fotos"), std::string::npos) << pergunta;  // the second of the list went
+}
+
+TEST_F(Configuracao, TheFontDialogKeepsItalicAndStrikeOutAndDropsBoldAndUnderline) {
+    TFont fonte;
+    std::string face;
+    int tamanho = 0;
+    Mostrar([&](HWND w, TfrmConfig* d) {
+        d->SetPagina("pc", 1);
+        std::set<HWND> antes = test::DialogosVisiveis();
+        antes.insert(w);
+        PostMessageW(w, WM_COMMAND, MAKEWPARAM(d->IdDe("bpesqFontIco"), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(d->Controle("bpesqFontIco")));
+        HWND fontes = Mensagem(antes);
+        ASSERT_NE(fontes, nullptr);
+        // Strike-out and underline ticked; the style with bold and italic chosen.
+        for (int id : {0x410, 0x411}) Clicar(GetDlgItem(fontes, id));
+        HWND estilos = GetDlgItem(fontes, 0x471);
+        ASSERT_NE(estilos, nullptr);
+        const int n = static_cast<int>(SendMessageW(estilos, CB_GETCOUNT, 0, 0));
+        ASSERT_GE(n, 4);
+        SendMessageW(estilos, CB_SETCURSEL, n - 1, 0);  // the last style: bold italic
+        SendMessageW(fontes, WM_COMMAND, MAKEWPARAM(0x471, CBN_SELCHANGE), reinterpret_cast<LPARAM>(estilos));
+        // The face and size the dialog shows are what the sample takes (this system may lack Tahoma).
+        wchar_t texto[128] = L"";
+        GetDlgItemTextW(fontes, 0x470, texto, 128);
+        face = Narrow(texto);
+        GetDlgItemTextW(fontes, 0x472, texto, 128);
+        tamanho = _wtoi(texto);
+        PostMessageW(fontes, WM_COMMAND, IDOK, 0);
+        test::WaitFor([&] { return !IsWindow(fontes); });
+        test::SalvarTela(w, "Config-fonte");
+        Tecla(d->Controle("eTitulo"), VK_F5);
+    });
+    ASSERT_EQ(barra.aplicados.size(), 1u);
+    fonte = barra.aplicados[0].fonte;
+    EXPECT_TRUE(fonte.italic);
+    EXPECT_TRUE(fonte.strikeOut);
+    EXPECT_FALSE(fonte.bold);
+    EXPECT_FALSE(fonte.underline);
+    EXPECT_EQ(fonte.color, clWhite);
+    EXPECT_EQ(fonte.name, face);
+    EXPECT_EQ(fonte.size, tamanho);
 }
 
 // The grid in its window: rows as high as the look makes them, stripes, the wheel and the scroll bar.

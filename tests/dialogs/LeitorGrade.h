@@ -67,4 +67,10 @@ inline std::vector<std::string> NomesDasLinhas(HWND grade) {
     return out;
 }
 
+// The name of one record's row (0 the first record), or "" when the grid has no such row.
+inline std::string NomeDaLinha(HWND grade, std::size_t i) {
+    const std::vector<std::string> nomes = NomesDasLinhas(grade);
+    return i < nomes.size() ? nomes[i] : std::string();
+}
+
 }  // namespace nq::test
