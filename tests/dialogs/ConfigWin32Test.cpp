@@ -249,13 +249,13 @@ TEST_F(Configuracao, SpaceAndTheMColumnMoveAShortcutToTheMenuInBlue) {
         // The third record, "Bloco de notas", current; Space on it.
         Tecla(g, VK_DOWN);
         Tecla(g, VK_DOWN);
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecNo() == 3; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistroAtual(g) == 3; }));
         Tecla(g, VK_SPACE);
         EXPECT_TRUE(
             test::WaitFor([&] { return test::NomeDaLinha(g, 2) == "Titulo: Bloco de notas, M: Sim"; }));
         // The row is written in blue: look for blue text in its title cell once the current row moves on.
         Tecla(g, VK_DOWN);
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecNo() == 4; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistroAtual(g) == 4; }));
         const Rect c = grade->Grade().CellRect(grade->Grade().LinhaNaTela(3), 0);
         azul = test::WaitFor([&] {
             UpdateWindow(g);
@@ -304,8 +304,9 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
     Mostrar([&](HWND, TfrmConfig* d) {
         HWND g = d->Controle("g");
         Tecla(g, VK_INSERT);
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecordCount() == 6; }));
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.FieldByName("Titulo").AsString() == "Agenda"; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(g) == 6; }));
+        const int nova = test::RegistroAtual(g);
+        EXPECT_EQ(test::NomeDaLinha(g, static_cast<std::size_t>(nova - 1)), "Titulo: Agenda, M: Não");
         Tecla(g, VK_F2);
         EXPECT_TRUE(test::WaitFor([&] { return legendas.size() == 2; }));
         // Delete asks, with "Não" focused; "Não" keeps the shortcut.
@@ -320,13 +321,13 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
         test::SalvarTela(m, "Config-excluir");
         Clicar(nao);
         EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(m); }));
-        EXPECT_EQ(barra.cds.RecordCount(), 6);
+        EXPECT_EQ(test::RegistrosNaGrade(g), 6);
         antes = test::DialogosVisiveis();
         Tecla(g, VK_DELETE);
         m = Mensagem(antes);
         ASSERT_NE(m, nullptr);
         Clicar(FindWindowExW(m, nullptr, nullptr, L"&Sim"));
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecordCount() == 5; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(g) == 5; }));
         // A double click on a row edits it.
         const Rect r = d->Grade()->Grade().CellRect(1, 0);
         PostMessageW(g, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 5));
@@ -497,9 +498,10 @@ TEST_F(Configuracao, ABadIconFileIsReportedAndTheWindowKeepsItsIcon) {
             PostMessageW(m, WM_COMMAND, IDOK, 0);
             test::WaitFor([&] { return !IsWindow(m); });
         }
+        SendMessageW(w, WM_NULL, 0, 0);  // answered once the click's handler has finished
         depoisDoRuim = d->slocalicon();
         escolher(w, d, icone);
-        test::WaitFor([&] { return !d->slocalicon().empty(); });
+        SendMessageW(w, WM_NULL, 0, 0);
         depoisDoBom = d->slocalicon();
         Tecla(d->Controle("eTitulo"), VK_F5);
     });
@@ -530,6 +532,7 @@ TEST_F(Configuracao, TheColourDialogStartsWithTheSampleAndGivesItTheChosenColour
             }
         PostMessageW(cores, WM_COMMAND, IDOK, 0);
         test::WaitFor([&] { return !IsWindow(cores); });
+        SendMessageW(w, WM_NULL, 0, 0);
         cor = d->Item("lbEx").cor;
         Tecla(d->Controle("eTitulo"), VK_F5);
     });
@@ -547,13 +550,14 @@ TEST_F(Configuracao, TheNavigatorMovesThroughTheListAndItsButtonsFollowTheRecord
     std::string pergunta;
     Mostrar([&](HWND w, TfrmConfig* d) {
         auto ver = [&] {
-            estados.push_back({barra.cds.RecNo(), IsWindowEnabled(d->Controle("nvPrimeiro")) != 0,
+            estados.push_back({test::RegistroAtual(d->Controle("g")),
+                               IsWindowEnabled(d->Controle("nvPrimeiro")) != 0,
                                IsWindowEnabled(d->Controle("nvProximo")) != 0,
                                IsWindowEnabled(d->Controle("nvExcluir")) != 0});
         };
         auto clicar = [&](const char* nome, int recNo) {
             test::CliqueEm(d->Controle(nome), 5, 5);
-            test::WaitFor([&] { return barra.cds.RecNo() == recNo; });
+            test::WaitFor([&] { return test::RegistroAtual(d->Controle("g")) == recNo; });
             SendMessageW(w, WM_NULL, 0, 0);  // answered once the click's handler has finished
             ver();
         };
@@ -569,7 +573,7 @@ TEST_F(Configuracao, TheNavigatorMovesThroughTheListAndItsButtonsFollowTheRecord
         ASSERT_NE(m, nullptr);
         pergunta = TextosDe(m);
         Clicar(FindWindowExW(m, nullptr, nullptr, L"&Sim"));
-        EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecordCount() == 4; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(d->Controle("g")) == 4; }));
         // An empty list: nothing to delete or change.
         Digitar(d->Controle("eFind"), "nada assim");
         test::WaitFor([&] { return !IsWindowEnabled(d->Controle("nvExcluir")); });
@@ -650,7 +654,7 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
             linhas = grade.RowCount();
             Tecla(g, VK_DOWN);
             Tecla(g, VK_DOWN);
-            EXPECT_TRUE(test::WaitFor([&] { return barra.cds.RecNo() == 3; }));
+            EXPECT_TRUE(test::WaitFor([&] { return test::RegistroAtual(g) == 3; }));
             UpdateWindow(g);
             const Rect r1 = grade.CellRect(1, 0), r2 = grade.CellRect(2, 0);
             listra = Pixel(g, r1.right() - 3, r1.top + r1.height / 2);
@@ -658,11 +662,11 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
             SendMessageW(d->hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(g), TRUE);
             test::WaitFor([&] { return grade.Focused(); });
             SendMessageW(g, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-WHEEL_DELTA)), 0);
-            depoisCtrl = barra.cds.RecNo();
+            depoisCtrl = test::RegistroAtual(g);
             SendMessageW(g, WM_MOUSEWHEEL, MAKEWPARAM(MK_SHIFT, WHEEL_DELTA), 0);
-            depoisShift = barra.cds.RecNo();
+            depoisShift = test::RegistroAtual(g);
             SendMessageW(g, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-            depoisRoda = barra.cds.RecNo();
+            depoisRoda = test::RegistroAtual(g);
             SCROLLINFO si{sizeof si, SIF_ALL};
             GetScrollInfo(g, SB_VERT, &si);
             rolagem = TRolagemGrade{si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos};

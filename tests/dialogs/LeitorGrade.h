@@ -67,6 +67,19 @@ inline std::vector<std::string> NomesDasLinhas(HWND grade) {
     return out;
 }
 
+// How many records the grid lists.
+inline int RegistrosNaGrade(HWND grade) {
+    return static_cast<int>(LerGrade(grade).size()) - 1;
+}
+
+// The record number of the selected row (the current record), or -1 when none is selected.
+inline int RegistroAtual(HWND grade) {
+    const std::vector<LinhaLida> linhas = LerGrade(grade);
+    for (std::size_t i = 1; i < linhas.size(); ++i)
+        if (linhas[i].estado & STATE_SYSTEM_SELECTED) return static_cast<int>(i);
+    return -1;
+}
+
 // The name of one record's row (0 the first record), or "" when the grid has no such row.
 inline std::string NomeDaLinha(HWND grade, std::size_t i) {
     const std::vector<std::string> nomes = NomesDasLinhas(grade);
