@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/GdiWin32.h"
 #include "app/Barra.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
+#include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
 #include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
@@ -20,9 +22,7 @@
 #include "support/NqOutrosWin32.h"
 #include "support/NqSobreWin32.h"
 #include "support/Win32Handles.h"
-#include "ui/GdiWin32.h"
 #include "ui/ImageListWin32.h"
-#include "ui/WindowWin32.h"
 
 namespace nq {
 
