@@ -401,6 +401,10 @@ void TfrmMainPivel::FormKeyDown(WPARAM key) {
         Finalizar();
         return;
     }
+    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
+        PostMessageW(hwnd_, WM_COMMAND, mnConfig, 0);
+        return;
+    }
     if (key == VK_ESCAPE) {
         if (inProgrammingMode)
             Finalizar();
@@ -555,7 +559,7 @@ void TfrmMainPivel::CriarMenu() {
     add("-", 0, -1);
     add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT)).Enabled = false;
     add("Excluir todos os atalhos", mnExcluirIcons, -1).Visible = inProgrammingMode;
-    add("Configurações", mnConfig, 0, ShortCut(VK_F5)).Enabled = false;
+    add("Configurações", mnConfig, 0, ShortCut(VK_F5));
     add("-", 0, -1);
     add("Sobre...", mnSobre, 3);
     add("-", 0, -1);
@@ -638,6 +642,7 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
     }
     switch (id) {
         case mnExcluirIcons: mnExcluirIconsClick(); break;
+        case mnConfig: mnConfigClick(); break;
         case mnDesativarInic: mnDesativarInicClick(); break;
         case mnFinalizar: Finalizar(); break;
         default: break;
@@ -662,7 +667,46 @@ void TfrmMainPivel::mnDesativarInicClick() {
 }
 
 void TfrmMainPivel::bConfigClick(bool ctrl) {
-    if (ctrl) Finalizar();
+    if (ctrl)
+        Finalizar();
+    else
+        mnConfigClick();
+}
+
+void TfrmMainPivel::mnConfigClick() {
+    try {
+        // Made for this one use, without an owner, and released on every path.
+        auto janela = std::make_unique<TfrmConfig>(*this);
+        janela->ShowModal(nullptr);
+        if (janela->Tag == 1) {
+            Salvar();
+            AtualizarIcones();
+        }
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
+}
+
+TVisualBarra TfrmMainPivel::Visual() const {
+    return TVisualBarra{titulo_, color_, font_, translucent_, opacity_, topmost_};
+}
+
+HICON TfrmMainPivel::IconeTitulo() const {
+    return titleIcon_ ? titleIcon_.get() : logo_.get();
+}
+
+void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {
+    opacity_ = visual.nivel & 0xFF;
+    translucent_ = visual.transparente;
+    topmost_ = visual.sobreOutros;
+    SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    titulo_ = visual.titulo;
+    titleIcon_.reset(icone ? CopyIcon(icone) : nullptr);
+    color_ = visual.cor;
+    font_ = visual.fonte;
+    ApplyTranslucency();
+    ApplyDpi(dpi_);  // the caption fonts follow the new font
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // --- Painting -----------------------------------------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "app/Lancamento.h"
 #include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
+#include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
@@ -57,7 +58,7 @@ enum MenuId : UINT {
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
-class TfrmMainPivel final : public Window {
+class TfrmMainPivel final : public Window, public IBarraConfig {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;
@@ -84,6 +85,13 @@ public:
 
     // Application-wide keys, seen before any window in every message loop: true when handled.
     bool PreTranslate(MSG& msg);
+
+    // What the configuration window reads and sets.
+    TClientDataset& Catalogo() override { return cds; }
+    TVisualBarra Visual() const override;
+    HICON IconeTitulo() const override;
+    void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
+    void Fechar() override { Finalizar(); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -119,6 +127,7 @@ private:
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
     void bConfigClick(bool ctrl);
+    void mnConfigClick();
     void CriarTray();
 
     // Paints what lies in `dirty` (client coordinates) only.

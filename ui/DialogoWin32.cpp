@@ -357,7 +357,8 @@ FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
 HFONT TDialogo::Fonte(const FonteSpec& f) {
     const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
                               std::to_string(f.negrito) + std::to_string(f.italico) +
-                              std::to_string(f.sublinhado) + std::to_string(f.icone);
+                              std::to_string(f.sublinhado) + std::to_string(f.icone) +
+                              std::to_string(f.riscado);
     auto it = fontes_.find(chave);
     if (it != fontes_.end()) return it->second.get();
     LOGFONTW lf{};
@@ -367,6 +368,7 @@ HFONT TDialogo::Fonte(const FonteSpec& f) {
     lf.lfWeight = f.negrito ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.italico;
     lf.lfUnderline = f.sublinhado;
+    lf.lfStrikeOut = f.riscado;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
     if (!f.icone || !lf.lfFaceName[0]) lstrcpynW(lf.lfFaceName, Wide(f.nome).c_str(), LF_FACESIZE);
@@ -897,8 +899,9 @@ bool TDialogo::PreVisualizar(MSG& msg) {
                 return true;
             }
         }
-        // Shift+Esc in programming mode belongs to the program, which ends at once.
-        if (msg.wParam == VK_ESCAPE && inProgrammingMode && GetKeyState(VK_SHIFT) < 0) return false;
+        // Shift+Esc in programming mode belongs to the program, which ends at once; otherwise it is no
+        // key of the dialog's (Esc alone cancels).
+        if (msg.wParam == VK_ESCAPE && GetKeyState(VK_SHIFT) < 0) return !inProgrammingMode;
         return FormKeyDown(msg.wParam);
     }
     if (msg.message == WM_CHAR) return FormKeyPress(static_cast<wchar_t>(msg.wParam));
@@ -978,9 +981,9 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const int i = Indice(nome);
             if (i < 0) return FALSE;
             const TipoControle t = spec_.controles[static_cast<std::size_t>(i)].tipo;
-            if (t == TipoControle::Rotulo)
-                DesenharRotulo(static_cast<std::size_t>(i), dis);
-            else if (t == TipoControle::BotaoPlano)
+            if (t == TipoControle::Rotulo) {
+                if (!DesenharItem(nome, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
+            } else if (t == TipoControle::BotaoPlano)
                 DesenharBotaoPlano(static_cast<std::size_t>(i), dis);
             else
                 return DesenharItem(nome, dis);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 #include "menus/NqMenusConfigWin32.h"
@@ -182,6 +183,63 @@ TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
     EXPECT_TRUE(IsWindowEnabled(dono));
     EXPECT_TRUE(test::WaitFor([&] { return GetActiveWindow() == dono; }, 3000));
     DestroyWindow(dono);
+}
+
+// A label the window draws itself, a struck-out font, and an edit box to type in.
+class Desenhada final : public TDialogo {
+public:
+    Desenhada() : TDialogo(Desenho()) {}
+    std::atomic<int> desenhos{0};
+
+protected:
+    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override {
+        if (nome != "proprio") return false;
+        FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+        ++desenhos;
+        return true;
+    }
+
+private:
+    static DialogoSpec Desenho() {
+        DialogoSpec d;
+        d.titulo = "Desenhada";
+        d.largura = 200;
+        d.altura = 100;
+        auto& c = d.controles;
+        c.push_back({.tipo = TipoControle::Edicao, .nome = "texto", .r = {8, 8, 150, 21}});
+        c.push_back({.tipo = TipoControle::Rotulo, .nome = "proprio", .texto = "Meu", .r = {8, 40, 60, 20}});
+        c.push_back({.tipo = TipoControle::Rotulo,
+                     .nome = "riscado",
+                     .texto = "Riscado",
+                     .r = {80, 40, 80, 20},
+                     .fonte = FonteSpec{.pontos = 9, .riscado = true}});
+        return d;
+    }
+};
+
+TEST_F(Dialogo, ALabelTheWindowDrawsAStruckOutFontAndShiftEscThatIsNoKeyOfTheDialog) {
+    Desenhada d;
+    bool riscada = false, aberta = false;
+    std::string digitado;
+    ComDialogo([&] { d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   EXPECT_TRUE(test::WaitFor([&] { return d.desenhos > 0; }));
+                   LOGFONTW lf{};
+                   GetObjectW(d.FonteDe("riscado"), sizeof lf, &lf);
+                   riscada = lf.lfStrikeOut != 0;
+                   ASSERT_TRUE(test::NaFrente(w));
+                   SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Controle("texto")), TRUE);
+                   // Outside programming mode Shift+Esc does nothing; the key after it still reaches the box.
+                   test::PressKey(VK_ESCAPE, true);
+                   test::PressKey('X');
+                   test::WaitFor([&] { return test::TextoDe(d.Controle("texto")) == "x"; });
+                   digitado = test::TextoDe(d.Controle("texto"));
+                   aberta = IsWindowVisible(w) != 0;
+                   test::PressKey(VK_ESCAPE);
+               });
+    EXPECT_TRUE(riscada);
+    EXPECT_EQ(digitado, "x");
+    EXPECT_TRUE(aberta);
 }
 
 // Every window of the program stands where its design puts it: its client size and each control's
