@@ -25,7 +25,8 @@ bool AppExecutando(const std::string& ClassFormMain) {
     GetWindowThreadProcessId(running, &pid);
     AllowSetForegroundWindow(pid);
     PostMessageW(running, WM_AppRestore, 0, 0);
-    SendMessageW(running, WM_AppRestore, 0, 0);
+    // A bar that does not answer (hung) must not hold this start: it is given a few seconds, no more.
+    SendMessageTimeoutW(running, WM_AppRestore, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, nullptr);
     SetForegroundWindow(running);
     ExitProcess(0);
 }

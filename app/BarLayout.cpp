@@ -26,8 +26,11 @@ Rect CaptionRect(int buttonLeft, int buttonTop, int panelWidth) {
     return Rect{x, buttonTop - 1, panelWidth - x - 8, kCaptionHeight};
 }
 
-int OpacityUp(int opacity) { return std::min(255, opacity + 5); }
-int OpacityDown(int opacity) { return std::max(100, opacity - 5); }
+int OpacityUp(int opacity) { return std::min(kOpacityMax, opacity + 5); }
+int OpacityDown(int opacity) { return std::max(kOpacityMin, opacity - 5); }
+
+int StoredOpacity(int stored) { return std::clamp(stored, kOpacityMin, kOpacityMax); }
+int StoredStep(int stored) { return std::clamp(stored, kStepMin, kStepMax); }
 
 bool IsURL(std::string_view target) {
     const std::string lower = LowerCase(target);

@@ -1,7 +1,6 @@
 #include "app/Barra.h"
 
 #include "catalogue/ClientDataset.h"
-#include "support/Platform.h"
 
 namespace nq {
 
@@ -18,7 +17,6 @@ TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight,
     }
 
     cds.SetIndexFieldNames("Tipo;Titulo");
-    IShell& shell = *CurrentPlatform().shell;
     int top = iTamInicial;
     for (cds.First(); !cds.Eof(); cds.Next()) {
         const std::string titulo = cds.FieldByName("Titulo").AsString();
@@ -29,7 +27,9 @@ TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight,
             continue;
         }
         TIconeComando b;
-        b.AddShortCut(titulo, programa, shell.DirectoryExists(programa), param);
+        // Nothing is asked of the disk here: whether the target is a folder is found out later, away
+        // from the window's thread, for the buttons that show (app/BuscaAlvos.h).
+        b.AddShortCut(titulo, programa, false, param);
         b.SetBounds(kButtonLeft, top);
         out.botoes.push_back(std::move(b));
         top += out.step;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "support/NqDlgWin32.h"
+#include "ui/BackBufferWin32.h"
 
 namespace nq {
 
@@ -53,8 +54,9 @@ TfmDesktopAviso& TfmDesktopAviso::Instance() {
 bool TfmDesktopAviso::EnsureWindow() {
     if (hwnd_) return true;
     RegisterClassOnce(kClassName, nullptr, nullptr);
-    // Topmost, never activated, no taskbar button; translucent.
-    return CreateWindowOfClass(kClassName, L"", WS_POPUP,
+    // Topmost, never activated, no taskbar button; translucent. The caption is never shown, but tools
+    // find the window by it.
+    return CreateWindowOfClass(kClassName, L"Agendamentos", WS_POPUP,
                                WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED, 0, 0, 1, 1,
                                nullptr);
 }
@@ -107,16 +109,14 @@ LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = msg == WM_PAINT ? BeginPaint(hwnd_, &ps) : reinterpret_cast<HDC>(wp);
             RECT rc;
             GetClientRect(hwnd_, &rc);
-            if (picture_) {
-                HDC mem = CreateCompatibleDC(dc);
-                {
-                    ScopedSelectObject sel(mem, picture_);
-                    BitBlt(dc, 0, 0, width_, height_, mem, 0, 0, SRCCOPY);
-                }
-                DeleteDC(mem);
+            const MemoryDC mem = picture_ ? MemoryDC(dc) : MemoryDC();
+            if (mem) {
+                ScopedSelectObject sel(mem.get(), picture_);
+                BitBlt(dc, 0, 0, width_, height_, mem.get(), 0, 0, SRCCOPY);
             } else {
-                BrushHandle panel(CreateSolidBrush(kPanel));
-                FillRect(dc, &rc, panel.get());
+                // No picture, or no memory to show it: the plain panel, with nothing allocated.
+                SetDCBrushColor(dc, kPanel);
+                FillRect(dc, &rc, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
             }
             if (msg == WM_PAINT) EndPaint(hwnd_, &ps);
             return 0;

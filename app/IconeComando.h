@@ -57,6 +57,8 @@ public:
     const std::vector<TIconeComando>& Botoes() const { return botoes_; }
     void Clear();
     int PanelWidth() const { return panelWidth_; }
+    // The button whose caption the pointer is over, or -1.
+    int HoveredIndex() const { return hovered_; }
 
     enum class Part { None, Icon, Caption };
     struct Hit {

@@ -1,7 +1,6 @@
 #include "app/Lancamento.h"
 
 #include "app/IconeComando.h"
-#include "support/NqFun.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -23,9 +22,10 @@ void FillFolder(TAtalhoRec& r) {
 
 TAtalhoRec readProgramData(const std::string& hint) {
     TAtalhoRec r;
-    const TStringArray parts = AParse(hint, "|");
-    r.programa = parts[0];
-    if (parts.size() >= 2) r.parametros = parts[1];
+    // Only the first "|" separates: a target holds none, the parameters may (a pipe in a command line).
+    const std::size_t bar = hint.find('|');
+    r.programa = hint.substr(0, bar);
+    if (bar != std::string::npos) r.parametros = hint.substr(bar + 1);
     r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
     // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
     const std::string lower = LowerCase(r.programa);

@@ -5,23 +5,28 @@
 #include <shlobj.h>
 #include <windowsx.h>
 
+#include <objbase.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 
 #include "app/BarLayout.h"
 #include "app/Barra.h"
+#include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/Lancamento.h"
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/ArquivosSoltos.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/AlvosWin32.h"
+#include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "dialogs/ItensEditaWin32.h"
 #include "resource.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
+#include "menus/NqMenusConfigWin32.h"
 #include "support/MessageFilterWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
@@ -40,8 +45,50 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT_PTR kDeactivateTimerId = 2;
-constexpr UINT kMsgEdicaoTerminada = WM_APP + 1;  // wParam: the work that waited for the edit
+constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
+constexpr UINT kTrayRetryMs = 10000;
+constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waited for the edit
 constexpr const char* kConfig = "Config";
+// Answers from the workers: what was found out about a button's target (lParam owns a TAlvoBuscado),
+// and the end of a launch (wParam false when the notice must tell of a failure).
+constexpr UINT WM_ALVO_BUSCADO = WM_APP + 1;
+constexpr UINT WM_LANCADO = WM_APP + 2;
+// Posted once the bar shows: what can wait until then does (the user sees the bar sooner).
+constexpr UINT WM_MOSTRADA = WM_APP + 3;
+
+// The workers join COM on their own threads: shell links, the shell's icons and its launches want it.
+thread_local bool comJoined = false;
+void JoinCom() {
+    comJoined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+void LeaveCom() {
+    if (comJoined) CoUninitialize();
+}
+
+bool NobodyInFront();
+
+// A shortcut's icon, as the target worker hands it over.
+struct TImagemIcone final : TImagem {
+    IconHandle icone;
+};
+
+// On the target worker: whether the target exists and is a folder, and its icon at the size it is
+// drawn when that is not kept already. A bare name is looked up beside the program, where the bar's
+// current folder stands except while a launch has moved it.
+TAlvoBuscado BuscarAlvo(const TPedidoAlvo& p) {
+    const std::string& alvo = p.programa;
+    const bool absoluto = alvo.rfind("\\\\", 0) == 0 || (alvo.size() >= 2 && alvo[1] == ':');
+    const std::string caminho = absoluto || alvo.empty() ? alvo : DirAplic + alvo;
+    IShell& shell = *CurrentPlatform().shell;
+    TAlvoBuscado r;
+    r.pasta = shell.DirectoryExists(caminho);
+    r.existe = r.pasta || shell.FileExists(caminho);
+    if (r.existe && p.precisaImagem) {
+        auto imagem = std::make_unique<TImagemIcone>();
+        if (readIcon(caminho, imagem->icone, p.tamanho)) r.imagem = std::move(imagem);
+    }
+    return r;
+}
 
 // The settings file beside the program: its name with the extension replaced by "Config.ini".
 std::string NomeArquivoConfig() {
@@ -127,10 +174,19 @@ bool TfrmMainPivel::Create() {
     DragAcceptFiles(hwnd_, TRUE);
     // The bar's keys are seen in every message loop: its own, the dialogs' and the menus'.
     filtroTeclas_ = AddMessageFilter([this](MSG& m) { return PreTranslate(m); });
-    ApplyDpi(DpiDaJanela(hwnd_));
+    const HWND janela = hwnd_;
+    busca_ = std::make_unique<TBuscaAlvos>(
+        BuscarAlvo,
+        [janela](std::unique_ptr<TAlvoBuscado> r) {
+            // An answer the window can no longer take is released here.
+            if (PostMessageW(janela, WM_ALVO_BUSCADO, 0, reinterpret_cast<LPARAM>(r.get()))) r.release();
+        },
+        JoinCom, LeaveCom);
+    lancador_ = std::make_unique<TTrabalhador>(JoinCom, LeaveCom);
+    dpi_ = DpiDaJanela(hwnd_);
+    LoadPictures();  // the fonts follow the settings (configureForm)
     ApplyTranslucency();
     closePivel();
-    AddTooltips();
     FormCreate();
     return true;
 }
@@ -140,7 +196,6 @@ void TfrmMainPivel::FormCreate() {
         ConfigUnica = true;
         IniciaIni(NomeArquivoConfig());
         IniciarComWindows(KEY_RUN_PIVEL, ModulePath(), "", HKEY_CURRENT_USER, iwIncluir);
-        CriarTray();
         readSaveIcons(cds, READ_INFO);
         catalogueLoaded_ = true;
         if (cds.IsEmpty()) IncluirPrimeirosAtalhos(cds, DirDocs(), DirSystem());
@@ -158,11 +213,13 @@ void TfrmMainPivel::CriarTray() {
     tray->SetMainWindow(hwnd_);
     const int size = GetSystemMetrics(SM_CXSMICON);
     IconHandle icon = LoadIconResource(IDI_PIVEL, size);
-    tray->SetIcon(icon.get());
+    // Without its own picture the icon still gives the user a way to the bar.
+    tray->SetIcon(icon ? icon.get() : LoadIconW(nullptr, IDI_APPLICATION));
     tray->SetHint(std::string(kApplicationTitle) + ", v" + GetVersionSis(true));
     tray->OnClick = [this] { clickForm(); };
     tray->OnPopup = [this](POINT pt) { ShowPopupMenu(pt); };
     tray->Show();
+    SetTimer(hwnd_, kTrayTimerId, kTrayRetryMs, nullptr);
 }
 
 void TfrmMainPivel::configureForm() {
@@ -172,17 +229,16 @@ void TfrmMainPivel::configureForm() {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     color_ = ini.ReadInteger(kConfig, "Color", color_);
     translucent_ = ini.ReadBool(kConfig, "TransparênciaAtivada", true);
-    opacity_ = ini.ReadInteger(kConfig, "NívelTransparência", opacity_) & 0xFF;
+    opacity_ = StoredOpacity(ini.ReadInteger(kConfig, "NívelTransparência", opacity_));
     ApplyTranslucency();
     ini.ReadFont(kConfig, "FonteÍcones", font_);
-    titulo_ = ini.ReadString(kConfig, "NomeEmpresa", titulo_);
+    titulo_ = CharLeft(ini.ReadString(kConfig, "NomeEmpresa", titulo_), TAM_NOME_EMPRESA);
     const std::string icone = ini.ReadString(kConfig, "IconeEmpresa", "");
     if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) {
-        if (HICON h = static_cast<HICON>(
-                LoadImageW(nullptr, Wide(icone).c_str(), IMAGE_ICON, S(32), S(32), LR_LOADFROMFILE)))
-            titleIcon_.reset(h);
+        iconeEmpresa_ = icone;
+        LoadTitleIcon();
     }
-    ApplyDpi(dpi_);  // fonts follow the font just read
+    MakeFonts();  // they follow the font just read
     FScrWidth = GetSystemMetrics(SM_CXSCREEN);
     FScrHeight = GetSystemMetrics(SM_CYSCREEN);
 }
@@ -195,37 +251,55 @@ void TfrmMainPivel::Iniciar() {
 void TfrmMainPivel::FormShow() {
     ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     if (inProgrammingMode) clickForm();
+    PostMessageW(hwnd_, WM_MOSTRADA, 0, 0);
+}
+
+// Once the bar shows: the tray icon (the shell may take long to take it), the tooltips, and the
+// targets and icons of the buttons that show.
+void TfrmMainPivel::DepoisDeMostrar() {
+    if (mostrada_) return;
+    mostrada_ = true;
+    CriarTray();
+    AddTooltips();
+    PedirVisiveis();
 }
 
 void TfrmMainPivel::FormActivate() {
     DragAcceptFiles(hwnd_, TRUE);
-    if (!timerOn_) timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
+    ativada_ = true;
+    AjustarTimer();
 }
 
-void TfrmMainPivel::Salvar() {
+void TfrmMainPivel::Salvar(bool avisar) {
     if (!NqIni) return;
-    // A catalogue that was never loaded must not replace the stored one.
-    if (catalogueLoaded_) {
-        if (cdsEdicao.Ativa()) {
-            // A dialog is typing a record (a log-off came meanwhile): the stored records are saved from a
-            // copy, and the record being typed stays the dialog's.
-            TClientDataset copia;
-            CriarCamposAtalho(copia);
-            copia.CreateDataSet();
-            cds.CopyStoredRecords(copia);
-            readSaveIcons(copia, SAVE_INFO);
-        } else {
-            readSaveIcons(cds, SAVE_INFO);
+    try {
+        // A catalogue that was never loaded must not replace the stored one.
+        if (catalogueLoaded_) {
+            if (cdsEdicao.Ativa()) {
+                // A dialog is typing a record (a log-off came meanwhile): the stored records are saved
+                // from a copy, and the record being typed stays the dialog's.
+                TClientDataset copia;
+                CriarCamposAtalho(copia);
+                copia.CreateDataSet();
+                cds.CopyStoredRecords(copia);
+                readSaveIcons(copia, SAVE_INFO);
+            } else {
+                readSaveIcons(cds, SAVE_INFO);
+            }
         }
+        NqIni->UpdateFile();
+    } catch (...) {
+        if (avisar) AvisarCopiasConfig();  // a copy kept before the failure is still news
+        throw;
     }
-    NqIni->UpdateFile();
+    if (avisar) AvisarCopiasConfig();
 }
 
 // A shortcut just added is written at once, so that a crash or a forced end cannot lose it; a failure
 // is told and the shortcut stays for the next save.
 void TfrmMainPivel::SalvarAgora() {
     try {
-        Salvar();
+        Salvar(!sessionEnding_);
     } catch (const std::exception& e) {
         MsgBoxErro(e.what());
     }
@@ -233,9 +307,10 @@ void TfrmMainPivel::SalvarAgora() {
 
 void TfrmMainPivel::FormDestroy() {
     try {
-        Salvar();
+        Salvar(!sessionEnding_);
     } catch (const std::exception& e) {
-        MsgBoxErro(e.what());
+        // At the end of a session nobody is left to answer a message.
+        if (!sessionEnding_) MsgBoxErro(e.what());
     }
 }
 
@@ -258,7 +333,10 @@ RECT TfrmMainPivel::WorkArea() const {
 }
 
 void TfrmMainPivel::MoveTo(const RECT& r) {
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The old picture is not carried over: lines drawn at the old size (the bottom line) would stay.
+    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    PedirVisiveis();  // a taller work area than at the last rebuild shows more buttons
 }
 
 void TfrmMainPivel::closePivel() {
@@ -281,6 +359,7 @@ void TfrmMainPivel::clickForm() {
     else
         openPivel();
     FAberta = !FAberta;
+    AjustarTimer();
     // Already in front after a click on the bar; asking again would only stir the focus.
     if (FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false) && GetForegroundWindow() != hwnd_)
         SetForegroundWindow(hwnd_);
@@ -320,10 +399,26 @@ void TfrmMainPivel::ConfirmDeactivation() {
     }
 }
 
+// The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
+// of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes.
+void TfrmMainPivel::AjustarTimer() {
+    const bool precisa = ativada_ && FAberta && NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false);
+    if (precisa && !timerOn_) {
+        timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
+    } else if (!precisa && timerOn_) {
+        KillTimer(hwnd_, kTimerId);
+        timerOn_ = false;
+    }
+}
+
 void TfrmMainPivel::Timer1Timer() {
     // A focus change that brought no deactivation message (the bar had no focus to lose) still
     // closes an auto-hiding bar.
     if (FAberta && AnotherProgramInFront()) EvntsDeactivate();
+    VerificarTela();
+}
+
+void TfrmMainPivel::VerificarTela() {
     // A new screen size is taken up once the record being edited is the catalogue's again.
     if (cdsEdicao.Ativa()) return;
     const int w = GetSystemMetrics(SM_CXSCREEN);
@@ -334,6 +429,7 @@ void TfrmMainPivel::Timer1Timer() {
     AtualizarIcones();
     closePivel();
     FAberta = false;
+    AjustarTimer();
 }
 
 void TfrmMainPivel::FormKeyDown(WPARAM key) {
@@ -341,6 +437,10 @@ void TfrmMainPivel::FormKeyDown(WPARAM key) {
     const bool shift = KeyIsDown(VK_SHIFT);
     if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
         Finalizar();
+        return;
+    }
+    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
+        PostMessageW(hwnd_, WM_COMMAND, mnConfig, 0);
         return;
     }
     if (key == VK_ESCAPE) {
@@ -370,21 +470,54 @@ void TfrmMainPivel::AtualizarIcones() {
     // Building walks the catalogue: never under a record being typed in a dialog.
     if (!cdsEdicao.Permite(TEdicaoCatalogo::tAtualizar)) return;
     ++reconstrucoes_;
-    const int step = NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto;
+    const int step = StoredStep(NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto);
     const bool autoHeight = NqIni && NqIni->ReadBool(kConfig, "IconHeightAuto", false);
     const RECT wa = WorkArea();
     TBarraConteudo conteudo = MontarBarra(cds, step, autoHeight, MulDiv(wa.bottom - wa.top, 96, dpi_));
 
     botoes_.Clear();
-    buttonIcons_.clear();
+    legendas_.clear();
+    std::vector<std::string> programas;
     for (TIconeComando& b : conteudo.botoes) {
-        IconHandle icon;
-        readIcon(b.Programa(), icon);  // the fallback pictures are chosen when painting
-        buttonIcons_.push_back(std::move(icon));
+        legendas_.push_back(Wide(b.Titulo()));
+        programas.push_back(b.Programa());
         botoes_.Botoes().push_back(std::move(b));
     }
     menuShortcuts_ = std::move(conteudo.menu);
+    // The targets are looked at and the icons taken by the worker; until they come, a neutral picture.
+    if (busca_) {
+        busca_->Reiniciar(std::move(programas), S(kIconSize));
+        PedirVisiveis();
+    }
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TfrmMainPivel::PedirVisiveis() {
+    if (!busca_ || !mostrada_) return;
+    // The buttons whose top lies inside the open bar's button panel; those below it are never drawn.
+    const RECT wa = WorkArea();
+    const int painel = MulDiv(wa.bottom - wa.top, 96, dpi_) - kTitlePanelHeight;
+    std::size_t visiveis = 0;
+    const auto& botoes = botoes_.Botoes();
+    for (std::size_t i = 0; i < botoes.size(); ++i)
+        if (botoes[i].Top() < painel) visiveis = i + 1;
+    busca_->PedirAte(visiveis);
+}
+
+RECT TfrmMainPivel::BotaoRect(std::size_t i) const {
+    const TIconeComando& b = botoes_.Botoes()[i];
+    const Rect c = b.CaptionBox(botoes_.PanelWidth());
+    const int top = S(kTitlePanelHeight);
+    const int margem = S(1) + 1;  // a hovered button stands a pixel up and left
+    return RECT{S(b.Left()) - margem, top + S(std::min(b.Top(), c.top)) - margem,
+                S(c.left + c.width) + margem,
+                top + S(std::max(b.Top() + kIconSize, c.top + c.height)) + margem};
+}
+
+void TfrmMainPivel::InvalidarBotao(int i) {
+    if (!hwnd_ || i < 0 || static_cast<std::size_t>(i) >= botoes_.Botoes().size()) return;
+    const RECT r = BotaoRect(static_cast<std::size_t>(i));
+    InvalidateRect(hwnd_, &r, FALSE);
 }
 
 namespace {
@@ -401,8 +534,9 @@ public:
         // Empty texts go as empty strings, never as absent values.
         ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(), showCmd);
     }
-    void CursorAmp() override { nq::CursorAmp(); }
-    void CursorNormal() override { nq::CursorNormal(); }
+    // The window's thread shows the busy pointer for the whole launch.
+    void CursorAmp() override {}
+    void CursorNormal() override {}
 
 private:
     HWND owner_;
@@ -410,11 +544,50 @@ private:
 
 }  // namespace
 
-void TfrmMainPivel::clickIcone(TAtalhoRec r) {
+void TfrmMainPivel::clickIcone(std::function<TAtalhoRec()> ler) {
     dskErro.Hide();
-    LancadorWin32 sistema(hwnd_);
-    const bool autoOcultar = NqIni && NqIni->ReadBool(kConfig, "AutoOcultar", false);
-    if (!executeProgram(r, sistema, DirAplic, autoOcultar, [this] { clickForm(); })) dskErro.Show();
+    if (!lancador_) return;
+    if (lancamentos_++ == 0) nq::CursorAmp();
+    focoNoClique_ = GetForegroundWindow() == hwnd_;
+    const HWND janela = hwnd_;
+    const std::string dirAplic = DirAplic;
+    // On the launcher's thread: a target on a share that does not answer holds up that thread, never
+    // the bar's painting. The bar is switched on its own thread once the launch is over.
+    lancador_->Enfileirar([janela, dirAplic, ler = std::move(ler)] {
+        bool ok = false;
+        try {
+            TAtalhoRec r = ler();
+            LancadorWin32 sistema(janela);
+            ok = executeProgram(r, sistema, dirAplic, true, {});
+        } catch (const std::exception&) {
+            ok = false;  // the notice tells of it
+        }
+        PostMessageW(janela, WM_LANCADO, ok, 0);
+    });
+}
+
+void TfrmMainPivel::Lancado(bool ok) {
+    if (lancamentos_ > 0 && --lancamentos_ == 0) nq::CursorNormal();
+    // The keyboard stays with the bar if it had it at the click and nothing else took it meanwhile (an
+    // X server without a window manager drops the focus of a window that has moved).
+    if (focoNoClique_ && NobodyInFront()) SetForegroundWindow(hwnd_);
+    if (!NqIni || !NqIni->ReadBool(kConfig, "AutoOcultar", false)) clickForm();
+    if (!ok) dskErro.Show();
+}
+
+void TfrmMainPivel::clickBotao(std::size_t i) {
+    TIconeComando botao = botoes_.Botoes()[i];
+    const TBuscaAlvos::TBotao estado = busca_ ? busca_->Botao(i) : TBuscaAlvos::TBotao{};
+    if (estado.estado != TBuscaAlvos::Estado::Pendente) {
+        botao.SetPrograma(botao.Programa(), estado.pasta);
+        clickIcone([r = readProgramData(botao)] { return r; });
+        return;
+    }
+    // Not looked at yet: the launcher's thread finds out whether it is a folder.
+    clickIcone([botao]() mutable {
+        botao.SetPrograma(botao.Programa(), CurrentPlatform().shell->DirectoryExists(botao.Programa()));
+        return readProgramData(botao);
+    });
 }
 
 // --- Adding shortcuts by dropping them -----------------------------------------------------------------
@@ -519,7 +692,7 @@ void TfrmMainPivel::CriarMenu() {
     add("-", 0, -1);
     add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT));
     add("Excluir todos os atalhos", mnExcluirIcons, -1).Visible = inProgrammingMode;
-    add("Configurações", mnConfig, 0, ShortCut(VK_F5)).Enabled = false;
+    add("Configurações", mnConfig, 0, ShortCut(VK_F5));
     add("-", 0, -1);
     add("Sobre...", mnSobre, 3);
     add("-", 0, -1);
@@ -532,6 +705,8 @@ void TfrmMainPivel::CriarMenu() {
     NqMenu1->SetFont(TFont{"Segoe UI", 9, clMenuText});
     NqMenu1->SetTipoMenu(TipoMenuBarra());
     NqMenu1->SetSessaoIni("Menus");
+    // Ready for a host that gives the renderer a configuration item; the bar itself offers none.
+    NqMenu1->DialogoConfig = MostrarMenusConfig;
     itemMenuMsg_ = RegisterWindowMessageW(kMsgItemMenu);
 }
 
@@ -548,7 +723,8 @@ void TfrmMainPivel::BuildPopupMenu() {
     // The tray icon's menu opens while a dialog edits a record too: what would begin or drop records waits.
     for (int i = 0; i < pmEdita.Items().Count(); ++i) {
         TMenuItem& item = pmEdita.Items().Items(i);
-        if (item.Command == mnIncluir || item.Command == mnExcluirIcons) item.Enabled = !cdsEdicao.Ativa();
+        if (item.Command == mnIncluir || item.Command == mnExcluirIcons || item.Command == mnConfig)
+            item.Enabled = !cdsEdicao.Ativa();
     }
     // "Outros atalhos": one entry per menu shortcut, each hooked to the renderer once its caption is set.
     mnAtalhosItem_->Clear();
@@ -595,16 +771,18 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
     if (id >= mnAtalhoPrimeiro) {
         // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
         if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
-            clickIcone(readProgramData(item->Hint));
+            clickIcone([hint = item->Hint] { return readProgramData(hint); });
             return;
         }
         const std::size_t i = id - mnAtalhoPrimeiro;
-        if (i < menuShortcuts_.size()) clickIcone(readProgramData(menuShortcuts_[i].hint));
+        if (i >= menuShortcuts_.size()) return;
+        clickIcone([hint = menuShortcuts_[i].hint] { return readProgramData(hint); });
         return;
     }
     switch (id) {
         case mnIncluir: mnIncluirClick(); break;
         case mnExcluirIcons: mnExcluirIconsClick(); break;
+        case mnConfig: mnConfigClick(); break;
         case mnDesativarInic: mnDesativarInicClick(); break;
         case mnFinalizar: Finalizar(); break;
         default: break;
@@ -656,8 +834,53 @@ void TfrmMainPivel::mnDesativarInicClick() {
     Finalizar();
 }
 
-void TfrmMainPivel::bConfigClick() {
-    if (KeyIsDown(VK_CONTROL)) Finalizar();
+void TfrmMainPivel::bConfigClick(bool ctrl) {
+    if (ctrl)
+        Finalizar();
+    else
+        mnConfigClick();
+}
+
+void TfrmMainPivel::mnConfigClick() {
+    if (cdsEdicao.Ativa()) return;
+    try {
+        // Made for this one use, without an owner, and released on every path.
+        auto janela = std::make_unique<TfrmConfig>(*this);
+        {
+            // The window searches, filters and edits the catalogue: the bar's rebuilds, drops and a
+            // log-off's save keep off it until it closes.
+            TEdicaoEmCurso edicao(&cdsEdicao);
+            janela->ShowModal(nullptr);
+        }
+        if (janela->Tag == 1) {
+            Salvar();
+            AtualizarIcones();
+        }
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
+}
+
+TVisualBarra TfrmMainPivel::Visual() const {
+    return TVisualBarra{titulo_, color_, font_, translucent_, opacity_, topmost_};
+}
+
+HICON TfrmMainPivel::IconeTitulo() const {
+    return titleIcon_ ? titleIcon_.get() : logo_.get();
+}
+
+void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {
+    opacity_ = visual.nivel & 0xFF;
+    translucent_ = visual.transparente;
+    topmost_ = visual.sobreOutros;
+    SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    titulo_ = visual.titulo;
+    titleIcon_.reset(icone ? CopyIcon(icone) : nullptr);
+    color_ = visual.cor;
+    font_ = visual.fonte;
+    ApplyTranslucency();
+    ApplyDpi(dpi_);  // the caption fonts follow the new font
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // --- Painting -----------------------------------------------------------------------------------------
@@ -669,6 +892,11 @@ void TfrmMainPivel::ApplyTranslucency() {
 
 void TfrmMainPivel::ApplyDpi(int dpi) {
     dpi_ = dpi > 0 ? dpi : 96;
+    MakeFonts();
+    LoadPictures();
+}
+
+void TfrmMainPivel::MakeFonts() {
     captionFont_ = MakeFont(font_, dpi_);
     captionHoverFont_ = MakeFont(font_, dpi_, true, true);
     TFont title = font_;
@@ -676,6 +904,19 @@ void TfrmMainPivel::ApplyDpi(int dpi) {
     title.size = 9;
     title.bold = true;
     titleFont_ = MakeFont(title, dpi_);
+}
+
+// The title icon chosen in the settings, at the size it is drawn; the logo stays when it cannot be read.
+void TfrmMainPivel::LoadTitleIcon() {
+    if (iconeEmpresa_.empty()) return;
+    if (HICON h = static_cast<HICON>(
+            LoadImageW(nullptr, Wide(iconeEmpresa_).c_str(), IMAGE_ICON, S(32), S(32), LR_LOADFROMFILE)))
+        titleIcon_.reset(h);
+}
+
+// The pictures at the size they are drawn, from the icon resources' own sizes.
+void TfrmMainPivel::LoadPictures() {
+    LoadTitleIcon();
     logo_ = LoadIconResource(IDI_LOGO, S(32));
     if (!logo_) logo_ = LoadIconResource(IDI_PIVEL, S(32));
     bars_ = LoadIconResource(IDI_BARS, S(24));
@@ -687,24 +928,37 @@ RECT TfrmMainPivel::ConfigButtonRect() const { return RECT{S(162), S(7), S(162 +
 
 bool TfrmMainPivel::InButtonPanel(int, int y) const { return y >= S(kTitlePanelHeight); }
 
-void TfrmMainPivel::Paint(HDC dc) {
+namespace {
+bool Intersects(const RECT& a, const RECT& b) {
+    RECT out;
+    return IntersectRect(&out, &a, &b) != 0;
+}
+}  // namespace
+
+void TfrmMainPivel::Paint(HDC dc, const RECT& dirty) {
     RECT client;
     GetClientRect(hwnd_, &client);
-    BrushHandle back(CreateSolidBrush(ToColorRef(color_)));
-    FillRect(dc, &client, back.get());
-    PaintTitle(dc);
-    PaintButtons(dc);
+    if (!captionFont_) MakeFonts();  // the settings could not be read: the design font
+    // Only what changed: the rest of the buffer still holds the last picture.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, dirty.left, dirty.top, dirty.right, dirty.bottom);
+    SetDCBrushColor(dc, ToColorRef(color_));
+    FillRect(dc, &dirty, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    const RECT title{0, 0, client.right, S(kTitlePanelHeight)};
+    if (Intersects(dirty, title)) PaintTitle(dc);
+    PaintButtons(dc, dirty);
     // Under the title, inside the panel's 2-pixel border, and along the bottom of the bar.
     nqBevel1.Left = S(2);
     nqBevel1.Top = S(kTitlePanelHeight - 2 - 1);
     nqBevel1.Width = S(197);
     nqBevel1.Height = S(1);
-    nqBevel1.Paint(dc);
+    if (Intersects(dirty, title)) nqBevel1.Paint(dc);
     NqBevel2.Left = 0;
     NqBevel2.Top = client.bottom - S(1);
     NqBevel2.Width = client.right;
     NqBevel2.Height = S(1);
-    NqBevel2.Paint(dc);
+    if (dirty.bottom >= client.bottom - S(1)) NqBevel2.Paint(dc);
+    RestoreDC(dc, saved);
 }
 
 void TfrmMainPivel::PaintTitle(HDC dc) {
@@ -730,23 +984,50 @@ void TfrmMainPivel::PaintTitle(HDC dc) {
     }
 }
 
-void TfrmMainPivel::PaintButtons(HDC dc) {
+void TfrmMainPivel::PaintButtons(HDC dc, const RECT& dirty) {
     const int panelTop = S(kTitlePanelHeight);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(font_.color));
     const auto& botoes = botoes_.Botoes();
     for (std::size_t i = 0; i < botoes.size(); ++i) {
+        if (!Intersects(dirty, BotaoRect(i))) continue;  // also every button below the bar's bottom
         const TIconeComando& b = botoes[i];
         const Rect c = b.CaptionBox(botoes_.PanelWidth());
         {
             ScopedSelectObject sel(dc, b.Hovered() ? captionHoverFont_.get() : captionFont_.get());
-            DrawBoxedText(dc, Wide(b.Titulo()),
-                          RECT{S(c.left), panelTop + S(c.top), S(c.left + c.width), panelTop + S(c.top + c.height)},
-                          DT_LEFT);
+            DrawBoxedText(
+                dc, legendas_[i],
+                RECT{S(c.left), panelTop + S(c.top), S(c.left + c.width), panelTop + S(c.top + c.height)},
+                DT_LEFT);
         }
-        HICON icon = buttonIcons_[i] ? buttonIcons_[i].get() : (b.IsURL() ? webIcon_.get() : crossIcon_.get());
-        if (icon) DrawIconEx(dc, S(b.Left()), panelTop + S(b.Top()), icon, S(kIconSize), S(kIconSize), 0, nullptr, DI_NORMAL);
+        const RECT box{S(b.Left()), panelTop + S(b.Top()), S(b.Left() + kIconSize),
+                       panelTop + S(b.Top() + kIconSize)};
+        const TBuscaAlvos::TBotao estado = busca_ ? busca_->Botao(i) : TBuscaAlvos::TBotao{};
+        if (estado.estado == TBuscaAlvos::Estado::Pendente) {
+            PaintNeutral(dc, box);
+            continue;
+        }
+        // A target that is missing or gives no picture: the web picture for an address, else the cross.
+        HICON icon = estado.imagem ? static_cast<const TImagemIcone*>(estado.imagem)->icone.get() : nullptr;
+        if (!icon) icon = b.IsURL() ? webIcon_.get() : crossIcon_.get();
+        if (icon)
+            DrawIconEx(dc, box.left, box.top, icon, box.right - box.left, box.bottom - box.top, 0, nullptr,
+                       DI_NORMAL);
     }
+}
+
+// In place of an icon not taken yet: a faint rounded frame, a quarter of the way from the bar's colour
+// to its captions', drawn with the stock pen so that nothing is allocated.
+void TfrmMainPivel::PaintNeutral(HDC dc, const RECT& box) {
+    const COLORREF back = ToColorRef(color_), text = ToColorRef(font_.color);
+    const COLORREF mid =
+        RGB((GetRValue(back) * 3 + GetRValue(text)) / 4, (GetGValue(back) * 3 + GetGValue(text)) / 4,
+            (GetBValue(back) * 3 + GetBValue(text)) / 4);
+    ScopedSelectObject pen(dc, GetStockObject(DC_PEN));
+    ScopedSelectObject brush(dc, GetStockObject(NULL_BRUSH));
+    SetDCPenColor(dc, mid);
+    const int inset = S(3), round = S(8);
+    RoundRect(dc, box.left + inset, box.top + inset, box.right - inset, box.bottom - inset, round, round);
 }
 
 void TfrmMainPivel::AddTooltips() {
@@ -780,8 +1061,9 @@ bool TfrmMainPivel::PreTranslate(MSG& msg) {
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && inProgrammingMode &&
         KeyIsDown(VK_SHIFT) && hwnd_ && GetAncestor(msg.hwnd, GA_ROOT) != hwnd_)
         ExitProcess(0);
-    // While the popup menu is open its keys are the menu's: Esc closes the menu, not the bar.
-    if (msg.message == WM_KEYDOWN && hwnd_ && !menuOpen_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
+    // While the popup menu runs its own loop the keys are the menu's (Esc closes it, not the bar).
+    if (menuOpen_) return false;
+    if (msg.message == WM_KEYDOWN && hwnd_ && (msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) {
         FormKeyDown(msg.wParam);
         return true;
     }
@@ -799,17 +1081,15 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             HDC dc = BeginPaint(hwnd_, &ps);
             RECT rc;
             GetClientRect(hwnd_, &rc);
-            HDC mem = CreateCompatibleDC(dc);
-            BitmapHandle bmp(CreateCompatibleBitmap(dc, rc.right, rc.bottom));
-            {
-                ScopedSelectObject sel(mem, bmp.get());
-                Paint(mem);
-                BitBlt(dc, 0, 0, rc.right, rc.bottom, mem, 0, 0, SRCCOPY);
-            }
-            DeleteDC(mem);
+            // Without memory for the buffer the bar is painted straight onto the screen.
+            Paint(backBuffer_.Begin(dc, rc.right, rc.bottom), ps.rcPaint);
+            backBuffer_.End(dc, ps.rcPaint);
             EndPaint(hwnd_, &ps);
             return 0;
         }
+        case WM_SIZE:
+            InvalidateRect(hwnd_, nullptr, FALSE);  // the whole bar: its bottom line moved
+            return 0;
         case WM_SETCURSOR:
             if (LOWORD(lp) == HTCLIENT) {
                 POINT pt;
@@ -830,20 +1110,31 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             }
             const RECT cfg = ConfigButtonRect();
             const bool hot = PtInRect(&cfg, POINT{x, y});
-            bool repaint = hot != configHot_;
+            if (hot != configHot_) InvalidateRect(hwnd_, &cfg, FALSE);
             configHot_ = hot;
-            if (InButtonPanel(x, y))
-                repaint |= botoes_.MouseMove(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
-            else
-                repaint |= botoes_.MouseLeave();
-            if (repaint) InvalidateRect(hwnd_, nullptr, FALSE);
+            // Only the button the pointer left and the one it entered are painted again.
+            const int before = botoes_.HoveredIndex();
+            const bool changed =
+                InButtonPanel(x, y)
+                    ? botoes_.MouseMove(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_))
+                    : botoes_.MouseLeave();
+            if (changed) {
+                InvalidarBotao(before);
+                InvalidarBotao(botoes_.HoveredIndex());
+            }
             return 0;
         }
-        case WM_MOUSELEAVE:
+        case WM_MOUSELEAVE: {
             trackingMouse_ = false;
-            if (botoes_.MouseLeave() || configHot_) InvalidateRect(hwnd_, nullptr, FALSE);
+            const int before = botoes_.HoveredIndex();
+            if (botoes_.MouseLeave()) InvalidarBotao(before);
+            if (configHot_) {
+                const RECT cfg = ConfigButtonRect();
+                InvalidateRect(hwnd_, &cfg, FALSE);
+            }
             configHot_ = false;
             return 0;
+        }
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
@@ -868,7 +1159,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (configPressed_) {
                 configPressed_ = false;
                 InvalidateRect(hwnd_, &cfg, FALSE);
-                if (PtInRect(&cfg, POINT{x, y})) bConfigClick();
+                // Ctrl as it was with the click itself: the key state read later may already have
+                // moved on (an X server that sends its own key state when the focus comes).
+                if (PtInRect(&cfg, POINT{x, y}))
+                    bConfigClick((wp & MK_CONTROL) != 0 || KeyIsDown(VK_CONTROL));
                 return 0;
             }
             if (backgroundPressed_) {
@@ -877,9 +1171,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
             }
             const int clicked = botoes_.MouseUp(MulDiv(x, 96, dpi_), MulDiv(y - S(kTitlePanelHeight), 96, dpi_));
-            if (clicked >= 0) {
-                clickIcone(readProgramData(botoes_.Botoes()[static_cast<std::size_t>(clicked)]));
-            }
+            if (clicked >= 0) clickBotao(static_cast<std::size_t>(clicked));
             return 0;
         }
         case WM_CONTEXTMENU: {
@@ -905,6 +1197,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             if (wp == kTimerId) Timer1Timer();
+            if (wp == kTrayTimerId) {
+                if (tray && !tray->NaBandeja()) tray->Show();
+                if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
+            }
             if (wp == kDeactivateTimerId) {
                 KillTimer(hwnd_, kDeactivateTimerId);
                 ConfirmDeactivation();
@@ -930,16 +1226,40 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_AppRestore:
             MensagemRestaurar(msg);
             return 0;
+        case WM_ALVO_BUSCADO: {
+            std::unique_ptr<TAlvoBuscado> r(reinterpret_cast<TAlvoBuscado*>(lp));
+            if (busca_)
+                if (const auto i = busca_->Receber(std::move(r))) InvalidarBotao(static_cast<int>(*i));
+            return 0;
+        }
+        case WM_LANCADO:
+            Lancado(wp != 0);
+            return 0;
+        case WM_MOSTRADA:
+            DepoisDeMostrar();
+            return 0;
         case WM_QUERYENDSESSION:
+            // Saved now, since the end may come without another word; the bar stays until the session
+            // really ends, because another program may still cancel the log-off.
             try {
-                Salvar();
+                Salvar(false);  // a message now would hold the log-off up; it is told at the end
             } catch (const std::exception&) {
-                // The system is going down: nobody is left to read a message.
+                // The system may be going down: nobody may be left to read a message.
             }
-            Finalizar();
             return TRUE;
+        case WM_ENDSESSION:
+            if (wp) {
+                sessionEnding_ = true;
+                // In order, now: the process may be ended once this returns. Under a record being typed
+                // in a dialog the rest was saved already; the bar ends once the dialog is answered.
+                if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);
+            }
+            return 0;
+        case WM_DISPLAYCHANGE:
+            VerificarTela();
+            break;
         case WM_DPICHANGED: {
-            ApplyDpi(ForcedDpi() ? ForcedDpi() : HIWORD(wp));
+            ApplyDpi(ForcedDpi() ? ForcedDpi() : LOWORD(wp));
             AtualizarIcones();
             if (FAberta)
                 openPivel();
@@ -954,8 +1274,15 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY:
             KillTimer(hwnd_, kTimerId);
             KillTimer(hwnd_, kDeactivateTimerId);
+            KillTimer(hwnd_, kTrayTimerId);
             FormDestroy();
             tray.reset();
+            {
+                // Answers still waiting would be lost with the window, and their icons with them.
+                MSG m;
+                while (PeekMessageW(&m, hwnd_, WM_ALVO_BUSCADO, WM_ALVO_BUSCADO, PM_REMOVE))
+                    delete reinterpret_cast<TAlvoBuscado*>(m.lParam);
+            }
             SetMainWindow(nullptr);
             PostQuitMessage(0);
             return 0;

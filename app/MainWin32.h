@@ -11,20 +11,25 @@
 #include <string>
 #include <vector>
 
+#include "ui/BackBufferWin32.h"
 #include "ui/GdiWin32.h"
 #include "app/Barra.h"
+#include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
 #include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
 #include "catalogue/EdicaoCatalogo.h"
+#include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
 #include "support/NqSobreWin32.h"
+#include "support/Trabalhador.h"
 #include "support/Win32Handles.h"
 #include "ui/ImageListWin32.h"
+
 
 namespace nq {
 
@@ -63,7 +68,7 @@ enum MenuId : UINT {
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
-class TfrmMainPivel final : public Window {
+class TfrmMainPivel final : public Window, public IBarraConfig {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;
@@ -83,7 +88,10 @@ public:
     void clickForm();
     void closePivel();
     void openPivel();
-    void Salvar();
+    // Saves the catalogue and the settings file; with avisar, the user hears of a copy kept beside it.
+    void Salvar(bool avisar = true);
+    // The session is ending: nobody is left to answer a message.
+    bool SessaoEncerrando() const { return sessionEnding_; }
     bool Aberta() const { return FAberta; }
 
     // Closes the window, which ends the program with saving.
@@ -91,6 +99,13 @@ public:
 
     // Application-wide keys, seen before any window in every message loop: true when handled.
     bool PreTranslate(MSG& msg);
+
+    // What the configuration window reads and sets.
+    TClientDataset& Catalogo() override { return cds; }
+    TVisualBarra Visual() const override;
+    HICON IconeTitulo() const override;
+    void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
+    void Fechar() override { Finalizar(); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -107,9 +122,17 @@ private:
     void ConfirmDeactivation();
     bool AnotherProgramInFront() const;
     void Timer1Timer();
+    void VerificarTela();
+    void AjustarTimer();
     void FormKeyDown(WPARAM key);
 
-    void clickIcone(TAtalhoRec r);
+    // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
+    void clickIcone(std::function<TAtalhoRec()> ler);
+    void clickBotao(std::size_t i);
+    void Lancado(bool ok);
+    void PedirVisiveis();
+    RECT BotaoRect(std::size_t i) const;
+    void InvalidarBotao(int i);
     void ShowPopupMenu(POINT screen);
     void CriarMenu();
     void BuildPopupMenu();
@@ -124,14 +147,21 @@ private:
     void EdicaoTerminada(unsigned trabalhos);
     void SalvarAgora();
     void mnDesativarInicClick();
-    void bConfigClick();
+    void bConfigClick(bool ctrl);
+    void mnConfigClick();
     void CriarTray();
 
-    void Paint(HDC dc);
+    // Paints what lies in `dirty` (client coordinates) only.
+    void Paint(HDC dc, const RECT& dirty);
     void PaintTitle(HDC dc);
-    void PaintButtons(HDC dc);
+    void PaintButtons(HDC dc, const RECT& dirty);
+    void PaintNeutral(HDC dc, const RECT& box);
     void ApplyTranslucency();
     void ApplyDpi(int dpi);
+    void MakeFonts();
+    void LoadPictures();
+    void LoadTitleIcon();
+    void DepoisDeMostrar();
     void MoveTo(const RECT& r);
     RECT WorkArea() const;
     int S(int px96) const;
@@ -155,13 +185,20 @@ private:
     TFont font_;
     std::string titulo_ = kTituloPadrao;
     IconHandle titleIcon_;
+    std::string iconeEmpresa_;  // the title icon's file, to take it again at another density
     IconHandle logo_;
     IconHandle bars_;
     IconHandle webIcon_, crossIcon_;
     FontHandle captionFont_, captionHoverFont_, titleFont_;
 
+    BackBuffer backBuffer_;
     TBotoesPainel botoes_;
-    std::vector<IconHandle> buttonIcons_;
+    std::vector<std::wstring> legendas_;  // the buttons' captions in UTF-16, made once per rebuild
+    std::unique_ptr<TBuscaAlvos> busca_;
+    std::unique_ptr<TTrabalhador> lancador_;
+    int lancamentos_ = 0;  // launches under way: the busy pointer shows meanwhile
+    bool focoNoClique_ = false;
+    bool mostrada_ = false;  // shown once: the work put off until then is done
 
     std::vector<TMenuAtalho> menuShortcuts_;
     // The popup menu, painted by the menu renderer NqMenu1, and its pictures at the bar's density.
@@ -185,8 +222,10 @@ private:
     bool backgroundPressed_ = false;
     bool trackingMouse_ = false;
     bool timerOn_ = false;
+    bool ativada_ = false;  // the bar has been active once
     bool catalogueLoaded_ = false;
     bool destroyed_ = false;
+    bool sessionEnding_ = false;
     HWND tooltip_ = nullptr;
     TNqBevel nqBevel1, NqBevel2;
     TDesktopAviso dskErro;

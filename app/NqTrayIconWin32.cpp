@@ -25,29 +25,32 @@ void Disparar(const F& handler, Args... args) {
 }  // namespace
 
 TNqTrayIcon::TNqTrayIcon(TShellNotify notify) : notify_(std::move(notify)) {
-    RegisterClassOnce(kClasse, nullptr, nullptr);
-    // A hidden top-level window rather than a message-only one: only top-level windows get the shell's
-    // "TaskbarCreated" broadcast and the log-off query.
-    CreateWindowOfClass(kClasse, L"", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr);
     taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    CriarJanela();
 }
 
 TNqTrayIcon::~TNqTrayIcon() {
     *vivo_ = false;
     Remover();
-    if (FIcon) DestroyIcon(FIcon);
     // The base destroys the hidden window.
+}
+
+bool TNqTrayIcon::CriarJanela() {
+    if (hwnd_) return true;
+    RegisterClassOnce(kClasse, nullptr, nullptr);
+    // A hidden top-level window rather than a message-only one: only top-level windows get the shell's
+    // "TaskbarCreated" broadcast and the log-off query.
+    return CreateWindowOfClass(kClasse, L"", WS_POPUP, WS_EX_TOOLWINDOW, 0, 0, 0, 0, nullptr);
 }
 
 void TNqTrayIcon::Show() {
     mostrado_ = true;
-    if (FIconVisible && !naBandeja_) Adicionar();
+    // A window that could not be made at creation (the system short of resources) is tried again here.
+    if (FIconVisible && !naBandeja_ && CriarJanela()) Adicionar();
 }
 
 void TNqTrayIcon::SetIcon(HICON icon) {
-    HICON copia = icon ? CopyIcon(icon) : nullptr;
-    if (FIcon) DestroyIcon(FIcon);
-    FIcon = copia;
+    FIcon.reset(icon ? CopyIcon(icon) : nullptr);
     Atualizar();
 }
 
@@ -78,7 +81,7 @@ void TNqTrayIcon::PreencherDados() {
     IconData_.uID = kTrayIconId;
     IconData_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     IconData_.uCallbackMessage = WM_TRAYNOTIFY;
-    IconData_.hIcon = FIcon;
+    IconData_.hIcon = FIcon.get();
     const std::wstring tip = Wide(TrayTip(FHint, FShowHint));
     wcsncpy_s(IconData_.szTip, ARRAYSIZE(IconData_.szTip), tip.c_str(), _TRUNCATE);
 }

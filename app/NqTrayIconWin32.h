@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/NqTrayIcon.h"
+#include "support/Win32Handles.h"
 #include "ui/WindowWin32.h"
 
 namespace nq {
@@ -33,7 +34,7 @@ public:
     TNqTrayIcon& operator=(const TNqTrayIcon&) = delete;
 
     // Adds the icon when IconVisible (the default). When the shell is not ready (at log-on), tries again
-    // a few times over the next seconds, without waiting here.
+    // a few times over the next seconds, without waiting here; after that, calling Show again tries anew.
     void Show();
 
     void SetIcon(HICON icon);  // copied: the caller keeps its own
@@ -65,6 +66,7 @@ public:
 
 private:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    bool CriarJanela();
     void Notificacao(unsigned mensagemMouse);
     void MenuNoPonteiro();
     void ItemPadrao();
@@ -76,7 +78,7 @@ private:
 
     TShellNotify notify_;
     HWND mainWindow_ = nullptr;
-    HICON FIcon = nullptr;
+    IconHandle FIcon;
     std::string FHint;
     bool FShowHint = true;
     bool FIconVisible = true;

@@ -177,7 +177,10 @@ bool TField::IsNull() const {
 }
 
 std::string TField::AsString() const {
-    const TFieldValue& v = Value();
+    return TextOf(Value());
+}
+
+std::string TField::TextOf(const TFieldValue& v) const {
     if (v.null) return {};
     switch (type_) {
         case TFieldType::ftString:
@@ -625,6 +628,15 @@ int TClientDataset::RecNo() const {
     if (state_ == TDataSetState::dsInsert) return -1;
     EnsureView();
     return current_ ? position_ + 1 : -1;
+}
+
+const TFieldValue& TClientDataset::ValueAt(int RecNo, int Field) const {
+    EnsureView();
+    if (RecNo < 1 || RecNo > static_cast<int>(view_.size()) || Field < 0 || Field >= FieldCount())
+        return kNoValue;
+    const Row* row = view_[static_cast<std::size_t>(RecNo - 1)];
+    if (state_ == TDataSetState::dsEdit && row == current_) return buffer_[static_cast<std::size_t>(Field)];
+    return row->values[Field];
 }
 
 TBookmark TClientDataset::GetBookmark() const {

@@ -118,21 +118,35 @@ void TClientDataset::saveToIni(TMemIniFile& myIniObject, std::string_view sessio
 }
 
 void TClientDataset::LoadRecord(std::string_view value) {
-    // The pieces between the separators, as AParse gives them, without a copy of each.
-    std::vector<std::string_view> pieces;
+    // The pieces between the separators, as AParse gives them, one after another: neither a copy of
+    // each nor a list of them, which for a damaged value of millions of separators would cost more
+    // than the value itself.
     const std::string_view sep = cdsSeparadorCampos;
-    for (std::size_t from = 0;;) {
+    std::size_t from = 0;
+    bool more = true;  // a piece remains (the empty piece after the last "§" included)
+    auto next = [&](std::string_view& piece) {
+        if (!more) return false;
         const std::size_t at = value.find(sep, from);
-        pieces.push_back(
-            value.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
-        if (at == std::string_view::npos) break;
-        from = at + sep.size();
-    }
+        piece = value.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from);
+        if (at == std::string_view::npos)
+            more = false;
+        else
+            from = at + sep.size();
+        return true;
+    };
     TField* field = nullptr;
     int hint = 0;
     std::string text;
     auto store = [&] {
         if (!field) return;
+        if (field->DataType() == TFieldType::ftString) {
+            // Cut to the field, a text may end in "§" and blanks, which the next reading would drop:
+            // dropped now, so that what is loaded reads back the same.
+            text = CharLeft(text, static_cast<std::size_t>(field->Size()));
+            for (std::size_t at; (at = text.rfind(sep)) != std::string::npos &&
+                                 Empty(std::string_view(text).substr(at + sep.size()));)
+                text.erase(at);
+        }
         try {
             field->SetAsString(text);
         } catch (const EConvertError&) {
@@ -140,8 +154,18 @@ void TClientDataset::LoadRecord(std::string_view value) {
         }
         field = nullptr;
     };
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const std::string_view piece = pieces[i];
+    // A "§" typed into a text splits its value when stored: what follows it is the rest of the text.
+    // Only what the field can hold is kept (four bytes at most for each of its characters).
+    auto join = [&](std::string_view rest) {
+        if (!field || field->DataType() != TFieldType::ftString) return;  // names no field: ignored
+        if (text.size() > 4 * static_cast<std::size_t>(field->Size())) return;
+        text += sep;
+        text += rest;
+    };
+    std::string_view piece;
+    bool ahead = false;  // `piece` was read ahead and is still to be handled
+    while (ahead || next(piece)) {
+        ahead = false;
         const std::size_t eq = piece.find('=');
         if (TField* named = eq == std::string::npos ? nullptr : FindField(piece.substr(0, eq), hint)) {
             store();
@@ -150,16 +174,26 @@ void TClientDataset::LoadRecord(std::string_view value) {
             text.assign(piece.substr(eq + 1));
             continue;
         }
-        // A "§" typed into a text splits its value when stored: a following piece that is no
-        // "name=value" pair is the rest of that text. The empty piece after the last "§" is the end.
-        const bool end = i + 1 == pieces.size() && piece.empty();
-        if (field && field->DataType() == TFieldType::ftString && eq == std::string::npos && !end) {
-            text += cdsSeparadorCampos;
-            text += piece;
+        if (eq != std::string::npos) {
+            store();  // a pair that names no field: ignored
             continue;
         }
-        // Anything else names no field: ignored.
-        if (eq != std::string::npos) store();
+        if (!Empty(piece)) {
+            join(piece);
+            continue;
+        }
+        // Blank pieces followed only by the end or by a "name=value" piece are no part of a text:
+        // another tool's habit, or damage. Followed by more text, they are part of it.
+        const std::size_t runStart = static_cast<std::size_t>(piece.data() - value.data());
+        while (next(piece) && Empty(piece)) {
+        }
+        if (Empty(piece)) break;  // the end
+        if (piece.find('=') != std::string_view::npos) {
+            ahead = true;
+            continue;
+        }
+        join(value.substr(runStart,
+                          static_cast<std::size_t>(piece.data() - value.data()) + piece.size() - runStart));
     }
     store();
 }

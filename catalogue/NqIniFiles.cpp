@@ -10,6 +10,7 @@
 
 #include "support/Cp1252.h"
 #include "support/Errors.h"
+#include "support/FileReplace.h"
 #include "support/NqConst.h"
 #include "support/NqFun.h"
 #include "support/Platform.h"
@@ -210,17 +211,56 @@ void AppendFromCp1252(std::string& out, std::string_view bytes) {
     out.resize(static_cast<std::size_t>(dst - out.data()));
 }
 
-// Every malformed sequence replaced by U+FFFD, so that nothing downstream sees bad UTF-8.
-void AppendValidUtf8(std::string& out, std::string_view bytes) {
+// Every malformed sequence replaced by U+FFFD, so that nothing downstream sees bad UTF-8; false when
+// there was one.
+bool AppendValidUtf8(std::string& out, std::string_view bytes) {
+    bool clean = true;
     out.reserve(out.size() + bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t j = NextHighByte(bytes, i);
         out.append(bytes.data() + i, j - i);
         if (j == bytes.size()) break;
         std::size_t pos = j;
-        AppendUtf8(out, NextCodePoint(bytes, pos));
+        const char32_t cp = NextCodePoint(bytes, pos);
+        // A malformed sequence gives U+FFFD for its first byte; the character itself takes three.
+        if (cp == 0xFFFD && pos - j != 3) clean = false;
+        AppendUtf8(out, cp);
         i = pos;
     }
+    return clean;
+}
+
+// UTF-16 in either byte order, as UTF-8. An unpaired surrogate or an odd last byte becomes U+FFFD;
+// false when there was one.
+bool AppendFromUtf16(std::string& out, std::string_view bytes, bool bigEndian) {
+    bool clean = true;
+    const std::size_t units = bytes.size() / 2;
+    out.reserve(out.size() + units + units / 2);
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]),
+                   b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t c = unit(i);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+            clean = false;
+        }
+        AppendUtf8(out, c);
+    }
+    if (bytes.size() % 2 != 0) {
+        AppendUtf8(out, 0xFFFD);
+        clean = false;
+    }
+    return clean;
 }
 
 // As Utf8ToCp1252, with ASCII copied in runs.
@@ -238,6 +278,40 @@ std::optional<std::string> ToCp1252(std::string_view utf8) {
         i = pos;
     }
     return out;
+}
+
+// ---- the file on disk -------------------------------------------------------------------------------
+
+// Enough of a file's bytes to tell whether they changed: never stored, so the hash may be the library's.
+struct Fingerprint {
+    std::size_t size = 0;
+    std::size_t hash = 0;
+    explicit Fingerprint(std::string_view bytes)
+        : size(bytes.size()), hash(std::hash<std::string_view>{}(bytes)) {}
+    friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
+};
+
+std::string TwoDigits(int n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
+// Keeps bytes that are about to be replaced in a new file beside the settings file, named after the
+// moment they were written; gives its name. Throws EInOutError when no copy could be made.
+std::string KeepCopy(const std::string& path, std::string_view bytes) {
+    LocalTime written;
+    const std::vector<FileEntry> found = CurrentPlatform().files->Find(path);
+    if (!found.empty()) written = found.front().lastWrite;
+    for (int n = 1; n <= 100; ++n) {
+        const std::string name = NomeCopiaDatada(path, written, n);
+        if (CurrentPlatform().files->CreateNew(name, std::string(bytes))) return name;
+    }
+    throw EInOutError("Não foi possível guardar uma cópia do arquivo " + path +
+                      "; ele não foi gravado, para não perder o que contém");
+}
+
+std::string FileNameOnly(const std::string& path) {
+    const std::size_t sep = path.find_last_of("\\/:");
+    return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
 // ---- lines and sections -------------------------------------------------------------------------------
@@ -328,6 +402,15 @@ struct TMemIniFile::Impl {
     std::size_t garbage = 0;        // bytes of the store that no line uses any more
     // The file was there but could not be read: writing the (empty) memory over it would lose it.
     bool unreadable = false;
+    // The file's bytes did not decode cleanly (bad sequences, NUL characters, or no section in a text
+    // that is not blank): before it is first replaced, a copy of it is kept beside it.
+    bool undecodable = false;
+    // What this object last read from the file or wrote to it; nothing when the file was missing.
+    std::optional<Fingerprint> seen;
+    // Memory may differ from the file: from the start (the file as read is not necessarily as this
+    // object writes it) and after every change; false once UpdateFile made them agree.
+    bool pending = true;
+    std::vector<std::string> notices;
 
     std::string_view At(std::uint32_t offset, std::uint32_t len) const {
         return std::string_view(store).substr(offset, len);
@@ -418,11 +501,19 @@ struct TMemIniFile::Impl {
 };
 
 void TMemIniFile::Impl::Parse(std::string_view bytes) {
-    if (bytes.substr(0, kBom.size()) == kBom)
-        AppendValidUtf8(store, bytes.substr(kBom.size()));
-    else
+    bool clean;
+    if (bytes.substr(0, kBom.size()) == kBom) {
+        clean = AppendValidUtf8(store, bytes.substr(kBom.size()));
+    } else if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+        clean = AppendFromUtf16(store, bytes.substr(2), bytes[0] == '\xFE');
+    } else {
         AppendFromCp1252(store, bytes);
+        clean = true;
+    }
     if (store.size() > UINT32_MAX) throw std::length_error("settings too large");
+    // No text this program reads holds a NUL: it is another encoding (UTF-16 without its mark, UTF-32)
+    // or damage, such as the zeros a power cut can leave.
+    if (std::memchr(store.data(), 0, store.size())) clean = false;
 
     // Lines end at CR LF, LF or a lone CR. The next CR and LF are remembered so that the scan stays
     // linear even for a text full of lone CRs.
@@ -470,6 +561,9 @@ void TMemIniFile::Impl::Parse(std::string_view bytes) {
         AddLine(sections[current], entry);
     }
     garbage = store.size() - live;
+    // Text without a single section is not a settings file this program understands.
+    if (sections.empty() && !TrimView(store).empty()) clean = false;
+    undecodable = !clean;
 }
 
 std::string TMemIniFile::Impl::Text() const {
@@ -500,15 +594,19 @@ std::string TMemIniFile::Impl::Text() const {
 
 TMemIniFile::TMemIniFile(const std::string& FileName) : d_(std::make_unique<Impl>()) {
     d_->fileName = AcertarNomeArquivo(FileName);
-    if (const std::optional<std::string> bytes = CurrentPlatform().files->ReadAll(d_->fileName))
+    RemoveLeftovers(d_->fileName);
+    if (const std::optional<std::string> bytes = CurrentPlatform().files->ReadAll(d_->fileName)) {
         d_->Parse(*bytes);
-    else
+        d_->seen = Fingerprint(*bytes);
+    } else {
         d_->unreadable = CurrentPlatform().shell->FileExists(d_->fileName);
+    }
 }
 
 TMemIniFile::TMemIniFile(const std::string& FileName, std::string_view Bytes) : d_(std::make_unique<Impl>()) {
     d_->fileName = AcertarNomeArquivo(FileName);
     d_->Parse(Bytes);
+    d_->seen = Fingerprint(Bytes);
 }
 
 TMemIniFile::~TMemIniFile() {
@@ -533,6 +631,7 @@ void TMemIniFile::WriteString(std::string_view Section, std::string_view Ident, 
     const std::string_view ident = OneLine(Ident, identCopy);
     const std::string_view value = OneLine(Value, valueCopy);
     Impl& d = *d_;
+    d.pending = true;
     nq::Section& s = d.sections[d.FindOrAdd(section)];
     Line line;
     line.key = d.Append(ident);
@@ -585,6 +684,7 @@ bool TMemIniFile::SectionExists(std::string_view Section) const {
 void TMemIniFile::EraseSection(std::string_view Section) {
     const nq::Section* s = d_->Find(Section);
     if (!s) return;
+    d_->pending = true;
     for (const Line& l : s->lines) d_->garbage += l.Bytes();
     d_->sections.erase(d_->sections.begin() + (s - d_->sections.data()));
     d_->Reindex();
@@ -618,10 +718,49 @@ std::string TMemIniFile::FileContent() const {
 }
 
 void TMemIniFile::UpdateFile() {
-    if (d_->unreadable)
-        throw EInOutError("Não foi possível ler o arquivo " + d_->fileName +
+    Impl& d = *d_;
+    if (d.unreadable)
+        throw EInOutError("Não foi possível ler o arquivo " + d.fileName +
                           " ao iniciar; ele não foi gravado, para não perder o que contém");
-    CurrentPlatform().files->ReplaceAll(d_->fileName, FileContent());
+    // Nothing new since the file was last made to agree: nothing to write, and nothing of another
+    // writer's to overwrite.
+    if (!d.pending) return;
+    const std::string content = FileContent();
+    // What is there now decides: nothing to do, a plain replacement, or a copy kept first.
+    const std::optional<std::string> onDisk = CurrentPlatform().files->ReadAll(d.fileName);
+    if (!onDisk && CurrentPlatform().shell->FileExists(d.fileName))
+        throw EInOutError("Não foi possível ler o arquivo " + d.fileName +
+                          " antes de gravá-lo; ele não foi gravado, para não perder o que contém");
+    if (onDisk && *onDisk == content) {
+        d.seen = Fingerprint(content);
+        d.pending = false;
+        return;
+    }
+    const bool changedElsewhere =
+        (onDisk ? std::optional<Fingerprint>(Fingerprint(*onDisk)) : std::nullopt) != d.seen;
+    if (onDisk && (changedElsewhere || d.undecodable)) {
+        const std::string copy = "\"" + FileNameOnly(KeepCopy(d.fileName, *onDisk)) + "\"";
+        // Kept and told even when the replacement below fails; a second try makes no second copy.
+        d.notices.push_back(
+            changedElsewhere
+                ? "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                      " foi alterado por outro programa enquanto a barra estava aberta. A versão alterada "
+                      "foi guardada em " +
+                      copy + ", e o arquivo recebeu a configuração desta barra."
+                : "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                      " não pôde ser lido por inteiro (codificação desconhecida ou dados danificados). Ele "
+                      "foi guardado como estava em " +
+                      copy + ", e o arquivo recebeu a configuração desta barra.");
+        d.seen = Fingerprint(*onDisk);
+        d.undecodable = false;
+    }
+    CurrentPlatform().files->ReplaceAll(d.fileName, content);
+    d.seen = Fingerprint(content);
+    d.pending = false;
+}
+
+std::vector<std::string> TMemIniFile::TakeNotices() {
+    return std::exchange(d_->notices, {});
 }
 
 const std::string& TMemIniFile::FileName() const {
@@ -647,6 +786,23 @@ void IniciaIni(TFormatoINI Opcao) {
     NqIni = std::make_unique<TMemIniFile>(TrocarExtensao(ExeName, ending));
 }
 
+std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero) {
+    const std::size_t sep = FileName.find_last_of("\\/:");
+    const std::size_t dot = FileName.rfind('.');
+    const std::size_t stem = (dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep))
+                                 ? dot
+                                 : FileName.size();
+    std::string name(FileName.substr(0, stem));
+    name += " (cópia";
+    if (Escrita.year > 0)
+        name += " " + std::to_string(Escrita.year) + "-" + TwoDigits(Escrita.month) + "-" +
+                TwoDigits(Escrita.day) + " " + TwoDigits(Escrita.hour) + "-" + TwoDigits(Escrita.minute) +
+                "-" + TwoDigits(Escrita.second);
+    name += ")";
+    if (Numero > 1) name += " " + std::to_string(Numero);
+    return name + std::string(FileName.substr(stem));
+}
+
 std::string AcertarNomeArquivo(std::string_view FileName) {
     const std::size_t sep = FileName.find_last_of("\\/:");
     const std::string_view folder =
@@ -663,6 +819,8 @@ std::string gravarFonte(const TFont& Fonte) {
 }
 
 void lerFonte(std::string_view Texto, TFont& Fonte) {
+    // Counted first: a damaged value of millions of commas must not be split into millions of parts.
+    if (std::count(Texto.begin(), Texto.end(), sSep[0]) != 6) return;
     const TStringArray parts = AParse(Texto, sSep);
     if (parts.size() != 7) return;
     Fonte.name = parts[0];

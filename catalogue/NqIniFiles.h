@@ -1,9 +1,14 @@
 #pragma once
 // The settings file: sections of "key=value" lines, read whole into memory, written back whole.
 //
-// The file is Windows-1252, or UTF-8 when it begins with a byte-order mark; it is written back in
-// Windows-1252 whenever every character fits, and as UTF-8 with a byte-order mark otherwise, so that
-// no title or path is ever lost. Section and key names are matched without regard to case.
+// The file is Windows-1252, or UTF-8 or UTF-16 (either byte order) when it begins with the byte-order
+// mark of one of them; it is written back in Windows-1252 whenever every character fits, and as UTF-8
+// with a byte-order mark otherwise, so that no title or path is ever lost. Section and key names are
+// matched without regard to case.
+//
+// The file is never overwritten silently: when it changed on disk since this object last read or wrote
+// it (another bar, another user of a shared copy), or when its bytes did not decode cleanly, the version
+// on disk is first kept beside it under a dated name, and a notice for the user says so.
 
 #include <memory>
 #include <string>
@@ -11,6 +16,7 @@
 #include <vector>
 
 #include "support/Font.h"
+#include "support/Platform.h"
 
 namespace nq {
 
@@ -21,7 +27,9 @@ extern bool IniUpdateOnFree;  // the file is written when the object is released
 
 class TMemIniFile {
 public:
-    // Corrects the name (AcertarNomeArquivo) and reads the file; a missing file gives an empty object.
+    // Corrects the name (AcertarNomeArquivo), clears away what interrupted writes left beside the file
+    // (recovering the file from them when it is missing: RemoveLeftovers), and reads the file; a missing
+    // file gives an empty object.
     explicit TMemIniFile(const std::string& FileName);
     // Corrects the name and takes the file's content from Bytes instead of reading the file.
     TMemIniFile(const std::string& FileName, std::string_view Bytes);
@@ -44,8 +52,11 @@ public:
     void ReadSections(std::vector<std::string>& Strings) const;
     void ReadSectionValues(std::string_view Section, std::vector<std::string>& Strings) const;
 
-    // Writes the whole file; throws EInOutError when it cannot, leaving the file and memory as they were.
+    // Writes the whole file, unless it already holds these very bytes or nothing was changed since the
+    // last UpdateFile; throws EInOutError when it cannot, leaving the file and memory as they were.
     void UpdateFile();
+    // Texts for the user about the copies UpdateFile kept beside the file since the last call.
+    std::vector<std::string> TakeNotices();
     const std::string& FileName() const;
     // The exact bytes UpdateFile writes.
     std::string FileContent() const;
@@ -54,6 +65,10 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };
+
+// The longest title of the bar ("NomeEmpresa") that is kept when it is read: the title shows two short
+// lines, and a text of millions of characters would cost the drawing more than linear time.
+inline constexpr std::size_t TAM_NOME_EMPRESA = 255;
 
 // The process-wide settings object, absent until the first IniciaIni.
 extern std::unique_ptr<TMemIniFile> NqIni;
@@ -67,6 +82,10 @@ void IniciaIni(TFormatoINI Opcao);
 
 // A bare file name is placed in the program's folder; a name with a folder is kept.
 std::string AcertarNomeArquivo(std::string_view FileName);
+
+// The name of a copy kept beside a file, after the moment its bytes were written (left out when
+// unknown): "D:\Apps\PivelConfig (cópia 2024-03-05 14-07-09).ini", then " 2", " 3"... for Numero.
+std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero = 1);
 
 // The font as one text: name,size,colour,bold,italic,underline,strike-out.
 std::string gravarFonte(const TFont& Fonte);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/NqOutrosWin32.h"
 #include "support/Platform.h"
 #include "support/Win32Text.h"
 #include "ui/GdiCanvasWin32.h"
@@ -17,18 +18,7 @@ bool TMenuSistemaWin32::UseThemes() {
     return CurrentPlatform().system->VisualStylesActive();
 }
 
-int TMenuSistemaWin32::VersaoPrincipal() {
-    // GetVersionEx answers what the manifest declares rather than the real version; ntdll does not.
-    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
-    if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
-        const auto fn = reinterpret_cast<RtlGetVersionFn>(
-            reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-        OSVERSIONINFOW info{};
-        info.dwOSVersionInfoSize = sizeof info;
-        if (fn && fn(&info) == 0) return static_cast<int>(info.dwMajorVersion);
-    }
-    return 0;
-}
+int TMenuSistemaWin32::VersaoPrincipal() { return VersaoMaiorSO(); }
 
 TColor TMenuSistemaWin32::CorSistema(int index) {
     return static_cast<TColor>(GetSysColor(index) & 0xFFFFFF);

@@ -3,8 +3,8 @@
 #   scripts/fuzz.sh NAME SECONDS [libFuzzer options...]
 # NAME is the target's name without "Fuzz" (fuzz/SettingsReaderFuzz.cpp is "SettingsReader"). The corpus
 # grows in build/fuzz/corpus/NAME (PIVEL_FUZZ_BUILD names another build folder), seeded from tests/data/fuzz/NAME/ (its regressions/ folder included).
-# Inputs that crash, leak or hang are kept in tests/data/fuzz/NAME/regressions/, where the native tests
-# replay them.
+# Inputs that crash, leak, hang or take more than a second are kept in tests/data/fuzz/NAME/regressions/,
+# where the native tests replay them.
 set -euo pipefail
 if [ $# -lt 2 ]; then
     echo "usage: $0 NAME SECONDS [libFuzzer options...]" >&2
@@ -35,11 +35,17 @@ if [ -d "$seeds" ]; then
     done < <(find "$seeds" -type f -print0)
 fi
 
+# AddressSanitizer frees its quarantine in large batches; on a loaded machine one batch of the default
+# 256 MB alone outlasts the one-second timeout. A smaller one keeps such pauses short.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32}
+
 stamp=$(mktemp)
 trap 'rm -f "$stamp"' EXIT
 status=0
+# Inputs up to 8 MiB, and one that takes more than a second counts as a finding: slowness is a fault
+# too (a settings value of millions of characters once hung the bar). Later options override these.
 "$build/${name}Fuzz" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts" \
-    "$@" "$corpus" || status=$?
+    -max_len=8388608 -timeout=1 -rss_limit_mb=4096 "$@" "$corpus" || status=$?
 
 found=$(find "$artifacts" -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \
     -o -name 'slow-unit-*' \) -newer "$stamp" -print 2>/dev/null || true)

@@ -10,6 +10,8 @@ COLORREF Cor(TColor c) {
     return IsSystemColor(c) ? GetSysColor(c & 0xFF) : static_cast<COLORREF>(c & 0xFFFFFF);
 }
 
+}  // namespace
+
 // GetVersionEx answers what the manifest declares rather than the real version; ntdll does not.
 int VersaoMaiorSO() {
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOW*);
@@ -22,6 +24,8 @@ int VersaoMaiorSO() {
     }
     return 0;
 }
+
+namespace {
 
 // Keeps drawing inside a rectangle until it goes, whatever clipping the DC had before.
 class ScopedClip {
@@ -40,14 +44,14 @@ private:
     int saved_;
 };
 
+// With the device context's own pen: nothing is allocated, so painting cannot fail for want of memory.
 void Linha(HDC dc, int x1, int y1, int x2, int y2, TColor cor) {
-    HPEN pen = CreatePen(PS_SOLID, 1, Cor(cor));
-    if (!pen) return;
-    HGDIOBJ old = SelectObject(dc, pen);
+    HGDIOBJ old = SelectObject(dc, GetStockObject(DC_PEN));
+    const COLORREF oldColor = SetDCPenColor(dc, Cor(cor));
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
+    SetDCPenColor(dc, oldColor);
     SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 namespace nq {
 
+// The system's major version (10 on Windows 10 and 11), whatever the manifest declares.
+int VersaoMaiorSO();
+
 // The colours for the system in use: visual styles and the system's major version.
 TBevelCores BevelLineColorsAtuais();
 

@@ -14,6 +14,7 @@ public:
     void ReplaceAll(const std::string& path, const std::string&) override {
         throw EInOutError("Não foi possível gravar o arquivo " + path);
     }
+    bool CreateNew(const std::string&, const std::string&) override { return false; }
 };
 class NullVersionInfo final : public IVersionInfo {
 public:

@@ -30,9 +30,15 @@ public:
     virtual bool ForceDelete(const std::string& path) = 0;
     // The whole content of a file, or nothing when it does not exist or cannot be read.
     virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
-    // Replaces a file's whole content in one step: a temporary file in the same folder is written and
-    // flushed, then swapped in. On any failure the previous file stays whole and EInOutError is thrown.
+    // Replaces a file's whole content in one step, keeping the file's own attributes and permissions: a
+    // temporary file in the same folder (support/FileReplace.h) is written and flushed, then swapped in.
+    // The file is always the old one or the new one, whole. On a failure EInOutError is thrown; the
+    // previous file stays whole, or, where the system failed halfway, the temporary files stay for
+    // RemoveLeftovers to recover at the next start.
     virtual void ReplaceAll(const std::string& path, const std::string& bytes) = 0;
+    // Writes a new file with these bytes, flushed; false, leaving nothing behind, when a file of that
+    // name exists or it cannot be written.
+    virtual bool CreateNew(const std::string& path, const std::string& bytes) = 0;
 };
 
 // The fixed file version of an executable's version resource, as two 32-bit halves.

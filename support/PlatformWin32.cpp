@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/Errors.h"
+#include "support/FileReplace.h"
 #include "support/NqDlgWin32.h"
 #include "support/ShellWin32.h"
 
@@ -69,39 +70,120 @@ public:
         const DWORD attributes = GetFileAttributesW(target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
             Fail(path, ERROR_ACCESS_DENIED);
-        const std::size_t sep = target.find_last_of(L"\\/");
-        const std::wstring folder = sep == std::wstring::npos ? L"." : target.substr(0, sep + 1);
-        wchar_t temp[MAX_PATH + 16];
-        if (!GetTempFileNameW(folder.c_str(), L"piv", 0, temp)) Fail(path, GetLastError());
-
-        HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE) {
-            const DWORD err = GetLastError();
-            DeleteFileW(temp);
-            Fail(path, err);
+        DWORD err = 0;
+        // A bar that starts meanwhile removes the temporary files nobody holds open: when it took ours
+        // between its writing and the swap, it is written once more.
+        for (int round = 0; round < 2; ++round) {
+            std::uint32_t n = 0;
+            std::wstring temp;
+            err = WriteTemporary(path, bytes, n, temp);
+            if (err) Fail(path, err);
+            // The new file keeps the attributes of the one it replaces (hidden, system ...): ReplaceFileW
+            // does so on Windows but not under Wine, and the atomic move never does.
+            if (attributes != INVALID_FILE_ATTRIBUTES) {
+                const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
+                SetFileAttributesW(temp.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+            }
+            const std::wstring aside = Wide(ReplacedName(path, GetCurrentProcessId(), n));
+            err = SwapIn(target, temp, aside);
+            if (err == 0) return;
+            if (err == kTemporaryGone) continue;
+            // The file is whole at its place (the old one): the temporary files are of no use. When it is
+            // not (the system failed halfway), they are the only copies and stay for the next start.
+            if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                DeleteFileW(temp.c_str());
+                DeleteFileW(aside.c_str());
+            }
+            break;
         }
+        Fail(path, err == kTemporaryGone ? ERROR_FILE_NOT_FOUND : err);
+    }
+
+    bool CreateNew(const std::string& path, const std::string& bytes) override {
+        const std::wstring w = Wide(path);
+        HANDLE h =
+            CreateFileW(w.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
         DWORD written = 0;
         const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                         written == bytes.size() && FlushFileBuffers(h);
-        const DWORD writeErr = GetLastError();
         CloseHandle(h);
-        if (!ok) {
-            DeleteFileW(temp);
-            Fail(path, writeErr);
-        }
-        // Another program (an antivirus, a backup) may hold the file for a moment: try a few times.
-        DWORD err = 0;
-        for (int attempt = 0; attempt < 5; ++attempt) {
-            if (MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
-            err = GetLastError();
-            if (err != ERROR_SHARING_VIOLATION && err != ERROR_LOCK_VIOLATION && err != ERROR_ACCESS_DENIED) break;
-            Sleep(50);
-        }
-        DeleteFileW(temp);
-        Fail(path, err);
+        if (!ok) DeleteFileW(w.c_str());
+        return ok;
     }
 
 private:
+    static constexpr DWORD kTemporaryGone = 0xFFFFFFFF;
+
+    static bool Busy(DWORD err) {
+        return err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION || err == ERROR_ACCESS_DENIED ||
+               err == ERROR_UNABLE_TO_REMOVE_REPLACED;
+    }
+
+    // Writes the new content to a temporary file of its own beside the file, held without sharing until
+    // it is flushed; 0, or the error (nothing left behind then).
+    DWORD WriteTemporary(const std::string& path, const std::string& bytes, std::uint32_t& n,
+                         std::wstring& temp) {
+        HANDLE h = INVALID_HANDLE_VALUE;
+        for (int tries = 0; tries < 100 && h == INVALID_HANDLE_VALUE; ++tries) {
+            n = nextTemporary_++;
+            temp = Wide(ReplacementName(path, GetCurrentProcessId(), n, bytes));
+            h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+            if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return GetLastError();
+        }
+        if (h == INVALID_HANDLE_VALUE) return ERROR_FILE_EXISTS;
+        DWORD written = 0;
+        const bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                        written == bytes.size() && FlushFileBuffers(h);
+        const DWORD err = ok ? 0 : GetLastError();
+        CloseHandle(h);
+        if (!ok) DeleteFileW(temp.c_str());
+        return ok ? 0 : (err ? err : ERROR_WRITE_FAULT);
+    }
+
+    // Puts the temporary file in the file's place: ReplaceFileW, which keeps the file's own properties
+    // (attributes, permissions), with the file moved aside under a name of ours for the instant of the
+    // swap; the atomic move where the file is missing or ReplaceFileW cannot be used. Another program (an
+    // antivirus, a backup) may hold the file for a moment: a few tries. 0, kTemporaryGone, or the error.
+    DWORD SwapIn(const std::wstring& target, const std::wstring& temp, const std::wstring& aside) {
+        DWORD err = 0;
+        for (int attempt = 0; attempt < 5; ++attempt) {
+            if (attempt) Sleep(50);
+            if (GetFileAttributesW(temp.c_str()) == INVALID_FILE_ATTRIBUTES) return kTemporaryGone;
+            if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                if (ReplaceFileW(target.c_str(), temp.c_str(), aside.c_str(),
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                                 nullptr)) {
+                    DeleteFileW(aside.c_str());
+                    return 0;
+                }
+                err = GetLastError();
+                if (err == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 || err == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
+                    // Halfway: the old file is aside, the new one still under its temporary name.
+                    if (MoveFileExW(temp.c_str(), target.c_str(),
+                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                        DeleteFileW(aside.c_str());
+                        return 0;
+                    }
+                    err = GetLastError();
+                    MoveFileExW(aside.c_str(), target.c_str(), 0);  // the old one back at its place
+                    return err;
+                }
+                if (Busy(err)) continue;
+                // Otherwise ReplaceFileW cannot be used here (or the file went meanwhile): the move.
+            }
+            if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return 0;
+            err = GetLastError();
+            if (!Busy(err)) break;
+        }
+        return err;
+    }
+
+    std::uint32_t nextTemporary_ = 1;
+
     [[noreturn]] static void Fail(const std::string& path, DWORD err) {
         wchar_t* text = nullptr;
         FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,

@@ -41,6 +41,7 @@ public:
     std::vector<std::pair<std::string, FakeFile>> files;
     std::vector<std::string> deleted;
     bool refuseDeletes = false;
+    std::vector<std::string> inUse;               // held open by another program: cannot be deleted
     std::map<std::string, std::string> contents;  // file contents by path, for ReadAll and ReplaceAll
     bool refuseWrites = false;
 
@@ -69,6 +70,9 @@ public:
 
     bool ForceDelete(const std::string& path) override {
         if (refuseDeletes) return false;
+        for (const std::string& open : inUse)
+            if (SameText(open, path)) return false;
+        contents.erase(path);
         for (auto it = files.begin(); it != files.end(); ++it) {
             if (SameText(it->first, path)) {
                 deleted.push_back(it->first);
@@ -88,6 +92,12 @@ public:
     void ReplaceAll(const std::string& path, const std::string& bytes) override {
         if (refuseWrites) throw EInOutError("cannot write " + path);
         contents[path] = bytes;
+    }
+
+    bool CreateNew(const std::string& path, const std::string& bytes) override {
+        if (refuseWrites || contents.count(path) || Has(path)) return false;
+        contents[path] = bytes;
+        return true;
     }
 };
 
@@ -132,6 +142,7 @@ public:
     std::string systemFolder = "C:\\Windows\\system32";
     bool linkObjectMissing = false;  // LoadShellLink throws, as when the link object cannot be created
     std::vector<std::string> loadedLinks;
+    int existenceChecks = 0;  // FileExists and DirectoryExists calls
 
     ShellLinkData LoadShellLink(const std::string& linkFile) override {
         if (linkObjectMissing) throw std::runtime_error("no shell link object");
@@ -145,8 +156,8 @@ public:
             if (SamePath(p, path)) return true;
         return false;
     }
-    bool FileExists(const std::string& path) override { return Kind(path) == 1; }
-    bool DirectoryExists(const std::string& path) override { return Kind(path) == 2; }
+    bool FileExists(const std::string& path) override { return ++existenceChecks, Kind(path) == 1; }
+    bool DirectoryExists(const std::string& path) override { return ++existenceChecks, Kind(path) == 2; }
     std::optional<std::string> UserRegistryString(const std::string& key, const std::string& name) override {
         auto it = registry.find(key + "\\" + name);
         if (it == registry.end()) return std::nullopt;

@@ -12,6 +12,10 @@
 
 namespace nq::test {
 
+// Milliseconds since a tick count: a difference, so that it stays right across the counter's wrap
+// (every 49.7 days).
+inline DWORD Elapsed(DWORD since) { return GetTickCount() - since; }
+
 // The folder of the running test program (the build's bin folder), with a trailing backslash.
 inline std::string BinFolder() {
     const std::string exe = ModulePath();
@@ -114,6 +118,12 @@ public:
     RunningProcess& operator=(const RunningProcess&) = delete;
 
     bool started() const { return started_; }
+    // Ends the process at once, as a crash or a power cut would, and waits until it is gone.
+    void Kill() {
+        if (!started_) return;
+        TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 10000);
+    }
     DWORD pid() const { return pi_.dwProcessId; }
     // Waits for the end; true with its exit code when it ended in time.
     bool Wait(DWORD ms, DWORD* exitCode = nullptr) const {
@@ -124,7 +134,7 @@ public:
 
     // The process's visible or hidden top-level window of a class, waiting up to the given time.
     HWND FindWindowOfClass(const wchar_t* className, DWORD ms = 20000) const {
-        const DWORD until = GetTickCount() + ms;
+        const DWORD start = GetTickCount();
         do {
             struct Query {
                 DWORD pid;
@@ -146,7 +156,7 @@ public:
                 reinterpret_cast<LPARAM>(&q));
             if (q.found) return q.found;
             Sleep(50);
-        } while (GetTickCount() < until);
+        } while (Elapsed(start) < ms);
         return nullptr;
     }
 
@@ -187,23 +197,72 @@ inline const wchar_t* PlainWindowClass(const wchar_t* name) {
 // Waits until a condition holds, up to a time; true when it did.
 template <class F>
 bool WaitFor(F condition, DWORD ms = 5000) {
-    const DWORD until = GetTickCount() + ms;
+    const DWORD start = GetTickCount();
     do {
         if (condition()) return true;
         Sleep(20);
-    } while (GetTickCount() < until);
+    } while (Elapsed(start) < ms);
     return condition();
 }
 
-// A real left click at a screen point, through the system's input queue.
-inline void ClickAt(int x, int y) {
-    SetCursorPos(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, in, sizeof(INPUT));
+// Waits until a condition has held without a break for `hold` milliseconds, up to a time; true when it
+// did. For states that settle only after a while (the focus under X without a window manager).
+template <class F>
+bool WaitSteady(F condition, DWORD hold, DWORD ms = 5000) {
+    const DWORD start = GetTickCount();
+    DWORD since = start;
+    bool held = false;
+    do {
+        if (!condition()) {
+            held = false;
+        } else if (!held) {
+            held = true;
+            since = GetTickCount();
+        } else if (Elapsed(since) >= hold) {
+            return true;
+        }
+        Sleep(20);
+    } while (Elapsed(start) < ms);
+    return false;
 }
+
+// A real left click at a screen point, through the system's input queue, optionally with a modifier
+// key (VK_CONTROL, VK_SHIFT) held. Every event carries the point itself: a click sent "where the
+// pointer is" right after moving it may land where it was before (under X, a pointer report still
+// queued from the old place wins). The modifier goes in the same batch as the click: pressed on its
+// own, it may be let go again by the X server's own key state, which Wine takes over when the pointer
+// or the focus reaches a window.
+inline void ClickAt(int x, int y, WORD modifier = 0, bool right = false) {
+    SetCursorPos(x, y);
+    // Absolute input spans 0..65535 over the primary screen; rounded up so that it maps back onto x, y.
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const LONG ax = static_cast<LONG>((x * 65536LL + w - 1) / w),
+               ay = static_cast<LONG>((y * 65536LL + h - 1) / h);
+    std::vector<INPUT> in;
+    auto mouse = [&](DWORD flag) {
+        INPUT i{};
+        i.type = INPUT_MOUSE;
+        i.mi.dx = ax;
+        i.mi.dy = ay;
+        i.mi.dwFlags = flag | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        in.push_back(i);
+    };
+    auto key = [&](bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = modifier;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    mouse(0);
+    if (modifier) key(false);
+    mouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    mouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    if (modifier) key(true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+inline void RightClickAt(int x, int y) { ClickAt(x, y, 0, true); }
 
 inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
     std::vector<INPUT> in;
@@ -221,6 +280,20 @@ inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
     if (shift) key(VK_SHIFT, true);
     if (ctrl) key(VK_CONTROL, true);
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+// Types text as a keyboard delivers it, one character after another, whatever the keyboard layout.
+inline void Digitar(const std::wstring& texto) {
+    for (wchar_t ch : texto) {
+        INPUT in[2]{};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = ch;
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
 }
 
 // The log-on start value that every start of the bar writes, put back as it was when the object goes.

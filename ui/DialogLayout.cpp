@@ -6,7 +6,7 @@
 namespace nq {
 
 bool EhSemJanela(TipoControle t) {
-    return t == TipoControle::Imagem || t == TipoControle::Faixa || t == TipoControle::Linha;
+    return t == TipoControle::Imagem || t == TipoControle::Faixa || t == TipoControle::Linha || t == TipoControle::Grupo;
 }
 
 bool EhContainer(TipoControle t) {

@@ -19,7 +19,7 @@ enum class TipoControle {
     BotaoPlano,   // flat button with a picture and no caption, outside the tab order
     Caixa,        // check box
     Opcao,        // radio button; a group starts at one flagged fGrupo
-    Grupo,        // group box with a caption
+    Grupo,        // group box with a caption: drawn by its window, the controls inside it beside it
     Lista,        // list box
     Combo,        // drop-down list, or a drop-down with an edit box (fEditavel)
     Numero,       // number box: an edit box with up and down arrows
@@ -28,7 +28,7 @@ enum class TipoControle {
     Painel,       // a plain container of controls
     TeclaAtalho,  // hot-key box
     Classe,       // a window of the class named in `classe`
-    // Windowless: painted by the window that holds them.
+    // Windowless: painted by the window that holds them (and so is Grupo).
     Imagem,  // an icon resource, drawn at its rectangle's size
     Faixa,   // filled rectangle with an outline (the white band behind pictures and texts)
     Linha,   // a bevel (TNqBevel): a line, or a frame or box by its shape; raised with fElevada
@@ -74,6 +74,7 @@ struct FonteSpec {
     bool sublinhado = false;
     bool icone = false;  // the system's icon font (its face), at `pontos`
     TColor cor = clWindowText;
+    bool riscado = false;  // struck out
     bool operator==(const FonteSpec&) const = default;
 };
 

@@ -261,6 +261,8 @@ void TDialogo::Habilitar(std::string_view nome, bool habilitado) {
         EnableWindow(w, habilitado);
         if (static_cast<std::size_t>(i) < setas_.size() && setas_[static_cast<std::size_t>(i)])
             EnableWindow(setas_[static_cast<std::size_t>(i)], habilitado);
+    } else {
+        Invalidar();
     }
 }
 
@@ -375,7 +377,8 @@ FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
 HFONT TDialogo::Fonte(const FonteSpec& f) {
     const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
                               std::to_string(f.negrito) + std::to_string(f.italico) +
-                              std::to_string(f.sublinhado) + std::to_string(f.icone);
+                              std::to_string(f.sublinhado) + std::to_string(f.icone) +
+                              std::to_string(f.riscado);
     auto it = fontes_.find(chave);
     if (it != fontes_.end()) return it->second.get();
     LOGFONTW lf{};
@@ -385,6 +388,7 @@ HFONT TDialogo::Fonte(const FonteSpec& f) {
     lf.lfWeight = f.negrito ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.italico;
     lf.lfUnderline = f.sublinhado;
+    lf.lfStrikeOut = f.riscado;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
     if (!f.icone || !lf.lfFaceName[0]) lstrcpynW(lf.lfFaceName, Wide(f.nome).c_str(), LF_FACESIZE);
@@ -436,7 +440,7 @@ HICON TDialogo::Icone(std::size_t i, int tamanho) {
     auto it = icones_.find(chave);
     if (it != icones_.end()) return it->second.get();
     IconHandle h = IconeRecurso(spec_.controles[i].imagem, tamanho & 0xFFFF);
-    if (h && (tamanho & 0x10000)) h = IconeCinza(h.get(), tamanho & 0xFFFF);
+    if (h && (tamanho & 0x10000)) h = IconeCinza(h.get());
     HICON out = h.get();
     icones_.emplace(chave, std::move(h));
     return out;
@@ -500,10 +504,6 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             classe = WC_BUTTONW;
             style =
                 (style & ~WS_GROUP) | WS_TABSTOP | BS_AUTORADIOBUTTON | ((c.flags & fGrupo) ? WS_GROUP : 0);
-            break;
-        case TipoControle::Grupo:
-            classe = WC_BUTTONW;
-            style |= BS_GROUPBOX;
             break;
         case TipoControle::Lista:
             classe = WC_LISTBOXW;
@@ -805,6 +805,27 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
                 b.Paint(dc);
                 break;
             }
+            case TipoControle::Grupo: {
+                // An etched frame from the middle of the caption's line down, the caption on it.
+                ScopedSelectObject fonte(dc, Fonte(FonteEfetiva(i)));
+                const std::wstring texto = Wide(c.texto);
+                TEXTMETRICW tm{};
+                GetTextMetricsW(dc, &tm);
+                RECT moldura{r.left, r.top + tm.tmHeight / 2, r.right(), r.bottom()};
+                DrawEdge(dc, &moldura, EDGE_ETCHED, BF_RECT);
+                if (!texto.empty()) {
+                    RECT tr{r.left + S(8), r.top, r.right() - S(8), r.top + tm.tmHeight};
+                    RECT calc = tr;
+                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
+                    RECT fundo{tr.left, tr.top, std::min<LONG>(calc.right + S(2), tr.right), tr.bottom};
+                    FillRect(dc, &fundo, Pincel(CorAtras(i)));
+                    SetBkMode(dc, TRANSPARENT);
+                    const bool ligado = !(c.flags & fDesligado);
+                    SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
+                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr, DT_SINGLELINE | DT_END_ELLIPSIS);
+                }
+                break;
+            }
             case TipoControle::Imagem: {
                 const int tamanho = std::min(r.width, r.height);
                 auto proprio = imagens_.find(i);
@@ -908,8 +929,9 @@ bool TDialogo::PreVisualizarTecla(MSG& msg) {
                 return true;
             }
         }
-        // Shift+Esc in programming mode belongs to the program, which ends at once.
-        if (msg.wParam == VK_ESCAPE && inProgrammingMode && GetKeyState(VK_SHIFT) < 0) return false;
+        // Shift+Esc in programming mode belongs to the program, which ends at once; otherwise it is no
+        // key of the dialog's (Esc alone cancels).
+        if (msg.wParam == VK_ESCAPE && GetKeyState(VK_SHIFT) < 0) return !inProgrammingMode;
         return FormKeyDown(msg.wParam);
     }
     if (msg.message == WM_CHAR) return FormKeyPress(static_cast<wchar_t>(msg.wParam));
@@ -989,9 +1011,9 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const int i = Indice(nome);
             if (i < 0) return FALSE;
             const TipoControle t = spec_.controles[static_cast<std::size_t>(i)].tipo;
-            if (t == TipoControle::Rotulo)
-                DesenharRotulo(static_cast<std::size_t>(i), dis);
-            else if (t == TipoControle::BotaoPlano)
+            if (t == TipoControle::Rotulo) {
+                if (!DesenharItem(nome, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
+            } else if (t == TipoControle::BotaoPlano)
                 DesenharBotaoPlano(static_cast<std::size_t>(i), dis);
             else
                 return DesenharItem(nome, dis);

@@ -104,7 +104,8 @@ protected:
     // Another notification of a control (EN_CHANGE, LBN_SELCHANGE, CBN_SELCHANGE, ...).
     virtual void Comando(const std::string& /*nome*/, int /*codigo*/) {}
     virtual LRESULT Notificar(const std::string& /*nome*/, NMHDR* /*nm*/) { return 0; }
-    // An owner-drawn list's row; true when drawn.
+    // An owner-drawn list's row, or a label the window draws itself; true when drawn (a label left
+    // undrawn is drawn as usual).
     virtual bool DesenharItem(const std::string& /*nome*/, DRAWITEMSTRUCT* /*dis*/) { return false; }
     virtual void DuploClique() {}  // on the dialog's own surface
     // Where the dialog stands before it shows: centred on the screen by default.

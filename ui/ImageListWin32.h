@@ -34,7 +34,4 @@ private:
     std::vector<IconHandle> grey_;
 };
 
-// A faded grey copy of an icon, or an empty handle when it cannot be made.
-IconHandle GreyIcon(HICON icon);
-
 }  // namespace nq

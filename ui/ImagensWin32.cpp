@@ -1,7 +1,6 @@
 #include "ui/ImagensWin32.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
 
 #include "ui/GdiWin32.h"
@@ -13,65 +12,40 @@ IconHandle IconeRecurso(int id, int tamanho) {
                                                     IMAGE_ICON, tamanho, tamanho, LR_DEFAULTCOLOR)));
 }
 
-IconHandle IconeCinza(HICON icone, int tamanho) {
-    if (!icone || tamanho <= 0) return {};
-    // The icon drawn on a 32-bit surface, its alpha taken from a second drawing on white against one
-    // on black (which works whether the icon has an alpha channel or only a mask).
+IconHandle IconeCinza(HICON icon) {
+    ICONINFO ii{};
+    if (!icon || !GetIconInfo(icon, &ii)) return {};
+    const BitmapHandle color(ii.hbmColor), mask(ii.hbmMask);  // ours to delete
+    BITMAP bm{};
+    if (!color || !GetObjectW(color.get(), sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return {};
+    const int w = bm.bmWidth, h = bm.bmHeight;
+
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = tamanho;
-    bi.bmiHeader.biHeight = -tamanho;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
-    HDC tela = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(tela);
-    ReleaseDC(nullptr, tela);
-    if (!dc) return {};
-    void* bitsPreto = nullptr;
-    void* bitsBranco = nullptr;
-    BitmapHandle preto(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bitsPreto, nullptr, 0));
-    BitmapHandle branco(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bitsBranco, nullptr, 0));
-    IconHandle out;
-    if (preto && branco) {
-        const std::size_t n = static_cast<std::size_t>(tamanho) * static_cast<std::size_t>(tamanho);
-        auto* p = static_cast<std::uint32_t*>(bitsPreto);
-        auto* b = static_cast<std::uint32_t*>(bitsBranco);
-        for (std::size_t i = 0; i < n; ++i) b[i] = 0x00FFFFFF;
-        {
-            ScopedSelectObject sel(dc, preto.get());
-            DrawIconEx(dc, 0, 0, icone, tamanho, tamanho, 0, nullptr, DI_NORMAL);
-        }
-        {
-            ScopedSelectObject sel(dc, branco.get());
-            DrawIconEx(dc, 0, 0, icone, tamanho, tamanho, 0, nullptr, DI_NORMAL);
-        }
-        GdiFlush();
-        // Over black the colour comes out multiplied by its alpha; white minus black is what shows
-        // through, so alpha = 255 - (white - black). Icons keep straight (unmultiplied) colour.
-        for (std::size_t i = 0; i < n; ++i) {
-            const int pr = (p[i] >> 16) & 0xFF, pg = (p[i] >> 8) & 0xFF, pb = p[i] & 0xFF;
-            const int br = (b[i] >> 16) & 0xFF;
-            int alfa = 255 - (br - pr);
-            alfa = alfa < 0 ? 0 : alfa > 255 ? 255 : alfa;
-            const int lum = alfa ? (pr * 30 + pg * 59 + pb * 11) * 255 / (100 * alfa) : 0;
-            // Lighter and flatter: half-way to a light grey, and a little see-through.
-            const auto cinza = static_cast<std::uint32_t>((std::min(lum, 255) + 160) / 2);
-            const auto a = static_cast<std::uint32_t>(alfa * 3 / 4);
-            p[i] = (a << 24) | (cinza << 16) | (cinza << 8) | cinza;
-        }
-        BitmapHandle mascara(CreateBitmap(tamanho, tamanho, 1, 1, nullptr));
-        if (mascara) {
-            {
-                ScopedSelectObject sel(dc, mascara.get());
-                PatBlt(dc, 0, 0, tamanho, tamanho, BLACKNESS);  // the alpha channel decides
-            }
-            ICONINFO ii{TRUE, 0, 0, mascara.get(), preto.get()};
-            out.reset(CreateIconIndirect(&ii));
-        }
+    std::vector<DWORD> px(static_cast<std::size_t>(w) * h);
+    const MemoryDc dc;
+    if (!dc.get() || GetDIBits(dc.get(), color.get(), 0, h, px.data(), &bi, DIB_RGB_COLORS) != h) return {};
+
+    bool alpha = false;
+    for (DWORD p : px) alpha |= (p >> 24) != 0;
+    for (DWORD& p : px) {
+        const DWORD r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        DWORD lum = (r * 30 + g * 59 + b * 11) / 100;
+        lum += (255 - lum) / 3;  // lighter, as disabled text is
+        const DWORD a = alpha ? (p >> 24) / 2 : 0;
+        p = (a << 24) | (lum << 16) | (lum << 8) | lum;
     }
-    DeleteDC(dc);
-    return out;
+    void* bits = nullptr;
+    BitmapHandle grey(CreateDIBSection(dc.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!grey || !bits) return {};
+    std::copy(px.begin(), px.end(), static_cast<DWORD*>(bits));
+    ICONINFO out{TRUE, 0, 0, mask.get(), grey.get()};
+    return IconHandle(CreateIconIndirect(&out));
 }
 
 }  // namespace nq

@@ -11,7 +11,8 @@ namespace nq {
 // An icon resource of the program at a size in device pixels (the nearest of its pictures, scaled).
 IconHandle IconeRecurso(int id, int tamanho);
 
-// A grey, lighter copy of an icon, keeping its transparency: the picture of a disabled control.
-IconHandle IconeCinza(HICON icone, int tamanho);
+// A grey, lighter copy of an icon, at its own size, keeping its transparency: the picture of a
+// disabled control.
+IconHandle IconeCinza(HICON icone);
 
 }  // namespace nq

@@ -254,15 +254,19 @@ PICTURES = [
 ]
 
 
-def main():
-    wanted = set(sys.argv[1:])
-    for name, draw, sizes in PICTURES:
+def write_pictures(pictures, wanted):
+    """Writes each (name, draw, sizes) picture as res/<name>.ico; only those named, when any are."""
+    for name, draw, sizes in pictures:
         if wanted and name not in wanted:
             continue
         path = os.path.join(RES, name + ".ico")
         with open(path, "wb") as f:
             f.write(encode_ico([(n, draw(n).png()) for n in sizes]))
         print("%s: %s (%d bytes)" % (os.path.normpath(path), ", ".join(map(str, sizes)), os.path.getsize(path)))
+
+
+def main():
+    write_pictures(PICTURES, set(sys.argv[1:]))
 
 
 if __name__ == "__main__":

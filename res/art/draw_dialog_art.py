@@ -10,15 +10,13 @@ do (draw_art.py), so that every density finds an exact size.
     python3 res/art/draw_dialog_art.py BtnOk Pasta  # writes only these
 """
 import math
-import os
 import sys
 
 sys.dont_write_bytecode = True
-from raster import Canvas, bar, box, circle, encode_ico, intersect, linear, outline, polygon, radial, subtract, union  # noqa: E402
+from raster import Canvas, bar, box, circle, intersect, linear, outline, polygon, radial, subtract, union  # noqa: E402
 from draw_art import (BLUE_DARK, BLUE_EDGE, BLUE_LIGHT, GREEN, GREEN_EDGE, GREEN_LIGHT, RED, RED_DARK,  # noqa: E402
-                      RED_LIGHT, WHITE, centred, even, px, red_cross, scales)
+                      RED_LIGHT, WHITE, centred, even, px, red_cross, scales, write_pictures)
 
-RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 GREY_EDGE = (150, 150, 150)
 GREY_LIGHT = (236, 236, 236)
@@ -286,14 +284,7 @@ PICTURES = [
 
 
 def main():
-    wanted = set(sys.argv[1:])
-    for name, draw, sizes in PICTURES:
-        if wanted and name not in wanted:
-            continue
-        path = os.path.join(RES, name + ".ico")
-        with open(path, "wb") as f:
-            f.write(encode_ico([(n, draw(n).png()) for n in sizes]))
-        print("%s: %s (%d bytes)" % (os.path.normpath(path), ", ".join(map(str, sizes)), os.path.getsize(path)))
+    write_pictures(PICTURES, set(sys.argv[1:]))
 
 
 if __name__ == "__main__":

@@ -52,6 +52,21 @@ TEST(BarLayout, OpacityKeys) {
     EXPECT_EQ(OpacityDown(210), 205);
 }
 
+TEST(BarLayout, StoredLookValuesComeIntoTheirRange) {
+    struct Case {
+        int stored, opacity, step;
+    };
+    // 256 would become 0 through a byte cut, and a negative level a nearly invisible bar.
+    const Case cases[] = {
+        {256, 255, 54}, {300, 255, 54}, {-5, 100, 32}, {0, 100, 32},  {99, 100, 54},
+        {210, 210, 54}, {38, 100, 38},  {32, 100, 32}, {54, 100, 54},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(StoredOpacity(c.stored), c.opacity) << c.stored;
+        EXPECT_EQ(StoredStep(c.stored), c.step) << c.stored;
+    }
+}
+
 TEST(BarLayout, WebAddresses) {
     struct Case {
         const char* target;

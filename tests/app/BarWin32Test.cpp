@@ -25,9 +25,7 @@ Rect AsRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bott
 // Waits until the bar has the keyboard and keeps it: under X without a window manager the focus
 // leaves a window that has just moved, and the bar takes it back a moment later.
 bool HasKeyboard(HWND w) {
-    if (!test::WaitFor([&] { return GetForegroundWindow() == w; })) return false;
-    Sleep(300);
-    return test::WaitFor([&] { return GetForegroundWindow() == w; });
+    return test::WaitSteady([&] { return GetForegroundWindow() == w; }, 300, 10000);
 }
 
 Rect WorkAreaSize() {
@@ -124,6 +122,37 @@ TEST_F(Bar, RestsClosedAndOpensAndClosesOnClicksAndEsc) {
     ASSERT_TRUE(HasKeyboard(w));
     test::PressKey(VK_ESCAPE);
     EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == closed; }));
+    Close(w);
+}
+
+// A pixel of the screen as it shows now.
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+TEST_F(Bar, TheOpenBarKeepsNoLineOfTheClosedOne) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect closed = ClosedBarRect(wa.width, wa.height);
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    test::ClickAt(wa.width - 1, closed.top + 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    // Along the row where the closed bar's bottom line was (far below the three buttons), the open bar
+    // shows its plain background.
+    const int oldBottom = closed.height - 1;
+    const COLORREF background = RGB(37, 40, 26);
+    int stray = -1;
+    EXPECT_TRUE(test::WaitFor([&] {
+        stray = -1;
+        for (int x = open.left; x < wa.width && stray < 0; ++x)
+            if (ScreenPixel(x, oldBottom) != background) stray = x;
+        return stray < 0;
+    })) << "a stray pixel at x "
+        << stray << ": " << std::hex << ScreenPixel(stray, oldBottom);
     Close(w);
 }
 
@@ -240,6 +269,24 @@ TEST_F(Bar, CtrlArrowsChangeTheOpacityAndShiftEscEndsWithSaving) {
     EXPECT_NE(ini.find("RecordCount=3"), std::string::npos);
 }
 
+TEST_F(Bar, AStoredOpacityOutOfRangeStillGivesAVisibleBar) {
+    const std::pair<const char*, int> cases[] = {{"256", 255}, {"-5", 100}};
+    std::size_t process = 0;
+    for (const auto& [stored, expected] : cases) {
+        ASSERT_TRUE(
+            test::WriteFile(Ini(), std::string("[Config]\r\nN\xEDvelTranspar\xEAncia=") + stored + "\r\n"));
+        HWND w = Start();
+        ASSERT_NE(w, nullptr);
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        EXPECT_TRUE(test::WaitFor([&] {
+            return GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) && alpha == expected;
+        })) << stored
+            << " gave " << int(alpha);
+        Close(w, process++);
+    }
+}
+
 TEST_F(Bar, ASettingsFileThatCouldNotBeReadIsNeverOverwritten) {
     const std::string stored =
         "[IconesMenu]\r\nRecordCount=1\r\n1=id=1\xA7titulo=Minha pasta\xA7programa=C:\\windows\\\xA7param=\xA7"
@@ -281,30 +328,40 @@ TEST_F(Bar, ExcluirTodosAsksTwiceAndTheNextStartGetsTheFirstShortcutsAgain) {
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3\r\n"), std::string::npos);
 }
 
-TEST_F(Bar, CtrlClickOnTheMenuButtonAndEndOfSessionEndWithSaving) {
+TEST_F(Bar, CtrlClickOnTheMenuButtonEndsWithSaving) {
     HWND w = Start();
     ASSERT_NE(w, nullptr);
     const Rect wa = WorkAreaSize();
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
     ASSERT_TRUE(HasKeyboard(w));
-    INPUT ctrl{};
-    ctrl.type = INPUT_KEYBOARD;
-    ctrl.ki.wVk = VK_CONTROL;
-    SendInput(1, &ctrl, sizeof ctrl);
-    test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14);  // bConfig
-    ctrl.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &ctrl, sizeof ctrl);
+    test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14, VK_CONTROL);  // bConfig
     DWORD code = 1;
     ASSERT_TRUE(processes_[0]->Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
+}
+
+TEST_F(Bar, ALogOffSavesAndEndsOnlyWhenTheSessionReallyEnds) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(SendMessageW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);  // saved at the question
+
+    // Another program cancelled the log-off: the bar stays. A posted request that comes back proves that
+    // nothing posted before it ended the bar.
+    SendMessageW(w, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    PostMessageW(w, WM_AppRestore, 0, 0);
+    const Rect wa = WorkAreaSize();
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
+    EXPECT_TRUE(IsWindow(w));
+    EXPECT_FALSE(processes_[0]->Wait(0));
 
     DeleteFileW(Wide(Ini()).c_str());
-    HWND second = Start();
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(SendMessageW(second, WM_QUERYENDSESSION, 0, 0), TRUE);
-    ASSERT_TRUE(processes_[1]->Wait(15000, &code));
+    SendMessageW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    DWORD code = 1;
+    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }
 
@@ -336,7 +393,8 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
     test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + 16);  // the first button's icon
-    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000))
+        << "the bar is " << (AsRect(WindowRect(w)) == open ? "still open" : "closed");
     TStringArray lines = ReadRecord(record);
     EXPECT_EQ(Right(lines[0], 3), " -r") << lines[0];
     EXPECT_TRUE(SameText(lines[1], tools) || SameText(lines[1], tools + "\\")) << lines[1];
@@ -349,11 +407,107 @@ TEST_F(Bar, AButtonLaunchesItsProgramWithParametersFromItsFolder) {
     test::ClickAt(wa.width - 1, wa.height - 10);
     ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
     test::ClickAt(open.left + kButtonLeft + 16, kTitlePanelHeight + iTamInicial + iSalto + 16);
-    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000))
+        << "the bar is " << (AsRect(WindowRect(w)) == open ? "still open" : "closed");
     lines = ReadRecord(record);
     std::string own = dir_.path();
     own.pop_back();
     EXPECT_TRUE(SameText(lines[1], own) || SameText(lines[1], dir_.path())) << lines[1];
+    Close(w);
+}
+
+TEST_F(Bar, AnOutrosAtalhosEntryLaunchesWithItsWholeParameters) {
+    const std::string recorder = dir_ / "recorder.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
+    ASSERT_TRUE(
+        test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=1\r\n1=titulo=Lista\xA7programa=" + recorder +
+                                   "\xA7param=/c dir | more\xA7tipo=1\xA7opcaomenu=Sim\xA7\r\n"));
+    const std::string record = dir_ / "record.txt";
+    HWND w = Start("", {"PIVEL_RECORD_FILE=" + record});
+    ASSERT_NE(w, nullptr);
+    PostMessageW(w, WM_COMMAND, mnAtalhoPrimeiro, 0);  // the first entry of "Outros atalhos"
+    ASSERT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    EXPECT_EQ(Right(ReadRecord(record)[0], 14), " /c dir | more") << ReadRecord(record)[0];
+    Close(w);
+}
+
+// A catalogue line of a bar shortcut.
+std::string Atalho(int n, const std::string& titulo, const std::string& programa) {
+    return std::to_string(n) + "=titulo=" + titulo + "\xA7programa=" + programa +
+           "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
+}
+
+TEST_F(Bar, AShareThatDoesNotAnswerHoldsUpNothing) {
+    const std::string recorder = dir_ / "recorder.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(recorder).c_str(), FALSE));
+    ASSERT_TRUE(test::WriteFile(Ini(), "[IconesMenu]\r\nRecordCount=2\r\n" +
+                                           Atalho(1, "A Compartilhamento", "\\\\10.255.255.1\\x\\y.exe") +
+                                           Atalho(2, "B Gravador", recorder)));
+    const std::string record = dir_ / "record.txt";
+    // Every look at the share takes a minute, as it would for a server that does not answer; the
+    // deadlines below are far shorter.
+    const DWORD start = GetTickCount();
+    HWND w = Start("", {"PIVEL_RECORD_FILE=" + record, "PIVEL_ALVO_LENTO=60000:\\\\10.255.255.1\\"});
+    ASSERT_NE(w, nullptr);
+    const Rect wa = WorkAreaSize();
+    const Rect open = OpenBarRect(wa.width, wa.height);
+    test::ClickAt(wa.width - 1, wa.height - 10);
+    ASSERT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+
+    // The share's button shows the neutral frame in place of its icon, painted at once.
+    const int top = kTitlePanelHeight + iTamInicial;
+    const COLORREF frame = RGB((37 * 3 + 255) / 4, (40 * 3 + 255) / 4, (26 * 3 + 255) / 4);
+    EXPECT_TRUE(test::WaitFor([&] { return ScreenPixel(open.left + kButtonLeft + 3, top + 16) == frame; }))
+        << std::hex << ScreenPixel(open.left + kButtonLeft + 3, top + 16);
+
+    // The other button launches, and the bar closes after it as usual.
+    test::ClickAt(open.left + kButtonLeft + 16, top + iSalto + 16);
+    EXPECT_TRUE(test::WaitFor([&] { return ReadRecord(record).size() == 3; }, 15000));
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == ClosedBarRect(wa.width, wa.height); }));
+
+    // A second start still reaches the running bar, which opens.
+    test::RunningProcess second(Exe(), "");
+    DWORD code = 99;
+    ASSERT_TRUE(second.Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == open; }));
+    EXPECT_LT(test::Elapsed(start), 60000u);  // all of it before the share could have answered once
+    Close(w);
+}
+
+// The GDI objects and icons that the bar's owners hold, as the bar itself counts them.
+long ObjetosGdi(HWND w) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(w, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0, SMTO_ABORTIFHUNG, 5000, &n))
+        return -1;
+    return static_cast<long>(n);
+}
+
+TEST_F(Bar, RebuildsLeaveTheLiveGdiObjectsFlat) {
+    HWND w = Start();
+    ASSERT_NE(w, nullptr);
+    auto rebuild = [&](int dpi) { SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0); };
+    // Once at each density, so that the icons of both sizes are kept; then the count must settle.
+    rebuild(144);
+    rebuild(96);
+    long before = -1;
+    ASSERT_TRUE(test::WaitSteady(
+        [&] {
+            const long n = ObjetosGdi(w);
+            const bool same = n == before;
+            before = n;
+            return same;
+        },
+        1000, 20000));
+    EXPECT_GT(before, 0);
+
+    for (int i = 0; i < 50; ++i) {
+        rebuild(144);
+        rebuild(96);
+    }
+    long after = -1;
+    EXPECT_TRUE(test::WaitFor([&] { return (after = ObjetosGdi(w)) == before; }, 20000))
+        << before << " before, " << after << " after 100 rebuilds";
     Close(w);
 }
 

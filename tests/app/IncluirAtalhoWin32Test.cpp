@@ -20,20 +20,6 @@ namespace {
 
 constexpr const char* kEdicao = "Programas e comandos (Edição)";
 
-// Types text as a keyboard delivers it, one character after another.
-void Digitar(const std::wstring& texto) {
-    for (wchar_t ch : texto) {
-        INPUT in[2]{};
-        for (INPUT& i : in) {
-            i.type = INPUT_KEYBOARD;
-            i.ki.wScan = ch;
-            i.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, in, sizeof(INPUT));
-    }
-}
-
 // The text of a control of another program.
 std::string TextoDoControle(HWND h) {
     wchar_t buf[4096] = L"";
@@ -187,11 +173,11 @@ TEST_F(IncluirAtalho, InsOpensTheEditDialogAndF5AddsAButtonThatIsSavedAtOnce) {
     HWND programa = ControleEm(d, 80, 16), titulo = ControleEm(d, 80, 64);
     ASSERT_NE(programa, nullptr);
     EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == programa; }));
-    Digitar(L"\"C:\\windows\\notepad.exe\"");
+    test::Digitar(L"\"C:\\windows\\notepad.exe\"");
     test::PressKey(VK_TAB);
     test::PressKey(VK_TAB);  // the title box proposes "Notepad", all of it selected
     EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(titulo) == "Notepad"; }));
-    Digitar(L"Meu bloco");
+    test::Digitar(L"Meu bloco");
     test::PressKey(VK_F5);
     EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }, 10000));
     EXPECT_TRUE(test::WaitFor([&] { return Atalhos(w, 0) == 4; }, 10000));
@@ -203,7 +189,7 @@ TEST_F(IncluirAtalho, InsOpensTheEditDialogAndF5AddsAButtonThatIsSavedAtOnce) {
     // An existing folder is stored as a folder.
     d = Ins(w);
     ASSERT_NE(d, nullptr);
-    Digitar(L"C:\\windows\\");
+    test::Digitar(L"C:\\windows\\");
     test::PressKey(VK_TAB);
     test::PressKey(VK_TAB);
     test::WaitFor([&] { return TextoDoControle(ControleEm(d, 80, 64)) == "windows"; });
@@ -218,7 +204,7 @@ TEST_F(IncluirAtalho, InsOpensTheEditDialogAndF5AddsAButtonThatIsSavedAtOnce) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(test::TextoDe(d), kEdicao);
     ASSERT_TRUE(test::NaFrente(d));
-    Digitar(L"C:\\windows\\regedit.exe");
+    test::Digitar(L"C:\\windows\\regedit.exe");
     test::PressKey(VK_ESCAPE);
     EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }, 10000));
     EXPECT_EQ(Atalhos(w, 0), 5);
@@ -263,7 +249,7 @@ TEST_F(IncluirAtalho, ABlankProgramIsRefusedAndAPickedFileGoesToOtherShortcuts) 
     ASSERT_NE(arquivos, nullptr);
     EXPECT_EQ(test::TextoDe(arquivos), "Selecione um programa ou arquivo para o atalho");
     ASSERT_TRUE(test::NaFrente(arquivos));
-    Digitar(Wide(documento));
+    test::Digitar(Wide(documento));
     test::PressKey(VK_RETURN);
     ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(arquivos); }));
     EXPECT_TRUE(test::WaitFor([&] { return SameText(TextoDoControle(programa), documento); }));
@@ -286,7 +272,7 @@ TEST_F(IncluirAtalho, ALogOffDuringTheDialogSavesTheRestAndWaitsForTheRecord) {
     ASSERT_NE(w, nullptr);
     HWND d = Ins(w);
     ASSERT_NE(d, nullptr);
-    Digitar(L"C:\\windows\\notepad.exe");
+    test::Digitar(L"C:\\windows\\notepad.exe");
     test::PressKey(VK_TAB);
     test::PressKey(VK_TAB);
     ASSERT_TRUE(test::WaitFor([&] { return TextoDoControle(ControleEm(d, 80, 64)) == "Notepad"; }));
@@ -295,6 +281,7 @@ TEST_F(IncluirAtalho, ALogOffDuringTheDialogSavesTheRestAndWaitsForTheRecord) {
     // record and the dialog stay as they are, and the bar ends only after the dialog.
     EXPECT_EQ(SendMessageW(w, WM_QUERYENDSESSION, 0, 0), TRUE);
     EXPECT_NE(IniTexto().find("RecordCount=3\r\n"), std::string::npos) << IniTexto();
+    SendMessageW(w, WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(IsWindowVisible(d));
     EXPECT_EQ(TextoDoControle(ControleEm(d, 80, 16)), "C:\\windows\\notepad.exe");
     EXPECT_FALSE(bar_->Wait(0));

@@ -98,7 +98,8 @@ TEST(Lancamento, MenuHints) {
         {"D:\\Util\\grep.exe|", "D:\\Util\\grep.exe", "", false},
         {"D:\\Util\\grep.exe", "D:\\Util\\grep.exe", "", false},
         {"D:\\Util\\httpd.exe|", "D:\\Util\\httpd.exe", "", true},  // only the menu takes it for an address
-        {"a.exe|x|y", "a.exe", "x", false},
+        {"C:\\Windows\\cmd.exe|/c dir | more", "C:\\Windows\\cmd.exe", "/c dir | more", false},
+        {"a.exe||", "a.exe", "|", false},
     };
     for (const Case& c : cases) {
         const TAtalhoRec r = readProgramData(std::string(c.hint));

@@ -42,14 +42,6 @@ private:
     std::optional<std::wstring> saved_;
 };
 
-void RightClickAt(int x, int y) {
-    SetCursorPos(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, in, sizeof(INPUT));
-}
 
 // The visible menu windows of a process, the first one opened first.
 std::vector<HWND> MenuWindows(DWORD pid) {
@@ -120,7 +112,7 @@ protected:
 
     // Opens the popup menu with a right click on the bar and waits for it.
     HWND OpenMenu() {
-        RightClickAt(open_.left + 60, open_.top + 300);
+        test::RightClickAt(open_.left + 60, open_.top + 300);
         HWND menu = nullptr;
         test::WaitFor([&] {
             const auto w = MenuWindows(process_->pid());

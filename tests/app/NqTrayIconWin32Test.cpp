@@ -198,5 +198,41 @@ TEST(TNqTrayIconWin32, TriesAgainWhileTheShellIsNotReadyAndAfterItRestarts) {
     EXPECT_EQ(shell.calls, (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_DELETE}));
 }
 
+// Refuses every window this thread tries to create while it lives, as a system short of resources does.
+class RefuseWindows {
+public:
+    RefuseWindows() {
+        hook_ = SetWindowsHookExW(
+            WH_CBT,
+            [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
+                return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wp, lp);
+            },
+            nullptr, GetCurrentThreadId());
+    }
+    ~RefuseWindows() { UnhookWindowsHookEx(hook_); }
+    bool active() const { return hook_ != nullptr; }
+
+private:
+    HHOOK hook_;
+};
+
+TEST(TNqTrayIconWin32, AWindowThatCouldNotBeMadeIsTriedAgainAtTheNextShow) {
+    FakeShell shell;
+    std::unique_ptr<TNqTrayIcon> tray;
+    {
+        RefuseWindows refuse;
+        ASSERT_TRUE(refuse.active());
+        tray = std::make_unique<TNqTrayIcon>(shell.Notify());
+        EXPECT_EQ(tray->Handle(), nullptr);
+        tray->Show();
+        EXPECT_FALSE(tray->NaBandeja());
+        EXPECT_TRUE(shell.calls.empty());
+    }
+    tray->Show();  // what the bar does now and then while its icon is missing
+    EXPECT_NE(tray->Handle(), nullptr);
+    EXPECT_TRUE(tray->NaBandeja());
+    EXPECT_EQ(shell.calls, (std::vector<DWORD>{NIM_ADD}));
+}
+
 }  // namespace
 }  // namespace nq

@@ -53,12 +53,7 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     // The first time through the real menu: a right click on the bar, then "Sobre..." from below.
     RECT r{};
     GetWindowRect(bar, &r);
-    SetCursorPos(r.left + 100, r.bottom - 40);
-    INPUT clique[2]{};
-    clique[0].type = clique[1].type = INPUT_MOUSE;
-    clique[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    clique[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, clique, sizeof(INPUT));
+    test::RightClickAt(r.left + 100, r.bottom - 40);
     // Once the bar's thread runs the menu's own loop, the keys are taken in the order they come.
     ASSERT_TRUE(test::WaitFor([&] {
         GUITHREADINFO gi{};
@@ -123,6 +118,27 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     }
     PostMessageW(bar, WM_CLOSE, 0, 0);
     EXPECT_TRUE(pivel.Wait(15000));
+}
+
+// In programming mode Shift+Esc in a dialog ends the process at once, without saving.
+TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
+    test::RunValue restaurar;
+    test::TempFolder dir;
+    const std::string exe = dir / "Pivel.exe";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(exe).c_str(), FALSE));
+    test::RunningProcess pivel(exe, "/p");
+    HWND bar = pivel.FindWindowOfClass(kMainClassName);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(bar) != 0; }));
+    PostMessageW(bar, WM_COMMAND, mnSobre, 0);
+    HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
+    ASSERT_NE(sobre, nullptr);
+    ASSERT_TRUE(test::NaFrente(sobre));
+    test::PressKey(VK_ESCAPE, true);
+    DWORD codigo = 1;
+    EXPECT_TRUE(pivel.Wait(10000, &codigo));
+    EXPECT_EQ(codigo, 0u);
+    EXPECT_FALSE(test::Exists(dir / "PivelConfig.ini")) << "nothing was saved";
 }
 
 }  // namespace

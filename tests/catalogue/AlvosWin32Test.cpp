@@ -226,6 +226,30 @@ TEST_F(LinkTargets, ReadIconTakesTheIconOrLeavesThePreviousOne) {
     }
 }
 
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return 0;
+    BITMAP bm{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bm.bmWidth;
+}
+
+TEST_F(LinkTargets, ReadIconTakesTheIconAtTheSizeItIsDrawn) {
+    ASSERT_TRUE(test::WriteFile(dir / "nota.txt", "texto"));
+    const std::string targets[] = {test::BinFolder() + "Pivel.exe", program, dir / "Dados", dir / "nota.txt",
+                                   DirSystem() + "notepad.exe"};
+    for (int size : {32, 40, 48, 64}) {
+        for (const std::string& target : targets) {
+            IconHandle icon;
+            ASSERT_TRUE(readIcon(target, icon, size)) << target;
+            // 48 at 144 dpi, not the system's 32 stretched when drawn.
+            EXPECT_EQ(IconWidth(icon.get()), size) << target;
+        }
+    }
+}
+
 TEST(Win32Shell, DocumentsAndSystemFolders) {
     InstallWin32Platform();
     wchar_t docs[MAX_PATH] = {};

@@ -13,6 +13,7 @@
 #include "catalogue/NqIniFiles.h"
 #include "fuzz/CatalogueLoaderCheck.h"
 #include "support/Cp1252.h"
+#include "support/Text.h"
 
 namespace nq {
 namespace {
@@ -162,8 +163,9 @@ TEST_F(Catalogue, ASavedCatalogueReadsBackTheSame) {
         {"água", "D:\\Água", "", 0, false},
         {"Água", "D:\\agua.txt", "/modo=rapido", 1, true},
         {"  espaços  no meio  ", "C:\\a b\\c.exe", "  -x  ", 1, false},
-        {"Art. 5 § 2", "D:\\Leis\\Art 5 § 2.pdf", "§", 1, true},
-        {"fim§", "x§§y", "", 1, false},
+        {"Art. 5 § 2", "D:\\Leis\\Art 5 § 2.pdf", "§x", 1, true},
+        {"A§B", "x§§y", "", 1, false},
+        {"fim§ §x", "D:\\§x", "", 1, false},
         {"Bloco", "", "", 1, false},
     };
     for (const Rec& r : recs) {
@@ -199,6 +201,62 @@ TEST_F(Catalogue, ASavedCatalogueReadsBackTheSame) {
     EXPECT_EQ(fuzzcheck::ReadAll(cds), withL);
 }
 
+// The UTF-16 bytes, with their byte-order mark, of a UTF-8 text.
+std::string Utf16File(std::string_view utf8, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t u : Utf8ToUtf16(utf8)) {
+        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+// What an editor makes of the file when told to save it as "Unicode": every shortcut is still there,
+// and the file is written back in the program's own encodings.
+TEST_F(Catalogue, AFileSavedAsUtf16KeepsEveryShortcut) {
+    const std::string text =
+        "[Config]\r\nNomeEmpresa=Água e Łódź\r\n\r\n"
+        "[IconesMenu]\r\nRecordCount=3\r\n"
+        "1=id=1§titulo=Água§programa=D:\\Água\\fria.xlsx§param=§icone=3§tipo=1§opcaomenu=Não§iconeid=0§\r\n"
+        "2=id=2§titulo=Łódź§programa=D:\\Viagens\\Łódź.pdf§param=/p "
+        "𝄞§icone=6§tipo=1§opcaomenu=Sim§iconeid=0§\r\n"
+        "3=id=3§titulo=Notas§programa=C:\\Windows\\notepad.exe§param=§icone=-1§tipo=1§opcaomenu=Não§iconeid="
+        "0§"
+        "\r\n\r\n";
+    for (const bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big endian" : "little endian");
+        fake.files.contents.clear();
+        fake.files.contents[kIni] = Utf16File(text, bigEndian);
+        Read();
+        ASSERT_EQ(cds.RecordCount(), 3);
+        cds.SetIndexFieldNames("Id");
+        cds.First();
+        EXPECT_EQ(F("Titulo"), "Água");
+        EXPECT_EQ(F("Programa"), "D:\\Água\\fria.xlsx");
+        cds.Next();
+        EXPECT_EQ(F("Titulo"), "Łódź");
+        EXPECT_EQ(F("Param"), "/p 𝄞");
+        EXPECT_EQ(F("OpcaoMenu"), "Sim");
+        const fuzzcheck::Records loaded = fuzzcheck::ReadAll(cds);
+
+        Save();
+        // "Łódź" does not fit Windows-1252: UTF-8 with its mark, nothing kept beside it.
+        EXPECT_EQ(Bytes().substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_NE(Bytes().find("NomeEmpresa=Água e Łódź\r\n"), std::string::npos);
+        EXPECT_EQ(fake.files.contents.size(), 1u);
+        TClientDataset again;
+        fuzzcheck::NewCatalogue(again);
+        {
+            TMemIniFile ini(kIni);
+            readSaveIcons(again, READ_INFO, ini);
+            EXPECT_TRUE(ini.TakeNotices().empty());
+        }
+        again.SetIndexFieldNames("Id");
+        EXPECT_EQ(fuzzcheck::ReadAll(again), loaded);
+    }
+}
+
 // Record values as another program or an older version may have left them.
 TEST_F(Catalogue, LoadingTakesWhatItCanFromEachRecord) {
     struct Case {
@@ -224,6 +282,21 @@ TEST_F(Catalogue, LoadingTakesWhatItCanFromEachRecord) {
         {"titulo§programa=p§icone=1§x§",
          "Id=16;Titulo=;Programa=p;Param=;Icone=1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
         {"", "Id=17;Titulo=;Programa=;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        // Empty or blank pieces followed only by the end or by a pair are dropped; followed by more
+        // text, they are part of it.
+        {"titulo=Sobrevivente§§§programa=C:\\x.exe§§§§param=§icone=2§§",
+         "Id=18;Titulo=Sobrevivente;Programa=C:\\x.exe;Param=;Icone=2;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        {"titulo=A§§B§ §§programa=p§ §",
+         "Id=19;Titulo=A§§B;Programa=p;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        {"titulo=§ §x§tipo=0§§§",
+         "Id=20;Titulo=§ §x;Programa=;Param=;Icone=-1;Tipo=0;OpcaoMenu=Não;IconeId=0;"},
+        {"icone=4§§§x§titulo=t§", "Id=21;Titulo=t;Programa=;Param=;Icone=4;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
+        // Cut to its 90 characters, a title would end in "§", which the next reading would drop.
+        {"titulo=123456789012345678901234567890123456789012345678901234567890123456789012345678901234567 "
+         "§§yy§",
+         "Id=22;Titulo="
+         "123456789012345678901234567890123456789012345678901234567890123456789012345678901234567 ;"
+         "Programa=;Param=;Icone=-1;Tipo=1;OpcaoMenu=Não;IconeId=0;"},
     };
     std::string file = "[IconesMenu]\r\nRecordCount=" + std::to_string(std::size(cases)) + "\r\n";
     for (std::size_t i = 0; i < std::size(cases); ++i)
@@ -332,7 +405,7 @@ TEST_F(Catalogue, AFailedConversionNeverLeavesAFileWithoutTheCatalogue) {
         TMemIniFile ini(kIni);
         readSaveIcons(cds, READ_INFO, ini);
     }
-    EXPECT_EQ(files.writes, 2);  // the conversion, then the release of the object (refused)
+    EXPECT_EQ(files.writes, 1);  // the conversion; the release finds these very bytes there
     EXPECT_EQ(files.contents[kIni],
               Cp("[IconesMenu]\r\nRecordCount=1\r\n1=id=1§titulo=Notas§programa=D:\\notas.txt"
                  "§param=§icone=5§tipo=1§opcaomenu=Não§iconeid=0§\r\n\r\n"));

@@ -432,5 +432,31 @@ TEST_F(Table, ACopyOfTheStoredRecordsLeavesAPendingRecordAlone) {
     EXPECT_THROW(t.CopyStoredRecords(t), EDatabaseError);
 }
 
+TEST_F(Table, ValuesAtAPositionLeaveTheCurrentRecordWhereItIs) {
+    for (const char* s : {"C", "A", "B"}) Add(s, 1, std::string(s) == "B");
+    t.SetIndexFieldNames("Titulo");
+    t.First();
+    t.Next();  // "B"
+    const int titulo = t.FieldByName("Titulo").Index(), menu = t.FieldByName("OpcaoMenu").Index();
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "A");
+    EXPECT_EQ(t.ValueAt(3, titulo).text, "C");
+    EXPECT_EQ(t.FieldByName("OpcaoMenu").TextOf(t.ValueAt(2, menu)), "Sim");
+    EXPECT_EQ(Current(), "B");
+    // Out of range, and through the filter: positions count the visible records only.
+    EXPECT_TRUE(t.ValueAt(0, titulo).null);
+    EXPECT_TRUE(t.ValueAt(4, titulo).null);
+    EXPECT_TRUE(t.ValueAt(1, 99).null);
+    t.SetFilter("titulo <> 'A'");
+    t.SetFiltered(true);
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "B");
+    // The record being edited shows its pending change; the others their stored values.
+    t.Edit();
+    t.FieldByName("Titulo").SetAsString("Bx");
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "Bx");
+    EXPECT_EQ(t.ValueAt(2, titulo).text, "C");
+    t.Cancel();
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "B");
+}
+
 }  // namespace
 }  // namespace nq

@@ -226,6 +226,149 @@ TEST(NqIniFiles, EncodingKeepsEveryTitle) {
     EXPECT_FALSE(reread.SectionExists("Config"));
 }
 
+// Each encoding the file may come in, read; what cannot be decoded cleanly is kept beside the file,
+// as it was, before the file is first replaced, and the user hears of it once.
+TEST(NqIniFiles, EncodingsAndTheCopyOfWhatCouldNotBeDecoded) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string nomeEmpresa;  // as read
+        bool keptBeside;
+    };
+    const Case cases[] = {
+        {"UTF-16 LE", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\x01\x01\x3D\xD8\x00\xDE", 22), "ā😀",
+         false},
+        {"UTF-16 BE", std::string("\xFE\xFF\0[\0S\0]\0\n\0k\0=\0\xC1\0g\0u\0a", 22), "Água", false},
+        {"UTF-16 LE, odd last byte", std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0x\0y", 17), "x\uFFFD", true},
+        {"UTF-16 LE, lone surrogate", std::string("\xFF\xFE[\0S\0]\0\n\0k\0=\0\x00\xD8z\0", 18), "\uFFFDz",
+         true},
+        {"UTF-32 LE", std::string("\xFF\xFE\0\0[\0\0\0S\0\0\0]\0\0\0", 16), "-", true},
+        {"UTF-8", "\xEF\xBB\xBF[S]\r\nk=\xC3\x81gua \xEF\xBF\xBD\r\n", "Água \uFFFD", false},
+        {"UTF-8, malformed", "\xEF\xBB\xBF[S]\r\nk=a\xC3(\r\n", "a\uFFFD(", true},
+        {"Windows-1252", "[S]\r\nk=\xC1gua \x80\r\n", "Água €", false},
+        {"Windows-1252 with a NUL", std::string("[S]\r\nk=a\0\0\0\r\n", 13), "a", true},
+        // Read as Windows-1252, the NULs count as blanks.
+        {"UTF-16 without its mark", std::string("[\0S\0]\0\r\0\n\0k\0=\0x\0", 16), "x", true},
+        {"text without a section", "k=1\r\nnada aqui\r\n", "-", true},
+        {"blank", " \r\n\t\r\n", "-", false},
+        {"empty", "", "-", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::FakePlatform fake;
+        fake.files.contents[kFile] = c.bytes;
+        fake.files.Add(kFile, LocalTime{2024, 3, 5, 14, 7, 9});
+        TMemIniFile ini(kFile);
+        EXPECT_EQ(ini.ReadString("S", "k", "-"), c.nomeEmpresa);
+        ini.WriteString("Config", "Color", "1");
+        ini.UpdateFile();
+        const std::string copy = "D:\\Apps\\BarraConfig (cópia 2024-03-05 14-07-09).ini";
+        EXPECT_EQ(fake.files.contents.count(copy), c.keptBeside ? 1u : 0u);
+        if (c.keptBeside) {
+            EXPECT_EQ(fake.files.contents[copy], c.bytes);
+        }
+        EXPECT_EQ(fake.files.contents.size(), c.keptBeside ? 2u : 1u);
+        const std::vector<std::string> notices = ini.TakeNotices();
+        ASSERT_EQ(notices.size(), c.keptBeside ? 1u : 0u);
+        if (c.keptBeside) {
+            EXPECT_NE(notices[0].find("\"BarraConfig (cópia 2024-03-05 14-07-09).ini\""), std::string::npos);
+        }
+        // Written in the program's own encoding, read back the same; told once, copied once.
+        TMemIniFile again(kFile);
+        EXPECT_EQ(again.ReadString("S", "k", "-"), c.nomeEmpresa);
+        ini.WriteString("Config", "Color", "2");
+        ini.UpdateFile();
+        EXPECT_TRUE(ini.TakeNotices().empty());
+        EXPECT_EQ(fake.files.contents.size(), c.keptBeside ? 2u : 1u);
+    }
+}
+
+// Two bars, or two users of a shared copy, write the same file: the version another one wrote since
+// this object last read or wrote it is kept beside it, never silently lost.
+TEST(NqIniFiles, AFileChangedElsewhereIsKeptBesideBeforeItIsReplaced) {
+    test::FakePlatform fake;
+    fake.files.contents[kFile] = "[Config]\r\nColor=1\r\n\r\n";
+    fake.files.Add(kFile, LocalTime{2024, 3, 5, 14, 7, 9});
+    const std::string copy = "D:\\Apps\\BarraConfig (cópia 2024-03-05 14-07-09).ini";
+    TMemIniFile ini(kFile);
+    ini.WriteString("Config", "Nosso", "1");
+
+    // Nothing changed elsewhere: replaced without a copy.
+    ini.UpdateFile();
+    EXPECT_EQ(fake.files.contents.size(), 1u);
+    // The other writer, then this one again: its version is kept, once, under a free name.
+    const std::string theirs = "[Config]\r\nColor=1\r\nDeles=1\r\n\r\n";
+    fake.files.contents[copy] = "an older copy";
+    fake.files.contents[kFile] = theirs;
+    ini.WriteString("Config", "Nosso", "2");
+    ini.UpdateFile();
+    const std::string copy2 = "D:\\Apps\\BarraConfig (cópia 2024-03-05 14-07-09) 2.ini";
+    EXPECT_EQ(fake.files.contents[copy2], theirs);
+    EXPECT_EQ(fake.files.contents[copy], "an older copy");
+    EXPECT_EQ(fake.files.contents[kFile], "[Config]\r\nColor=1\r\nNosso=2\r\n\r\n");
+    const std::vector<std::string> notices = ini.TakeNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("alterado por outro programa"), std::string::npos);
+    EXPECT_NE(notices[0].find("\"BarraConfig (cópia 2024-03-05 14-07-09) 2.ini\""), std::string::npos);
+    ini.UpdateFile();
+    EXPECT_TRUE(ini.TakeNotices().empty());
+    EXPECT_EQ(fake.files.contents.size(), 3u);
+
+    // Deleted elsewhere: written again, nothing to keep. Created elsewhere meanwhile: kept.
+    fake.files.contents.erase(kFile);
+    fake.files.ForceDelete(kFile);
+    ini.WriteString("Config", "Nosso", "3");
+    ini.UpdateFile();
+    EXPECT_TRUE(ini.TakeNotices().empty());
+    fake.files.contents.clear();
+    fake.files.files.clear();
+    TMemIniFile fresh(kFile);
+    fake.files.contents[kFile] = theirs;
+    fresh.WriteString("Config", "Nosso", "4");
+    fresh.UpdateFile();
+    EXPECT_EQ(fake.files.contents["D:\\Apps\\BarraConfig (cópia).ini"], theirs);
+    EXPECT_EQ(fresh.TakeNotices().size(), 1u);
+
+    // The other writer wrote these very bytes: nothing to keep and nothing to write.
+    fake.files.contents[kFile] = fresh.FileContent();
+    fake.files.refuseWrites = true;
+    fresh.UpdateFile();
+    EXPECT_TRUE(fresh.TakeNotices().empty());
+
+    // A copy that cannot be made stops the write: the other version stays where it is.
+    fake.files.contents[kFile] = theirs;
+    fresh.WriteString("Config", "Nosso", "5");
+    EXPECT_THROW(fresh.UpdateFile(), EInOutError);
+    EXPECT_EQ(fake.files.contents[kFile], theirs);
+
+    // A copy made before the replacement failed is told, and a second try makes no second copy.
+    fake.files.refuseWrites = false;
+    struct CopyOnly : test::FakeFileSystem {
+        void ReplaceAll(const std::string& path, const std::string&) override {
+            throw EInOutError("cannot write " + path);
+        }
+    } copyOnly;
+    copyOnly.contents = fake.files.contents;
+    ScopedPlatform scope(Platform{&copyOnly, nullptr, nullptr, nullptr});
+    const std::size_t before = copyOnly.contents.size();
+    EXPECT_THROW(fresh.UpdateFile(), EInOutError);
+    EXPECT_EQ(fresh.TakeNotices().size(), 1u);
+    EXPECT_EQ(copyOnly.contents.size(), before + 1);
+    EXPECT_THROW(fresh.UpdateFile(), EInOutError);
+    EXPECT_TRUE(fresh.TakeNotices().empty());
+    EXPECT_EQ(copyOnly.contents.size(), before + 1);
+    EXPECT_EQ(copyOnly.contents[kFile], theirs);
+}
+
+TEST(NqIniFiles, TheNameOfACopy) {
+    const LocalTime t{2024, 3, 5, 14, 7, 9};
+    EXPECT_EQ(NomeCopiaDatada("D:\\Apps\\PivelConfig.ini", t),
+              "D:\\Apps\\PivelConfig (cópia 2024-03-05 14-07-09).ini");
+    EXPECT_EQ(NomeCopiaDatada("D:\\Apps\\PivelConfig.ini", t, 3),
+              "D:\\Apps\\PivelConfig (cópia 2024-03-05 14-07-09) 3.ini");
+    EXPECT_EQ(NomeCopiaDatada("D:\\Ap.ps\\Config", {}), "D:\\Ap.ps\\Config (cópia)");
+}
+
 TEST(NqIniFiles, FontText) {
     const TFont before{"Verdana", 12, clWindowText, false, true, false, false};
     struct Case {

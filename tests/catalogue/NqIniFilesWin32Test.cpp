@@ -9,6 +9,7 @@
 
 #include "Win32TestUtil.h"
 #include "support/Errors.h"
+#include "support/FileReplace.h"
 
 namespace nq {
 namespace {
@@ -125,6 +126,53 @@ TEST_F(SettingsFileWin32, TheReleaseIgnoresAFailedWrite) {
     }  // must not throw
     EXPECT_EQ(test::ReadFile(path), "[Config]\r\nColor=1\r\n");
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"BarraConfig.ini"});
+}
+
+TEST_F(SettingsFileWin32, TheFileKeepsItsOwnAttributesAndNoTemporaryFileStays) {
+    test::TempFolder dir;
+    const std::string path = dir / "PivelConfig.ini";
+    ASSERT_TRUE(
+        test::WriteFile(path, "[Config]\r\nColor=1\r\n", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    for (int save = 2; save <= 3; ++save) {
+        TMemIniFile ini(path);
+        ini.WriteInteger("Config", "Color", save);
+        ini.UpdateFile();
+        EXPECT_EQ(test::ReadFile(path), "[Config]\r\nColor=" + std::to_string(save) + "\r\n\r\n");
+        const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << attributes;
+        EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << attributes;
+        EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"PivelConfig.ini"});
+    }
+    // A file of its own (none there before) is a plain one.
+    const std::string fresh = dir / "Novo.ini";
+    TMemIniFile ini(fresh);
+    ini.WriteInteger("Config", "Color", 1);
+    ini.UpdateFile();
+    EXPECT_FALSE(GetFileAttributesW(Wide(fresh).c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+}
+
+TEST_F(SettingsFileWin32, OpeningTheFileClearsWhatInterruptedWritesLeftAndRecoversAMissingFile) {
+    test::TempFolder dir;
+    const std::string path = dir / "PivelConfig.ini";
+    const std::string saved = "[Config]\r\nColor=7\r\n\r\n";
+    // A save cut short before its swap, one cut short while writing, an earlier version's leftover, and
+    // a temporary file another bar is writing right now.
+    ASSERT_TRUE(test::WriteFile(ReplacementName(path, 77, 1, saved), saved));
+    ASSERT_TRUE(test::WriteFile(ReplacementName(path, 77, 2, saved + "x"), saved.substr(0, 5)));
+    ASSERT_TRUE(test::WriteFile(dir / "pivA1.tmp", "[Config]\r\n"));
+    const std::string writing = ReplacementName(path, 78, 1, "abc");
+    HANDLE held = CreateFileW(Wide(writing).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    {
+        TMemIniFile ini(path);
+        EXPECT_EQ(ini.ReadInteger("Config", "Color", 0), 7);
+    }
+    EXPECT_EQ(test::ReadFile(path), saved);
+    EXPECT_EQ(Names(dir.path()),
+              (std::vector<std::string>{"PivelConfig.ini", writing.substr(dir.path().size())}));
+    CloseHandle(held);
+    { TMemIniFile again(path); }
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"PivelConfig.ini"});
 }
 
 }  // namespace

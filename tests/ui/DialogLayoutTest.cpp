@@ -109,7 +109,7 @@ TEST(DialogLayout, TabOrderFollowsTheOrderGivenAndContainersComeBeforeTheirContr
     std::vector<std::string> nomes;
     for (std::size_t i : OrdemCriacao(d)) nomes.push_back(d.controles[i].nome);
     EXPECT_EQ(nomes, (std::vector<std::string>{"topo", "rotulo", "abas", "p1", "campo", "p2", "baixo", "ok",
-                                               "canto", "esquerda", "lista", "grupo", "dentro", "fora"}));
+                                               "canto", "esquerda", "lista", "dentro", "fora"}));
 }
 
 TEST(DialogLayout, SwitchingOnAndOffReachesWhatIsInside) {

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 
 #include "catalogue/Auxiliares.h"
 #include "dialogs/Base2Win32.h"
 #include "dialogs/ItensEditaWin32.h"
+#include "menus/NqMenusConfigWin32.h"
+#include "menus/NqMenusWin32.h"
 #include "support/Errors.h"
 #include "support/NqConst.h"
 #include "support/NqMsgAllFormWin32.h"
@@ -146,6 +149,27 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
     EXPECT_TRUE(d.Marcado("r2")) << "the table keeps what the controls held when the dialog closed";
 }
 
+// A move to a monitor of another density lays the same table out again at that density.
+TEST_F(Dialogo, AnotherDensityPlacesTheTableAgain) {
+    Amostra d;
+    Rect antes, depois, okAntes, okDepois;
+    ComDialogo([&] { d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   antes = test::ClienteDe(w);
+                   okAntes = test::RetanguloNoPai(d.Controle("ok"));
+                   RECT sugerido{};
+                   GetWindowRect(w, &sugerido);
+                   SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&sugerido));
+                   depois = test::ClienteDe(w);
+                   okDepois = test::RetanguloNoPai(d.Controle("ok"));
+                   PostMessageW(w, WM_CLOSE, 0, 0);
+               });
+    EXPECT_EQ(antes, (Rect{0, 0, 300, 160}));
+    EXPECT_EQ(depois, (Rect{0, 0, 450, 240}));
+    EXPECT_EQ(okAntes, (Rect{128, 128, 80, 25}));
+    EXPECT_EQ(okDepois, Scale(Rect{128, 128, 80, 25}, 144));
+}
+
 TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
     HWND dono = CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteDono"), L"Dono",
                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, nullptr, nullptr,
@@ -230,6 +254,63 @@ TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
     EXPECT_EQ(resultado, 2);
 }
 
+// A label the window draws itself, a struck-out font, and an edit box to type in.
+class Desenhada final : public TDialogo {
+public:
+    Desenhada() : TDialogo(Desenho()) {}
+    std::atomic<int> desenhos{0};
+
+protected:
+    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override {
+        if (nome != "proprio") return false;
+        FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+        ++desenhos;
+        return true;
+    }
+
+private:
+    static DialogoSpec Desenho() {
+        DialogoSpec d;
+        d.titulo = "Desenhada";
+        d.largura = 200;
+        d.altura = 100;
+        auto& c = d.controles;
+        c.push_back({.tipo = TipoControle::Edicao, .nome = "texto", .r = {8, 8, 150, 21}});
+        c.push_back({.tipo = TipoControle::Rotulo, .nome = "proprio", .texto = "Meu", .r = {8, 40, 60, 20}});
+        c.push_back({.tipo = TipoControle::Rotulo,
+                     .nome = "riscado",
+                     .texto = "Riscado",
+                     .r = {80, 40, 80, 20},
+                     .fonte = FonteSpec{.pontos = 9, .riscado = true}});
+        return d;
+    }
+};
+
+TEST_F(Dialogo, ALabelTheWindowDrawsAStruckOutFontAndShiftEscThatIsNoKeyOfTheDialog) {
+    Desenhada d;
+    bool riscada = false, aberta = false;
+    std::string digitado;
+    ComDialogo([&] { d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   EXPECT_TRUE(test::WaitFor([&] { return d.desenhos > 0; }));
+                   LOGFONTW lf{};
+                   GetObjectW(d.FonteDe("riscado"), sizeof lf, &lf);
+                   riscada = lf.lfStrikeOut != 0;
+                   ASSERT_TRUE(test::NaFrente(w));
+                   SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Controle("texto")), TRUE);
+                   // Outside programming mode Shift+Esc does nothing; the key after it still reaches the box.
+                   test::PressKey(VK_ESCAPE, true);
+                   test::PressKey('X');
+                   test::WaitFor([&] { return test::TextoDe(d.Controle("texto")) == "x"; });
+                   digitado = test::TextoDe(d.Controle("texto"));
+                   aberta = IsWindowVisible(w) != 0;
+                   test::PressKey(VK_ESCAPE);
+               });
+    EXPECT_TRUE(riscada);
+    EXPECT_EQ(digitado, "x");
+    EXPECT_TRUE(aberta);
+}
+
 // Every window of the program stands where its design puts it: its client size and each control's
 // rectangle in its container, at 96 dpi as designed and at 144 dpi scaled by 1.5.
 struct Janela {
@@ -240,7 +321,16 @@ struct Janela {
 };
 
 TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
+    TMenuSistemaWin32 sistema;
+    TMenuOwner dono;
+    TNqMenu renderizador(&dono, sistema);
     const Janela janelas[] = {
+        {"TfrmMenusConfig", {0, 0, 370, 409}, false,
+         [&] {
+             auto m = std::make_unique<TfrmMenusConfig>();
+             m->FMenuComp = &renderizador;
+             return m;
+         }},
         {"TfmReadForm", {0, 0, 364, 129}, false, [] { return std::make_unique<TfmReadForm>(); }},
         {"TfrmSobre", {0, 0, 497, 305}, false, [] { return std::make_unique<TfrmSobre>(); }},
         {"TfSeldir2",
