@@ -51,8 +51,6 @@ private:
 unsigned ModificadoresTeclaGlobal(TShortCut atalho);
 unsigned TeclaVirtualGlobal(TShortCut atalho);
 
-inline constexpr const char* kTeclaAtalhoPadrao = "Ctrl+Alt+P";
-
 // A window covers its monitor when its rectangle holds the whole of it (right and bottom exclusive).
 struct TRetangulo {
     int left = 0, top = 0, right = 0, bottom = 0;

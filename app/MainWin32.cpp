@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <windowsx.h>
 
 #include <objbase.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 #include "app/BarLayout.h"
@@ -15,10 +17,13 @@
 #include "app/DesktopAvisoWin32.h"
 #include "app/Lancamento.h"
 #include "app/NqTrayIconWin32.h"
+#include "catalogue/ArquivosSoltos.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/AlvosWin32.h"
 #include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
+#include "dialogs/Config.h"
+#include "dialogs/ItensEditaWin32.h"
 #include "resource.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
@@ -26,6 +31,7 @@
 #include "support/MessageFilterWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
+#include "support/NqReadlnFormWin32.h"
 #include "support/PastasSistema.h"
 #include "support/PlatformWin32.h"
 #include "support/Platform.h"
@@ -47,6 +53,7 @@ constexpr UINT kTelaCheiaMs = 2000;
 constexpr UINT_PTR kDeactivateTimerId = 2;
 constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
 constexpr UINT kTrayRetryMs = 10000;
+constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waited for the edit
 constexpr const char* kConfig = "Config";
 // Answers from the workers: what was found out about a button's target (lParam owns a TAlvoBuscado),
 // and the end of a launch (wParam false when the notice must tell of a failure).
@@ -137,8 +144,12 @@ TfrmMainPivel::TfrmMainPivel() {
     dskErro.LoadPicture(IDR_AVISO);
     nqSobre1.SetMenuSobre(mnSobre);
     dskAviso.LoadPicture(IDR_AVISO_TEXTO);
-    // A new record is a bar button unless something says otherwise.
-    cds.OnNewRecord = [](TClientDataset& t) { t.FieldByName("OpcaoMenu").SetAsBoolean(false); };
+    cds.OnNewRecord = [this](TClientDataset& t) { cdsNewRecord(t); };
+    // The work that waited runs from the message loop, after the dialog's caller has posted or
+    // cancelled the record.
+    cdsEdicao.AoLiberar = [this](unsigned trabalhos) {
+        if (hwnd_) PostMessageW(hwnd_, kMsgEdicaoTerminada, trabalhos, 0);
+    };
 }
 
 TfrmMainPivel::~TfrmMainPivel() {
@@ -159,11 +170,15 @@ bool TfrmMainPivel::Create() {
                                                          GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     RegisterClassOnce(kMainClassName, bigIcon, smallIcon);
     objetosGdiMsg_ = RegisterWindowMessageW(kMsgObjetosGdi);
+    atalhosMsg_ = RegisterWindowMessageW(kMsgAtalhos);
+    soltarId_ = RegisterWindowMessageW(kSoltarArquivos);
     // A tool window has no taskbar button; layered for the translucency.
     if (!CreateWindowOfClass(kMainClassName, Wide(kApplicationTitle).c_str(), WS_POPUP | WS_CLIPCHILDREN,
                              WS_EX_TOOLWINDOW | WS_EX_LAYERED, 0, 0, kBarWidth, 100, nullptr))
         return false;
     SetMainWindow(hwnd_);
+    // A drop on the closed strip works before the bar was ever activated too.
+    DragAcceptFiles(hwnd_, TRUE);
     // The bar's keys are seen in every message loop: its own, the dialogs' and the menus'.
     filtroTeclas_ = AddMessageFilter([this](MSG& m) { return PreTranslate(m); });
     const HWND janela = hwnd_;
@@ -267,7 +282,11 @@ void TfrmMainPivel::DepoisDeMostrar() {
 void TfrmMainPivel::RegistrarTeclaGlobal() {
     if (teclaGlobal_) UnregisterHotKey(hwnd_, kTeclaGlobalId);
     teclaGlobal_ = false;
-    const std::string texto = NqIni ? NqIni->ReadString(kConfig, "TeclaAtalho", kTeclaAtalhoPadrao) : kTeclaAtalhoPadrao;
+    const std::string texto =
+        NqIni ? NqIni->ReadString(kConfig, "TeclaAtalho", kTeclaAtalhoPadrao) : kTeclaAtalhoPadrao;
+    // A key chosen anew is told of anew when it is taken.
+    if (texto != teclaTexto_) teclaAvisada_ = false;
+    teclaTexto_ = texto;
     const TShortCut atalho = TextToShortCut(texto);
     if (!TeclaVirtualGlobal(atalho)) return;  // none chosen
     teclaGlobal_ = RegisterHotKey(hwnd_, kTeclaGlobalId, ModificadoresTeclaGlobal(atalho) | MOD_NOREPEAT,
@@ -366,13 +385,35 @@ void TfrmMainPivel::Salvar(bool avisar) {
     if (!NqIni) return;
     try {
         // A catalogue that was never loaded must not replace the stored one.
-        if (catalogueLoaded_) readSaveIcons(cds, SAVE_INFO);
+        if (catalogueLoaded_) {
+            if (cdsEdicao.Ativa()) {
+                // A dialog is typing a record (a log-off came meanwhile): the stored records are saved
+                // from a copy, and the record being typed stays the dialog's.
+                TClientDataset copia;
+                CriarCamposAtalho(copia);
+                copia.CreateDataSet();
+                cds.CopyStoredRecords(copia);
+                readSaveIcons(copia, SAVE_INFO);
+            } else {
+                readSaveIcons(cds, SAVE_INFO);
+            }
+        }
         NqIni->UpdateFile();
     } catch (...) {
         if (avisar) AvisarCopiasConfig();  // a copy kept before the failure is still news
         throw;
     }
     if (avisar) AvisarCopiasConfig();
+}
+
+// A shortcut just added is written at once, so that a crash or a forced end cannot lose it; a failure
+// is told and the shortcut stays for the next save.
+void TfrmMainPivel::SalvarAgora() {
+    try {
+        Salvar(!sessionEnding_);
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
 }
 
 void TfrmMainPivel::FormDestroy() {
@@ -494,6 +535,8 @@ void TfrmMainPivel::Timer1Timer() {
 }
 
 void TfrmMainPivel::VerificarTela() {
+    // A new screen size is taken up once the record being edited is the catalogue's again.
+    if (cdsEdicao.Ativa()) return;
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
     if (w == FScrWidth && h == FScrHeight) return;
@@ -510,6 +553,14 @@ bool TfrmMainPivel::FormKeyDown(WPARAM key) {
     const bool shift = KeyIsDown(VK_SHIFT);
     if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
         Finalizar();
+        return true;
+    }
+    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
+        PostMessageW(hwnd_, WM_COMMAND, mnConfig, 0);
+        return true;
+    }
+    if (key == VK_INSERT && !ctrl && !shift) {
+        mnIncluirClick();
         return true;
     }
     if (ctrl && (key == VK_UP || key == VK_DOWN)) {
@@ -564,6 +615,9 @@ void TfrmMainPivel::AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes) {
 // --- Building the bar ---------------------------------------------------------------------------------
 
 void TfrmMainPivel::AtualizarIcones() {
+    // Building walks the catalogue: never under a record being typed in a dialog.
+    if (!cdsEdicao.Permite(TEdicaoCatalogo::tAtualizar)) return;
+    ++reconstrucoes_;
     const int step = StoredStep(NqIni ? NqIni->ReadInteger(kConfig, "DistânciaÍcones", iSalto) : iSalto);
     const bool autoHeight = NqIni && NqIni->ReadBool(kConfig, "IconHeightAuto", false);
     const RECT wa = WorkArea();
@@ -687,6 +741,94 @@ void TfrmMainPivel::clickBotao(std::size_t i) {
     });
 }
 
+// --- Adding shortcuts by dropping them -----------------------------------------------------------------
+
+namespace {
+
+// Every name of a drop, each read whole: its length is asked first, so that a path deeper than the old
+// 255 characters arrives entire.
+std::vector<std::string> NomesSoltos(HDROP drop) {
+    std::vector<std::string> nomes;
+    const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < n; ++i) {
+        const UINT tamanho = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring nome(tamanho + 1, L'\0');
+        nome.resize(DragQueryFileW(drop, i, nome.data(), tamanho + 1));
+        nomes.push_back(Narrow(nome));
+    }
+    return nomes;
+}
+
+}  // namespace
+
+void TfrmMainPivel::WMDropFiles(HDROP drop) {
+    std::vector<std::string> itens = NomesSoltos(drop);
+    DragFinish(drop);
+    if (!cdsEdicao.Permite(TEdicaoCatalogo::tSoltar)) {
+        soltasAdiadas_.push_back(std::move(itens));
+        return;
+    }
+    IncluirSoltos(itens);
+}
+
+void TfrmMainPivel::IncluirSoltos(const std::vector<std::string>& itens) {
+    TPerguntasSoltura perguntas;
+    perguntas.PerguntarTitulo = [](const std::string& proposto) {
+        return InputBox("Atalho", "Informe o título deste atalho:", proposto);
+    };
+    perguntas.MostrarErro = [](const std::string& mensagem) { MsgBoxErro(mensagem); };
+    perguntas.TrazerParaFrente = [this] {
+        if (hwnd_) SetForegroundWindow(hwnd_);
+    };
+    const bool editarTitulo = !NqIni || NqIni->ReadBool(kConfig, "EditarTítulo", true);
+    int ninc = 0;
+    try {
+        ninc = nq::IncluirSoltos(cds, itens, editarTitulo, perguntas);
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
+    // One rebuild for the whole drop, and nothing at all when nothing was added.
+    if (ninc <= 0 || !hwnd_) return;
+    AtualizarIcones();
+    SalvarAgora();
+}
+
+bool TfrmMainPivel::EntregarSoltos(const COPYDATASTRUCT& dados) {
+    // Another program's bytes: the block must hold a DROPFILES header, wide names after it, and end with
+    // the empty name that closes the list, before it becomes a drop.
+    const auto* bytes = static_cast<const BYTE*>(dados.lpData);
+    const std::size_t tamanho = dados.cbData;
+    if (!bytes || tamanho < sizeof(DROPFILES) + 2 * sizeof(wchar_t)) return false;
+    DROPFILES cabecalho;
+    std::memcpy(&cabecalho, bytes, sizeof cabecalho);
+    if (!cabecalho.fWide || cabecalho.pFiles < sizeof(DROPFILES) || cabecalho.pFiles >= tamanho ||
+        (tamanho - cabecalho.pFiles) % sizeof(wchar_t) != 0)
+        return false;
+    wchar_t fim[2];
+    std::memcpy(fim, bytes + tamanho - sizeof fim, sizeof fim);
+    if (fim[0] != L'\0' || fim[1] != L'\0') return false;
+    HGLOBAL bloco = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, tamanho);
+    if (!bloco) return false;
+    if (void* destino = GlobalLock(bloco)) {
+        std::memcpy(destino, bytes, tamanho);
+        GlobalUnlock(bloco);
+        // Delivered as the shell delivers a drop: the bar frees the block with DragFinish.
+        if (PostMessageW(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(bloco), 0)) return true;
+    }
+    GlobalFree(bloco);
+    return false;
+}
+
+void TfrmMainPivel::EdicaoTerminada(unsigned trabalhos) {
+    if (trabalhos & TEdicaoCatalogo::tSoltar) {
+        auto soltas = std::move(soltasAdiadas_);
+        soltasAdiadas_.clear();
+        for (const auto& itens : soltas) IncluirSoltos(itens);
+    }
+    if (trabalhos & TEdicaoCatalogo::tAtualizar) AtualizarIcones();
+    if (trabalhos & TEdicaoCatalogo::tFechar) Finalizar();
+}
+
 // --- The popup menu -----------------------------------------------------------------------------------
 
 // The popup menu's entries, as the window describes them, and the renderer that paints them.
@@ -699,9 +841,9 @@ void TfrmMainPivel::CriarMenu() {
     };
     mnAtalhosItem_ = &add("Outros atalhos", mnAtalhos, 1);
     add("-", 0, -1);
-    add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT)).Enabled = false;
+    add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT));
     add("Excluir todos os atalhos", mnExcluirIcons, -1).Visible = inProgrammingMode;
-    add("Configurações", mnConfig, 0, ShortCut(VK_F5)).Enabled = false;
+    add("Configurações", mnConfig, 0, ShortCut(VK_F5));
     add("-", 0, -1);
     add("Sobre...", mnSobre, 3);
     add("-", 0, -1);
@@ -728,6 +870,12 @@ void TfrmMainPivel::BuildPopupMenu() {
             imgMenu->AddResource(id);
         imgMenuDpi_ = dpi_;
         pmEdita.Images = imgMenu.get();
+    }
+    // The tray icon's menu opens while a dialog edits a record too: what would begin or drop records waits.
+    for (int i = 0; i < pmEdita.Items().Count(); ++i) {
+        TMenuItem& item = pmEdita.Items().Items(i);
+        if (item.Command == mnIncluir || item.Command == mnExcluirIcons || item.Command == mnConfig)
+            item.Enabled = !cdsEdicao.Ativa();
     }
     // "Outros atalhos": one entry per menu shortcut, each hooked to the renderer once its caption is set.
     mnAtalhosItem_->Clear();
@@ -783,14 +931,44 @@ void TfrmMainPivel::RunMenuCommand(UINT id) {
         return;
     }
     switch (id) {
+        case mnIncluir: mnIncluirClick(); break;
         case mnExcluirIcons: mnExcluirIconsClick(); break;
+        case mnConfig: mnConfigClick(); break;
         case mnDesativarInic: mnDesativarInicClick(); break;
         case mnFinalizar: Finalizar(); break;
         default: break;
     }
 }
 
+void TfrmMainPivel::mnIncluirClick() {
+    if (!frmItensEdita || cdsEdicao.Ativa()) return;
+    bool confirmado = false;
+    try {
+        TEdicaoEmCurso edicao(&cdsEdicao);
+        cds.Append();
+        confirmado = frmItensEdita->Open("");
+        if (confirmado)
+            cds.Post();
+        else
+            cds.Cancel();
+    } catch (const std::exception& e) {
+        // Told as any unexpected failure is; the catalogue is left as it was.
+        cds.Cancel();
+        MsgBoxErro(e.what());
+        return;
+    }
+    if (!confirmado) return;
+    AtualizarIcones();
+    SalvarAgora();
+}
+
+// Every record begun, by whatever part of the program, is a bar button unless something says otherwise.
+void TfrmMainPivel::cdsNewRecord(TClientDataset& DataSet) {
+    DataSet.FieldByName("OpcaoMenu").SetAsBoolean(false);
+}
+
 void TfrmMainPivel::mnExcluirIconsClick() {
+    if (cdsEdicao.Ativa()) return;
     if (!MsgBoxConf("Limpar todos os ícones da Pivel?", 1)) return;
     if (!MsgBoxConf("Confirma limpar todos os ícones da Pivel?", 1)) return;
     cds.EmptyDataSet();
@@ -808,7 +986,54 @@ void TfrmMainPivel::mnDesativarInicClick() {
 }
 
 void TfrmMainPivel::bConfigClick(bool ctrl) {
-    if (ctrl) Finalizar();
+    if (ctrl)
+        Finalizar();
+    else
+        mnConfigClick();
+}
+
+void TfrmMainPivel::mnConfigClick() {
+    if (cdsEdicao.Ativa()) return;
+    try {
+        // Made for this one use, without an owner, and released on every path.
+        auto janela = std::make_unique<TfrmConfig>(*this);
+        {
+            // The window searches, filters and edits the catalogue: the bar's rebuilds, drops and a
+            // log-off's save keep off it until it closes.
+            TEdicaoEmCurso edicao(&cdsEdicao);
+            janela->ShowModal(nullptr);
+        }
+        if (janela->Tag == 1) {
+            Salvar();
+            AtualizarIcones();
+            RegistrarTeclaGlobal();  // the key may have changed
+        }
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
+}
+
+TVisualBarra TfrmMainPivel::Visual() const {
+    return TVisualBarra{titulo_, color_, font_, translucent_, opacity_, topmost_};
+}
+
+HICON TfrmMainPivel::IconeTitulo() const {
+    return titleIcon_ ? titleIcon_.get() : logo_.get();
+}
+
+void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {
+    opacity_ = visual.nivel & 0xFF;
+    translucent_ = visual.transparente;
+    topmost_ = visual.sobreOutros;
+    SetWindowPos(hwnd_, topmost_ ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    titulo_ = visual.titulo;
+    titleIcon_.reset(icone ? CopyIcon(icone) : nullptr);
+    color_ = visual.cor;
+    font_ = visual.fonte;
+    ApplyTranslucency();
+    ApplyDpi(dpi_);  // the caption fonts follow the new font
+    InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 // --- Painting -----------------------------------------------------------------------------------------
@@ -1228,7 +1453,14 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (!wp) SetTimer(hwnd_, kDeactivateTimerId, 50, nullptr);
             break;
         case WM_DROPFILES:
-            DragFinish(reinterpret_cast<HDROP>(wp));
+            WMDropFiles(reinterpret_cast<HDROP>(wp));
+            return 0;
+        case WM_COPYDATA:
+            if (lp && soltarId_ && reinterpret_cast<const COPYDATASTRUCT*>(lp)->dwData == soltarId_)
+                return EntregarSoltos(*reinterpret_cast<const COPYDATASTRUCT*>(lp));
+            break;
+        case kMsgEdicaoTerminada:
+            EdicaoTerminada(static_cast<unsigned>(wp));
             return 0;
         case WM_AppRestore:
             MensagemRestaurar(msg);
@@ -1257,7 +1489,9 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ENDSESSION:
             if (wp) {
                 sessionEnding_ = true;
-                DestroyWindow(hwnd_);  // in order, now: the process may be ended once this returns
+                // In order, now: the process may be ended once this returns. Under a record being typed
+                // in a dialog the rest was saved already; the bar ends once the dialog is answered.
+                if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);
             }
             return 0;
         case WM_DISPLAYCHANGE:
@@ -1273,7 +1507,8 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         case WM_CLOSE:
-            DestroyWindow(hwnd_);
+            // Closing under a dialog's record would end its modal loop and lose what is being typed.
+            if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);
             return 0;
         case WM_DESTROY:
             if (teclaGlobal_) UnregisterHotKey(hwnd_, kTeclaGlobalId);
@@ -1300,6 +1535,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             if (msg == objetosGdiMsg_ && objetosGdiMsg_) return GdiObjectsLive() + IconsLive();
             if (msg == itemMenuMsg_ && itemMenuMsg_) return ItemMenu(wp, lp);
+            if (msg == atalhosMsg_ && atalhosMsg_)
+                return wp == 0   ? static_cast<LRESULT>(botoes_.Botoes().size())
+                       : wp == 1 ? static_cast<LRESULT>(menuShortcuts_.size())
+                                 : reconstrucoes_;
             break;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);

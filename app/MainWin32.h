@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@
 #include "app/Lancamento.h"
 #include "ui/WindowWin32.h"
 #include "catalogue/ClientDataset.h"
+#include "catalogue/EdicaoCatalogo.h"
+#include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
@@ -46,6 +50,13 @@ constexpr const wchar_t* kMsgObjetosGdi = L"Pivel.ObjetosGdi";
 // (lParam 1), plus kItemMenuDesenhado when the entry is owner-drawn; -1 when there is no such entry.
 constexpr const wchar_t* kMsgItemMenu = L"Pivel.ItemMenu";
 constexpr LRESULT kItemMenuDesenhado = 0x10000;
+// A registered message that the bar answers with what it shows: wParam 0 the number of buttons, 1 the
+// number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started.
+constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
+// The name whose registered message number, as the dwData of a WM_COPYDATA, marks files handed to the
+// bar by another program of the session as the shell drops them: the data is a DROPFILES block with
+// wide names. The bar drops them on itself as the shell would.
+constexpr const wchar_t* kSoltarArquivos = L"Pivel.SoltarArquivos";
 
 // The popup menu's commands, as WM_COMMAND identifiers.
 enum MenuId : UINT {
@@ -59,7 +70,7 @@ enum MenuId : UINT {
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
-class TfrmMainPivel final : public Window, private IBarraAcessivel {
+class TfrmMainPivel final : public Window, public IBarraConfig, private IBarraAcessivel {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;
@@ -70,6 +81,10 @@ public:
     void FormShow();
 
     TClientDataset cds;
+    // Held while a dialog edits the catalogue's current record: the bar's own work on the catalogue
+    // (rebuilds, the screen timer, drops, the end of the program) waits for it, and a save works on a
+    // copy of the stored records.
+    TEdicaoCatalogo cdsEdicao;
 
     void AtualizarIcones();
     void clickForm();
@@ -86,6 +101,13 @@ public:
 
     // Application-wide keys, seen before any window in every message loop: true when handled.
     bool PreTranslate(MSG& msg);
+
+    // What the configuration window reads and sets.
+    TClientDataset& Catalogo() override { return cds; }
+    TVisualBarra Visual() const override;
+    HICON IconeTitulo() const override;
+    void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
+    void Fechar() override { Finalizar(); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -136,9 +158,17 @@ private:
     void BuildPopupMenu();
     void RunMenuCommand(UINT id);
     LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
+    void mnIncluirClick();
     void mnExcluirIconsClick();
+    void cdsNewRecord(TClientDataset& DataSet);
+    void WMDropFiles(HDROP drop);
+    void IncluirSoltos(const std::vector<std::string>& itens);
+    bool EntregarSoltos(const COPYDATASTRUCT& dados);
+    void EdicaoTerminada(unsigned trabalhos);
+    void SalvarAgora();
     void mnDesativarInicClick();
     void bConfigClick(bool ctrl);
+    void mnConfigClick();
     void CriarTray();
 
     // Paints what lies in `dirty` (client coordinates) only.
@@ -201,6 +231,10 @@ private:
     std::unique_ptr<TImageListWin32> imgMenu;
     int imgMenuDpi_ = 0;
     UINT itemMenuMsg_ = 0;
+    UINT atalhosMsg_ = 0;
+    UINT soltarId_ = 0;
+    int reconstrucoes_ = 0;
+    std::vector<std::vector<std::string>> soltasAdiadas_;  // drops that came while a record was edited
     bool menuOpen_ = false;
 
     bool configHot_ = false;
@@ -221,6 +255,7 @@ private:
     TBarAcessivel* acessivel_ = nullptr;
     bool teclaGlobal_ = false;
     bool teclaAvisada_ = false;
+    std::string teclaTexto_;  // the global key as the settings name it
     bool afastada_ = false;  // hidden for a full-screen program in front
     HWINEVENTHOOK ganchoFrente_ = nullptr;
     HWINEVENTHOOK ganchoLugar_ = nullptr;

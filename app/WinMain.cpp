@@ -14,6 +14,8 @@
 #include "app/MainWin32.h"
 #include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
+#include "dialogs/Config.h"
+#include "dialogs/ItensEditaWin32.h"
 #include "support/NqConst.h"
 #include "support/PlatformWin32.h"
 #include "support/Text.h"
@@ -121,8 +123,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     {
         nq::TfrmMainPivel bar;
         if (bar.Create()) {
+            // The shortcut edit dialog serves the bar and the configuration dialog until the end.
+            nq::TfrmItensEdita itensEdita(bar.cds, &bar.cdsEdicao);
+            nq::AbrirEdicaoAtalho = [&itensEdita](const std::string& caption) { return itensEdita.Open(caption); };
             bar.FormShow();
             RunMessageLoop();
+            nq::AbrirEdicaoAtalho = nullptr;
         }
         avisar = !bar.SessaoEncerrando();
     }

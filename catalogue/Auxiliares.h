@@ -14,9 +14,10 @@ inline constexpr const char* SESSION = "IconesMenu";
 inline constexpr int READ_INFO = 1;
 inline constexpr int SAVE_INFO = 2;
 
-// Field sizes, in characters.
+// Field sizes, in characters. A target takes the longest path the system accepts: a file dropped from
+// a deep folder must not be stored cut short and so name nothing.
 inline constexpr int TAM_TITULO = 90;
-inline constexpr int TAM_PROGRAMA = 255;
+inline constexpr int TAM_PROGRAMA = 32767;
 inline constexpr int TAM_PARAM = 255;
 
 // Defines the fields of a shortcut on a closed table without fields, in their stored order: Id,

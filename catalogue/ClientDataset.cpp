@@ -177,7 +177,10 @@ bool TField::IsNull() const {
 }
 
 std::string TField::AsString() const {
-    const TFieldValue& v = Value();
+    return TextOf(Value());
+}
+
+std::string TField::TextOf(const TFieldValue& v) const {
     if (v.null) return {};
     switch (type_) {
         case TFieldType::ftString:
@@ -627,6 +630,15 @@ int TClientDataset::RecNo() const {
     return current_ ? position_ + 1 : -1;
 }
 
+const TFieldValue& TClientDataset::ValueAt(int RecNo, int Field) const {
+    EnsureView();
+    if (RecNo < 1 || RecNo > static_cast<int>(view_.size()) || Field < 0 || Field >= FieldCount())
+        return kNoValue;
+    const Row* row = view_[static_cast<std::size_t>(RecNo - 1)];
+    if (state_ == TDataSetState::dsEdit && row == current_) return buffer_[static_cast<std::size_t>(Field)];
+    return row->values[Field];
+}
+
 TBookmark TClientDataset::GetBookmark() const {
     EnsureView();
     return current_ ? current_->seq : 0;
@@ -693,6 +705,17 @@ void TClientDataset::SetFiltered(bool Value) {
     filtered_ = Value;
     viewValid_ = false;
     eof_ = bof_ = false;
+}
+
+void TClientDataset::CopyStoredRecords(TClientDataset& target) const {
+    if (&target == this) throw EDatabaseError("Uma tabela não pode ser copiada nela mesma");
+    if (target.FieldCount() != FieldCount()) throw EDatabaseError("As tabelas não têm os mesmos campos");
+    EnsureOrder();
+    for (const Row* r : order_) {
+        target.Append();
+        for (std::size_t i = 0; i < fields_.size(); ++i) target.StoreValue(static_cast<int>(i), r->values[i]);
+        target.Post();
+    }
 }
 
 const TFieldValue& TClientDataset::CurrentValue(int field) const {

@@ -72,6 +72,8 @@ public:
     std::int32_t AsInteger() const;
     bool AsBoolean() const;
     std::string DisplayText() const { return AsString(); }
+    // A value of this field as AsString gives it.
+    std::string TextOf(const TFieldValue& v) const;
 
     // Text is cut to Size characters; an integer field takes a decimal number and a Boolean field any
     // leading part of one of its DisplayValues, without regard to case. The empty text clears the
@@ -159,6 +161,11 @@ public:
     int RecNo() const;
     bool IsEmpty() const { return RecordCount() == 0; }
 
+    // The value of a field in the visible record at 1-based position RecNo, without moving the current
+    // record: what a grid shows of the records around it. The current record shows its pending changes
+    // while it is edited; a position outside the visible records has no value.
+    const TFieldValue& ValueAt(int RecNo, int Field) const;
+
     TBookmark GetBookmark() const;
     // False, without moving, when the record no longer exists or is not visible.
     bool GotoBookmark(TBookmark Bookmark);
@@ -179,6 +186,11 @@ public:
     const std::string& Filter() const { return filterText_; }
     void SetFiltered(bool Value);
     bool Filtered() const { return filtered_; }
+
+    // Appends to target, an open table with the same fields, a copy of every stored record, filter or
+    // not, in the current order. Neither this table's cursor nor a record pending in it is touched, so
+    // it may be copied while a record is being typed.
+    void CopyStoredRecords(TClientDataset& target) const;
 
     // Replaces the section with the visible records in the current order: "RecordCount=N" and keys
     // "1".."N", each "name=value§" for every field; then writes the settings file.

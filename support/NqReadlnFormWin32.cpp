@@ -90,4 +90,12 @@ std::string ReadLn(const std::string& titulo, const std::string& Msg, const std:
     return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto("Edit") : std::string();
 }
 
+std::string InputBox(const std::string& ACaption, const std::string& APrompt, const std::string& ADefault) {
+    TfmReadForm janela;
+    janela.SetCaption(Empty(ACaption) ? ApplicationTitle : ACaption);
+    janela.Item("Mens").texto = TextoMensagem(APrompt);
+    janela.ValorInicial = ADefault;
+    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto("Edit") : ADefault;
+}
+
 }  // namespace nq

@@ -21,6 +21,10 @@ protected:
 // caption is titulo, or the program's title when it is blank; every "|" of Msg is a line break.
 std::string ReadLn(const std::string& titulo, const std::string& Msg, const std::string& ValIni);
 
+// The program's text-input box: the edited text when confirmed with OK, the proposed text unchanged
+// when cancelled. The caption is ACaption, or the program's title when it is blank.
+std::string InputBox(const std::string& ACaption, const std::string& APrompt, const std::string& ADefault);
+
 // Keeps a window inside the work area of its monitor: a window centred on the narrow bar at the
 // screen's edge would otherwise stand half outside it.
 void ManterNaTela(HWND janela);

@@ -282,6 +282,20 @@ inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
     SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
+// Types text as a keyboard delivers it, one character after another, whatever the keyboard layout.
+inline void Digitar(const std::wstring& texto) {
+    for (wchar_t ch : texto) {
+        INPUT in[2]{};
+        for (INPUT& i : in) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = ch;
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, in, sizeof(INPUT));
+    }
+}
+
 // The log-on start value that every start of the bar writes, put back as it was when the object goes.
 class RunValue {
 public:

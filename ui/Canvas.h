@@ -83,6 +83,8 @@ public:
     virtual void GradientFill(const Rect& r, TColor from, TColor to, bool vertical) = 0;
     // A 3-D edge along the chosen sides of a rectangle.
     virtual void DrawEdge(const Rect& r, EdgeKind kind, unsigned sides) = 0;
+    // The dotted frame that marks the part of a control that has the keyboard focus.
+    virtual void DrawFocusRect(const Rect& r) = 0;
 
     // The size of one line of text in the current font, every character ("&" too) counted as written.
     virtual Size TextExtent(std::string_view text) = 0;

@@ -74,6 +74,7 @@ struct FonteSpec {
     bool sublinhado = false;
     bool icone = false;  // the system's icon font (its face), at `pontos`
     TColor cor = clWindowText;
+    bool riscado = false;  // struck out
     bool operator==(const FonteSpec&) const = default;
 };
 

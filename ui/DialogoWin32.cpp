@@ -115,6 +115,7 @@ void TDialogo::GuardarValores() {
                 c.texto = Texto(c.nome);
                 break;
             case TipoControle::Numero:
+            case TipoControle::TeclaAtalho:
                 c.texto = std::to_string(Valor(c.nome));
                 break;
             case TipoControle::Caixa:
@@ -292,6 +293,8 @@ int TDialogo::Valor(std::string_view nome) const {
     const std::size_t k = static_cast<std::size_t>(i);
     if (k < setas_.size() && setas_[k]) return static_cast<int>(SendMessageW(setas_[k], UDM_GETPOS32, 0, 0));
     const ControleSpec& c = spec_.controles[k];
+    if (c.tipo == TipoControle::TeclaAtalho && k < janelas_.size() && janelas_[k])
+        return static_cast<int>(SendMessageW(janelas_[k], HKM_GETHOTKEY, 0, 0) & 0xFFFF);
     return c.texto.empty() ? c.limite : std::atoi(c.texto.c_str());
 }
 
@@ -300,6 +303,12 @@ void TDialogo::SetValor(std::string_view nome, int valor) {
     if (i < 0) return;
     const std::size_t k = static_cast<std::size_t>(i);
     ControleSpec& c = spec_.controles[k];
+    if (c.tipo == TipoControle::TeclaAtalho) {
+        // A hot-key box's value is its key in the low byte and its HOTKEYF_ modifiers in the high one.
+        c.texto = std::to_string(valor & 0xFFFF);
+        if (k < janelas_.size() && janelas_[k]) SendMessageW(janelas_[k], HKM_SETHOTKEY, valor & 0xFFFF, 0);
+        return;
+    }
     valor = std::clamp(valor, c.limite, std::max(c.limite, c.maximo));
     c.texto = std::to_string(valor);
     if (k < setas_.size() && setas_[k]) SendMessageW(setas_[k], UDM_SETPOS32, 0, valor);
@@ -334,6 +343,26 @@ void TDialogo::SetPadrao(std::string_view nome) {
         SendMessageW(hwnd_, DM_SETDEFID, 0, 0);  // Enter presses only the button that has the focus
 }
 
+void TDialogo::SetImagem(std::string_view nome, IconHandle icone) {
+    const int i = Indice(nome);
+    if (i < 0) return;
+    if (icone)
+        imagens_[static_cast<std::size_t>(i)] = std::move(icone);
+    else
+        imagens_.erase(static_cast<std::size_t>(i));
+    if (!hwnd_ || static_cast<std::size_t>(i) >= rects_.size()) return;
+    const Rect& r = rects_[static_cast<std::size_t>(i)];
+    const int c = containers_[static_cast<std::size_t>(i)];
+    HWND onde = c == kSemPai ? hwnd_ : janelas_[static_cast<std::size_t>(c)];
+    RECT rc{r.left, r.top, r.right(), r.bottom()};
+    if (onde) InvalidateRect(onde, &rc, FALSE);
+}
+
+void TDialogo::ErroNaoTratado(const std::exception& e) {
+    // The text as it is: the program's own messages carry no "|" for this way.
+    MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(ApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
 // --- Fonts, colours and pictures ------------------------------------------------------------------------
 
 FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
@@ -357,7 +386,8 @@ FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
 HFONT TDialogo::Fonte(const FonteSpec& f) {
     const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
                               std::to_string(f.negrito) + std::to_string(f.italico) +
-                              std::to_string(f.sublinhado) + std::to_string(f.icone);
+                              std::to_string(f.sublinhado) + std::to_string(f.icone) +
+                              std::to_string(f.riscado);
     auto it = fontes_.find(chave);
     if (it != fontes_.end()) return it->second.get();
     LOGFONTW lf{};
@@ -367,6 +397,7 @@ HFONT TDialogo::Fonte(const FonteSpec& f) {
     lf.lfWeight = f.negrito ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.italico;
     lf.lfUnderline = f.sublinhado;
+    lf.lfStrikeOut = f.riscado;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
     if (!f.icone || !lf.lfFaceName[0]) lstrcpynW(lf.lfFaceName, Wide(f.nome).c_str(), LF_FACESIZE);
@@ -520,7 +551,8 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
     if (c.flags & fSemTab) style &= ~WS_TABSTOP;
     if (c.flags & fDesligado) style |= WS_DISABLED;
     if (!(c.flags & fOculto) && c.tipo != TipoControle::Pagina) style |= WS_VISIBLE;
-    const std::wstring texto = (c.tipo == TipoControle::Numero) ? L"" : Wide(c.texto);
+    const bool valor = c.tipo == TipoControle::Numero || c.tipo == TipoControle::TeclaAtalho;
+    const std::wstring texto = valor ? L"" : Wide(c.texto);
     HWND w = CreateWindowExW(ex, classe, texto.c_str(), style, 0, 0, 0, 0, pai,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPrimeiro + i)),
                              GetModuleHandleW(nullptr), nullptr);
@@ -550,6 +582,9 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
         case TipoControle::Caixa:
         case TipoControle::Opcao:
             if (c.flags & fMarcado) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
+            break;
+        case TipoControle::TeclaAtalho:
+            SendMessageW(w, HKM_SETHOTKEY, static_cast<WPARAM>(std::atoi(c.texto.c_str()) & 0xFFFF), 0);
             break;
         case TipoControle::Botao:
             ImagemDoBotao(i);
@@ -806,7 +841,8 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
             }
             case TipoControle::Imagem: {
                 const int tamanho = std::min(r.width, r.height);
-                if (HICON ic = Icone(i, tamanho))
+                auto proprio = imagens_.find(i);
+                if (HICON ic = proprio != imagens_.end() ? proprio->second.get() : Icone(i, tamanho))
                     DrawIconEx(dc, r.left + (r.width - tamanho) / 2, r.top + (r.height - tamanho) / 2, ic,
                                tamanho, tamanho, 0, nullptr, DI_NORMAL);
                 break;
@@ -880,6 +916,15 @@ void TDialogo::DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis) {
 
 bool TDialogo::PreVisualizar(MSG& msg) {
     if (!hwnd_ || !(msg.hwnd == hwnd_ || IsChild(hwnd_, msg.hwnd))) return false;
+    try {
+        return PreVisualizarTecla(msg);
+    } catch (const std::exception& e) {
+        ErroNaoTratado(e);
+        return true;
+    }
+}
+
+bool TDialogo::PreVisualizarTecla(MSG& msg) {
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
             // Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the first tab control.
@@ -897,8 +942,9 @@ bool TDialogo::PreVisualizar(MSG& msg) {
                 return true;
             }
         }
-        // Shift+Esc in programming mode belongs to the program, which ends at once.
-        if (msg.wParam == VK_ESCAPE && inProgrammingMode && GetKeyState(VK_SHIFT) < 0) return false;
+        // Shift+Esc in programming mode belongs to the program, which ends at once; otherwise it is no
+        // key of the dialog's (Esc alone cancels).
+        if (msg.wParam == VK_ESCAPE && GetKeyState(VK_SHIFT) < 0) return !inProgrammingMode;
         return FormKeyDown(msg.wParam);
     }
     if (msg.message == WM_CHAR) return FormKeyPress(static_cast<wchar_t>(msg.wParam));
@@ -978,9 +1024,9 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const int i = Indice(nome);
             if (i < 0) return FALSE;
             const TipoControle t = spec_.controles[static_cast<std::size_t>(i)].tipo;
-            if (t == TipoControle::Rotulo)
-                DesenharRotulo(static_cast<std::size_t>(i), dis);
-            else if (t == TipoControle::BotaoPlano)
+            if (t == TipoControle::Rotulo) {
+                if (!DesenharItem(nome, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
+            } else if (t == TipoControle::BotaoPlano)
                 DesenharBotaoPlano(static_cast<std::size_t>(i), dis);
             else
                 return DesenharItem(nome, dis);
@@ -1082,7 +1128,13 @@ INT_PTR CALLBACK TDialogo::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = nullptr;
         return FALSE;
     }
-    return self->Tratar(msg, wp, lp);
+    // A failure must not cross the system's frames: it is reported, and the dialog goes on.
+    try {
+        return self->Tratar(msg, wp, lp);
+    } catch (const std::exception& e) {
+        self->ErroNaoTratado(e);
+        return TRUE;
+    }
 }
 
 LRESULT CALLBACK TDialogo::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

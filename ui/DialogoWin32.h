@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 
+#include <exception>
 #include <map>
 #include <memory>
 #include <string>
@@ -68,12 +69,16 @@ public:
     void LigaDes(std::string_view nome, bool ligado);
     void Foco(std::string_view nome);
     void SetDica(std::string_view nome, const std::string& dica);
-    int Valor(std::string_view nome) const;  // a number box's value
+    // A number box's value; a hot-key box's key (low byte) and HOTKEYF_ modifiers (high byte).
+    int Valor(std::string_view nome) const;
     void SetValor(std::string_view nome, int valor);
     int PaginaAtiva(std::string_view abas) const;
     void SetPagina(std::string_view abas, int pagina);
     // The button Enter presses while the focus is not on another button; empty for none.
     void SetPadrao(std::string_view nome);
+    // A picture made while the dialog runs (a file's icon) shown by an Imagem control in place of its
+    // resource; an empty handle brings the resource back.
+    void SetImagem(std::string_view nome, IconHandle icone);
 
     // Places the children again for the current density and client size.
     void Relayout();
@@ -100,11 +105,15 @@ protected:
     // Another notification of a control (EN_CHANGE, LBN_SELCHANGE, CBN_SELCHANGE, ...).
     virtual void Comando(const std::string& /*nome*/, int /*codigo*/) {}
     virtual LRESULT Notificar(const std::string& /*nome*/, NMHDR* /*nm*/) { return 0; }
-    // An owner-drawn list's row; true when drawn.
+    // An owner-drawn list's row, or a label the window draws itself; true when drawn (a label left
+    // undrawn is drawn as usual).
     virtual bool DesenharItem(const std::string& /*nome*/, DRAWITEMSTRUCT* /*dis*/) { return false; }
     virtual void DuploClique() {}  // on the dialog's own surface
     // Where the dialog stands before it shows: centred on the screen by default.
     virtual void Posicionar();
+    // A handler failed: the error's text in the system's message box, with the program's title, an
+    // error sign and OK; the dialog stays as it is. Validation messages (ENqError) come this way.
+    virtual void ErroNaoTratado(const std::exception& e);
     // Any other message; set tratada to answer it.
     virtual INT_PTR Mensagem(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, bool& tratada) {
         tratada = false;
@@ -135,6 +144,7 @@ private:
     void DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis);
     void DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis);
     bool PreVisualizar(MSG& msg);
+    bool PreVisualizarTecla(MSG& msg);
     void TrocarPagina(std::size_t abas);
     void LimitarNumero(std::size_t i);
     void ReligarJanelas();
@@ -153,6 +163,7 @@ private:
     std::map<std::string, FontHandle> fontes_;
     std::map<TColor, BrushHandle> pinceis_;
     std::map<std::pair<std::size_t, int>, IconHandle> icones_;
+    std::map<std::size_t, IconHandle> imagens_;  // pictures set with SetImagem
     std::vector<HIMAGELIST> listas_;
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;

@@ -156,6 +156,15 @@ void TGdiCanvas::DrawEdge(const Rect& r, EdgeKind kind, unsigned sides) {
     ::DrawEdge(dc_, &rc, edge, flags);
 }
 
+void TGdiCanvas::DrawFocusRect(const Rect& r) {
+    const RECT rc = ToRECT(r);
+    // Drawn by inverting with the text and background colours of the context: black on white.
+    const COLORREF texto = SetTextColor(dc_, RGB(0, 0, 0)), fundo = SetBkColor(dc_, RGB(255, 255, 255));
+    ::DrawFocusRect(dc_, &rc);
+    SetTextColor(dc_, texto);
+    SetBkColor(dc_, fundo);
+}
+
 Size TGdiCanvas::TextExtent(std::string_view text) {
     const std::wstring w = Wide(text);
     SIZE s{};

@@ -30,6 +30,7 @@ public:
     void LineTo(int x, int y) override;
     void GradientFill(const Rect& r, TColor from, TColor to, bool vertical) override;
     void DrawEdge(const Rect& r, EdgeKind kind, unsigned sides) override;
+    void DrawFocusRect(const Rect& r) override;
     Size TextExtent(std::string_view text) override;
     void TextRect(const Rect& r, std::string_view text, unsigned flags) override;
     void DrawImage(const TImageList& list, int index, int x, int y, bool enabled) override;

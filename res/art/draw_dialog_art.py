@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the dialogs' pictures into res/*.ico: the signs of the message window, the button glyphs,
-the text-input picture and the folder picker's folders and drive.
+the text-input picture, the folder picker's folders and drive, and the edit dialog's search buttons
+and empty preview.
 
 Each picture comes in its size at 96 dpi and at 125 %, 150 % and 200 % of it, as the bar's pictures
 do (draw_art.py), so that every density finds an exact size.
@@ -178,6 +179,66 @@ def draw_drive(n):
     return img
 
 
+# --- the edit dialog's search buttons and its empty preview --------------------------------------------
+
+ORANGE_LIGHT = (255, 178, 72)
+ORANGE = (226, 118, 16)
+ORANGE_EDGE = (150, 70, 6)
+GLASS = (206, 232, 255)
+FOLDER_BLUE_LIGHT = (150, 200, 255)
+FOLDER_BLUE = (58, 130, 222)
+FOLDER_BLUE_EDGE = (20, 70, 150)
+SLOT = (244, 244, 244)
+SLOT_EDGE = (168, 168, 168)
+
+
+def draw_magnifier(n):
+    """A magnifying glass: a blue ring round a pale lens, an orange handle to the lower right."""
+    s = n / 16.0
+    c, r, ring = 6.4 * s, 4.6 * s, max(1.2, 1.6 * s)
+    img = Canvas(n)
+    handle = bar(c + 3.9 * s, c + 3.9 * s, n - 1.6 * s, n - 1.6 * s, 2.8 * s, round_ends=True)
+    img.fill(handle, linear(c, c, ORANGE_LIGHT, n, n, ORANGE))
+    img.fill(outline(handle, max(1.0, 0.6 * s)), ORANGE_EDGE, 0.8)
+    lens = circle(c, c, r)
+    img.fill(lens, radial(c - 1.6 * s, c - 1.6 * s, 1.6 * r, WHITE, GLASS))
+    img.fill(outline(lens, ring), linear(0, c - r, BLUE_LIGHT, 0, c + r, BLUE_DARK))
+    # A glint on the glass.
+    img.fill(bar(c - 2.2 * s, c - 0.6 * s, c - 0.8 * s, c - 2.2 * s, max(1.0, 0.9 * s), round_ends=True), WHITE, 0.9)
+    return img
+
+
+def draw_folder_blue(n):
+    """An open folder, blue."""
+    s = n / 16.0
+    back, front = folder_shape(n, s, True)
+    img = Canvas(n)
+    img.fill(back, FOLDER_BLUE_EDGE)
+    img.fill(box(2.5 * s, 4.5 * s, n - 3.5 * s, n - 3 * s), WHITE)
+    img.fill(front, linear(0, 5 * s, FOLDER_BLUE_LIGHT, 0, n, FOLDER_BLUE))
+    img.fill(outline(front, max(1.0, 0.7 * s)), FOLDER_BLUE_EDGE, 0.9)
+    return img
+
+
+def draw_empty_slot(n):
+    """The preview before there is a target: an empty rounded square with a dashed edge."""
+    s = n / 32.0
+    a, b = 3.0 * s, n - 3.0 * s
+    square = box(a, a, b, b, radius=4.0 * s)
+    img = Canvas(n)
+    img.fill(square, SLOT)
+    w = max(1.0, 1.2 * s)
+    edge = outline(square, w)
+    # Dashes: the edge, less a gap every 6 units along each side (the corners stay whole).
+    gaps = []
+    for k in range(3):
+        t = (10.0 + 6.0 * k) * s
+        gaps.append(box(t, 0, t + 2.4 * s, n))
+        gaps.append(box(0, t, n, t + 2.4 * s))
+    img.fill(subtract(edge, union(*gaps)), SLOT_EDGE)
+    return img
+
+
 # --- the text-input picture: a sheet of paper and a pen -------------------------------------------------
 
 def draw_input(n):
@@ -216,6 +277,9 @@ PICTURES = [
     ("Pasta", draw_folder, scales(16)),
     ("PastaAberta", draw_folder_open, scales(16)),
     ("Unidade", draw_drive, scales(16)),
+    ("BtnLupa", draw_magnifier, scales(16)),
+    ("BtnPastaAzul", draw_folder_blue, scales(16)),
+    ("Neutro", draw_empty_slot, scales(32)),
 ]
 
 

@@ -1,4 +1,5 @@
 #include "app/BarTeclado.h"
+#include "dialogs/Config.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "Win32TestUtil.h"
+#include "resource.h"
 
 namespace nq {
 namespace {
@@ -27,6 +28,19 @@ protected:
         return std::string(static_cast<const char*>(LockResource(g)), SizeofResource(module_, r));
     }
 
+    // The sizes of an icon resource's pictures.
+    std::set<int> Sizes(int id) {
+        const std::string group = Resource(MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+        std::set<int> sizes;
+        if (group.size() < 6) return sizes;
+        const int count = static_cast<unsigned char>(group[4]) | (static_cast<unsigned char>(group[5]) << 8);
+        for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(group.size()); ++i) {
+            const int w = static_cast<unsigned char>(group[6 + 14 * i]);
+            sizes.insert(w == 0 ? 256 : w);
+        }
+        return sizes;
+    }
+
     HMODULE module_ = nullptr;
 };
 
@@ -36,18 +50,19 @@ TEST_F(PivelResources, ManifestAsksForCommonControls6AndPerMonitorDpi) {
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
     EXPECT_NE(manifest.find("PerMonitorV2"), std::string::npos);
+    // An elevated program gets no drops from the shell: the bar never asks for more than its user has.
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
 }
 
 TEST_F(PivelResources, ProgramIconHasEverySize) {
-    const std::string group = Resource(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
-    ASSERT_GE(group.size(), 6u);
-    const int count = static_cast<unsigned char>(group[4]) | (static_cast<unsigned char>(group[5]) << 8);
-    std::set<int> sizes;
-    for (int i = 0; i < count && 6 + 14 * (i + 1) <= static_cast<int>(group.size()); ++i) {
-        const int w = static_cast<unsigned char>(group[6 + 14 * i]);
-        sizes.insert(w == 0 ? 256 : w);
-    }
-    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48, 64, 128, 256}));
+    EXPECT_EQ(Sizes(1), (std::set<int>{16, 32, 48, 64, 128, 256}));
+}
+
+// The edit dialog's pictures come in their size at 100, 125, 150 and 200 %: sharp at every density.
+TEST_F(PivelResources, EditDialogPicturesHaveEveryDensitysSize) {
+    EXPECT_EQ(Sizes(IDI_BTN_LUPA), (std::set<int>{16, 20, 24, 32}));
+    EXPECT_EQ(Sizes(IDI_BTN_PASTA_AZUL), (std::set<int>{16, 20, 24, 32}));
+    EXPECT_EQ(Sizes(IDI_NEUTRO), (std::set<int>{32, 40, 48, 64}));
 }
 
 }  // namespace

@@ -85,8 +85,10 @@ TEST_F(Catalogue, IncluirIconeFillsTheRecordFromTheTarget) {
     for (int i = 0; i < 100; ++i) longo += i < 90 ? "ç" : "x";
     IncluirIcone(cds, std::string(300, 'p'), std::string(256, 'a'), longo);
     EXPECT_EQ(F("Titulo"), longo.substr(0, 180));  // 90 two-byte characters
-    EXPECT_EQ(F("Programa"), std::string(255, 'p'));
+    EXPECT_EQ(F("Programa"), std::string(300, 'p')) << "a deep path is kept whole";
     EXPECT_EQ(F("Param"), std::string(255, 'a'));
+    IncluirIcone(cds, std::string(TAM_PROGRAMA + 10, 'p'), "", "t");
+    EXPECT_EQ(F("Programa"), std::string(TAM_PROGRAMA, 'p'));
 }
 
 TEST_F(Catalogue, AnEmptyCatalogueStartsWithThreeShortcuts) {

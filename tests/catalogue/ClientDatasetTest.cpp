@@ -383,5 +383,80 @@ TEST_F(Table, NavigationDeleteAndBookmarks) {
     EXPECT_TRUE(t.Eof());
 }
 
+TEST_F(Table, ACopyOfTheStoredRecordsLeavesAPendingRecordAlone) {
+    Add("Bravo", 1);
+    Add("Alfa", 0, true);
+    Add("Charlie", 1);
+    t.SetIndexFieldNames("Tipo;Titulo");
+    t.SetFilter("(not opcaoMenu)");
+    t.SetFiltered(true);
+    auto copia = [&] {
+        TClientDataset c;
+        c.AddField("Id", TFieldType::ftAutoInc);
+        c.AddField("Titulo", TFieldType::ftString, 90);
+        c.AddField("Programa", TFieldType::ftString, 255);
+        c.AddField("Tipo", TFieldType::ftInteger);
+        c.AddField("OpcaoMenu", TFieldType::ftBoolean);
+        c.CreateDataSet();
+        t.CopyStoredRecords(c);
+        std::vector<std::string> out;
+        for (c.First(); !c.Eof(); c.Next())
+            out.push_back(c.FieldByName("Id").AsString() + ":" + c.FieldByName("Titulo").AsString());
+        return out;
+    };
+
+    // A new record being typed is not in the copy, and is still pending, with what was typed, after it.
+    t.Append();
+    t.FieldByName("Titulo").SetAsString("Delta, a meio");
+    EXPECT_EQ(copia(), (Names{"2:Alfa", "1:Bravo", "3:Charlie"}))
+        << "every record, in the order, filter or not";
+    EXPECT_EQ(t.State(), TDataSetState::dsInsert);
+    EXPECT_TRUE(t.Modified());
+    EXPECT_EQ(Current(), "Delta, a meio");
+    t.Cancel();
+
+    // A record being changed is copied as it is stored.
+    t.First();
+    t.Edit();
+    t.FieldByName("Titulo").SetAsString("Zulu");
+    EXPECT_EQ(copia(), (Names{"2:Alfa", "1:Bravo", "3:Charlie"}));
+    EXPECT_EQ(t.State(), TDataSetState::dsEdit);
+    EXPECT_EQ(Current(), "Zulu");
+    t.Post();
+    EXPECT_EQ(Titles(), (Names{"Charlie", "Zulu"}));
+
+    TClientDataset outra;
+    outra.AddField("Titulo", TFieldType::ftString, 10);
+    outra.CreateDataSet();
+    EXPECT_THROW(t.CopyStoredRecords(outra), EDatabaseError) << "not the same fields";
+    EXPECT_THROW(t.CopyStoredRecords(t), EDatabaseError);
+}
+
+TEST_F(Table, ValuesAtAPositionLeaveTheCurrentRecordWhereItIs) {
+    for (const char* s : {"C", "A", "B"}) Add(s, 1, std::string(s) == "B");
+    t.SetIndexFieldNames("Titulo");
+    t.First();
+    t.Next();  // "B"
+    const int titulo = t.FieldByName("Titulo").Index(), menu = t.FieldByName("OpcaoMenu").Index();
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "A");
+    EXPECT_EQ(t.ValueAt(3, titulo).text, "C");
+    EXPECT_EQ(t.FieldByName("OpcaoMenu").TextOf(t.ValueAt(2, menu)), "Sim");
+    EXPECT_EQ(Current(), "B");
+    // Out of range, and through the filter: positions count the visible records only.
+    EXPECT_TRUE(t.ValueAt(0, titulo).null);
+    EXPECT_TRUE(t.ValueAt(4, titulo).null);
+    EXPECT_TRUE(t.ValueAt(1, 99).null);
+    t.SetFilter("titulo <> 'A'");
+    t.SetFiltered(true);
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "B");
+    // The record being edited shows its pending change; the others their stored values.
+    t.Edit();
+    t.FieldByName("Titulo").SetAsString("Bx");
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "Bx");
+    EXPECT_EQ(t.ValueAt(2, titulo).text, "C");
+    t.Cancel();
+    EXPECT_EQ(t.ValueAt(1, titulo).text, "B");
+}
+
 }  // namespace
 }  // namespace nq

@@ -207,14 +207,7 @@ TEST_F(Pastas, ReadLnGivesTheTypedTextOnlyWhenConfirmed) {
                [&](HWND w) {
                    EXPECT_EQ(test::TextoDe(w), "Atalho");
                    ASSERT_TRUE(test::NaFrente(w));
-                   for (char ch : std::string("Meu")) {
-                       INPUT in[2]{};
-                       in[0].type = in[1].type = INPUT_KEYBOARD;
-                       in[0].ki.wScan = in[1].ki.wScan = static_cast<WORD>(ch);
-                       in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-                       in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-                       SendInput(2, in, sizeof(INPUT));
-                   }
+                   test::Digitar(L"Meu");
                    test::WaitFor(
                        [&] { return test::TextoDe(FindWindowExW(w, nullptr, L"Edit", nullptr)) == "Meu"; });
                    test::PressKey(VK_RETURN);

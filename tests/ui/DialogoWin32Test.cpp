@@ -3,10 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
 
+#include "catalogue/Auxiliares.h"
+#include "dialogs/Base2Win32.h"
+#include "dialogs/ItensEditaWin32.h"
 #include "menus/NqMenusConfigWin32.h"
 #include "menus/NqMenusWin32.h"
+#include "support/Errors.h"
 #include "support/NqConst.h"
 #include "support/NqMsgAllFormWin32.h"
 #include "support/NqReadlnFormWin32.h"
@@ -184,6 +190,127 @@ TEST_F(Dialogo, TheOwnerWaitsAndComesBackActive) {
     DestroyWindow(dono);
 }
 
+// The texts of a window's children, in order.
+std::vector<std::string> TextosDosFilhos(HWND w) {
+    std::vector<std::string> out;
+    EnumChildWindows(
+        w,
+        [](HWND c, LPARAM p) -> BOOL {
+            reinterpret_cast<std::vector<std::string>*>(p)->push_back(test::TextoDe(c));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
+    // A save step that refuses what was typed, as the data-entry dialogs do.
+    class Recusa final : public TDialogo {
+    public:
+        Recusa() : TDialogo(Desenho()) {}
+
+    protected:
+        void Click(const std::string& nome) override {
+            if (nome == "salvar") throw ENqError("Um campo deve ser informado!");
+        }
+
+    private:
+        static DialogoSpec Desenho() {
+            DialogoSpec d;
+            d.titulo = "Recusa";
+            d.largura = 200;
+            d.altura = 60;
+            d.controles.push_back(
+                {.tipo = TipoControle::Botao, .nome = "salvar", .texto = "Salvar", .r = {8, 20, 80, 25}});
+            d.controles.push_back({.tipo = TipoControle::Botao,
+                                   .nome = "cancelar",
+                                   .texto = "Cancelar",
+                                   .r = {100, 20, 80, 25},
+                                   .flags = fCancelar,
+                                   .resultado = 2});
+            return d;
+        }
+    };
+    Recusa d;
+    std::string legenda;
+    std::vector<std::string> textos;
+    bool abertoDepois = false;
+    int resultado = 0;
+    ComDialogo([&] { resultado = d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   const std::set<HWND> antes = test::DialogosVisiveis();
+                   PostMessageW(d.Controle("salvar"), BM_CLICK, 0, 0);
+                   HWND caixa = test::NovoDialogo(antes);
+                   ASSERT_NE(caixa, nullptr);
+                   legenda = test::TextoDe(caixa);
+                   textos = TextosDosFilhos(caixa);
+                   PostMessageW(caixa, WM_COMMAND, IDOK, 0);
+                   abertoDepois = test::WaitFor([&] { return !IsWindow(caixa); }) && IsWindowVisible(w);
+                   PostMessageW(d.Controle("cancelar"), BM_CLICK, 0, 0);
+               });
+    EXPECT_EQ(legenda, "Nq-Pivel");
+    EXPECT_NE(std::find(textos.begin(), textos.end(), "Um campo deve ser informado!"), textos.end());
+    EXPECT_TRUE(abertoDepois) << "the dialog stays open after the message";
+    EXPECT_EQ(resultado, 2);
+}
+
+// A label the window draws itself, a struck-out font, and an edit box to type in.
+class Desenhada final : public TDialogo {
+public:
+    Desenhada() : TDialogo(Desenho()) {}
+    std::atomic<int> desenhos{0};
+
+protected:
+    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override {
+        if (nome != "proprio") return false;
+        FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
+        ++desenhos;
+        return true;
+    }
+
+private:
+    static DialogoSpec Desenho() {
+        DialogoSpec d;
+        d.titulo = "Desenhada";
+        d.largura = 200;
+        d.altura = 100;
+        auto& c = d.controles;
+        c.push_back({.tipo = TipoControle::Edicao, .nome = "texto", .r = {8, 8, 150, 21}});
+        c.push_back({.tipo = TipoControle::Rotulo, .nome = "proprio", .texto = "Meu", .r = {8, 40, 60, 20}});
+        c.push_back({.tipo = TipoControle::Rotulo,
+                     .nome = "riscado",
+                     .texto = "Riscado",
+                     .r = {80, 40, 80, 20},
+                     .fonte = FonteSpec{.pontos = 9, .riscado = true}});
+        return d;
+    }
+};
+
+TEST_F(Dialogo, ALabelTheWindowDrawsAStruckOutFontAndShiftEscThatIsNoKeyOfTheDialog) {
+    Desenhada d;
+    bool riscada = false, aberta = false;
+    std::string digitado;
+    ComDialogo([&] { d.ShowModal(nullptr); },
+               [&](HWND w) {
+                   EXPECT_TRUE(test::WaitFor([&] { return d.desenhos > 0; }));
+                   LOGFONTW lf{};
+                   GetObjectW(d.FonteDe("riscado"), sizeof lf, &lf);
+                   riscada = lf.lfStrikeOut != 0;
+                   ASSERT_TRUE(test::NaFrente(w));
+                   SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Controle("texto")), TRUE);
+                   // Outside programming mode Shift+Esc does nothing; the key after it still reaches the box.
+                   test::PressKey(VK_ESCAPE, true);
+                   test::PressKey('X');
+                   test::WaitFor([&] { return test::TextoDe(d.Controle("texto")) == "x"; });
+                   digitado = test::TextoDe(d.Controle("texto"));
+                   aberta = IsWindowVisible(w) != 0;
+                   test::PressKey(VK_ESCAPE);
+               });
+    EXPECT_TRUE(riscada);
+    EXPECT_EQ(digitado, "x");
+    EXPECT_TRUE(aberta);
+}
+
 // Every window of the program stands where its design puts it: its client size and each control's
 // rectangle in its container, at 96 dpi as designed and at 144 dpi scaled by 1.5.
 struct Janela {
@@ -213,6 +340,21 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
              auto s = std::make_unique<TfSeldir2>();
              s->PastaInicial = "C:\\";
              return s;
+         }},
+        // The data-entry windows round their design's client size: 530 x 338 and 537 x 219 become
+        // 529 x 337 and 537 x 217.
+        {"TfBase2", {0, 0, 529, 337}, false, [] { return std::make_unique<TfBase2>(TfBase2::Desenho()); }},
+        {"TfrmItensEdita",
+         {0, 0, 537, 217},
+         false,
+         [] {
+             static TClientDataset cds;
+             if (!cds.Active()) {
+                 CriarCamposAtalho(cds);
+                 cds.CreateDataSet();
+                 cds.Append();
+             }
+             return std::make_unique<TfrmItensEdita>(cds);
          }},
         {"TfmMsgAll",
          {0, 0, 290, 110},

@@ -14,7 +14,20 @@
 namespace nq::test {
 
 struct CanvasCall {
-    enum Kind { Fill, Frame, Rectangle, RoundRect, Ellipse, Line, Gradient, Edge, Text, Image, Stretch };
+    enum Kind {
+        Fill,
+        Frame,
+        Rectangle,
+        RoundRect,
+        Ellipse,
+        Line,
+        Gradient,
+        Edge,
+        Text,
+        Image,
+        Stretch,
+        Focus
+    };
     Kind kind = Fill;
     Rect rect;  // for a line: from (left, top) to (right(), bottom())
     TColor pen = 0;
@@ -96,6 +109,9 @@ inline std::string Describe(const CanvasCall& c) {
         case CanvasCall::Stretch:
             s << "stretch " << c.index << " into " << RectText(c.rect);
             break;
+        case CanvasCall::Focus:
+            s << "focus " << RectText(c.rect);
+            break;
     }
     return s.str();
 }
@@ -126,6 +142,7 @@ public:
         CanvasCall& c = Add(CanvasCall::Edge, r);
         c.edge = kind, c.flags = sides;
     }
+    void DrawFocusRect(const Rect& r) override { Add(CanvasCall::Focus, r); }
     Size TextExtent(std::string_view text) override {
         return Size{static_cast<int>(CharCount(text)) * (font_.bold ? 8 : 7), LineHeight()};
     }

@@ -1,0 +1,246 @@
+#include "dialogs/Base2Win32.h"
+
+#include <winspool.h>
+
+#include <algorithm>
+
+#include "catalogue/ClientDataset.h"
+#include "catalogue/EdicaoCatalogo.h"
+#include "resource.h"
+#include "support/NqConst.h"
+#include "support/NqDlgWin32.h"
+#include "support/NqEnterAsTabWin32.h"
+#include "support/NqFun.h"
+#include "support/NqFunWin32.h"
+#include "support/NqMsgAllForm.h"
+#include "support/Win32Text.h"
+
+namespace nq {
+
+namespace {
+
+constexpr const char* kPerguntaImprimir = "Deseja imprimir esta tela na impressora padrão?";
+constexpr const char* kSemImpressora = "Não há uma impressora padrão instalada.|A tela não foi impressa.";
+constexpr const char* kFalhaImpressao = "Não foi possível imprimir esta tela na impressora padrão.";
+
+// A printer's device context, deleted with it.
+class ImpressoraDc {
+public:
+    explicit ImpressoraDc(const std::wstring& nome)
+        : dc_(CreateDCW(L"WINSPOOL", nome.c_str(), nullptr, nullptr)) {}
+    ~ImpressoraDc() {
+        if (dc_) DeleteDC(dc_);
+    }
+    ImpressoraDc(const ImpressoraDc&) = delete;
+    ImpressoraDc& operator=(const ImpressoraDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+bool EhCaixaDeMarcar(TipoControle t) {
+    return t == TipoControle::Caixa || t == TipoControle::Opcao || t == TipoControle::Grupo;
+}
+
+}  // namespace
+
+DialogoSpec TfBase2::Desenho() {
+    DialogoSpec d;
+    d.titulo = "?";
+    d.largura = 530;
+    d.altura = 338;
+    d.fonte = FonteSpec{"Tahoma", 0, 11};
+    auto& c = d.controles;
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "BitBtn1",
+                 .texto = "Salvar | F5",
+                 .r = {352, 304, 83, 25},
+                 .fonte = FonteSpec{"Tahoma", 0, 9},
+                 .dica = "Salvar as informações digitadas (F5)",
+                 .imagem = IDI_BTN_SALVAR,
+                 .resultado = mrOk,
+                 .ordem = 0});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "BitBtn2",
+                 .texto = "Cancelar",
+                 .r = {440, 304, 83, 25},
+                 .fonte = FonteSpec{"Tahoma", 0, 11},
+                 .dica = "Cancelar as alterações realizadas (Esc)",
+                 .imagem = IDI_BTN_CANCELAR,
+                 .resultado = mrCancel,
+                 .ordem = 1});
+    return d;
+}
+
+namespace {
+DialogoSpec Arredondado(DialogoSpec spec) {
+    // The window rounds its client area when it is created: height first, then width.
+    spec.altura = ArredondaQuatro(spec.altura);
+    spec.largura = ArredondaQuatro(spec.largura);
+    return spec;
+}
+}  // namespace
+
+TfBase2::TfBase2(DialogoSpec spec) : TDialogo(Arredondado(std::move(spec))) {}
+
+TfBase2::~TfBase2() = default;
+
+bool TfBase2::Open(const std::string& ACaption) {
+    if (!Empty(ACaption)) SetCaption(ACaption);
+    HWND dono = JanelaDasMensagens();
+    int resultado = mrCancel;
+    {
+        TEdicaoEmCurso registro(edicao);
+        resultado = ShowModal(dono);
+        enterAsTab_.reset();
+    }
+    // Closing gives the focus back to the program rather than to whatever another program shows.
+    if (HWND volta = dono && IsWindow(dono) ? dono : MainWindow()) SetForegroundWindow(volta);
+    return resultado == mrOk || Tag == 1;
+}
+
+void TfBase2::DesenhaCheckBoxes() {
+    for (const ControleSpec& c : Spec().controles)
+        if (EhCaixaDeMarcar(c.tipo))
+            if (HWND w = Controle(c.nome)) InvalidateRect(w, nullptr, TRUE);
+}
+
+// --- The bound edit boxes ---------------------------------------------------------------------------
+
+void TfBase2::Vincular(std::string nomeEdicao, std::string campo) {
+    vinculos_.emplace_back(std::move(nomeEdicao), std::move(campo));
+}
+
+void TfBase2::MostrarCampos() {
+    if (!dsPadrao) return;
+    for (const auto& [e, campo] : vinculos_) SetTexto(e, dsPadrao->FieldByName(campo).AsString());
+}
+
+void TfBase2::GravarCampo(const std::string& nomeEdicao) {
+    if (!dsPadrao) return;
+    const TDataSetState estado = dsPadrao->State();
+    if (estado != TDataSetState::dsInsert && estado != TDataSetState::dsEdit) return;
+    for (const auto& [e, campo] : vinculos_) {
+        if (e != nomeEdicao) continue;
+        TField& f = dsPadrao->FieldByName(campo);
+        const std::string texto = Texto(e);
+        if (texto != f.AsString()) f.SetAsString(texto);
+    }
+}
+
+void TfBase2::SetCampo(const std::string& campo, const std::string& valor) {
+    if (!dsPadrao) return;
+    TField& f = dsPadrao->FieldByName(campo);
+    f.SetAsString(valor);
+    for (const auto& [e, c] : vinculos_)
+        if (SameText(c, campo) && Texto(e) != f.AsString()) SetTexto(e, f.AsString());
+}
+
+// --- Events -----------------------------------------------------------------------------------------
+
+void TfBase2::FormCreate() {
+    // Each box takes no more characters than its field holds.
+    if (dsPadrao)
+        for (const auto& [e, campo] : vinculos_)
+            if (HWND w = Controle(e))
+                SendMessageW(w, EM_LIMITTEXT, static_cast<WPARAM>(dsPadrao->FieldByName(campo).Size()), 0);
+    // Enter moves the focus straight to the next control; a focused button keeps Enter for itself, and
+    // Ctrl+Enter moves nowhere.
+    enterAsTab_ = std::make_unique<TNqEnterAsTab>(hwnd());
+}
+
+void TfBase2::FormShow() {
+    Tag = 0;
+    MostrarCampos();
+}
+
+bool TfBase2::FormKeyDown(WPARAM key) {
+    if (key == VK_ESCAPE) {
+        Foco("BitBtn2");
+        if (HWND b = Controle("BitBtn2")) SendMessageW(b, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (key == VK_F5) {
+        HWND salvar = Controle("BitBtn1");
+        if (!salvar || !IsWindowEnabled(salvar) || !IsWindowVisible(salvar)) return false;
+        // The focus moves to the button first, so that the box being typed in stores its text, as a
+        // click on the button does.
+        Foco("BitBtn1");
+        SendMessageW(salvar, BM_CLICK, 0, 0);
+        return true;
+    }
+    // Enter moves on through TNqEnterAsTab, which sees the key first.
+    return false;
+}
+
+void TfBase2::Click(const std::string& nome) {
+    if (nome == "BitBtn1") BitBtn1Click();
+    // "Cancelar" closes the dialog through its result.
+}
+
+void TfBase2::Comando(const std::string& nome, int codigo) {
+    if (codigo == EN_KILLFOCUS) GravarCampo(nome);
+}
+
+void TfBase2::DuploClique() {
+    if (Conf(kPerguntaImprimir, 2)) Imprimir();
+}
+
+void TfBase2::Imprimir() {
+    DWORD n = 0;
+    GetDefaultPrinterW(nullptr, &n);
+    std::wstring nome(n, L'\0');
+    if (n == 0 || !GetDefaultPrinterW(nome.data(), &n)) {
+        Erro(kSemImpressora);
+        return;
+    }
+    nome.resize(wcsnlen(nome.c_str(), nome.size()));
+    UpdateWindow(hwnd());
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+
+    // The window as it shows on the screen, in a picture of its own.
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    MemoryDc mem;
+    BitmapHandle imagem(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bool ok = imagem && mem.get();
+    if (ok) {
+        ScopedSelectObject sel(mem.get(), imagem.get());
+        if (!PrintWindow(hwnd(), mem.get(), 0)) {
+            HDC tela = GetDC(nullptr);
+            BitBlt(mem.get(), 0, 0, w, h, tela, r.left, r.top, SRCCOPY);
+            ReleaseDC(nullptr, tela);
+        }
+        GdiFlush();
+    }
+
+    ImpressoraDc impressora(nome);
+    ok = ok && impressora.get();
+    if (ok) {
+        // At its size on the screen: the printer's dots per inch over the window's.
+        const int largura = MulDiv(w, GetDeviceCaps(impressora.get(), LOGPIXELSX), Dpi());
+        const int altura = MulDiv(h, GetDeviceCaps(impressora.get(), LOGPIXELSY), Dpi());
+        const std::wstring documento = Wide(ApplicationTitle.empty() ? Caption() : ApplicationTitle);
+        DOCINFOW di{};
+        di.cbSize = sizeof di;
+        di.lpszDocName = documento.c_str();
+        ok = StartDocW(impressora.get(), &di) > 0;
+        if (ok) {
+            ok = StartPage(impressora.get()) > 0 &&
+                 StretchDIBits(impressora.get(), 0, 0, largura, altura, 0, 0, w, h, bits, &bi, DIB_RGB_COLORS,
+                               SRCCOPY) != 0 &&
+                 EndPage(impressora.get()) > 0;
+            if (ok)
+                ok = EndDoc(impressora.get()) > 0;
+            else
+                AbortDoc(impressora.get());
+        }
+    }
+    if (!ok) Erro(kFalhaImpressao);
+}
+
+}  // namespace nq

@@ -1,0 +1,653 @@
+#include "dialogs/ConfigWin32.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <exception>
+
+#include "catalogue/NqIniFiles.h"
+#include "dialogs/ThemedDBGridWin32.h"
+#include "menus/ShortCut.h"
+#include "resource.h"
+#include "support/MessageFilterWin32.h"
+#include "support/NqDlgWin32.h"
+#include "support/NqFunWin32.h"
+#include "support/NqMsgAllForm.h"
+#include "support/Win32Text.h"
+#include "ui/GdiWin32.h"
+
+namespace nq {
+
+TfrmConfig* frmConfig = nullptr;
+
+namespace {
+
+constexpr TColor clTeal = RGBColor(0, 128, 128);
+constexpr TColor clAzul = RGBColor(0, 0, 255);
+constexpr int kColunaMenu = 1;  // "M" in the grid
+
+struct BotaoNavegador {
+    const char* nome;
+    int imagem;
+    const char* dica;
+};
+constexpr BotaoNavegador kNavegador[] = {
+    {"nvPrimeiro", IDI_NAV_PRIMEIRO, "Primeiro"}, {"nvAnterior", IDI_NAV_ANTERIOR, "Anterior"},
+    {"nvProximo", IDI_NAV_PROXIMO, "Próximo"},    {"nvUltimo", IDI_NAV_ULTIMO, "Último"},
+    {"nvIncluir", IDI_NAV_INCLUIR, "Incluir"},    {"nvExcluir", IDI_NAV_EXCLUIR, "Excluir"},
+    {"nvAlterar", IDI_NAV_ALTERAR, "Alterar"},
+};
+
+const char* const kFiltros[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
+                                "RadioButton5"};
+
+DialogoSpec Desenho() {
+    DialogoSpec d;
+    d.titulo = "Configurações";
+    d.largura = 538;
+    d.altura = 471;
+    d.fonte = FonteSpec{"Tahoma", 0, 11};
+    auto& c = d.controles;
+    const unsigned direita = akTop | akRight, lados = akLeft | akTop | akRight;
+    const FonteSpec nota{.italico = true, .cor = clTeal};
+
+    c.push_back({.tipo = TipoControle::Abas,
+                 .nome = "pc",
+                 .r = {8, 8, 522, 423},
+                 .ancoras = akLeft | akTop | akRight | akBottom,
+                 .ordem = 0,
+                 .alturaItem = 28,
+                 .larguraItem = 120});
+    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsAtalhos", .texto = "Atalhos", .pai = "pc"});
+    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsconf", .texto = "Configurações", .pai = "pc"});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bok",
+                 .texto = "Salvar | F5",
+                 .r = {329, 436, 97, 25},
+                 .ancoras = akRight | akBottom,
+                 .imagem = IDI_BTN_SALVAR,
+                 .ordem = 1});
+    c.push_back({.tipo = TipoControle::Botao,
+                 .nome = "bcanc",
+                 .texto = "Cancelar",
+                 .r = {433, 436, 97, 25},
+                 .flags = fCancelar,
+                 .ancoras = akRight | akBottom,
+                 .imagem = IDI_BTN_CANCELAR,
+                 .resultado = mrCancel,
+                 .ordem = 2});
+
+    // Page "Atalhos": the navigator and the search on top, the filters below, the grid in between.
+    c.push_back({.tipo = TipoControle::Painel,
+                 .nome = "Panel1",
+                 .r = {0, 0, 514, 37},
+                 .pai = "tsAtalhos",
+                 .alinha = Alinhamento::alTop,
+                 .ordem = 0});
+    c.push_back({.tipo = TipoControle::Painel,
+                 .nome = "Panel2",
+                 .r = {0, 333, 514, 30},
+                 .pai = "tsAtalhos",
+                 .alinha = Alinhamento::alBottom,
+                 .ordem = 2});
+    c.push_back({.tipo = TipoControle::Classe,
+                 .nome = "g",
+                 .texto = "Atalhos",
+                 .pai = "tsAtalhos",
+                 .alinha = Alinhamento::alClient,
+                 .ordem = 1,
+                 .classe = "TDBGrid"});
+    for (int i = 0; i < 7; ++i)
+        c.push_back({.tipo = TipoControle::BotaoPlano,
+                     .nome = kNavegador[i].nome,
+                     .r = {3 + 27 * i, 5, 27, 25},
+                     .pai = "Panel1",
+                     .dica = kNavegador[i].dica,
+                     .imagem = kNavegador[i].imagem});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "Label16",
+                 .texto = "Pesquisar",
+                 .r = {309, 11, 56, 13},
+                 .pai = "Panel1",
+                 .flags = fSemQuebra,
+                 .ancoras = direita});
+    c.push_back({.tipo = TipoControle::Edicao,
+                 .nome = "eFind",
+                 .r = {365, 7, 121, 21},
+                 .pai = "Panel1",
+                 .ancoras = direita});
+    c.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bClear",
+                 .r = {485, 7, 23, 22},
+                 .pai = "Panel1",
+                 .ancoras = direita,
+                 .dica = "Limpar a pesquisa",
+                 .imagem = IDI_BTN_LIMPAR});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "Label7",
+                 .texto = "Filtrar:",
+                 .r = {8, 8, 44, 13},
+                 .pai = "Panel2",
+                 .flags = fSemQuebra});
+    const int xs[] = {56, 122, 212, 286, 416};
+    const int ws[] = {64, 88, 72, 128, 98};
+    const char* textos[] = {"Todos", "Programas", "Pastas", "Exibir como ícone", "Exibir no menu"};
+    for (int i = 0; i < 5; ++i)
+        c.push_back({.tipo = TipoControle::Opcao,
+                     .nome = kFiltros[i],
+                     .texto = textos[i],
+                     .r = {xs[i], 8, ws[i], 17},
+                     .pai = "Panel2",
+                     .flags = i == 0 ? (fGrupo | fMarcado) : 0u});
+
+    // Page "Configurações": captions on the left, controls from x = 128.
+    auto rotulo = [&](const char* nome, const char* texto, Rect r, FonteSpec f = {}) {
+        c.push_back({.tipo = TipoControle::Rotulo,
+                     .nome = nome,
+                     .texto = texto,
+                     .r = r,
+                     .pai = "tsconf",
+                     .flags = fSemQuebra,
+                     .fonte = f});
+    };
+    auto caixa = [&](const char* nome, const char* texto, Rect r) {
+        c.push_back({.tipo = TipoControle::Caixa, .nome = nome, .texto = texto, .r = r, .pai = "tsconf"});
+    };
+    auto linha = [&](const char* nome, int y) {
+        c.push_back({.tipo = TipoControle::Linha,
+                     .nome = nome,
+                     .r = {8, y, 498, 15},
+                     .pai = "tsconf",
+                     .ancoras = lados});
+    };
+    rotulo("Label1", "Titulo", {8, 11, 110, 13});
+    c.push_back({.tipo = TipoControle::Edicao, .nome = "eTitulo", .r = {128, 8, 377, 21}, .pai = "tsconf"});
+    rotulo("Label2", "Ícone", {8, 32, 110, 13});
+    c.push_back({.tipo = TipoControle::Linha,
+                 .nome = "Bevel1",
+                 .r = {128, 34, 37, 39},
+                 .pai = "tsconf",
+                 .forma = TBevelShape::bsFrame});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "icoTit",
+                 .r = {130, 37, 32, 32},
+                 .pai = "tsconf",
+                 .flags = fMaozinha | fSemTab,
+                 .dica = "Clique no ícone para alterá-lo"});
+    rotulo("Label8", "Clique no ícone para alterá-lo", {176, 46, 250, 13}, nota);
+    linha("nqBevel1", 66);
+    caixa("ckSobreOF", "Mostrar a Pivel sobre outras janelas", {128, 88, 330, 17});
+    rotulo("Label6", "Comportamento", {8, 112, 110, 13});
+    caixa("ckUsarTransp", "Usar transparência", {128, 112, 330, 17});
+    caixa("ckEditarTit", "Editar o título do atalho ao arrastar para a Pivel", {128, 136, 330, 17});
+    caixa("ckAuto", "Ocultar automaticamente", {128, 160, 330, 17});
+    linha("nqBevel3", 176);
+    rotulo("Label5", "Nível de transparência", {8, 203, 120, 13});
+    c.push_back({.tipo = TipoControle::Numero,
+                 .nome = "spTransp",
+                 .r = {128, 200, 49, 21},
+                 .pai = "tsconf",
+                 .limite = kNivelMinimo,
+                 .maximo = kNivelMaximo,
+                 .passo = kNivelPasso});
+    rotulo("Label9", "(quanto menor o valor, maior a transparência)", {184, 203, 300, 13}, nota);
+    rotulo("Label3", "Tamanho dos ícones", {8, 235, 120, 13});
+    c.push_back({.tipo = TipoControle::Numero,
+                 .nome = "spSalto",
+                 .r = {128, 232, 49, 21},
+                 .pai = "tsconf",
+                 .limite = kSaltoMinimo,
+                 .maximo = kSaltoMaximo});
+    caixa("ckIconHeightAuto", "Automático", {184, 234, 120, 17});
+    linha("nqBevel2", 248);
+    rotulo("Label4", "Visual da Pivel", {8, 272, 110, 13});
+    c.push_back({.tipo = TipoControle::Linha,
+                 .nome = "Bevel2",
+                 .r = {126, 270, 301, 37},
+                 .pai = "tsconf",
+                 .forma = TBevelShape::bsFrame});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbEx",
+                 .texto = "Exemplo",
+                 .r = {128, 272, 297, 33},
+                 .pai = "tsconf",
+                 .flags = fCentro | fCentroV | fSemQuebra | fSemPrefixo});
+    c.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bpesqCorFnd",
+                 .texto = "Alterar a cor",
+                 .r = {129, 312, 96, 27},
+                 .pai = "tsconf",
+                 .imagem = IDI_BTN_COR});
+    c.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bpesqFontIco",
+                 .texto = "Alterar a fonte",
+                 .r = {233, 312, 104, 27},
+                 .pai = "tsconf",
+                 .imagem = IDI_BTN_FONTE});
+    linha("nqBevel8", 336);
+    // The key that opens the bar from anywhere.
+    rotulo("Label10", "Tecla de atalho", {8, 355, 110, 13});
+    c.push_back({.tipo = TipoControle::TeclaAtalho,
+                 .nome = "hkTeclaAtalho",
+                 .r = {128, 352, 150, 21},
+                 .pai = "tsconf"});
+    return d;
+}
+
+// A shortcut as a hot-key box holds it (the key in the low byte, HOTKEYF_ modifiers in the high one),
+// and back.
+int TeclaDoAtalho(TShortCut atalho) {
+    const BYTE mods =
+        static_cast<BYTE>(((atalho & scShift) ? HOTKEYF_SHIFT : 0) |
+                          ((atalho & scCtrl) ? HOTKEYF_CONTROL : 0) | ((atalho & scAlt) ? HOTKEYF_ALT : 0));
+    return (atalho & 0xFF) ? MAKEWORD(atalho & 0xFF, mods) : 0;
+}
+TShortCut AtalhoDaTecla(int tecla) {
+    const BYTE mods = HIBYTE(tecla);
+    if (!LOBYTE(tecla)) return 0;
+    return ShortCut(LOBYTE(tecla), static_cast<TShortCut>(((mods & HOTKEYF_SHIFT) ? scShift : 0) |
+                                                          ((mods & HOTKEYF_CONTROL) ? scCtrl : 0) |
+                                                          ((mods & HOTKEYF_ALT) ? scAlt : 0)));
+}
+
+// The first control inside a window that Tab reaches, in tab order (which is the order of creation).
+HWND PrimeiroComTab(HWND pai) {
+    for (HWND w = pai ? GetWindow(pai, GW_CHILD) : nullptr; w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(w) || !IsWindowEnabled(w)) continue;
+        if (GetWindowLongPtrW(w, GWL_STYLE) & WS_TABSTOP) return w;
+        if (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
+            if (HWND dentro = PrimeiroComTab(w)) return dentro;
+    }
+    return nullptr;
+}
+
+// The folder part of a path, with its last "\" or ":".
+std::wstring PastaDe(const std::string& caminho) {
+    const std::size_t sep = caminho.find_last_of("\\/:");
+    return sep == std::string::npos ? std::wstring() : Wide(caminho.substr(0, sep + 1));
+}
+
+// The window's font as the system's font dialog describes it, and back.
+LOGFONTW LogFontDe(const TFont& f) {
+    LOGFONTW lf{};
+    HDC tela = GetDC(nullptr);
+    lf.lfHeight = -MulDiv(f.size, GetDeviceCaps(tela, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, tela);
+    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = f.italic;
+    lf.lfUnderline = f.underline;
+    lf.lfStrikeOut = f.strikeOut;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynW(lf.lfFaceName, Wide(f.name).c_str(), LF_FACESIZE);
+    return lf;
+}
+
+}  // namespace
+
+TfrmConfig::TfrmConfig(IBarraConfig& barra)
+    : TDialogo(Desenho()), barra_(barra), atalhos_(barra.Catalogo()), tabela_(barra.Catalogo()) {
+    TDBGridWin32::Registrar();
+    atalhos_.Confirmar = [](const std::string& texto, const std::vector<std::string>& valores) {
+        return Conf(texto, valores, 2);
+    };
+}
+
+TfrmConfig::~TfrmConfig() {
+    if (filtroSalto_) RemoveMessageFilter(filtroSalto_);
+    if (frmConfig == this) frmConfig = nullptr;
+}
+
+// --- Creating and showing -------------------------------------------------------------------------------
+
+void TfrmConfig::FormCreate() {
+    frmConfig = this;
+    const TVisualBarra v = barra_.Visual();
+    SetTexto("eTitulo", v.titulo);
+    if (HICON icone = barra_.IconeTitulo()) icoTit_.reset(CopyIcon(icone));
+    Marcar("ckUsarTransp", v.transparente);
+    Marcar("ckSobreOF", v.sobreOutros);
+    corExemplo_ = v.cor;
+    fonteExemplo_ = v.fonte;
+    MostrarExemplo();
+    SetValor("spTransp", v.nivel);
+    if (NqIni) LerConfig(*NqIni, lidos_);
+    SetValor("spSalto", lidos_.salto);
+    Marcar("ckEditarTit", lidos_.editarTitulo);
+    Marcar("ckAuto", lidos_.autoOcultar);
+    Marcar("ckIconHeightAuto", lidos_.alturaAutomatica);
+    teclaLida_ = TeclaDoAtalho(TextToShortCut(lidos_.teclaAtalho));
+    SetValor("hkTeclaAtalho", teclaLida_);
+    slocalicon_ = lidos_.icone;
+    bSobreOF_ = Marcado("ckSobreOF");
+    lidos_.titulo = v.titulo;
+    lidos_.sobreOutros = v.sobreOutros;
+    lidos_.transparente = v.transparente;
+    lidos_.nivel = v.nivel;
+    lidos_.cor = v.cor;
+    lidos_.fonte = v.fonte;
+
+    g_ = TDBGridWin32::De(Controle("g"));
+    if (g_) {
+        TDBGrid& g = g_->Grade();
+        g.Columns = {{"Titulo", "Titulo", 448},
+                     {"OpcaoMenu", "M", 21, TAlignment::taLeftJustify, TAlignment::taCenter}};
+        g.SetDataSource(&tabela_);
+        g.OnDrawColumnCell = [this](int recNo, int coluna, TFont& f) { gDrawColumnCell(recNo, coluna, f); };
+        g.OnKeyDown = [this](int tecla, bool, bool) { return gKeyDown(tecla); };
+        g.OnCellClick = [this](int coluna) { gCellClick(coluna); };
+        g.OnDblClick = [this] { gDblClick(); };
+    }
+
+    EasT_ = std::make_unique<TNqEnterAsTab>(hwnd());
+    // Enter in the distance box turns the page; it is seen before Enter-as-Tab would move on.
+    filtroSalto_ = AddMessageFilter([this](MSG& m) {
+        if (m.message != WM_KEYDOWN || m.wParam != VK_RETURN || m.hwnd != Controle("spSalto")) return false;
+        spSaltoKeyDown();
+        return true;
+    });
+}
+
+void TfrmConfig::FormShow() {
+    Tag = 0;
+    atalhos_.Mostrar();
+    SetPagina("pc", 0);
+    ckIconHeightAutoClick();
+    AtualizarGrade();
+    Foco("g");
+}
+
+void TfrmConfig::FormClose() {
+    // However the window closes, the catalogue shows every record again.
+    atalhos_.Fechar();
+    if (filtroSalto_) RemoveMessageFilter(filtroSalto_);
+    filtroSalto_ = 0;
+    EasT_.reset();
+}
+
+// --- Events ---------------------------------------------------------------------------------------------
+
+bool TfrmConfig::FormKeyDown(WPARAM key) {
+    if (key != VK_F5) return false;
+    // Pressed as a click, once the key has left the message filters: saving may show messages.
+    if (HWND b = Controle("bok"))
+        PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IdDe("bok"), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+    return true;
+}
+
+void TfrmConfig::Click(const std::string& nome) {
+    for (int i = 0; i < 7; ++i)
+        if (nome == kNavegador[i].nome) return nvBeforeAction(static_cast<TAcaoNavegador>(i));
+    for (int i = 0; i < 5; ++i)
+        if (nome == kFiltros[i]) return FiltrarClick(i + 1);
+    if (nome == "bok") bokClick();
+    if (nome == "bClear") bClearClick();
+    if (nome == "icoTit") icoTitClick();
+    if (nome == "bpesqCorFnd") bpesqCorFndClick();
+    if (nome == "bpesqFontIco") bpesqFontIcoClick();
+    if (nome == "ckIconHeightAuto") ckIconHeightAutoClick();
+}
+
+void TfrmConfig::Comando(const std::string& nome, int codigo) {
+    if (nome == "eFind" && codigo == EN_CHANGE) eFindChange();
+}
+
+void TfrmConfig::eFindChange() {
+    atalhos_.Pesquisar(Texto("eFind"));
+    AtualizarGrade();
+}
+
+void TfrmConfig::bClearClick() {
+    SetTexto("eFind", "");
+    eFindChange();
+    Foco("eFind");
+}
+
+void TfrmConfig::FiltrarClick(int tag) {
+    atalhos_.Filtrar(tag);
+    AtualizarGrade();
+}
+
+void TfrmConfig::nvBeforeAction(TAcaoNavegador acao) {
+    TClientDataset& cds = barra_.Catalogo();
+    try {
+        switch (acao) {
+            case TAcaoNavegador::nbFirst:
+                cds.First();
+                break;
+            case TAcaoNavegador::nbPrior:
+                cds.Prior();
+                break;
+            case TAcaoNavegador::nbNext:
+                cds.Next();
+                break;
+            case TAcaoNavegador::nbLast:
+                cds.Last();
+                break;
+            case TAcaoNavegador::nbInsert:
+                atalhos_.Incluir();
+                break;
+            case TAcaoNavegador::nbDelete:
+                atalhos_.Excluir();
+                break;
+            case TAcaoNavegador::nbEdit:
+                atalhos_.Alterar();
+                break;
+        }
+    } catch (const std::exception& e) {
+        MsgBoxErro(e.what());
+    }
+    if (hwnd()) AtualizarGrade();
+}
+
+void TfrmConfig::updateOpcaoMenu() {
+    atalhos_.AlternarMenu();
+    AtualizarGrade();
+}
+
+void TfrmConfig::gDblClick() {
+    nvBeforeAction(TAcaoNavegador::nbEdit);
+}
+
+bool TfrmConfig::gKeyDown(int key) {
+    switch (key) {
+        case VK_SPACE:
+            updateOpcaoMenu();
+            return true;
+        case VK_INSERT:
+            nvBeforeAction(TAcaoNavegador::nbInsert);
+            return true;
+        case VK_DELETE:
+            nvBeforeAction(TAcaoNavegador::nbDelete);
+            return true;
+        case VK_F2:
+            nvBeforeAction(TAcaoNavegador::nbEdit);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TfrmConfig::gCellClick(int coluna) {
+    if (coluna == kColunaMenu) updateOpcaoMenu();
+}
+
+void TfrmConfig::gDrawColumnCell(int recNo, int, TFont& fonte) {
+    if (atalhos_.NoMenu(recNo)) fonte.color = clAzul;
+}
+
+void TfrmConfig::AtualizarGrade() {
+    if (g_) g_->Atualizar();
+    AtualizarNavegador();
+}
+
+void TfrmConfig::AtualizarNavegador() {
+    const TClientDataset& cds = barra_.Catalogo();
+    const int n = cds.RecordCount(), atual = cds.RecNo();
+    Habilitar("nvPrimeiro", n > 0 && atual > 1);
+    Habilitar("nvAnterior", n > 0 && atual > 1);
+    Habilitar("nvProximo", n > 0 && atual < n);
+    Habilitar("nvUltimo", n > 0 && atual < n);
+    Habilitar("nvExcluir", n > 0);
+    Habilitar("nvAlterar", n > 0);
+}
+
+// --- Page "Configurações" ------------------------------------------------------------------------------
+
+void TfrmConfig::MostrarExemplo() {
+    ControleSpec& ex = Item("lbEx");
+    ex.cor = corExemplo_;
+    ex.fonte.nome = fonteExemplo_.name;
+    ex.fonte.pontos = fonteExemplo_.size;
+    ex.fonte.pixels = 0;
+    ex.fonte.negrito = fonteExemplo_.bold;
+    ex.fonte.italico = fonteExemplo_.italic;
+    ex.fonte.sublinhado = fonteExemplo_.underline;
+    ex.fonte.riscado = fonteExemplo_.strikeOut;
+    ex.fonte.cor = fonteExemplo_.color;
+    if (HWND w = Controle("lbEx")) InvalidateRect(w, nullptr, TRUE);
+}
+
+bool TfrmConfig::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
+    if (nome != "icoTit") return false;
+    HDC dc = dis->hDC;
+    const RECT r = dis->rcItem;
+    BrushHandle fundo(CreateSolidBrush(ToColorRef(CorAtras(static_cast<std::size_t>(Indice("icoTit"))))));
+    FillRect(dc, &r, fundo.get());
+    // Centred and scaled to the box.
+    const int lado = std::min(r.right - r.left, r.bottom - r.top);
+    if (icoTit_)
+        DrawIconEx(dc, r.left + (r.right - r.left - lado) / 2, r.top + (r.bottom - r.top - lado) / 2,
+                   icoTit_.get(), lado, lado, 0, nullptr, DI_NORMAL);
+    return true;
+}
+
+void TfrmConfig::icoTitClick() {
+    wchar_t arquivo[MAX_PATH] = L"";
+    // The folder of the icon stored in the settings, not of one picked before in this window.
+    const std::wstring pasta = PastaDe(NqIni ? NqIni->ReadString(kSecaoConfig, "IconeEmpresa", "") : "");
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = hwnd();
+    ofn.lpstrFilter = L"Ícones (*.ico)\0*.ico\0";
+    ofn.lpstrFile = arquivo;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrInitialDir = pasta.empty() ? nullptr : pasta.c_str();
+    ofn.lpstrTitle = L"Ícone para o Título";
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    if (!GetOpenFileNameW(&ofn)) return;
+    const int lado = S(32);
+    HICON icone = static_cast<HICON>(LoadImageW(nullptr, arquivo, IMAGE_ICON, lado, lado, LR_LOADFROMFILE));
+    if (!icone) {
+        // The window stays as it was, with the icon it showed.
+        MsgBoxErro("Não foi possível carregar o ícone:|" + Narrow(arquivo));
+        return;
+    }
+    icoTit_.reset(icone);
+    slocalicon_ = Narrow(arquivo);
+    if (HWND w = Controle("icoTit")) InvalidateRect(w, nullptr, TRUE);
+}
+
+void TfrmConfig::bpesqCorFndClick() {
+    static COLORREF personalizadas[16] = {};
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = hwnd();
+    cc.rgbResult = ToColorRef(corExemplo_);
+    cc.lpCustColors = personalizadas;
+    cc.Flags = CC_RGBINIT | CC_ANYCOLOR;
+    if (!ChooseColorW(&cc)) return;
+    corExemplo_ = static_cast<TColor>(cc.rgbResult & 0xFFFFFF);
+    MostrarExemplo();
+}
+
+void TfrmConfig::bpesqFontIcoClick() {
+    LOGFONTW lf = LogFontDe(fonteExemplo_);
+    CHOOSEFONTW cf{};
+    cf.lStructSize = sizeof cf;
+    cf.hwndOwner = hwnd();
+    cf.lpLogFont = &lf;
+    cf.rgbColors = ToColorRef(fonteExemplo_.color);
+    cf.Flags = CF_INITTOLOGFONTSTRUCT | CF_SCREENFONTS | CF_EFFECTS;
+    if (!ChooseFontW(&cf)) return;
+    TFont f = fonteExemplo_;
+    f.name = Narrow(lf.lfFaceName);
+    if (cf.iPointSize > 0) f.size = (cf.iPointSize + 5) / 10;
+    f.color = static_cast<TColor>(cf.rgbColors & 0xFFFFFF);
+    f.italic = lf.lfItalic != 0;
+    f.strikeOut = lf.lfStrikeOut != 0;
+    // The captions of the bar are never bold nor underlined.
+    f.bold = false;
+    f.underline = false;
+    fonteExemplo_ = f;
+    MostrarExemplo();
+}
+
+void TfrmConfig::ckIconHeightAutoClick() {
+    LigaDes("spSalto", !Marcado("ckIconHeightAuto"));
+}
+
+void TfrmConfig::spSaltoKeyDown() {
+    const int n = 2;
+    const int proxima = (PaginaAtiva("pc") + 1) % n;
+    SetPagina("pc", proxima);
+    // The page takes the focus: its first control that takes it.
+    if (HWND w = PrimeiroComTab(Controle(proxima == 0 ? "tsAtalhos" : "tsconf")))
+        SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(w), TRUE);
+}
+
+// --- Saving ---------------------------------------------------------------------------------------------
+
+TConfigBarra TfrmConfig::Valores() const {
+    TConfigBarra c;
+    c.titulo = Texto("eTitulo");
+    c.icone = slocalicon_;
+    c.sobreOutros = Marcado("ckSobreOF");
+    c.transparente = Marcado("ckUsarTransp");
+    c.nivel = std::clamp(Valor("spTransp"), kNivelMinimo, kNivelMaximo);
+    c.cor = corExemplo_;
+    c.fonte = fonteExemplo_;
+    c.salto = std::clamp(Valor("spSalto"), kSaltoMinimo, kSaltoMaximo);
+    c.editarTitulo = Marcado("ckEditarTit");
+    c.autoOcultar = Marcado("ckAuto");
+    c.alturaAutomatica = Marcado("ckIconHeightAuto");
+    // An untouched key keeps its text as the file had it.
+    const int tecla = Valor("hkTeclaAtalho");
+    c.teclaAtalho = tecla == teclaLida_ ? lidos_.teclaAtalho : ShortCutToText(AtalhoDaTecla(tecla));
+    return c;
+}
+
+void TfrmConfig::bokClick() {
+    if (!hwnd()) return;
+    const TConfigBarra c = Valores();
+    if (NqIni) {
+        const TCopiaConfig antes = CopiarConfig(*NqIni);
+        GravarConfig(*NqIni, c);
+        try {
+            NqIni->UpdateFile();
+        } catch (const std::exception& e) {
+            // Nothing was saved: the settings in memory are as before, and the window stays open with
+            // what the user chose, to try again or cancel.
+            RestaurarConfig(*NqIni, antes, lidos_);
+            MsgBoxErro(e.what());
+            return;
+        }
+    }
+    TVisualBarra v;
+    v.titulo = c.titulo;
+    v.cor = c.cor;
+    v.fonte = c.fonte;
+    v.transparente = c.transparente;
+    v.nivel = c.nivel;
+    v.sobreOutros = c.sobreOutros;
+    barra_.AplicarVisual(v, icoTit_.get());
+    if (c.sobreOutros != bSobreOF_) {
+        MsgBox(
+            "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "
+            "sistema!");
+        barra_.Fechar();
+    }
+    Tag = 1;
+    Fechar(mrOk);
+}
+
+}  // namespace nq

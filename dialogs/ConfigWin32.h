@@ -1,0 +1,99 @@
+#pragma once
+// "Configurações": the bar's configuration window. Its first page lists the shortcut catalogue in the
+// data grid, with a navigator, a search box and five filters; its second page holds the bar's title and
+// title icon, stay-on-top, translucency and its level, the title prompt of dropped shortcuts, auto-hide,
+// the distance between buttons, and the bar's colour and caption font. "Salvar | F5" writes the second
+// page's settings, applies them to the bar at once and closes the window with its Tag at 1.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "dialogs/Config.h"
+#include "dialogs/TabelaGrade.h"
+#include "support/NqEnterAsTabWin32.h"
+#include "support/Win32Handles.h"
+#include "ui/DialogoWin32.h"
+
+namespace nq {
+
+class TDBGridWin32;
+
+// What the window reads from the bar and sets on it.
+class IBarraConfig {
+public:
+    virtual ~IBarraConfig() = default;
+    virtual TClientDataset& Catalogo() = 0;
+    virtual TVisualBarra Visual() const = 0;
+    // The picture beside the bar's title, for the window to copy.
+    virtual HICON IconeTitulo() const = 0;
+    // The bar takes the look at once, with a copy of the title picture (nullptr: none of its own).
+    virtual void AplicarVisual(const TVisualBarra& visual, HICON icone) = 0;
+    // Asks the bar window to close: the program ends once the current command has finished.
+    virtual void Fechar() = 0;
+};
+
+// The navigator's buttons, left to right.
+enum class TAcaoNavegador { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit };
+
+class TfrmConfig final : public TDialogo {
+public:
+    explicit TfrmConfig(IBarraConfig& barra);
+    ~TfrmConfig() override;
+
+    TAtalhosConfig& Atalhos() { return atalhos_; }
+    // The title icon's file: the stored one, or the one picked.
+    const std::string& slocalicon() const { return slocalicon_; }
+    TDBGridWin32* Grade() const { return g_; }
+
+protected:
+    void FormCreate() override;
+    void FormShow() override;
+    void FormClose() override;
+    bool FormKeyDown(WPARAM key) override;
+    void Click(const std::string& nome) override;
+    void Comando(const std::string& nome, int codigo) override;
+    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override;
+
+private:
+    void bokClick();
+    void nvBeforeAction(TAcaoNavegador acao);
+    void eFindChange();
+    void bClearClick();
+    void FiltrarClick(int tag);
+    void gDblClick();
+    bool gKeyDown(int key);
+    void gCellClick(int coluna);
+    void gDrawColumnCell(int recNo, int coluna, TFont& fonte);
+    void updateOpcaoMenu();
+    void icoTitClick();
+    void bpesqCorFndClick();
+    void bpesqFontIcoClick();
+    void spSaltoKeyDown();
+    void ckIconHeightAutoClick();
+
+    TConfigBarra Valores() const;
+    void MostrarExemplo();
+    void AtualizarGrade();
+    void AtualizarNavegador();
+
+    IBarraConfig& barra_;
+    TAtalhosConfig atalhos_;
+    TTabelaCds tabela_;
+    TDBGridWin32* g_ = nullptr;
+    std::string slocalicon_;
+    bool bSobreOF_ = false;
+    TConfigBarra lidos_;  // what the page showed when the window opened
+    int teclaLida_ = 0;   // the global key as the hot-key box showed it then
+    IconHandle icoTit_;
+    TColor corExemplo_ = 0;
+    TFont fonteExemplo_;
+    std::unique_ptr<TNqEnterAsTab> EasT_;
+    std::size_t filtroSalto_ = 0;
+};
+
+// The window while the bar's command shows it.
+extern TfrmConfig* frmConfig;
+
+}  // namespace nq

@@ -1,0 +1,574 @@
+// "Configurações" as a user meets it on a running Pivel.exe: opened from the bar, driven with real keys
+// where the window is in front and through its controls' messages elsewhere, its grid read as a screen
+// reader reads it from another process.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "Win32TestUtil.h"
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+#include "dialogs/LeitorGrade.h"
+#include "support/Cp1252.h"
+#include "ui/DialogTestUtil.h"
+
+namespace nq {
+namespace {
+
+using Nomes = std::vector<std::string>;
+
+// The visible menu windows of a process, the first one opened first.
+std::vector<HWND> MenuWindows(DWORD pid) {
+    struct Query {
+        DWORD pid;
+        std::vector<HWND> found;
+    } q{pid, {}};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t cls[32];
+            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
+                lstrcmpW(cls, L"#32768") == 0)
+                q->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+// A visible dialog window of a process with a caption (any caption when empty), not among those given.
+HWND DialogoDoProcesso(DWORD pid, const std::string& titulo, HWND exceto = nullptr, DWORD ms = 15000) {
+    HWND achado = nullptr;
+    test::WaitFor(
+        [&] {
+            struct Q {
+                DWORD pid;
+                std::wstring titulo;
+                HWND exceto;
+                HWND achado;
+            } q{pid, Wide(titulo), exceto, nullptr};
+            EnumWindows(
+                [](HWND w, LPARAM p) -> BOOL {
+                    auto* q = reinterpret_cast<Q*>(p);
+                    DWORD dono = 0;
+                    GetWindowThreadProcessId(w, &dono);
+                    wchar_t cls[32], texto[256];
+                    if (dono == q->pid && w != q->exceto && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
+                        lstrcmpW(cls, L"#32770") == 0 && GetWindowTextW(w, texto, 256) >= 0 &&
+                        (q->titulo.empty() || q->titulo == texto)) {
+                        q->achado = w;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&q));
+            achado = q.achado;
+            return achado != nullptr;
+        },
+        ms);
+    return achado;
+}
+
+HWND Filho(HWND janela, const std::string& texto) {
+    struct Q {
+        std::wstring texto;
+        HWND achado;
+    } q{Wide(texto), nullptr};
+    EnumChildWindows(
+        janela,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Q*>(p);
+            wchar_t t[256];
+            GetWindowTextW(w, t, 256);
+            if (q->texto == t) {
+                q->achado = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.achado;
+}
+
+// The control of a window class, the first one or a later one in the order of creation.
+HWND FilhoDaClasse(HWND janela, const wchar_t* classe, int ordem = 0) {
+    struct Q {
+        const wchar_t* classe;
+        int ordem;
+        int n;
+        HWND achado;
+    } q{classe, ordem, 0, nullptr};
+    EnumChildWindows(
+        janela,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Q*>(p);
+            wchar_t cls[64];
+            GetClassNameW(w, cls, 64);
+            if (lstrcmpiW(cls, q->classe) == 0 && q->n++ == q->ordem) {
+                q->achado = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.achado;
+}
+
+// A control's text, asked of the control itself (another process's edit box keeps its own).
+std::string TextoDoControle(HWND w) {
+    wchar_t buf[512] = L"";
+    SendMessageW(w, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buf));
+    return Narrow(buf);
+}
+
+// With PIVEL_SHOTS naming a folder, saves the bar's picture there as <name>.bmp, taken from its own
+// window (a translucent window is not read back from the screen here).
+void SalvarBarra(HWND w, const std::string& nome) {
+    const char* pasta = std::getenv("PIVEL_SHOTS");
+    if (!pasta || !*pasta) return;
+    RECT r{};
+    GetClientRect(w, &r);
+    HDC janela = GetDC(w);
+    HDC dc = CreateCompatibleDC(janela);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ antes = SelectObject(dc, bmp);
+    BitBlt(dc, 0, 0, r.right, r.bottom, janela, 0, 0, SRCCOPY);
+    GdiFlush();
+    const int linha = (r.right * 3 + 3) & ~3;
+    BITMAPFILEHEADER fh{0x4D42, static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader + linha * r.bottom), 0, 0,
+                        static_cast<DWORD>(sizeof fh + sizeof bi.bmiHeader)};
+    if (FILE* f = _wfopen(Wide(std::string(pasta) + "\\" + nome + ".bmp").c_str(), L"wb")) {
+        std::fwrite(&fh, sizeof fh, 1, f);
+        std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f);
+        std::fwrite(bits, static_cast<std::size_t>(linha) * static_cast<std::size_t>(r.bottom), 1, f);
+        std::fclose(f);
+    }
+    SelectObject(dc, antes);
+    DeleteObject(bmp);
+    DeleteDC(dc);
+    ReleaseDC(w, janela);
+}
+
+// Waits until a condition has held without a break for `hold` milliseconds, up to a time.
+template <class F>
+bool Firme(F condition, DWORD hold, DWORD ms) {
+    const DWORD start = GetTickCount();
+    DWORD since = start;
+    bool held = false;
+    do {
+        if (!condition()) {
+            held = false;
+        } else if (!held) {
+            held = true;
+            since = GetTickCount();
+        } else if (GetTickCount() - since >= hold) {
+            return true;
+        }
+        Sleep(20);
+    } while (GetTickCount() - start < ms);
+    return false;
+}
+
+Rect AsRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// A copy of Pivel.exe in its own folder, with five shortcuts and no look settings yet.
+class ConfigBarra : public ::testing::Test {
+protected:
+    std::string Exe() const { return dir_ / "Pivel.exe"; }
+    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+
+    void SetUp() override {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
+        const char* registros[] = {
+            "titulo=Documentos\xA7programa=C:\\users\\Public\\Documents\\\xA7tipo=0\xA7opcaomenu=N\xE3o\xA7",
+            "titulo=Bloco de "
+            "notas\xA7programa=C:\\windows\\system32\\notepad.exe\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7",
+            "titulo=Calculadora\xA7programa=C:\\windows\\system32\\calc.exe\xA7tipo=1\xA7opcaomenu="
+            "N\xE3o\xA7",
+            "titulo=Fotos\xA7programa=C:\\users\\Public\\Pictures\\\xA7tipo=0\xA7opcaomenu=N\xE3o\xA7",
+            "titulo=Relat\xF3rio\xA7programa=https://www.exemplo.com.br/\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7"};
+        std::string ini = "[IconesMenu]\r\nRecordCount=5\r\n";
+        for (int i = 0; i < 5; ++i) ini += std::to_string(i + 1) + "=" + registros[i] + "\r\n";
+        ASSERT_TRUE(test::WriteFile(Ini(), ini + "\r\n"));
+    }
+    void TearDown() override { CoUninitialize(); }
+
+    // Starts the bar, opens it with a click on its strip and waits until it has the keyboard.
+    HWND Start(const std::string& args = "") {
+        process_ = std::make_unique<test::RunningProcess>(Exe(), args);
+        HWND w = process_->FindWindowOfClass(kMainClassName);
+        if (!w || !test::WaitFor([&] { return IsWindowVisible(w) != 0; })) {
+            ADD_FAILURE() << "no bar window";
+            return nullptr;
+        }
+        RECT wa{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+        open_ = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top);
+        RECT r{};
+        // Programming mode opens the bar by itself; otherwise a click on its strip does.
+        if (args.find("/p") == std::string::npos) test::ClickAt(wa.right - 1, wa.bottom - 10);
+        if (!test::WaitFor([&] {
+                GetWindowRect(w, &r);
+                return AsRect(r) == open_;
+            })) {
+            ADD_FAILURE() << "the bar did not open";
+            return nullptr;
+        }
+        // Under X without a window manager the focus leaves a window that has just moved, and the bar
+        // takes it back a moment later; programming mode opens the bar without the click that gives it the
+        // keyboard. Either way it must hold the keyboard for a while before keys are sent.
+        const auto inFront = [&] { return GetForegroundWindow() == w; };
+        for (int tentativa = 0; tentativa < 3; ++tentativa) {
+            if (Firme(inFront, 300, 2000)) return w;
+            test::NaFrente(w);
+        }
+        ADD_FAILURE() << "the bar does not keep the keyboard";
+        return nullptr;
+    }
+
+    // F5 on the bar, and the window it opens.
+    HWND AbrirConfig() {
+        test::PressKey(VK_F5);
+        HWND d = DialogoDoProcesso(process_->pid(), "Configurações");
+        if (d) test::WaitFor([&] { return GetForegroundWindow() == d; });
+        return d;
+    }
+
+    void Close(HWND bar) {
+        PostMessageW(bar, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(process_->Wait(15000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+
+    test::RunValue runValue_;
+    test::TempFolder dir_;
+    std::unique_ptr<test::RunningProcess> process_;
+    Rect open_;
+};
+
+TEST_F(ConfigBarra, F5OpensItAtItsSizeItsListSearchesAndFiltersAndEscLeavesTheFileAsItWas) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    const std::string antes = test::ReadFile(Ini());
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(test::ClienteDe(d), (Rect{0, 0, 538, 471}));
+    HWND salvar = Filho(d, "Salvar | F5");
+    ASSERT_NE(salvar, nullptr);
+    EXPECT_EQ(test::RetanguloNoPai(salvar), (Rect{329, 436, 97, 25}));
+
+    HWND grade = FilhoDaClasse(d, L"TDBGrid");
+    ASSERT_NE(grade, nullptr);
+    EXPECT_EQ(test::NomesDasLinhas(grade),
+              (Nomes{"Titulo: Documentos, M: Não", "Titulo: Fotos, M: Não", "Titulo: Bloco de notas, M: Não",
+                     "Titulo: Calculadora, M: Não", "Titulo: Relatório, M: Não"}));
+
+    // Typed in the search box, with the window in front.
+    HWND busca = FilhoDaClasse(d, L"Edit", 0);
+    ASSERT_NE(busca, nullptr);
+    SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(busca), TRUE);
+    ASSERT_TRUE(test::NaFrente(d));
+    for (char c : std::string("BLOCO NOTAS")) test::PressKey(c == ' ' ? VK_SPACE : static_cast<WORD>(c));
+    EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(busca) == "bloco notas"; }))
+        << TextoDoControle(busca);
+    EXPECT_TRUE(test::WaitFor(
+        [&] { return test::NomesDasLinhas(grade) == Nomes{"Titulo: Bloco de notas, M: Não"}; }));
+
+    // "Pastas" after the search: only the folders, and "Pastas" stays marked.
+    HWND pastas = Filho(d, "Pastas");
+    ASSERT_NE(pastas, nullptr);
+    SendMessageW(pastas, BM_CLICK, 0, 0);
+    EXPECT_EQ(test::NomesDasLinhas(grade), (Nomes{"Titulo: Documentos, M: Não", "Titulo: Fotos, M: Não"}));
+    EXPECT_EQ(SendMessageW(pastas, BM_GETCHECK, 0, 0), BST_CHECKED);
+    test::SalvarTela(d, "Config-pastas");
+
+    // Delete in the grid asks, with "Não" focused; "Não" keeps the shortcut.
+    SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grade), TRUE);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_DELETE);
+    HWND pergunta = DialogoDoProcesso(process_->pid(), "", d);
+    ASSERT_NE(pergunta, nullptr);
+    HWND nao = Filho(pergunta, "&Não");
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(pergunta) == nao && nao; }));
+    EXPECT_NE(Filho(pergunta, "&Sim"), nullptr);
+    test::SalvarTela(pergunta, "Config-excluir-pergunta");
+    SendMessageW(nao, BM_CLICK, 0, 0);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(pergunta); }));
+    EXPECT_EQ(test::NomesDasLinhas(grade).size(), 2u);
+
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_EQ(test::ReadFile(Ini()), antes);
+    Close(bar);
+}
+
+TEST_F(ConfigBarra, SpaceMovesAShortcutToTheMenuAndAfterSavingItIsUnderOutrosAtalhos) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    HWND grade = FilhoDaClasse(d, L"TDBGrid");
+    ASSERT_NE(grade, nullptr);
+    SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grade), TRUE);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_DOWN);
+    test::PressKey(VK_DOWN);  // "Bloco de notas"
+    test::PressKey(VK_SPACE);
+    EXPECT_TRUE(
+        test::WaitFor([&] { return test::NomeDaLinha(grade, 2) == "Titulo: Bloco de notas, M: Sim"; }));
+    test::SalvarTela(d, "Config-menu-azul");
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    // Saved with the catalogue at once.
+    EXPECT_TRUE(test::WaitFor([&] {
+        return test::ReadFile(Ini()).find(
+                   "titulo=Bloco de notas\xA7programa=C:\\windows\\system32\\notepad.exe\xA7"
+                   "param=\xA7icone=-1\xA7tipo=1\xA7opcaomenu=Sim") != std::string::npos;
+    })) << test::ReadFile(Ini());
+
+    // The bar's menu lists it under "Outros atalhos", as its only entry.
+    ASSERT_TRUE(test::NaFrente(bar));
+    PostMessageW(bar, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar), MAKELPARAM(open_.left + 20, 400));
+    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 1; }));
+    test::PressKey(VK_DOWN);
+    test::PressKey(VK_RIGHT);
+    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; }));
+    const UINT itemMenu = RegisterWindowMessageW(kMsgItemMenu);
+    EXPECT_NE(SendMessageW(bar, itemMenu, 0, 1), -1);
+    EXPECT_EQ(SendMessageW(bar, itemMenu, 1, 1), -1);
+    test::PressKey(VK_ESCAPE);
+    test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 1; });
+    test::PressKey(VK_ESCAPE);
+    test::WaitFor([&] { return MenuWindows(process_->pid()).empty(); });
+    Close(bar);
+}
+
+TEST_F(ConfigBarra, InsInTheListOpensTheBarsEditDialogAndTheNewShortcutReachesTheBar) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    const UINT atalhos = RegisterWindowMessageW(kMsgAtalhos);
+    ASSERT_EQ(SendMessageW(bar, atalhos, 0, 0), 5);
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    HWND grade = FilhoDaClasse(d, L"TDBGrid");
+    ASSERT_NE(grade, nullptr);
+    SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grade), TRUE);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_INSERT);
+    HWND edicao = DialogoDoProcesso(process_->pid(), "Inclusão");
+    ASSERT_NE(edicao, nullptr);
+    ASSERT_TRUE(test::NaFrente(edicao));
+    test::Digitar(L"C:\\windows\\regedit.exe");
+    test::PressKey(VK_TAB);
+    test::PressKey(VK_TAB);  // the title box proposes the program's name
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(edicao); }, 10000));
+    // Back in the list, posted; the bar waits for the window before it rebuilds.
+    EXPECT_TRUE(test::WaitFor([&] {
+        const auto nomes = test::NomesDasLinhas(grade);
+        return std::find(nomes.begin(), nomes.end(), "Titulo: Regedit, M: Não") != nomes.end();
+    })) << ::testing::PrintToString(test::NomesDasLinhas(grade));
+    EXPECT_EQ(SendMessageW(bar, atalhos, 0, 0), 5);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_TRUE(test::WaitFor([&] { return SendMessageW(bar, atalhos, 0, 0) == 6; }));
+    EXPECT_NE(test::ReadFile(Ini()).find("titulo=Regedit\xA7programa=C:\\windows\\regedit.exe\xA7"),
+              std::string::npos)
+        << test::ReadFile(Ini());
+    Close(bar);
+}
+
+TEST_F(ConfigBarra, SavingTheTitleLevelAndColourChangesTheBarAtOnceAndWritesItsKeys) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    auto alfa = [&] {
+        BYTE a = 0;
+        DWORD flags = 0;
+        GetLayeredWindowAttributes(bar, nullptr, &a, &flags);
+        return static_cast<int>(a);
+    };
+    auto fundo = [&] {
+        HDC dc = GetDC(bar);
+        const COLORREF c = GetPixel(dc, 100, open_.height - 20);
+        ReleaseDC(bar, dc);
+        return c;
+    };
+    EXPECT_EQ(alfa(), 210);
+    EXPECT_EQ(fundo(), static_cast<COLORREF>(1714213));
+    SalvarBarra(bar, "Barra-antes");
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    // The edit boxes in their order: the search, the title, the transparency level.
+    HWND titulo = FilhoDaClasse(d, L"Edit", 1), nivel = FilhoDaClasse(d, L"Edit", 2);
+    ASSERT_EQ(TextoDoControle(titulo), "Meus Atalhos");
+    ASSERT_EQ(TextoDoControle(nivel), "210");
+    SendMessageW(titulo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Atalhos da Ana"));
+    SendMessageW(nivel, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"150"));
+    // The colour, through the system's colour dialog.
+    HWND cor = Filho(d, "Alterar a cor");
+    ASSERT_NE(cor, nullptr);
+    PostMessageW(d, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cor), BN_CLICKED), reinterpret_cast<LPARAM>(cor));
+    HWND cores = DialogoDoProcesso(process_->pid(), "", d);
+    ASSERT_NE(cores, nullptr);
+    const int ids[] = {706, 707, 708}, valores[] = {20, 90, 40};
+    for (int i = 0; i < 3; ++i) {
+        HWND e = GetDlgItem(cores, ids[i]);
+        ASSERT_NE(e, nullptr);
+        SendMessageW(e, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::to_wstring(valores[i]).c_str()));
+        SendMessageW(cores, WM_COMMAND, MAKEWPARAM(ids[i], EN_UPDATE), reinterpret_cast<LPARAM>(e));
+    }
+    PostMessageW(cores, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(cores); }));
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_TRUE(test::WaitFor([&] { return alfa() == 150; }));
+    EXPECT_TRUE(test::WaitFor([&] {
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return fundo() == RGB(20, 90, 40);
+    }));
+    SalvarBarra(bar, "Barra-depois");
+    const std::string ini = Cp1252ToUtf8(test::ReadFile(Ini()));
+    EXPECT_NE(ini.find("[Config]\r\nNomeEmpresa=Atalhos da Ana\r\nIconeEmpresa=\r\nSobreOutros=1\r\n"
+                       "TransparênciaAtivada=1\r\nNívelTransparência=150\r\nColor=" +
+                       std::to_string(RGB(20, 90, 40)) +
+                       "\r\nFonteÍcones=Tahoma,9,16777215,0,0,0,0\r\nDistânciaÍcones=38\r\nEditarTítulo=1\r\n"
+                       "AutoOcultar=0\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\n\r\n"),
+              std::string::npos)
+        << ini;
+    Close(bar);
+}
+
+TEST_F(ConfigBarra, AGlobalKeyChosenOnTheSecondPageIsSavedAndOpensTheBarAtOnce) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    // The second page, with a click on its tab.
+    HWND abas = FilhoDaClasse(d, WC_TABCONTROLW);
+    ASSERT_NE(abas, nullptr);
+    RECT aba{};
+    ASSERT_TRUE(SendMessageW(abas, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&aba)));
+    MapWindowPoints(abas, nullptr, reinterpret_cast<POINT*>(&aba), 2);
+    test::ClickAt((aba.left + aba.right) / 2, (aba.top + aba.bottom) / 2);
+    HWND tecla = FilhoDaClasse(d, HOTKEY_CLASSW);
+    ASSERT_NE(tecla, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(tecla) != 0; }));
+    EXPECT_EQ(test::RetanguloNoPai(tecla), (Rect{128, 352, 150, 21}));
+    EXPECT_EQ(SendMessageW(tecla, HKM_GETHOTKEY, 0, 0), MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT))
+        << "the default key shows";
+    EXPECT_NE(Filho(d, "Tecla de atalho"), nullptr);
+
+    // Typed into the box as a user presses it.
+    RECT r{};
+    GetWindowRect(tecla, &r);
+    test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == d; }));
+    test::PressKey('K', true, true);
+    EXPECT_TRUE(test::WaitFor([&] {
+        return SendMessageW(tecla, HKM_GETHOTKEY, 0, 0) == MAKEWORD('K', HOTKEYF_SHIFT | HOTKEYF_CONTROL);
+    }));
+    test::SalvarTela(d, "Config-tecla");
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_NE(test::ReadFile(Ini()).find("IconHeightAuto=0\r\nTeclaAtalho=Shift+Ctrl+K\r\n"),
+              std::string::npos)
+        << test::ReadFile(Ini());
+
+    // The bar let the old key go and answers the new one at once.
+    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'P')) << "Ctrl+Alt+P is free again";
+    UnregisterHotKey(nullptr, 9);
+    auto aberta = [&] {
+        RECT b{};
+        GetWindowRect(bar, &b);
+        return AsRect(b) == open_;
+    };
+    const bool antes = aberta();
+    test::PressKey('K', true, true);
+    EXPECT_TRUE(test::WaitFor([&] { return aberta() != antes; })) << "Shift+Ctrl+K toggles the bar";
+    Close(bar);
+    EXPECT_NE(test::ReadFile(Ini()).find("TeclaAtalho=Shift+Ctrl+K\r\n"), std::string::npos);
+}
+
+TEST_F(ConfigBarra, ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving) {
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    HWND sobre = Filho(d, "Mostrar a Pivel sobre outras janelas");
+    ASSERT_NE(sobre, nullptr);
+    SendMessageW(sobre, BM_CLICK, 0, 0);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_F5);
+    HWND aviso = DialogoDoProcesso(process_->pid(), "Nq-Pivel", d);
+    ASSERT_NE(aviso, nullptr);
+    EXPECT_NE(Filho(aviso,
+                    "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar "
+                    "o sistema!"),
+              nullptr);
+    PostMessageW(aviso, WM_COMMAND, IDOK, 0);
+    DWORD code = 1;
+    ASSERT_TRUE(process_->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    const std::string ini = Cp1252ToUtf8(test::ReadFile(Ini()));
+    EXPECT_NE(ini.find("SobreOutros=0\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("RecordCount=5\r\n"), std::string::npos) << ini;
+}
+
+TEST_F(ConfigBarra, TheMenuButtonOpensItAndShiftEscEndsTheProcessOnlyInProgrammingMode) {
+    // A plain click on the three bars; Shift+Esc in the window does nothing outside programming mode.
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(162 + 16, 7 + 14));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(162 + 16, 7 + 14));
+    HWND d = DialogoDoProcesso(process_->pid(), "Configurações");
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_ESCAPE, true);
+    // Keys are taken in order: once Ctrl+Tab has turned the page, Shift+Esc has been seen.
+    HWND abas = FilhoDaClasse(d, WC_TABCONTROLW);
+    ASSERT_NE(abas, nullptr);
+    test::PressKey(VK_TAB, false, true);
+    EXPECT_TRUE(test::WaitFor([&] { return SendMessageW(abas, TCM_GETCURSEL, 0, 0) == 1; }));
+    EXPECT_TRUE(IsWindowVisible(d));
+    EXPECT_FALSE(process_->Wait(0));
+    test::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    Close(bar);
+
+    // In programming mode the process ends at once, without saving.
+    const std::string antes = test::ReadFile(Ini());
+    bar = Start("/p");
+    ASSERT_NE(bar, nullptr);
+    d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(test::NaFrente(d));
+    test::PressKey(VK_ESCAPE, true);
+    DWORD code = 1;
+    ASSERT_TRUE(process_->Wait(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(test::ReadFile(Ini()), antes);
+}
+
+}  // namespace
+}  // namespace nq
