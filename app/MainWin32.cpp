@@ -1535,10 +1535,15 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             if (msg == objetosGdiMsg_ && objetosGdiMsg_) return GdiObjectsLive() + IconsLive();
             if (msg == itemMenuMsg_ && itemMenuMsg_) return ItemMenu(wp, lp);
-            if (msg == atalhosMsg_ && atalhosMsg_)
-                return wp == 0   ? static_cast<LRESULT>(botoes_.Botoes().size())
-                       : wp == 1 ? static_cast<LRESULT>(menuShortcuts_.size())
-                                 : reconstrucoes_;
+            if (msg == atalhosMsg_ && atalhosMsg_) {
+                if (wp == 0) return static_cast<LRESULT>(botoes_.Botoes().size());
+                if (wp == 1) return static_cast<LRESULT>(menuShortcuts_.size());
+                if (wp == 2) return reconstrucoes_;
+                LRESULT pendentes = 0;
+                for (std::size_t i = 0; busca_ && i < botoes_.Botoes().size(); ++i)
+                    pendentes += busca_->Botao(i).estado == TBuscaAlvos::Estado::Pendente;
+                return pendentes;
+            }
             break;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);

@@ -51,7 +51,8 @@ constexpr const wchar_t* kMsgObjetosGdi = L"Pivel.ObjetosGdi";
 constexpr const wchar_t* kMsgItemMenu = L"Pivel.ItemMenu";
 constexpr LRESULT kItemMenuDesenhado = 0x10000;
 // A registered message that the bar answers with what it shows: wParam 0 the number of buttons, 1 the
-// number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started.
+// number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started, 3 how many
+// buttons still wait for what the background worker finds out about their targets.
 constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
 // The name whose registered message number, as the dwData of a WM_COPYDATA, marks files handed to the
 // bar by another program of the session as the shell drops them: the data is a DROPFILES block with

@@ -487,9 +487,14 @@ TEST_F(Bar, RebuildsLeaveTheLiveGdiObjectsFlat) {
     HWND w = Start();
     ASSERT_NE(w, nullptr);
     auto rebuild = [&](int dpi) { SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0); };
-    // Once at each density, so that the icons of both sizes are kept; then the count must settle.
-    rebuild(144);
-    rebuild(96);
+    // Once at each density, each time until every button has its answer, so that the icons of both sizes
+    // are kept (a rebuild drops what the worker had still to do for the one before); then the count
+    // must settle.
+    const UINT atalhos = RegisterWindowMessageW(kMsgAtalhos);
+    for (int dpi : {144, 96}) {
+        rebuild(dpi);
+        ASSERT_TRUE(test::WaitFor([&] { return SendMessageW(w, atalhos, 3, 0) == 0; }, 20000));
+    }
     long before = -1;
     ASSERT_TRUE(test::WaitSteady(
         [&] {
