@@ -205,7 +205,7 @@ void TfBase2::Imprimir() {
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    MemoryDc mem;
+    MemoryDC mem(nullptr);
     BitmapHandle imagem(CreateDIBSection(mem.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     bool ok = imagem && mem.get();
     if (ok) {

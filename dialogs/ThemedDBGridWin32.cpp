@@ -134,7 +134,7 @@ void TDBGridWin32::Pintar(HDC dc) {
     RECT r{};
     GetClientRect(hwnd_, &r);
     // Drawn off the screen first, so that scrolling through a long list does not flicker.
-    MemoryDc mem;
+    MemoryDC mem(nullptr);
     BitmapHandle bmp(CreateCompatibleBitmap(dc, std::max(1L, r.right), std::max(1L, r.bottom)));
     {
         ScopedSelectObject sel(mem.get(), bmp.get());

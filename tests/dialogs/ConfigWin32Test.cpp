@@ -193,12 +193,12 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
         EXPECT_EQ(titulo, "Configurações");
         EXPECT_EQ(cliente, (Rect{0, 0, Scale(538, dpi), Scale(471, dpi)})) << dpi;
         EXPECT_EQ(salvar, Scale(Rect{329, 436, 97, 25}, dpi)) << dpi;
-        // The grid fills its page between the navigator's and the filters' panels: 12 rows at 96 dpi.
-        EXPECT_EQ(grade.height, Scale(8 + 399, dpi) - Scale(8 + 28 + 4, dpi) - Scale(4, dpi) -
+        // The grid fills its page between the navigator's and the filters' panels: 13 rows at 96 dpi.
+        EXPECT_EQ(grade.height, Scale(8 + 423, dpi) - Scale(8 + 28 + 4, dpi) - Scale(4, dpi) -
                                     Scale(37, dpi) - Scale(30, dpi))
             << dpi;
         if (dpi == 96) {
-            EXPECT_EQ(linhas, 12);
+            EXPECT_EQ(linhas, 13);
         }
     }
 }
@@ -673,7 +673,7 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
             Clicar(d->Controle("bcanc"));
         });
         EXPECT_EQ(altura, caso.altura) << caso.temas;
-        EXPECT_EQ(linhas, caso.temas ? 12 : 13) << caso.temas;  // the classic rows are a pixel lower
+        EXPECT_EQ(linhas, caso.temas ? 13 : 14) << caso.temas;  // the classic rows are a pixel lower
         EXPECT_EQ(listra, RGB(248, 248, 248)) << caso.temas;
         EXPECT_EQ(segunda, RGB(255, 255, 255)) << caso.temas;
         EXPECT_EQ(depoisCtrl, 3 + linhas - 2) << caso.temas;
