@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -294,6 +295,35 @@ inline void Digitar(const std::wstring& texto) {
         in[1].ki.dwFlags |= KEYEVENTF_KEYUP;
         SendInput(2, in, sizeof(INPUT));
     }
+}
+
+// The visible top-level windows of a process that are of a class, in Z order (the newest on top).
+inline std::vector<HWND> WindowsOfClass(DWORD pid, const wchar_t* cls) {
+    struct Query {
+        DWORD pid;
+        const wchar_t* cls;
+        std::vector<HWND> found;
+    } q{pid, cls, {}};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Query*>(p);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            wchar_t name[64];
+            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, name, 64) &&
+                lstrcmpW(name, q->cls) == 0)
+                q->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.found;
+}
+
+// The visible menu windows of a process, the first one opened first.
+inline std::vector<HWND> MenuWindows(DWORD pid) {
+    std::vector<HWND> found = WindowsOfClass(pid, L"#32768");
+    std::reverse(found.begin(), found.end());
+    return found;
 }
 
 // The log-on start value that every start of the bar writes, put back as it was when the object goes.

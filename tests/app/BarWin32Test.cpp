@@ -34,32 +34,7 @@ Rect WorkAreaSize() {
     return Rect{0, 0, wa.right - wa.left, wa.bottom - wa.top};
 }
 
-// The Run value the bar writes at every start, restored as it was at the end.
-class RunValue {
-public:
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    RunValue() { saved_ = Read(); }
-    ~RunValue() {
-        HKEY k;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
-        if (saved_)
-            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
-                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
-        else
-            RegDeleteValueW(k, L"NqPivel");
-        RegCloseKey(k);
-    }
-    static std::optional<std::wstring> Read() {
-        wchar_t buf[1024];
-        DWORD size = sizeof buf;
-        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) != ERROR_SUCCESS)
-            return std::nullopt;
-        return std::wstring(buf);
-    }
-
-private:
-    std::optional<std::wstring> saved_;
-};
+using test::RunValue;
 
 // A copy of Pivel.exe in its own folder, with its own settings file.
 class Bar : public ::testing::Test {

@@ -26,26 +26,7 @@ namespace {
 
 using Nomes = std::vector<std::string>;
 
-// The visible menu windows of a process, the first one opened first.
-std::vector<HWND> MenuWindows(DWORD pid) {
-    struct Query {
-        DWORD pid;
-        std::vector<HWND> found;
-    } q{pid, {}};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[32];
-            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
-                lstrcmpW(cls, L"#32768") == 0)
-                q->found.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    return q.found;
-}
+using test::MenuWindows;
 
 // A visible dialog window of a process with a caption (any caption when empty), not among those given.
 HWND DialogoDoProcesso(DWORD pid, const std::string& titulo, HWND exceto = nullptr, DWORD ms = 15000) {
@@ -163,26 +144,6 @@ void SalvarBarra(HWND w, const std::string& nome) {
     ReleaseDC(w, janela);
 }
 
-// Waits until a condition has held without a break for `hold` milliseconds, up to a time.
-template <class F>
-bool Firme(F condition, DWORD hold, DWORD ms) {
-    const DWORD start = GetTickCount();
-    DWORD since = start;
-    bool held = false;
-    do {
-        if (!condition()) {
-            held = false;
-        } else if (!held) {
-            held = true;
-            since = GetTickCount();
-        } else if (GetTickCount() - since >= hold) {
-            return true;
-        }
-        Sleep(20);
-    } while (GetTickCount() - start < ms);
-    return false;
-}
-
 Rect AsRect(const RECT& r) {
     return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -236,7 +197,7 @@ protected:
         // keyboard. Either way it must hold the keyboard for a while before keys are sent.
         const auto inFront = [&] { return GetForegroundWindow() == w; };
         for (int tentativa = 0; tentativa < 3; ++tentativa) {
-            if (Firme(inFront, 300, 2000)) return w;
+            if (test::WaitSteady(inFront, 300, 2000)) return w;
             test::NaFrente(w);
         }
         ADD_FAILURE() << "the bar does not keep the keyboard";

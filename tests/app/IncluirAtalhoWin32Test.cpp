@@ -93,24 +93,8 @@ protected:
 
     // The bar's visible dialogs.
     std::set<HWND> Dialogos() const {
-        std::set<HWND> out;
-        struct Busca {
-            DWORD pid;
-            std::set<HWND>* out;
-        } b{bar_->pid(), &out};
-        EnumWindows(
-            [](HWND w, LPARAM p) -> BOOL {
-                auto* b = reinterpret_cast<Busca*>(p);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                wchar_t cls[32];
-                if (pid == b->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
-                    lstrcmpW(cls, L"#32770") == 0)
-                    b->out->insert(w);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&b));
-        return out;
+        const std::vector<HWND> dialogos = test::WindowsOfClass(bar_->pid(), L"#32770");
+        return std::set<HWND>(dialogos.begin(), dialogos.end());
     }
     HWND NovoDialogo(const std::set<HWND>& antes, DWORD ms = 15000) const {
         HWND achado = nullptr;

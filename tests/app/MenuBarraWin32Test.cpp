@@ -16,54 +16,9 @@
 namespace nq {
 namespace {
 
-// The Run value that every start writes, put back as it was.
-class RunValue {
-public:
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    RunValue() {
-        wchar_t buf[1024];
-        DWORD size = sizeof buf;
-        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) ==
-            ERROR_SUCCESS)
-            saved_ = buf;
-    }
-    ~RunValue() {
-        HKEY k;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
-        if (saved_)
-            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
-                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
-        else
-            RegDeleteValueW(k, L"NqPivel");
-        RegCloseKey(k);
-    }
+using test::RunValue;
 
-private:
-    std::optional<std::wstring> saved_;
-};
-
-
-// The visible menu windows of a process, the first one opened first.
-std::vector<HWND> MenuWindows(DWORD pid) {
-    struct Query {
-        DWORD pid;
-        std::vector<HWND> found;
-    } q{pid, {}};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* q = reinterpret_cast<Query*>(p);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            wchar_t cls[32];
-            if (owner == q->pid && IsWindowVisible(w) && GetClassNameW(w, cls, 32) &&
-                lstrcmpW(cls, L"#32768") == 0)
-                q->found.push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    std::reverse(q.found.begin(), q.found.end());  // windows come in Z order, the newest on top
-    return q.found;
-}
+using test::MenuWindows;
 
 // A copy of Pivel.exe in its own folder with ten shortcuts in "Outros atalhos" and one on the bar.
 class MenuBarra : public ::testing::Test {

@@ -21,31 +21,7 @@
 namespace nq {
 namespace {
 
-// The log-on value every start writes, put back as it was at the end.
-class RunValueGuard {
-public:
-    static constexpr const wchar_t* kKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    RunValueGuard() {
-        wchar_t buf[1024];
-        DWORD size = sizeof buf;
-        if (RegGetValueW(HKEY_CURRENT_USER, kKey, L"NqPivel", RRF_RT_REG_SZ, nullptr, buf, &size) ==
-            ERROR_SUCCESS)
-            saved_ = buf;
-    }
-    ~RunValueGuard() {
-        HKEY k;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &k) != ERROR_SUCCESS) return;
-        if (saved_)
-            RegSetValueExW(k, L"NqPivel", 0, REG_SZ, reinterpret_cast<const BYTE*>(saved_->c_str()),
-                           static_cast<DWORD>((saved_->size() + 1) * sizeof(wchar_t)));
-        else
-            RegDeleteValueW(k, L"NqPivel");
-        RegCloseKey(k);
-    }
-
-private:
-    std::optional<std::wstring> saved_;
-};
+using test::RunValue;
 
 // An icon of another program in the notification area, as every desktop has. Without one, the bar's
 // icon is the last, and Wine's own tray window then waits 2 s for a window manager that Xvfb lacks
@@ -141,7 +117,7 @@ protected:
         return names;
     }
 
-    RunValueGuard runValue_;
+    RunValue runValue_;
     test::TempFolder dir_;
     std::vector<std::unique_ptr<test::RunningProcess>> processes_;
 };

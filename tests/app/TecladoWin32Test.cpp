@@ -74,16 +74,6 @@ protected:
         SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
     }
     static void TeclaGlobal() { Combinacao({VK_CONTROL, VK_MENU, WORD('P')}); }
-    static void Digitar(const std::wstring& texto) {
-        for (wchar_t c : texto) {
-            INPUT in[2]{};
-            in[0].type = in[1].type = INPUT_KEYBOARD;
-            in[0].ki.wScan = in[1].ki.wScan = c;
-            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-            SendInput(2, in, sizeof(INPUT));
-        }
-    }
 
     BarraEmTeste barra_;
 };
@@ -116,7 +106,7 @@ TEST_F(Teclado, TypingFindsAShortcutAndEscClearsThenCloses) {
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(barra_.Abrir());
     ASSERT_TRUE(barra_.ComTeclado());
-    Digitar(L"bloc");
+    test::Digitar(L"bloc");
     test::SalvarTela(w, "barra-busca");
     test::PressKey(VK_RETURN);
     ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
@@ -126,7 +116,7 @@ TEST_F(Teclado, TypingFindsAShortcutAndEscClearsThenCloses) {
     // Esc clears the typed text first; the next Esc closes the bar.
     ASSERT_TRUE(barra_.Abrir());
     ASSERT_TRUE(barra_.ComTeclado());
-    Digitar(L"calc");
+    test::Digitar(L"calc");
     test::PressKey(VK_ESCAPE);
     EXPECT_FALSE(test::WaitFor([&] { return barra_.Fechada(); }, 1000))
         << "the first Esc only clears the text";
