@@ -45,18 +45,18 @@ bool EhCaixaDeMarcar(TipoControle t) {
 
 }  // namespace
 
-DialogoSpec TfBase2::Desenho() {
-    DialogoSpec d;
+ProjetoDialogo TfBase2::Desenho() {
+    ProjetoDialogo d;
     d.titulo = "?";
     d.largura = 530;
     d.altura = 338;
-    d.fonte = FonteSpec{"Tahoma", 0, 11};
+    d.fonte = ProjetoFonte{"Tahoma", 0, 11};
     auto& c = d.controles;
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",
                  .texto = "Salvar | F5",
                  .r = {352, 304, 83, 25},
-                 .fonte = FonteSpec{"Tahoma", 0, 9},
+                 .fonte = ProjetoFonte{"Tahoma", 0, 9},
                  .dica = "Salvar as informações digitadas (F5)",
                  .imagem = IDI_BTN_SALVAR,
                  .resultado = mrOk,
@@ -65,7 +65,7 @@ DialogoSpec TfBase2::Desenho() {
                  .nome = "BitBtn2",
                  .texto = "Cancelar",
                  .r = {440, 304, 83, 25},
-                 .fonte = FonteSpec{"Tahoma", 0, 11},
+                 .fonte = ProjetoFonte{"Tahoma", 0, 11},
                  .dica = "Cancelar as alterações realizadas (Esc)",
                  .imagem = IDI_BTN_CANCELAR,
                  .resultado = mrCancel,
@@ -74,15 +74,15 @@ DialogoSpec TfBase2::Desenho() {
 }
 
 namespace {
-DialogoSpec Arredondado(DialogoSpec spec) {
+ProjetoDialogo Arredondado(ProjetoDialogo projeto) {
     // The window rounds its client area when it is created: height first, then width.
-    spec.altura = ArredondaQuatro(spec.altura);
-    spec.largura = ArredondaQuatro(spec.largura);
-    return spec;
+    projeto.altura = ArredondaQuatro(projeto.altura);
+    projeto.largura = ArredondaQuatro(projeto.largura);
+    return projeto;
 }
 }  // namespace
 
-TfBase2::TfBase2(DialogoSpec spec) : TDialogo(Arredondado(std::move(spec))) {}
+TfBase2::TfBase2(ProjetoDialogo projeto) : TDialogo(Arredondado(std::move(projeto))) {}
 
 TfBase2::~TfBase2() = default;
 
@@ -101,7 +101,7 @@ bool TfBase2::Open(const std::string& ACaption) {
 }
 
 void TfBase2::DesenhaCheckBoxes() {
-    for (const ControleSpec& c : Spec().controles)
+    for (const ProjetoControle& c : Projeto().controles)
         if (EhCaixaDeMarcar(c.tipo))
             if (HWND w = Controle(c.nome)) InvalidateRect(w, nullptr, TRUE);
 }

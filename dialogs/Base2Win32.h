@@ -23,10 +23,10 @@ class TfBase2 : public TDialogo {
 public:
     // The base window as designed: caption "?", client area 530 x 338, the two buttons. A descendant
     // starts from it, changes its size and caption, moves the buttons and adds its own controls.
-    static DialogoSpec Desenho();
+    static ProjetoDialogo Desenho();
 
     // The client size of the table is rounded as the base window rounds it (ArredondaQuatro).
-    explicit TfBase2(DialogoSpec spec);
+    explicit TfBase2(ProjetoDialogo projeto);
     ~TfBase2() override;
 
     // Shows the dialog over the program's window in front until it closes; true when the user

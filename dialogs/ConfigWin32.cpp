@@ -41,15 +41,15 @@ constexpr BotaoNavegador kNavegador[] = {
 const char* const kFiltros[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4",
                                 "RadioButton5"};
 
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.titulo = "Configurações";
     d.largura = 538;
     d.altura = 471;
-    d.fonte = FonteSpec{"Tahoma", 0, 11};
+    d.fonte = ProjetoFonte{"Tahoma", 0, 11};
     auto& c = d.controles;
     const unsigned direita = akTop | akRight, lados = akLeft | akTop | akRight;
-    const FonteSpec nota{.italico = true, .cor = clTeal};
+    const ProjetoFonte nota{.italico = true, .cor = clTeal};
 
     c.push_back({.tipo = TipoControle::Abas,
                  .nome = "pc",
@@ -141,7 +141,7 @@ DialogoSpec Desenho() {
                      .flags = i == 0 ? (fGrupo | fMarcado) : 0u});
 
     // Page "Configurações": captions on the left, controls from x = 128.
-    auto rotulo = [&](const char* nome, const char* texto, Rect r, FonteSpec f = {}) {
+    auto rotulo = [&](const char* nome, const char* texto, Rect r, ProjetoFonte f = {}) {
         c.push_back({.tipo = TipoControle::Rotulo,
                      .nome = nome,
                      .texto = texto,
@@ -494,7 +494,7 @@ void TfrmConfig::AtualizarNavegador() {
 // --- Page "Configurações" ------------------------------------------------------------------------------
 
 void TfrmConfig::MostrarExemplo() {
-    ControleSpec& ex = Item("lbEx");
+    ProjetoControle& ex = Item("lbEx");
     ex.cor = corExemplo_;
     ex.fonte.nome = fonteExemplo_.name;
     ex.fonte.pontos = fonteExemplo_.size;

@@ -17,13 +17,13 @@ TfrmItensEdita* frmItensEdita = nullptr;
 
 namespace {
 
-DialogoSpec DesenhoItensEdita() {
-    DialogoSpec d = TfBase2::Desenho();
+ProjetoDialogo DesenhoItensEdita() {
+    ProjetoDialogo d = TfBase2::Desenho();
     d.titulo = "Programas e comandos (Edição)";
     d.largura = 537;
     d.altura = 219;
     // The base's buttons, moved to this window's corner; saving is this window's own step.
-    for (ControleSpec& b : d.controles) {
+    for (ProjetoControle& b : d.controles) {
         if (b.nome == "BitBtn1") {
             b.r = {360, 184, 83, 25};
             b.resultado = 0;

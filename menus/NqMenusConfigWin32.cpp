@@ -18,14 +18,14 @@ constexpr const char* kTamanhos[] = {"Automático", "16 pixels", "20 pixels", "2
 
 // The window as designed. The two radio groups are a group box with its buttons; a group's buttons go
 // down each column first, as many rows as the items need.
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.titulo = "Menus";
     d.largura = 370;
     d.altura = 409;
-    d.fonte = FonteSpec{.nome = "Tahoma", .pixels = 11};
+    d.fonte = ProjetoFonte{.nome = "Tahoma", .pixels = 11};
     auto& c = d.controles;
-    auto add = [&](ControleSpec s) { c.push_back(std::move(s)); };
+    auto add = [&](ProjetoControle s) { c.push_back(std::move(s)); };
     add({.tipo = TipoControle::Abas, .nome = "pc", .r = {8, 8, 353, 361}, .alturaItem = 22});
     add({.tipo = TipoControle::Pagina, .nome = "tsConfig", .texto = "Configuração", .pai = "pc"});
     auto grupoDeOpcoes = [&](const char* nome, const char* titulo, Rect r, const char* const* itens, int n, int colunas,
@@ -34,7 +34,7 @@ DialogoSpec Desenho() {
         const int linhas = (n + colunas - 1) / colunas;
         const int largura = (r.width - 16) / colunas;
         for (int i = 0; i < n; ++i) {
-            ControleSpec o;
+            ProjetoControle o;
             o.tipo = TipoControle::Opcao;
             o.nome = std::string(nome) + std::to_string(i);
             o.texto = itens[i];
@@ -161,9 +161,9 @@ void TfrmMenusConfig::ckFonteWinClick() { LigaDes("gfonte", Habilitacao(0, Marca
 
 void TfrmMenusConfig::AtualizaFonte() {
     // The example shows the font named in the list at the size in the box.
-    ControleSpec& exemplo = Item("lblExemplo");
+    ProjetoControle& exemplo = Item("lblExemplo");
     const std::string nome = Texto("cbFonte");
-    exemplo.fonte.nome = nome.empty() ? Spec().fonte.nome : nome;
+    exemplo.fonte.nome = nome.empty() ? Projeto().fonte.nome : nome;
     exemplo.fonte.pixels = 0;
     exemplo.fonte.pontos = Valor("edTam");
     if (HWND w = Controle("lblExemplo")) InvalidateRect(w, nullptr, TRUE);

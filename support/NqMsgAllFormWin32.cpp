@@ -14,11 +14,11 @@ TfmMsgAll* fmMsgAll = nullptr;
 
 namespace {
 
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.largura = 427;
     d.altura = 105;
-    d.fonte = FonteSpec{"Tahoma", 9};
+    d.fonte = ProjetoFonte{"Tahoma", 9};
     auto& c = d.controles;
     c.push_back({.tipo = TipoControle::Faixa,
                  .nome = "sh",
@@ -45,7 +45,7 @@ DialogoSpec Desenho() {
                  .nome = "labelMens",
                  .r = {72, 8, 337, 16},
                  .flags = fTransparente | fCentroV | fSemPrefixo,
-                 .fonte = FonteSpec{.pontos = 10, .icone = true}});
+                 .fonte = ProjetoFonte{.pontos = 10, .icone = true}});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "bsim",
                  .texto = "&Sim",

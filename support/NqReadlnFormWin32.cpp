@@ -13,11 +13,11 @@ namespace nq {
 
 namespace {
 
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.largura = 364;
     d.altura = 129;
-    d.fonte = FonteSpec{"Tahoma", 8};
+    d.fonte = ProjetoFonte{"Tahoma", 8};
     auto& c = d.controles;
     c.push_back({.tipo = TipoControle::Faixa,
                  .nome = "Shape1",
@@ -63,7 +63,7 @@ void ManterNaTela(HWND janela) {
 }
 
 TfmReadForm::TfmReadForm() : TDialogo(Desenho()) {
-    Item("Edit").fonte = FonteSpec{FMsgFonteFixa.empty() ? "Courier New" : FMsgFonteFixa, 10};
+    Item("Edit").fonte = ProjetoFonte{FMsgFonteFixa.empty() ? "Courier New" : FMsgFonteFixa, 10};
 }
 
 void TfmReadForm::Posicionar() {

@@ -13,12 +13,12 @@ namespace nq {
 
 namespace {
 
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.titulo = "Sobre o sistema";
     d.largura = 497;
     d.altura = 305;
-    d.fonte = FonteSpec{"Tahoma", 8};
+    d.fonte = ProjetoFonte{"Tahoma", 8};
     auto& c = d.controles;
     const TColor navy = RGBColor(0, 0, 128), azul = RGBColor(0, 0, 255);
     c.push_back({.tipo = TipoControle::Faixa,
@@ -31,12 +31,13 @@ DialogoSpec Desenho() {
                  .nome = "lblNomesis",
                  .r = {56, 8, 433, 20},
                  .flags = fTransparente | fSemQuebra,
-                 .fonte = FonteSpec{"Tahoma", 12, 0, true, false, false, false, navy}});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lblVersao",
-                 .r = {56, 32, 433, 14},
-                 .flags = fTransparente | fSemQuebra,
-                 .fonte = FonteSpec{"Tahoma", 8, 0, true, false, false, false, RGBColor(0xC1, 0x88, 0x11)}});
+                 .fonte = ProjetoFonte{"Tahoma", 12, 0, true, false, false, false, navy}});
+    c.push_back(
+        {.tipo = TipoControle::Rotulo,
+         .nome = "lblVersao",
+         .r = {56, 32, 433, 14},
+         .flags = fTransparente | fSemQuebra,
+         .fonte = ProjetoFonte{"Tahoma", 8, 0, true, false, false, false, RGBColor(0xC1, 0x88, 0x11)}});
     c.push_back({.tipo = TipoControle::Linha,
                  .nome = "NqBevel3",
                  .r = {0, 57, 497, 9},
@@ -49,7 +50,7 @@ DialogoSpec Desenho() {
                  .nome = "lbFornecedor",
                  .r = {64, 66, 417, 16},
                  .flags = fSemQuebra | fSemPrefixo,
-                 .fonte = FonteSpec{"Tahoma", 9, 0, true}});
+                 .fonte = ProjetoFonte{"Tahoma", 9, 0, true}});
     c.push_back(
         {.tipo = TipoControle::Rotulo, .nome = "lbDescricao", .r = {64, 84, 417, 16}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel2", .r = {8, 104, 481, 14}});
@@ -64,7 +65,7 @@ DialogoSpec Desenho() {
                  .nome = "lbSite",
                  .r = {128, 176, 353, 16},
                  .flags = fSemQuebra | fSemPrefixo | fMaozinha,
-                 .fonte = FonteSpec{.sublinhado = true, .cor = azul}});
+                 .fonte = ProjetoFonte{.sublinhado = true, .cor = azul}});
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbEmailTitulo",
                  .texto = "E-mail:",
@@ -74,7 +75,7 @@ DialogoSpec Desenho() {
                  .nome = "lbEmail",
                  .r = {128, 200, 353, 16},
                  .flags = fSemQuebra | fSemPrefixo | fMaozinha,
-                 .fonte = FonteSpec{.sublinhado = true, .cor = azul}});
+                 .fonte = ProjetoFonte{.sublinhado = true, .cor = azul}});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",

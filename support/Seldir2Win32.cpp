@@ -41,8 +41,8 @@ LRESULT CALLBACK ListaProc(HWND lista, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
 }
 constexpr int kTopoH = 105, kBaixoH = 41;
 
-DialogoSpec Desenho() {
-    DialogoSpec d;
+ProjetoDialogo Desenho() {
+    ProjetoDialogo d;
     d.titulo = "Selecione uma pasta";
     // The design gives the window's outer size, 444 x 501, which is also its least size; the client
     // area is that less the frame, fitted when the window exists.
@@ -51,7 +51,7 @@ DialogoSpec Desenho() {
     d.redimensionavel = true;
     d.larguraMinima = 444;
     d.alturaMinima = 501;
-    d.fonte = FonteSpec{"Tahoma", 8};
+    d.fonte = ProjetoFonte{"Tahoma", 8};
     auto& c = d.controles;
     const unsigned lados = akLeft | akTop | akRight;
     c.push_back({.tipo = TipoControle::Painel,
@@ -65,7 +65,7 @@ DialogoSpec Desenho() {
                  .pai = "pnTopo",
                  .flags = fSemQuebra | fSemPrefixo | fCentroV,
                  .alinha = Alinhamento::alBottom,
-                 .fonte = FonteSpec{"Tahoma", 8, 0, true, false, false, false, RGBColor(0, 0, 255)}});
+                 .fonte = ProjetoFonte{"Tahoma", 8, 0, true, false, false, false, RGBColor(0, 0, 255)}});
     c.push_back({.tipo = TipoControle::Abas,
                  .nome = "pcc",
                  .r = {0, 0, 428, 81},
@@ -79,11 +79,11 @@ DialogoSpec Desenho() {
                  .r = {8, 8, 404, 27},
                  .pai = "tsUnid",
                  .ancoras = lados,
-                 .fonte = FonteSpec{"Tahoma", 12}});
+                 .fonte = ProjetoFonte{"Tahoma", 12}});
     c.push_back({.tipo = TipoControle::Pagina, .nome = "tsSis", .texto = "Pastas do Sistema", .pai = "pcc"});
     int x = 4;
     for (const TPastaSistema& p : PastasSistema()) {
-        ControleSpec b;
+        ProjetoControle b;
         b.tipo = TipoControle::Botao;
         b.nome = p.botao;
         b.texto = p.texto;
@@ -98,7 +98,7 @@ DialogoSpec Desenho() {
                  .r = {8, 10, 370, 21},
                  .pai = "tsRede",
                  .ancoras = lados,
-                 .fonte = FonteSpec{"Tahoma", 9}});
+                 .fonte = ProjetoFonte{"Tahoma", 9}});
     c.push_back({.tipo = TipoControle::BotaoPlano,
                  .nome = "sbok",
                  .r = {382, 9, 23, 22},
@@ -140,7 +140,7 @@ DialogoSpec Desenho() {
                  .r = {0, 0, 436, 327},
                  .flags = fDonoDesenha,
                  .alinha = Alinhamento::alClient,
-                 .fonte = FonteSpec{"Tahoma", 9},
+                 .fonte = ProjetoFonte{"Tahoma", 9},
                  .alturaItem = 21});
     return d;
 }
@@ -473,7 +473,7 @@ void TfSeldir2::Click(const std::string& nome) {
             if (nome != p.botao) continue;
             // QualUnidade: the folder the button's hint names.
             const int i = Indice(nome);
-            IrPara(Spec().controles[static_cast<std::size_t>(i)].dica, Origem::Usuario);
+            IrPara(Projeto().controles[static_cast<std::size_t>(i)].dica, Origem::Usuario);
             Foco("dirlst");
         }
     }

@@ -13,7 +13,7 @@ bool EhContainer(TipoControle t) {
     return t == TipoControle::Painel || t == TipoControle::Pagina;
 }
 
-std::vector<int> Containers(const DialogoSpec& d) {
+std::vector<int> Containers(const ProjetoDialogo& d) {
     std::vector<int> out(d.controles.size(), kSemPai);
     for (std::size_t i = 0; i < d.controles.size(); ++i) {
         const std::string& pai = d.controles[i].pai;
@@ -29,7 +29,7 @@ std::vector<int> Containers(const DialogoSpec& d) {
     return out;
 }
 
-std::vector<std::size_t> OrdemCriacao(const DialogoSpec& d) {
+std::vector<std::size_t> OrdemCriacao(const ProjetoDialogo& d) {
     const std::vector<int> cont = Containers(d);
     std::vector<std::size_t> out;
     // Adds the windowed controls held by one window, by tab order, each followed by its own controls.
@@ -60,7 +60,7 @@ Rect AreaPaginas(const Rect& abas, int alturaAbas96, int dpi) {
 namespace {
 
 struct Contexto {
-    const DialogoSpec& d;
+    const ProjetoDialogo& d;
     const std::vector<int>& cont;
     int dpi;
     const std::vector<Rect>* desenho;  // the design's rectangles, on the scaled pass
@@ -74,7 +74,7 @@ Rect Escala(const Rect& r, int dpi) {
 void Colocar(Contexto& c, int container, int w, int h, int w96, int h96);
 
 void ColocarPaginas(Contexto& c, std::size_t abas) {
-    const ControleSpec& a = c.d.controles[abas];
+    const ProjetoControle& a = c.d.controles[abas];
     const int altura = a.alturaItem > 0 ? a.alturaItem : 21;
     for (std::size_t p = 0; p < c.d.controles.size(); ++p) {
         if (c.cont[p] != static_cast<int>(abas) || c.d.controles[p].tipo != TipoControle::Pagina) continue;
@@ -95,7 +95,7 @@ void Colocar(Contexto& c, int container, int w, int h, int w96, int h96) {
 
     // Aligned controls take their strip of what is left, in table order; the client one takes the rest.
     for (std::size_t i : filhos) {
-        const ControleSpec& s = ctl[i];
+        const ProjetoControle& s = ctl[i];
         const int largura = std::min(Scale(s.r.width, c.dpi), resto.width);
         const int altura = std::min(Scale(s.r.height, c.dpi), resto.height);
         switch (s.alinha) {
@@ -125,7 +125,7 @@ void Colocar(Contexto& c, int container, int w, int h, int w96, int h96) {
     const int dw = w - Scale(w96, c.dpi);
     const int dh = h - Scale(h96, c.dpi);
     for (std::size_t i : filhos) {
-        const ControleSpec& s = ctl[i];
+        const ProjetoControle& s = ctl[i];
         if (s.alinha == Alinhamento::alClient) {
             c.out[i] = resto;
             continue;
@@ -160,7 +160,7 @@ void Colocar(Contexto& c, int container, int w, int h, int w96, int h96) {
 
 }  // namespace
 
-std::vector<Rect> PosicionarDesenho(const DialogoSpec& d) {
+std::vector<Rect> PosicionarDesenho(const ProjetoDialogo& d) {
     const std::vector<int> cont = Containers(d);
     std::vector<Rect> out(d.controles.size());
     Contexto c{d, cont, 96, nullptr, out};
@@ -168,7 +168,7 @@ std::vector<Rect> PosicionarDesenho(const DialogoSpec& d) {
     return out;
 }
 
-std::vector<Rect> PosicionarControles(const DialogoSpec& d, int dpi, int clientW, int clientH) {
+std::vector<Rect> PosicionarControles(const ProjetoDialogo& d, int dpi, int clientW, int clientH) {
     const std::vector<Rect> desenho = PosicionarDesenho(d);
     const std::vector<int> cont = Containers(d);
     std::vector<Rect> out(d.controles.size());
@@ -177,7 +177,7 @@ std::vector<Rect> PosicionarControles(const DialogoSpec& d, int dpi, int clientW
     return out;
 }
 
-std::vector<std::size_t> ItensDentro(const DialogoSpec& d, std::size_t i) {
+std::vector<std::size_t> ItensDentro(const ProjetoDialogo& d, std::size_t i) {
     const std::vector<int> cont = Containers(d);
     const std::vector<Rect> r = PosicionarDesenho(d);
     // Whether j lies inside i, following the chain of containers.
@@ -207,7 +207,7 @@ std::vector<std::size_t> ItensDentro(const DialogoSpec& d, std::size_t i) {
     return out;
 }
 
-std::string ClasseToolkit(const ControleSpec& c) {
+std::string ClasseToolkit(const ProjetoControle& c) {
     switch (c.tipo) {
         case TipoControle::Rotulo:
             return "TLabel";

@@ -53,7 +53,7 @@ std::vector<DWORD> ModeloVazio(const std::wstring& titulo, bool redimensionavel)
 
 }  // namespace
 
-TDialogo::TDialogo(DialogoSpec spec) : spec_(std::move(spec)) {}
+TDialogo::TDialogo(ProjetoDialogo projeto) : projeto_(std::move(projeto)) {}
 
 TDialogo::~TDialogo() {
     if (hwnd_) {
@@ -95,7 +95,7 @@ int TDialogo::ShowModal(HWND owner) {
         reinterpret_cast<LPARAM>(this));
     for (HWND w : desligadas_) EnableWindow(w, FALSE);
     resultado_ = 0;
-    const std::vector<DWORD> modelo = ModeloVazio(Wide(spec_.titulo), spec_.redimensionavel);
+    const std::vector<DWORD> modelo = ModeloVazio(Wide(projeto_.titulo), projeto_.redimensionavel);
     const INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                               reinterpret_cast<const DLGTEMPLATE*>(modelo.data()), owner,
                                               DlgProc, reinterpret_cast<LPARAM>(this));
@@ -108,7 +108,7 @@ int TDialogo::ShowModal(HWND owner) {
 void TDialogo::GuardarValores() {
     for (std::size_t i = 0; i < janelas_.size(); ++i) {
         if (!janelas_[i]) continue;
-        ControleSpec& c = spec_.controles[i];
+        ProjetoControle& c = projeto_.controles[i];
         switch (c.tipo) {
             case TipoControle::Edicao:
             case TipoControle::Combo:
@@ -148,15 +148,15 @@ void TDialogo::Fechar(int resultado) {
 // --- Finding controls ---------------------------------------------------------------------------------
 
 int TDialogo::Indice(std::string_view nome) const {
-    for (std::size_t i = 0; i < spec_.controles.size(); ++i)
-        if (spec_.controles[i].nome == nome) return static_cast<int>(i);
+    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
+        if (projeto_.controles[i].nome == nome) return static_cast<int>(i);
     return -1;
 }
 
-ControleSpec& TDialogo::Item(std::string_view nome) {
+ProjetoControle& TDialogo::Item(std::string_view nome) {
     const int i = Indice(nome);
     if (i < 0) throw std::out_of_range("controle desconhecido: " + std::string(nome));
-    return spec_.controles[static_cast<std::size_t>(i)];
+    return projeto_.controles[static_cast<std::size_t>(i)];
 }
 
 HWND TDialogo::Controle(std::string_view nome) const {
@@ -172,14 +172,14 @@ int TDialogo::IdDe(std::string_view nome) const {
 
 std::string TDialogo::NomeDe(HWND controle) const {
     for (std::size_t i = 0; i < janelas_.size(); ++i)
-        if (janelas_[i] && janelas_[i] == controle) return spec_.controles[i].nome;
+        if (janelas_[i] && janelas_[i] == controle) return projeto_.controles[i].nome;
     return {};
 }
 
 // --- Reading and changing controls -----------------------------------------------------------------
 
 void TDialogo::SetCaption(const std::string& titulo) {
-    spec_.titulo = titulo;
+    projeto_.titulo = titulo;
     if (hwnd_) SetWindowTextW(hwnd_, Wide(titulo).c_str());
 }
 
@@ -187,7 +187,7 @@ std::string TDialogo::Texto(std::string_view nome) const {
     const int i = Indice(nome);
     if (i < 0) return {};
     HWND w = Controle(nome);
-    if (!w) return spec_.controles[static_cast<std::size_t>(i)].texto;
+    if (!w) return projeto_.controles[static_cast<std::size_t>(i)].texto;
     const int n = GetWindowTextLengthW(w);
     std::wstring t(static_cast<std::size_t>(n) + 1, L'\0');
     t.resize(static_cast<std::size_t>(GetWindowTextW(w, t.data(), n + 1)));
@@ -197,7 +197,7 @@ std::string TDialogo::Texto(std::string_view nome) const {
 void TDialogo::SetTexto(std::string_view nome, const std::string& texto) {
     const int i = Indice(nome);
     if (i < 0) return;
-    spec_.controles[static_cast<std::size_t>(i)].texto = texto;
+    projeto_.controles[static_cast<std::size_t>(i)].texto = texto;
     if (HWND w = Controle(nome)) {
         SetWindowTextW(w, Wide(texto).c_str());
         InvalidateRect(w, nullptr, TRUE);
@@ -208,7 +208,7 @@ bool TDialogo::Marcado(std::string_view nome) const {
     HWND w = Controle(nome);
     if (!w) {
         const int i = Indice(nome);
-        return i >= 0 && (spec_.controles[static_cast<std::size_t>(i)].flags & fMarcado);
+        return i >= 0 && (projeto_.controles[static_cast<std::size_t>(i)].flags & fMarcado);
     }
     return SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
@@ -216,21 +216,23 @@ bool TDialogo::Marcado(std::string_view nome) const {
 void TDialogo::Marcar(std::string_view nome, bool marcado) {
     const int i = Indice(nome);
     if (i < 0) return;
-    ControleSpec& c = spec_.controles[static_cast<std::size_t>(i)];
+    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
     c.flags = marcado ? (c.flags | fMarcado) : (c.flags & ~fMarcado);
     HWND w = Controle(nome);
     if (!w) return;
     if (c.tipo == TipoControle::Opcao && marcado) {
         // The others of its group go off, as a click would make them.
-        for (std::size_t j = 0; j < spec_.controles.size(); ++j) {
-            if (j == static_cast<std::size_t>(i) || spec_.controles[j].tipo != TipoControle::Opcao) continue;
+        for (std::size_t j = 0; j < projeto_.controles.size(); ++j) {
+            if (j == static_cast<std::size_t>(i) || projeto_.controles[j].tipo != TipoControle::Opcao)
+                continue;
             if (containers_[j] != containers_[static_cast<std::size_t>(i)]) continue;
             // Same group: no group start between the two.
             const std::size_t a = std::min(j, static_cast<std::size_t>(i)),
                               b = std::max(j, static_cast<std::size_t>(i));
             bool mesmo = true;
             for (std::size_t k = a + 1; k <= b; ++k)
-                if (spec_.controles[k].tipo == TipoControle::Opcao && (spec_.controles[k].flags & fGrupo) &&
+                if (projeto_.controles[k].tipo == TipoControle::Opcao &&
+                    (projeto_.controles[k].flags & fGrupo) &&
                     containers_[k] == containers_[static_cast<std::size_t>(i)])
                     mesmo = false;
             if (mesmo && janelas_[j]) SendMessageW(janelas_[j], BM_SETCHECK, BST_UNCHECKED, 0);
@@ -242,7 +244,7 @@ void TDialogo::Marcar(std::string_view nome, bool marcado) {
 void TDialogo::Mostrar(std::string_view nome, bool visivel) {
     const int i = Indice(nome);
     if (i < 0) return;
-    ControleSpec& c = spec_.controles[static_cast<std::size_t>(i)];
+    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
     c.flags = visivel ? (c.flags & ~fOculto) : (c.flags | fOculto);
     if (HWND w = Controle(nome)) {
         ShowWindow(w, visivel ? SW_SHOWNA : SW_HIDE);
@@ -256,7 +258,7 @@ void TDialogo::Mostrar(std::string_view nome, bool visivel) {
 void TDialogo::Habilitar(std::string_view nome, bool habilitado) {
     const int i = Indice(nome);
     if (i < 0) return;
-    ControleSpec& c = spec_.controles[static_cast<std::size_t>(i)];
+    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
     c.flags = habilitado ? (c.flags & ~fDesligado) : (c.flags | fDesligado);
     if (HWND w = Controle(nome)) {
         EnableWindow(w, habilitado);
@@ -270,8 +272,8 @@ void TDialogo::Habilitar(std::string_view nome, bool habilitado) {
 void TDialogo::LigaDes(std::string_view nome, bool ligado) {
     const int i = Indice(nome);
     if (i < 0) return;
-    for (std::size_t j : ItensDentro(spec_, static_cast<std::size_t>(i))) {
-        ControleSpec& c = spec_.controles[j];
+    for (std::size_t j : ItensDentro(projeto_, static_cast<std::size_t>(i))) {
+        ProjetoControle& c = projeto_.controles[j];
         Habilitar(c.nome, ligado);
         if (c.tipo != TipoControle::Rotulo && LigaDesMudaCor(ClasseToolkit(c)))
             c.cor = ligado ? clWindow : clCorDesligado;
@@ -292,7 +294,7 @@ int TDialogo::Valor(std::string_view nome) const {
     if (i < 0) return 0;
     const std::size_t k = static_cast<std::size_t>(i);
     if (k < setas_.size() && setas_[k]) return static_cast<int>(SendMessageW(setas_[k], UDM_GETPOS32, 0, 0));
-    const ControleSpec& c = spec_.controles[k];
+    const ProjetoControle& c = projeto_.controles[k];
     if (c.tipo == TipoControle::TeclaAtalho && k < janelas_.size() && janelas_[k])
         return static_cast<int>(SendMessageW(janelas_[k], HKM_GETHOTKEY, 0, 0) & 0xFFFF);
     return c.texto.empty() ? c.limite : std::atoi(c.texto.c_str());
@@ -302,7 +304,7 @@ void TDialogo::SetValor(std::string_view nome, int valor) {
     const int i = Indice(nome);
     if (i < 0) return;
     const std::size_t k = static_cast<std::size_t>(i);
-    ControleSpec& c = spec_.controles[k];
+    ProjetoControle& c = projeto_.controles[k];
     if (c.tipo == TipoControle::TeclaAtalho) {
         // A hot-key box's value is its key in the low byte and its HOTKEYF_ modifiers in the high one.
         c.texto = std::to_string(valor & 0xFFFF);
@@ -330,10 +332,10 @@ void TDialogo::SetPagina(std::string_view abas, int pagina) {
 void TDialogo::SetPadrao(std::string_view nome) {
     if (!hwnd_) return;
     for (std::size_t i = 0; i < janelas_.size(); ++i) {
-        if (spec_.controles[i].tipo != TipoControle::Botao || !janelas_[i]) continue;
-        const bool padrao = spec_.controles[i].nome == nome;
-        spec_.controles[i].flags =
-            padrao ? (spec_.controles[i].flags | fPadrao) : (spec_.controles[i].flags & ~fPadrao);
+        if (projeto_.controles[i].tipo != TipoControle::Botao || !janelas_[i]) continue;
+        const bool padrao = projeto_.controles[i].nome == nome;
+        projeto_.controles[i].flags =
+            padrao ? (projeto_.controles[i].flags | fPadrao) : (projeto_.controles[i].flags & ~fPadrao);
         SendMessageW(janelas_[i], BM_SETSTYLE, padrao ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
     }
     const int id = IdDe(nome);
@@ -365,12 +367,13 @@ void TDialogo::ErroNaoTratado(const std::exception& e) {
 
 // --- Fonts, colours and pictures ------------------------------------------------------------------------
 
-FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
-    FonteSpec f = spec_.controles[i].fonte;
+ProjetoFonte TDialogo::FonteEfetiva(std::size_t i) const {
+    ProjetoFonte f = projeto_.controles[i].fonte;
     // What the control leaves open comes from its container, and at the top from the dialog.
     for (int c = containers_.empty() ? kSemPai : containers_[i];;
          c = containers_[static_cast<std::size_t>(c)]) {
-        const FonteSpec& de = c == kSemPai ? spec_.fonte : spec_.controles[static_cast<std::size_t>(c)].fonte;
+        const ProjetoFonte& de =
+            c == kSemPai ? projeto_.fonte : projeto_.controles[static_cast<std::size_t>(c)].fonte;
         if (f.nome.empty()) f.nome = de.nome;
         if (f.pontos == 0 && f.pixels == 0) {
             f.pontos = de.pontos;
@@ -383,7 +386,7 @@ FonteSpec TDialogo::FonteEfetiva(std::size_t i) const {
     return f;
 }
 
-HFONT TDialogo::Fonte(const FonteSpec& f) {
+HFONT TDialogo::Fonte(const ProjetoFonte& f) {
     const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
                               std::to_string(f.negrito) + std::to_string(f.italico) +
                               std::to_string(f.sublinhado) + std::to_string(f.icone) +
@@ -409,7 +412,7 @@ HFONT TDialogo::Fonte(const FonteSpec& f) {
 
 HFONT TDialogo::FonteDe(std::string_view nome) {
     const int i = Indice(nome);
-    return i < 0 ? Fonte(spec_.fonte) : Fonte(FonteEfetiva(static_cast<std::size_t>(i)));
+    return i < 0 ? Fonte(projeto_.fonte) : Fonte(FonteEfetiva(static_cast<std::size_t>(i)));
 }
 
 HBRUSH TDialogo::Pincel(TColor cor) {
@@ -422,14 +425,14 @@ HBRUSH TDialogo::Pincel(TColor cor) {
 }
 
 TColor TDialogo::CorAtras(std::size_t i) const {
-    const ControleSpec& c = spec_.controles[i];
+    const ProjetoControle& c = projeto_.controles[i];
     if (c.cor != clNenhuma && !(c.flags & fTransparente) && c.tipo != TipoControle::Edicao) return c.cor;
     // The last band of the same window under the control's middle shows through.
     if (i < rects_.size()) {
         const Rect& r = rects_[i];
         const int mx = r.left + r.width / 2, my = r.top + r.height / 2;
-        for (std::size_t j = spec_.controles.size(); j-- > 0;) {
-            const ControleSpec& f = spec_.controles[j];
+        for (std::size_t j = projeto_.controles.size(); j-- > 0;) {
+            const ProjetoControle& f = projeto_.controles[j];
             if (j == i || f.tipo != TipoControle::Faixa || (f.flags & fOculto) ||
                 containers_[j] != containers_[i])
                 continue;
@@ -438,7 +441,7 @@ TColor TDialogo::CorAtras(std::size_t i) const {
         }
     }
     for (int k = containers_[i]; k != kSemPai; k = containers_[static_cast<std::size_t>(k)]) {
-        const TColor cor = spec_.controles[static_cast<std::size_t>(k)].cor;
+        const TColor cor = projeto_.controles[static_cast<std::size_t>(k)].cor;
         if (cor != clNenhuma) return cor;
     }
     return clBtnFace;
@@ -448,7 +451,7 @@ HICON TDialogo::Icone(std::size_t i, int tamanho) {
     const auto chave = std::make_pair(i, tamanho);
     auto it = icones_.find(chave);
     if (it != icones_.end()) return it->second.get();
-    IconHandle h = IconeRecurso(spec_.controles[i].imagem, tamanho & 0xFFFF);
+    IconHandle h = IconeRecurso(projeto_.controles[i].imagem, tamanho & 0xFFFF);
     if (h && (tamanho & 0x10000)) h = IconeCinza(h.get());
     HICON out = h.get();
     icones_.emplace(chave, std::move(h));
@@ -457,7 +460,7 @@ HICON TDialogo::Icone(std::size_t i, int tamanho) {
 
 void TDialogo::ImagemDoBotao(std::size_t i) {
     HWND w = janelas_[i];
-    if (!w || !spec_.controles[i].imagem) return;
+    if (!w || !projeto_.controles[i].imagem) return;
     const int tamanho = S(16);
     HICON normal = Icone(i, tamanho);
     HICON cinza = Icone(i, tamanho | 0x10000);
@@ -480,7 +483,7 @@ void TDialogo::ImagemDoBotao(std::size_t i) {
 // --- Creation -------------------------------------------------------------------------------------------
 
 HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
-    const ControleSpec& c = spec_.controles[i];
+    const ProjetoControle& c = projeto_.controles[i];
     const wchar_t* classe = L"STATIC";
     std::wstring classeOutra;
     DWORD style = WS_CHILD | WS_GROUP;
@@ -603,22 +606,22 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
 }
 
 void TDialogo::CriarControles() {
-    containers_ = Containers(spec_);
-    janelas_.assign(spec_.controles.size(), nullptr);
-    setas_.assign(spec_.controles.size(), nullptr);
-    for (std::size_t i : OrdemCriacao(spec_)) {
+    containers_ = Containers(projeto_);
+    janelas_.assign(projeto_.controles.size(), nullptr);
+    setas_.assign(projeto_.controles.size(), nullptr);
+    for (std::size_t i : OrdemCriacao(projeto_)) {
         const int c = containers_[i];
         HWND pai = c == kSemPai ? hwnd_ : janelas_[static_cast<std::size_t>(c)];
         if (pai) CriarControle(i, pai);
     }
     // The tabs of every tab control: its pages' captions, in table order; the first page shows.
-    for (std::size_t a = 0; a < spec_.controles.size(); ++a) {
-        if (spec_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
+    for (std::size_t a = 0; a < projeto_.controles.size(); ++a) {
+        if (projeto_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
         int n = 0;
-        for (std::size_t p = 0; p < spec_.controles.size(); ++p) {
-            if (containers_[p] != static_cast<int>(a) || spec_.controles[p].tipo != TipoControle::Pagina)
+        for (std::size_t p = 0; p < projeto_.controles.size(); ++p) {
+            if (containers_[p] != static_cast<int>(a) || projeto_.controles[p].tipo != TipoControle::Pagina)
                 continue;
-            std::wstring t = Wide(spec_.controles[p].texto);
+            std::wstring t = Wide(projeto_.controles[p].texto);
             TCITEMW item{};
             item.mask = TCIF_TEXT | TCIF_PARAM;
             item.pszText = t.data();
@@ -629,26 +632,26 @@ void TDialogo::CriarControles() {
         SendMessageW(janelas_[a], TCM_SETCURSEL, 0, 0);
         TrocarPagina(a);
     }
-    for (std::size_t i = 0; i < spec_.controles.size(); ++i)
-        if (spec_.controles[i].tipo == TipoControle::Botao && (spec_.controles[i].flags & fPadrao) &&
+    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
+        if (projeto_.controles[i].tipo == TipoControle::Botao && (projeto_.controles[i].flags & fPadrao) &&
             janelas_[i])
             SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(kIdPrimeiro + i), 0);
 }
 
 void TDialogo::CriarDicas() {
-    for (std::size_t i = 0; i < spec_.controles.size(); ++i)
-        if (!spec_.controles[i].dica.empty()) AdicionarDica(i);
+    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
+        if (!projeto_.controles[i].dica.empty()) AdicionarDica(i);
 }
 
 void TDialogo::AdicionarDica(std::size_t i) {
-    if (!spec_.dicas || i >= janelas_.size() || !janelas_[i]) return;
+    if (!projeto_.dicas || i >= janelas_.size() || !janelas_[i]) return;
     if (!dicas_) {
         dicas_ = CreateWindowExW(
             WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (!dicas_) return;
     }
-    std::wstring texto = Wide(spec_.controles[i].dica);
+    std::wstring texto = Wide(projeto_.controles[i].dica);
     TTTOOLINFOW ti{};
     ti.cbSize = sizeof ti;
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -663,7 +666,7 @@ void TDialogo::AdicionarDica(std::size_t i) {
 void TDialogo::SetDica(std::string_view nome, const std::string& dica) {
     const int i = Indice(nome);
     if (i < 0) return;
-    spec_.controles[static_cast<std::size_t>(i)].dica = dica;
+    projeto_.controles[static_cast<std::size_t>(i)].dica = dica;
     AdicionarDica(static_cast<std::size_t>(i));
 }
 
@@ -685,12 +688,12 @@ void TDialogo::Iniciar() {
     icones_.clear();
     for (HIMAGELIST l : listas_) ImageList_Destroy(l);
     listas_.clear();
-    SetWindowTextW(hwnd_, Wide(spec_.titulo).c_str());
+    SetWindowTextW(hwnd_, Wide(projeto_.titulo).c_str());
     // A first size, so that the frame can be measured with a client area to compare.
     SetWindowPos(hwnd_, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CriarControles();
     CriarDicas();
-    AjustarTamanho(S(spec_.largura), S(spec_.altura));
+    AjustarTamanho(S(projeto_.largura), S(projeto_.altura));
     Relayout();
     filtro_ = AddMessageFilter([this](MSG& m) { return PreVisualizar(m); });
     FormCreate();
@@ -716,8 +719,8 @@ void TDialogo::CentrarEm(const RECT& area) {
 }
 
 void TDialogo::Redimensionar(int largura96, int altura96) {
-    spec_.largura = largura96;
-    spec_.altura = altura96;
+    projeto_.largura = largura96;
+    projeto_.altura = altura96;
     if (!hwnd_) return;
     AjustarTamanho(S(largura96), S(altura96));
     Relayout();
@@ -727,15 +730,15 @@ void TDialogo::Relayout() {
     if (!hwnd_ || janelas_.empty()) return;
     RECT cliente{};
     GetClientRect(hwnd_, &cliente);
-    rects_ = PosicionarControles(spec_, dpi_, cliente.right, cliente.bottom);
+    rects_ = PosicionarControles(projeto_, dpi_, cliente.right, cliente.bottom);
     for (std::size_t i = 0; i < janelas_.size(); ++i) {
         if (!janelas_[i]) continue;
         const Rect& r = rects_[i];
-        const int extra = spec_.controles[i].tipo == TipoControle::Combo ? S(kExtraCombo) : 0;
+        const int extra = projeto_.controles[i].tipo == TipoControle::Combo ? S(kExtraCombo) : 0;
         SetWindowPos(janelas_[i], nullptr, r.left, r.top, r.width, r.height + extra,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        if (spec_.controles[i].tipo == TipoControle::Abas) {
-            const ControleSpec& a = spec_.controles[i];
+        if (projeto_.controles[i].tipo == TipoControle::Abas) {
+            const ProjetoControle& a = projeto_.controles[i];
             SendMessageW(janelas_[i], TCM_SETITEMSIZE, 0,
                          MAKELPARAM(a.larguraItem > 0 ? S(a.larguraItem) : 0,
                                     S(a.alturaItem > 0 ? a.alturaItem : 21)));
@@ -762,7 +765,7 @@ void TDialogo::AplicarDpi(int dpi) {
     for (std::size_t i = 0; i < janelas_.size(); ++i) {
         if (!janelas_[i]) continue;
         SendMessageW(janelas_[i], WM_SETFONT, reinterpret_cast<WPARAM>(Fonte(FonteEfetiva(i))), TRUE);
-        if (spec_.controles[i].tipo == TipoControle::Botao) ImagemDoBotao(i);
+        if (projeto_.controles[i].tipo == TipoControle::Botao) ImagemDoBotao(i);
     }
     AjustarTamanho(w, h);
     Relayout();
@@ -771,8 +774,8 @@ void TDialogo::AplicarDpi(int dpi) {
 void TDialogo::TrocarPagina(std::size_t abas) {
     const int atual = static_cast<int>(SendMessageW(janelas_[abas], TCM_GETCURSEL, 0, 0));
     int n = 0;
-    for (std::size_t p = 0; p < spec_.controles.size(); ++p) {
-        if (containers_[p] != static_cast<int>(abas) || spec_.controles[p].tipo != TipoControle::Pagina)
+    for (std::size_t p = 0; p < projeto_.controles.size(); ++p) {
+        if (containers_[p] != static_cast<int>(abas) || projeto_.controles[p].tipo != TipoControle::Pagina)
             continue;
         if (janelas_[p]) ShowWindow(janelas_[p], n == atual ? SW_SHOWNA : SW_HIDE);
         ++n;
@@ -790,14 +793,14 @@ void TDialogo::LimitarNumero(std::size_t i) {
 // --- Painting ---------------------------------------------------------------------------------------------
 
 void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
-    HBRUSH fundo =
-        Pincel(container == kSemPai ? clBtnFace
-                                    : (spec_.controles[static_cast<std::size_t>(container)].cor != clNenhuma
-                                           ? spec_.controles[static_cast<std::size_t>(container)].cor
-                                           : CorAtras(static_cast<std::size_t>(container))));
+    HBRUSH fundo = Pincel(container == kSemPai
+                              ? clBtnFace
+                              : (projeto_.controles[static_cast<std::size_t>(container)].cor != clNenhuma
+                                     ? projeto_.controles[static_cast<std::size_t>(container)].cor
+                                     : CorAtras(static_cast<std::size_t>(container))));
     FillRect(dc, &area, fundo);
-    for (std::size_t i = 0; i < spec_.controles.size() && i < rects_.size(); ++i) {
-        const ControleSpec& c = spec_.controles[i];
+    for (std::size_t i = 0; i < projeto_.controles.size() && i < rects_.size(); ++i) {
+        const ProjetoControle& c = projeto_.controles[i];
         if (containers_[i] != container || !EhSemJanela(c.tipo) || (c.flags & fOculto)) continue;
         const Rect& r = rects_[i];
         switch (c.tipo) {
@@ -855,12 +858,12 @@ void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
 }
 
 void TDialogo::DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis) {
-    const ControleSpec& c = spec_.controles[i];
+    const ProjetoControle& c = projeto_.controles[i];
     HDC dc = dis->hDC;
     RECT r = dis->rcItem;
     FillRect(dc, &r, Pincel(CorAtras(i)));
     const std::wstring texto = Wide(Texto(c.nome));
-    const FonteSpec f = FonteEfetiva(i);
+    const ProjetoFonte f = FonteEfetiva(i);
     ScopedSelectObject sel(dc, Fonte(f));
     SetBkMode(dc, TRANSPARENT);
     const bool ligado = IsWindowEnabled(dis->hwndItem);
@@ -879,7 +882,7 @@ void TDialogo::DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis) {
 }
 
 void TDialogo::DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis) {
-    const ControleSpec& c = spec_.controles[i];
+    const ProjetoControle& c = projeto_.controles[i];
     HDC dc = dis->hDC;
     RECT r = dis->rcItem;
     FillRect(dc, &r, Pincel(CorAtras(i)));
@@ -929,7 +932,7 @@ bool TDialogo::PreVisualizarTecla(MSG& msg) {
         if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
             // Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the first tab control.
             for (std::size_t a = 0; a < janelas_.size(); ++a) {
-                if (spec_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
+                if (projeto_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
                 const int n = static_cast<int>(SendMessageW(janelas_[a], TCM_GETITEMCOUNT, 0, 0));
                 if (n <= 0) break;
                 const int atual = static_cast<int>(SendMessageW(janelas_[a], TCM_GETCURSEL, 0, 0));
@@ -938,7 +941,7 @@ bool TDialogo::PreVisualizarTecla(MSG& msg) {
                 TrocarPagina(a);
                 NMHDR nm{janelas_[a], static_cast<UINT_PTR>(kIdPrimeiro + a),
                          static_cast<UINT>(TCN_SELCHANGE)};
-                Notificar(spec_.controles[a].nome, &nm);
+                Notificar(projeto_.controles[a].nome, &nm);
                 return true;
             }
         }
@@ -958,7 +961,7 @@ void TDialogo::ComandoDe(HWND controle, int codigo) {
     const std::string nome = NomeDe(controle);
     const int i = Indice(nome);
     if (i < 0) return;
-    const ControleSpec& c = spec_.controles[static_cast<std::size_t>(i)];
+    const ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
     if (EhBotao(c.tipo) && codigo == BN_CLICKED) {
         const int resultado = c.resultado;
         Click(nome);
@@ -996,7 +999,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             if (id == IDCANCEL) {
                 // Esc: the button that answers it, as if clicked; without one the dialog is cancelled.
                 for (std::size_t i = 0; i < janelas_.size(); ++i) {
-                    const ControleSpec& c = spec_.controles[i];
+                    const ProjetoControle& c = projeto_.controles[i];
                     if ((c.flags & fCancelar) && janelas_[i] && IsWindowVisible(janelas_[i]) &&
                         IsWindowEnabled(janelas_[i])) {
                         ComandoDe(janelas_[i], BN_CLICKED);
@@ -1012,7 +1015,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             auto* nm = reinterpret_cast<NMHDR*>(lp);
             const std::string nome = NomeDe(nm->hwndFrom);
             const int i = Indice(nome);
-            if (i >= 0 && spec_.controles[static_cast<std::size_t>(i)].tipo == TipoControle::Abas &&
+            if (i >= 0 && projeto_.controles[static_cast<std::size_t>(i)].tipo == TipoControle::Abas &&
                 nm->code == static_cast<UINT>(TCN_SELCHANGE))
                 TrocarPagina(static_cast<std::size_t>(i));
             SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, Notificar(nome, nm));
@@ -1023,7 +1026,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const std::string nome = NomeDe(dis->hwndItem);
             const int i = Indice(nome);
             if (i < 0) return FALSE;
-            const TipoControle t = spec_.controles[static_cast<std::size_t>(i)].tipo;
+            const TipoControle t = projeto_.controles[static_cast<std::size_t>(i)].tipo;
             if (t == TipoControle::Rotulo) {
                 if (!DesenharItem(nome, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
             } else if (t == TipoControle::BotaoPlano)
@@ -1035,10 +1038,11 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM: {
             auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             const int i = static_cast<int>(mis->CtlID) - kIdPrimeiro;
-            if (mis->CtlType != ODT_LISTBOX || i < 0 || static_cast<std::size_t>(i) >= spec_.controles.size())
+            if (mis->CtlType != ODT_LISTBOX || i < 0 ||
+                static_cast<std::size_t>(i) >= projeto_.controles.size())
                 return FALSE;
             mis->itemHeight =
-                static_cast<UINT>(S(std::max(1, spec_.controles[static_cast<std::size_t>(i)].alturaItem)));
+                static_cast<UINT>(S(std::max(1, projeto_.controles[static_cast<std::size_t>(i)].alturaItem)));
             return TRUE;
         }
         case WM_CTLCOLORSTATIC:
@@ -1049,7 +1053,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             const std::string nome = NomeDe(reinterpret_cast<HWND>(lp));
             const int i = Indice(nome);
             if (i < 0) return FALSE;
-            const ControleSpec& c = spec_.controles[static_cast<std::size_t>(i)];
+            const ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
             const bool caixaDeTexto = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
             TColor cor = caixaDeTexto ? c.cor : CorAtras(static_cast<std::size_t>(i));
             if (caixaDeTexto && cor == clNenhuma) return FALSE;
@@ -1062,7 +1066,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_SETCURSOR: {
             const int i = Indice(NomeDe(reinterpret_cast<HWND>(wp)));
-            if (i >= 0 && (spec_.controles[static_cast<std::size_t>(i)].flags & fMaozinha)) {
+            if (i >= 0 && (projeto_.controles[static_cast<std::size_t>(i)].flags & fMaozinha)) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
                 SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
                 return TRUE;
@@ -1087,10 +1091,10 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             Relayout();
             return TRUE;
         case WM_GETMINMAXINFO:
-            if (spec_.redimensionavel && (spec_.larguraMinima || spec_.alturaMinima)) {
+            if (projeto_.redimensionavel && (projeto_.larguraMinima || projeto_.alturaMinima)) {
                 auto* mmi = reinterpret_cast<MINMAXINFO*>(lp);
-                mmi->ptMinTrackSize.x = S(spec_.larguraMinima);
-                mmi->ptMinTrackSize.y = S(spec_.alturaMinima);
+                mmi->ptMinTrackSize.x = S(projeto_.larguraMinima);
+                mmi->ptMinTrackSize.y = S(projeto_.alturaMinima);
                 return TRUE;
             }
             return FALSE;

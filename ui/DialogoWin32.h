@@ -1,5 +1,5 @@
 #pragma once
-// A modal dialog made from a table of controls (ui/DialogSpec.h). The system's dialog manager runs it
+// A modal dialog made from a table of controls (ui/DialogProjeto.h). The system's dialog manager runs it
 // from an empty in-memory template, so Tab, Shift+Tab, the arrow keys in radio groups, access keys and
 // the default and cancel buttons behave as in every other dialog; the children come from the table at
 // WM_INITDIALOG and are placed by one Relayout, at creation, on WM_SIZE and on WM_DPICHANGED. While it
@@ -20,14 +20,14 @@
 #include <vector>
 
 #include "support/Win32Handles.h"
-#include "ui/DialogSpec.h"
+#include "ui/DialogProjeto.h"
 #include "ui/GdiWin32.h"
 
 namespace nq {
 
 class TDialogo {
 public:
-    explicit TDialogo(DialogoSpec spec);
+    explicit TDialogo(ProjetoDialogo projeto);
     virtual ~TDialogo();
     TDialogo(const TDialogo&) = delete;
     TDialogo& operator=(const TDialogo&) = delete;
@@ -47,16 +47,16 @@ public:
     // The table as it stands, also after the dialog has closed (texts, check marks and numbers are
     // kept from the controls as they were): a handler may change an item (a rectangle, a flag, a text) and
     // call Relayout or Invalidar.
-    DialogoSpec& Spec() { return spec_; }
-    const DialogoSpec& Spec() const { return spec_; }
-    ControleSpec& Item(std::string_view nome);
+    ProjetoDialogo& Projeto() { return projeto_; }
+    const ProjetoDialogo& Projeto() const { return projeto_; }
+    ProjetoControle& Item(std::string_view nome);
     int Indice(std::string_view nome) const;  // -1 when the table has no such control
 
     HWND Controle(std::string_view nome) const;  // nullptr for a windowless or unknown control
     int IdDe(std::string_view nome) const;
     std::string NomeDe(HWND controle) const;
 
-    std::string Caption() const { return spec_.titulo; }
+    std::string Caption() const { return projeto_.titulo; }
     void SetCaption(const std::string& titulo);
     std::string Texto(std::string_view nome) const;
     void SetTexto(std::string_view nome, const std::string& texto);
@@ -85,7 +85,7 @@ public:
     // Repaints the windowless items and labels.
     void Invalidar();
     // A font of the table at the dialog's density, kept while the dialog lives.
-    HFONT Fonte(const FonteSpec& f);
+    HFONT Fonte(const ProjetoFonte& f);
     HFONT FonteDe(std::string_view nome);  // the font a control of the table is drawn with
     // The colour behind a control: its own, or that of the band it lies on, or its window's.
     TColor CorAtras(std::size_t indice) const;
@@ -149,13 +149,13 @@ private:
     void LimitarNumero(std::size_t i);
     void ReligarJanelas();
     void GuardarValores();
-    FonteSpec FonteEfetiva(std::size_t i) const;
+    ProjetoFonte FonteEfetiva(std::size_t i) const;
     HBRUSH Pincel(TColor cor);
     HICON Icone(std::size_t i, int tamanho);
     void ImagemDoBotao(std::size_t i);
     void ComandoDe(HWND controle, int codigo);
 
-    DialogoSpec spec_;
+    ProjetoDialogo projeto_;
     std::vector<int> containers_;
     std::vector<HWND> janelas_;  // per control; nullptr for windowless ones
     std::vector<HWND> setas_;    // the up-down arrows of number boxes

@@ -36,10 +36,10 @@ protected:
     }
 
 private:
-    static DialogoSpec Desenho() {
-        DialogoSpec d = TfBase2::Desenho();
+    static ProjetoDialogo Desenho() {
+        ProjetoDialogo d = TfBase2::Desenho();
         d.titulo = "Amostra";
-        for (ControleSpec& c : d.controles)
+        for (ProjetoControle& c : d.controles)
             if (c.nome == "BitBtn1") c.resultado = 0;
         d.controles.push_back({.tipo = TipoControle::Edicao, .nome = "e1", .r = {8, 8, 200, 21}, .ordem = 2});
         d.controles.push_back(

@@ -165,9 +165,9 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
             titulo = test::TextoDe(w);
             cliente = test::ClienteDe(w);
             // Every control where the design puts it, scaled for the density.
-            const std::vector<Rect> desenho = PosicionarDesenho(d->Spec());
-            for (std::size_t i = 0; i < d->Spec().controles.size(); ++i) {
-                const ControleSpec& c = d->Spec().controles[i];
+            const std::vector<Rect> desenho = PosicionarDesenho(d->Projeto());
+            for (std::size_t i = 0; i < d->Projeto().controles.size(); ++i) {
+                const ProjetoControle& c = d->Projeto().controles[i];
                 HWND h = d->Controle(c.nome);
                 if (!h || c.tipo == TipoControle::Numero || c.tipo == TipoControle::Pagina) continue;
                 const Rect esperado = Scale(desenho[i], dpi), real = test::RetanguloNoPai(h);

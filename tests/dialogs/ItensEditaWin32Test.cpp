@@ -43,7 +43,7 @@ protected:
     // The colour in the middle of the icon preview, as the screen shows it.
     static COLORREF MeioDaPrevia(HWND w, const TfrmItensEdita& d) {
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        const Rect r = d.Spec().controles[static_cast<std::size_t>(d.Indice("imgIco"))].r;
+        const Rect r = d.Projeto().controles[static_cast<std::size_t>(d.Indice("imgIco"))].r;
         HDC dc = GetDC(w);
         const COLORREF c = GetPixel(dc, d.S(r.left + r.width / 2), d.S(r.top + r.height / 2));
         ReleaseDC(w, dc);

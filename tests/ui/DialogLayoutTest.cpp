@@ -7,8 +7,8 @@ namespace {
 
 // A window as the folder picker is built: a top panel with a border holding a tab control above a
 // label, a bottom panel whose buttons keep to the right edge, and a list filling the rest.
-DialogoSpec Janela() {
-    DialogoSpec d;
+ProjetoDialogo Janela() {
+    ProjetoDialogo d;
     d.largura = 400;
     d.altura = 300;
     auto& c = d.controles;
@@ -63,7 +63,7 @@ DialogoSpec Janela() {
     return d;
 }
 
-Rect Em(const DialogoSpec& d, const std::vector<Rect>& r, const char* nome) {
+Rect Em(const ProjetoDialogo& d, const std::vector<Rect>& r, const char* nome) {
     for (std::size_t i = 0; i < d.controles.size(); ++i)
         if (d.controles[i].nome == nome) return r[i];
     ADD_FAILURE() << nome;
@@ -71,7 +71,7 @@ Rect Em(const DialogoSpec& d, const std::vector<Rect>& r, const char* nome) {
 }
 
 TEST(DialogLayout, AlignedControlsStackAlongTheirContainersEdges) {
-    const DialogoSpec d = Janela();
+    const ProjetoDialogo d = Janela();
     const std::vector<Rect> r = PosicionarDesenho(d);
     EXPECT_EQ(Em(d, r, "topo"), (Rect{0, 0, 400, 100}));
     EXPECT_EQ(Em(d, r, "baixo"), (Rect{0, 260, 400, 40}));
@@ -86,7 +86,7 @@ TEST(DialogLayout, AlignedControlsStackAlongTheirContainersEdges) {
 }
 
 TEST(DialogLayout, ScalesOnceAndAnchoredControlsFollowTheirContainer) {
-    const DialogoSpec d = Janela();
+    const ProjetoDialogo d = Janela();
     // At 144 dpi and the design's size scaled: every rectangle is the design's scaled.
     const std::vector<Rect> desenho = PosicionarDesenho(d);
     const std::vector<Rect> a144 = PosicionarControles(d, 144, 600, 450);
@@ -105,7 +105,7 @@ TEST(DialogLayout, ScalesOnceAndAnchoredControlsFollowTheirContainer) {
 }
 
 TEST(DialogLayout, TabOrderFollowsTheOrderGivenAndContainersComeBeforeTheirControls) {
-    const DialogoSpec d = Janela();
+    const ProjetoDialogo d = Janela();
     std::vector<std::string> nomes;
     for (std::size_t i : OrdemCriacao(d)) nomes.push_back(d.controles[i].nome);
     EXPECT_EQ(nomes, (std::vector<std::string>{"topo", "rotulo", "abas", "p1", "campo", "p2", "baixo", "ok",
@@ -113,7 +113,7 @@ TEST(DialogLayout, TabOrderFollowsTheOrderGivenAndContainersComeBeforeTheirContr
 }
 
 TEST(DialogLayout, SwitchingOnAndOffReachesWhatIsInside) {
-    const DialogoSpec d = Janela();
+    const ProjetoDialogo d = Janela();
     auto nomes = [&](const char* de) {
         std::vector<std::string> out;
         for (std::size_t i = 0; i < d.controles.size(); ++i)

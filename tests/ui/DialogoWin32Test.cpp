@@ -37,8 +37,8 @@ protected:
     void Click(const std::string& nome) override { cliques.push_back(nome); }
 
 private:
-    static DialogoSpec Desenho() {
-        DialogoSpec d;
+    static ProjetoDialogo Desenho() {
+        ProjetoDialogo d;
         d.titulo = "Amostra";
         d.largura = 300;
         d.altura = 160;
@@ -215,8 +215,8 @@ TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
         }
 
     private:
-        static DialogoSpec Desenho() {
-            DialogoSpec d;
+        static ProjetoDialogo Desenho() {
+            ProjetoDialogo d;
             d.titulo = "Recusa";
             d.largura = 200;
             d.altura = 60;
@@ -269,8 +269,8 @@ protected:
     }
 
 private:
-    static DialogoSpec Desenho() {
-        DialogoSpec d;
+    static ProjetoDialogo Desenho() {
+        ProjetoDialogo d;
         d.titulo = "Desenhada";
         d.largura = 200;
         d.altura = 100;
@@ -281,7 +281,7 @@ private:
                      .nome = "riscado",
                      .texto = "Riscado",
                      .r = {80, 40, 80, 20},
-                     .fonte = FonteSpec{.pontos = 9, .riscado = true}});
+                     .fonte = ProjetoFonte{.pontos = 9, .riscado = true}});
         return d;
     }
 };
@@ -378,7 +378,7 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
                            RECT r{};
                            GetWindowRect(w, &r);
                            janela = Rect{0, 0, r.right - r.left, r.bottom - r.top};
-                           for (const ControleSpec& c : d->Spec().controles)
+                           for (const ProjetoControle& c : d->Projeto().controles)
                                if (HWND h = d->Controle(c.nome))
                                    reais.emplace_back(c.nome, test::RetanguloNoPai(h));
                            test::SalvarTela(w, std::string(j.nome) + "-" + std::to_string(dpi));
@@ -388,10 +388,10 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
             EXPECT_NEAR(medido.width, Scale(j.cliente.width, dpi), 1) << j.nome << " at " << dpi;
             EXPECT_NEAR(medido.height, Scale(j.cliente.height, dpi), 1) << j.nome << " at " << dpi;
             // The design's rectangles, alignment applied, scaled for the density.
-            const std::vector<Rect> desenho = PosicionarDesenho(d->Spec());
+            const std::vector<Rect> desenho = PosicionarDesenho(d->Projeto());
             for (const auto& [nome, real] : reais) {
                 const int i = d->Indice(nome);
-                const ControleSpec& c = d->Spec().controles[static_cast<std::size_t>(i)];
+                const ProjetoControle& c = d->Projeto().controles[static_cast<std::size_t>(i)];
                 if (c.tipo == TipoControle::Combo || c.tipo == TipoControle::Numero)
                     continue;  // sized by the system
                 const Rect esperado = Scale(desenho[static_cast<std::size_t>(i)], dpi);

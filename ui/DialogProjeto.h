@@ -65,7 +65,7 @@ enum FlagControle : unsigned {
 
 // A font; an empty name keeps the dialog's. Size in points, or pixels > 0 for a height in 96-dpi
 // pixels (the character height, as a font's negative height gives it).
-struct FonteSpec {
+struct ProjetoFonte {
     std::string nome;
     int pontos = 0;
     int pixels = 0;
@@ -75,12 +75,12 @@ struct FonteSpec {
     bool icone = false;  // the system's icon font (its face), at `pontos`
     TColor cor = clWindowText;
     bool riscado = false;  // struck out
-    bool operator==(const FonteSpec&) const = default;
+    bool operator==(const ProjetoFonte&) const = default;
 };
 
 inline constexpr TColor clNenhuma = SystemColor(0x7F);  // no colour of its own
 
-struct ControleSpec {
+struct ProjetoControle {
     TipoControle tipo = TipoControle::Rotulo;
     std::string nome;   // as the design names it; found with TDialogo::Controle
     std::string texto;  // caption; for Abas the page captions come from the pages
@@ -89,7 +89,7 @@ struct ControleSpec {
     unsigned flags = 0;
     unsigned ancoras = akPadrao;
     Alinhamento alinha = Alinhamento::alNone;
-    FonteSpec fonte;              // empty name and no size: the container's font
+    ProjetoFonte fonte;           // empty name and no size: the container's font
     std::string dica;             // hint shown as a tooltip
     int imagem = 0;               // icon resource for Imagem and for a button's picture
     int resultado = 0;            // a button that closes the dialog with this result
@@ -106,14 +106,14 @@ struct ControleSpec {
     TBevelShape forma = TBevelShape::bsBottomLine;  // Linha
 };
 
-struct DialogoSpec {
+struct ProjetoDialogo {
     std::string titulo;
     int largura = 0, altura = 0;  // client size, 96 dpi
-    FonteSpec fonte{"Tahoma", 8};
+    ProjetoFonte fonte{"Tahoma", 8};
     bool redimensionavel = false;
     int larguraMinima = 0, alturaMinima = 0;  // least outer size of a resizable dialog, 96 dpi
     bool dicas = true;                        // tooltips shown
-    std::vector<ControleSpec> controles;
+    std::vector<ProjetoControle> controles;
 };
 
 // The size of a design's client area after a frame is drawn around it: the base data-entry window
