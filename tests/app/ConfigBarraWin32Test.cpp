@@ -455,8 +455,10 @@ TEST_F(ConfigBarra, AGlobalKeyChosenOnTheSecondPageIsSavedAndOpensTheBarAtOnce) 
               std::string::npos)
         << test::ReadFile(Ini());
 
-    // The bar let the old key go and answers the new one at once.
-    EXPECT_TRUE(RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'P')) << "Ctrl+Alt+P is free again";
+    // The bar lets the old key go and answers the new one without a restart, once the window has closed
+    // and the catalogue is saved.
+    EXPECT_TRUE(test::WaitFor([] { return RegisterHotKey(nullptr, 9, MOD_CONTROL | MOD_ALT, 'P') != 0; }))
+        << "Ctrl+Alt+P is free again";
     UnregisterHotKey(nullptr, 9);
     auto aberta = [&] {
         RECT b{};
