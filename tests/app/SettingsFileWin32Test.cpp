@@ -103,19 +103,7 @@ protected:
     }
 
     // The names in the bar's folder, sorted.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileW(Wide(dir_.path() + "*").c_str(), &fd);
-        if (h == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::wstring name = fd.cFileName;
-            if (name != L"." && name != L"..") names.push_back(Narrow(name));
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const { return test::NamesIn(dir_.path()); }
 
     RunValue runValue_;
     test::TempFolder dir_;

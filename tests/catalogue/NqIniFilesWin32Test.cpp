@@ -19,19 +19,7 @@ protected:
     void SetUp() override { InstallWin32Platform(); }
 
     // The names in a folder, sorted: a temporary file left behind shows up here.
-    static std::vector<std::string> Names(const std::string& folder) {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAW fd;
-        HANDLE h = FindFirstFileW(Wide(folder + "*").c_str(), &fd);
-        if (h == INVALID_HANDLE_VALUE) return names;
-        do {
-            const std::wstring name = fd.cFileName;
-            if (name != L"." && name != L"..") names.push_back(Narrow(name));
-        } while (FindNextFileW(h, &fd));
-        FindClose(h);
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    static std::vector<std::string> Names(const std::string& folder) { return test::NamesIn(folder); }
 };
 
 TEST_F(SettingsFileWin32, RoundTripThroughARealFile) {
