@@ -1,6 +1,7 @@
 #include "app/Lancamento.h"
 
 #include "app/IconeComando.h"
+#include "support/Caminho.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -8,14 +9,8 @@ namespace nq {
 
 namespace {
 
-// The path up to and including its last "\" or ":"; empty when there is none.
-std::string ExtractFilePath(const std::string& path) {
-    const std::size_t sep = path.find_last_of("\\:");
-    return sep == std::string::npos ? std::string() : path.substr(0, sep + 1);
-}
-
 void FillFolder(TAtalhoRec& r) {
-    if (!r.isUrl) r.pasta = r.isDirectory ? r.programa : ExtractFilePath(r.programa);
+    if (!r.isUrl) r.pasta = r.isDirectory ? r.programa : std::string(PastaDoCaminho(r.programa, kSeparadoresAlvo));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "catalogue/Alvos.h"
 
+#include "support/Caminho.h"
 #include "support/NqFun.h"
 #include "support/Text.h"
 
@@ -47,8 +48,7 @@ std::string GetTitulo(const std::string& S) {
 }
 
 std::string NomeProgramaSemExt(std::string_view S) {
-    const std::size_t sep = S.find_last_of("\\:");
-    const std::string_view fileName = sep == std::string_view::npos ? S : S.substr(sep + 1);
+    const std::string_view fileName = NomeDoCaminho(S, kSeparadoresAlvo);
     const TStringArray parts = AParse(fileName, ".");
     std::string name = parts.front();
     for (std::size_t i = 1; i + 1 < parts.size(); ++i) name += "." + parts[i];

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "support/Caminho.h"
 #include "support/Cp1252.h"
 #include "support/Errors.h"
 #include "support/FileReplace.h"
@@ -144,80 +145,13 @@ std::string_view TrimView(std::string_view s) {
     return s.substr(b, e - b);
 }
 
-// The first byte at or after i that is not ASCII, or the end; eight bytes at a time.
-std::size_t NextHighByte(std::string_view s, std::size_t i) {
-    const char* p = s.data();
-    const std::size_t n = s.size();
-    while (i + 8 <= n) {
-        std::uint64_t w;
-        std::memcpy(&w, p + i, 8);
-        if (w & 0x8080808080808080ull) break;
-        i += 8;
-    }
-    while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
-    return i;
-}
-
-// The UTF-8 form of each byte 0x80..0xFF of Windows-1252.
-struct Utf8Char {
-    unsigned char len = 0;
-    char bytes[3] = {};
-};
-const std::array<Utf8Char, 128>& HighBytes() {
-    static const std::array<Utf8Char, 128> table = [] {
-        std::array<Utf8Char, 128> t{};
-        for (int b = 0x80; b <= 0xFF; ++b) {
-            std::string u;
-            AppendUtf8(u, Cp1252ToCodePoint(static_cast<unsigned char>(b)));
-            t[b - 0x80].len = static_cast<unsigned char>(u.size());
-            std::memcpy(t[b - 0x80].bytes, u.data(), u.size());
-        }
-        return t;
-    }();
-    return table;
-}
-
-// Eight ASCII bytes at a time; a byte of Windows-1252 takes at most three bytes of UTF-8.
-void AppendFromCp1252(std::string& out, std::string_view bytes) {
-    std::size_t high = 0;
-    for (char c : bytes) high += static_cast<unsigned char>(c) >> 7;
-    const std::size_t start = out.size();
-    out.resize(start + bytes.size() + 2 * high);
-    const std::array<Utf8Char, 128>& table = HighBytes();
-    const char* src = bytes.data();
-    const std::size_t n = bytes.size();
-    char* dst = out.data() + start;
-    for (std::size_t i = 0; i < n;) {
-        if (i + 8 <= n) {
-            std::uint64_t w;
-            std::memcpy(&w, src + i, 8);
-            if (!(w & 0x8080808080808080ull)) {
-                std::memcpy(dst, &w, 8);
-                dst += 8;
-                i += 8;
-                continue;
-            }
-        }
-        const auto c = static_cast<unsigned char>(src[i++]);
-        if (c < 0x80) {
-            *dst++ = static_cast<char>(c);
-        } else {
-            // Room for three bytes was reserved for each high byte, so the copy never overruns.
-            const Utf8Char& u = table[c - 0x80];
-            std::memcpy(dst, u.bytes, 3);
-            dst += u.len;
-        }
-    }
-    out.resize(static_cast<std::size_t>(dst - out.data()));
-}
-
 // Every malformed sequence replaced by U+FFFD, so that nothing downstream sees bad UTF-8; false when
 // there was one.
 bool AppendValidUtf8(std::string& out, std::string_view bytes) {
     bool clean = true;
     out.reserve(out.size() + bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t j = NextHighByte(bytes, i);
+        const std::size_t j = NextNonAscii(bytes, i);
         out.append(bytes.data() + i, j - i);
         if (j == bytes.size()) break;
         std::size_t pos = j;
@@ -263,23 +197,6 @@ bool AppendFromUtf16(std::string& out, std::string_view bytes, bool bigEndian) {
     return clean;
 }
 
-// As Utf8ToCp1252, with ASCII copied in runs.
-std::optional<std::string> ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t j = NextHighByte(utf8, i);
-        out.append(utf8.data() + i, j - i);
-        if (j == utf8.size()) break;
-        std::size_t pos = j;
-        const int byte = CodePointToCp1252(NextCodePoint(utf8, pos));
-        if (byte < 0) return std::nullopt;
-        out += static_cast<char>(byte);
-        i = pos;
-    }
-    return out;
-}
-
 // ---- the file on disk -------------------------------------------------------------------------------
 
 // Enough of a file's bytes to tell whether they changed: never stored, so the hash may be the library's.
@@ -310,8 +227,7 @@ std::string KeepCopy(const std::string& path, std::string_view bytes) {
 }
 
 std::string FileNameOnly(const std::string& path) {
-    const std::size_t sep = path.find_last_of("\\/:");
-    return sep == std::string::npos ? path : path.substr(sep + 1);
+    return std::string(NomeDoCaminho(path));
 }
 
 // ---- lines and sections -------------------------------------------------------------------------------
@@ -381,14 +297,6 @@ std::optional<int> TextToInt(std::string_view t) {
     return static_cast<int>(v);
 }
 
-// The name with its extension (dot included) replaced by NewEnding; appended when it has none.
-std::string TrocarExtensao(std::string_view name, std::string_view NewEnding) {
-    const std::size_t sep = name.find_last_of("\\/:");
-    const std::size_t dot = name.rfind('.');
-    const std::size_t stem =
-        (dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep)) ? dot : name.size();
-    return std::string(name.substr(0, stem)) + std::string(NewEnding);
-}
 
 }  // namespace
 
@@ -507,7 +415,7 @@ void TMemIniFile::Impl::Parse(std::string_view bytes) {
     } else if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
         clean = AppendFromUtf16(store, bytes.substr(2), bytes[0] == '\xFE');
     } else {
-        AppendFromCp1252(store, bytes);
+        AppendCp1252AsUtf8(store, bytes);
         clean = true;
     }
     if (store.size() > UINT32_MAX) throw std::length_error("settings too large");
@@ -710,7 +618,7 @@ void TMemIniFile::ReadSectionValues(std::string_view Section, std::vector<std::s
 
 std::string TMemIniFile::FileContent() const {
     const std::string text = d_->Text();
-    if (std::optional<std::string> cp1252 = ToCp1252(text)) return std::move(*cp1252);
+    if (std::optional<std::string> cp1252 = Utf8ToCp1252(text)) return std::move(*cp1252);
     // Written as it will read back: a malformed sequence a caller stored becomes U+FFFD here too.
     std::string out(kBom);
     AppendValidUtf8(out, text);
@@ -787,11 +695,7 @@ void IniciaIni(TFormatoINI Opcao) {
 }
 
 std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero) {
-    const std::size_t sep = FileName.find_last_of("\\/:");
-    const std::size_t dot = FileName.rfind('.');
-    const std::size_t stem = (dot != std::string_view::npos && (sep == std::string_view::npos || dot > sep))
-                                 ? dot
-                                 : FileName.size();
+    const std::size_t stem = InicioDaExtensao(FileName);
     std::string name(FileName.substr(0, stem));
     name += " (cópia";
     if (Escrita.year > 0)
@@ -804,10 +708,7 @@ std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita,
 }
 
 std::string AcertarNomeArquivo(std::string_view FileName) {
-    const std::size_t sep = FileName.find_last_of("\\/:");
-    const std::string_view folder =
-        sep == std::string_view::npos ? std::string_view() : FileName.substr(0, sep + 1);
-    if (Empty(folder)) return DirAplic + std::string(FileName);
+    if (Empty(PastaDoCaminho(FileName))) return DirAplic + std::string(FileName);
     return std::string(FileName);
 }
 

@@ -1,14 +1,14 @@
 #include "dialogs/ItensEdita.h"
 
 #include "catalogue/Alvos.h"
+#include "support/Caminho.h"
 #include "support/NqFun.h"
 #include "support/Platform.h"
 
 namespace nq {
 
 std::string PastaDoTexto(std::string_view texto) {
-    const std::size_t sep = texto.find_last_of("\\:");
-    return sep == std::string_view::npos ? std::string() : std::string(texto.substr(0, sep + 1));
+    return std::string(PastaDoCaminho(texto, kSeparadoresAlvo));
 }
 
 TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo, bool menu) {

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "support/Caminho.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -44,15 +45,9 @@ std::optional<T> Number(std::string_view text, int base = 10) {
     return value;
 }
 
-std::string_view NameOnly(std::string_view path) {
-    const std::size_t sep = path.find_last_of("\\/:");
-    return sep == std::string_view::npos ? path : path.substr(sep + 1);
-}
+std::string_view NameOnly(std::string_view path) { return NomeDoCaminho(path); }
 
-std::string_view FolderOf(std::string_view path) {
-    const std::size_t sep = path.find_last_of("\\/:");
-    return sep == std::string_view::npos ? std::string_view() : path.substr(0, sep + 1);
-}
+std::string_view FolderOf(std::string_view path) { return PastaDoCaminho(path); }
 
 // "pivXXXX.tmp": the names the system gave the temporary files of earlier versions.
 bool IsEarlierLeftover(std::string_view name) {

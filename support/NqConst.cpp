@@ -1,5 +1,7 @@
 #include "support/NqConst.h"
 
+#include "support/Caminho.h"
+#include "support/NqFun.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -47,18 +49,12 @@ void ValoresIniciaisGrid() {
 
 // The file part of a path, without its extension.
 std::string NomeSemExtensao(std::string_view path) {
-    const std::size_t sep = path.find_last_of("\\/:");
-    std::string_view name = sep == std::string_view::npos ? path : path.substr(sep + 1);
-    const std::size_t dot = name.rfind('.');
-    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
-}
-
-std::string PastaDe(std::string_view path) {
-    const std::size_t sep = path.find_last_of("\\/:");
-    return sep == std::string_view::npos ? std::string() : std::string(path.substr(0, sep + 1));
+    return std::string(SemExtensao(NomeDoCaminho(path)));
 }
 
 }  // namespace
+
+std::string GetVersionSis(bool ABuild) { return GetFileVersion(ExeName, ABuild); }
 
 std::string Parametros() { return NqParams; }
 
@@ -81,7 +77,7 @@ void IniciarAplicacao(const std::string& exePath, const std::vector<std::string>
     TooltipTiming = TTooltipTiming{};
 
     ExeName = exePath;
-    DirAplic = FormatPath(PastaDe(exePath));
+    DirAplic = FormatPath(PastaDoCaminho(exePath));
     ValoresIniciaisGrid();
     FMsgFonteFixa = system.FontInstalled("Consolas") ? "Consolas" : "Courier New";
     clCorDesligado = system.VisualStylesActive() ? RGBColor(0xE8, 0xE8, 0xE8) : clBtnFace;

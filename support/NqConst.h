@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "support/Font.h"
-#include "support/NqFun.h"
 
 namespace nq {
 
@@ -51,6 +50,9 @@ extern bool gridNovo, gridLines, gridDestacar, gridListrar, gridAutoFocus, NqGri
 extern int gridWheelLines, gridAltura;
 extern TColor gridCorListrado, gridCorListrado2, gridCorDestaque, gridHighlight, gridHighlightText, gridCorFixed;
 extern TFont gridFont;
+
+// GetFileVersion of the running program's executable.
+std::string GetVersionSis(bool ABuild);
 
 std::string Parametros();
 // True when the lower-case Opcao occurs anywhere in the joined command-line parameters.

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "support/NqConst.h"
+#include "support/Caminho.h"
 #include "support/Platform.h"
 #include "support/Text.h"
 
@@ -77,10 +77,7 @@ std::string FormatPath(std::string_view S) {
 }
 
 std::string ExtensaoArquivo(std::string_view NomeArquivo) {
-    const std::size_t dot = NomeArquivo.rfind('.');
-    const std::size_t sep = NomeArquivo.find_last_of("\\:");
-    if (dot == std::string_view::npos || (sep != std::string_view::npos && dot < sep)) return {};
-    return LowerCase(NomeArquivo.substr(dot));
+    return LowerCase(NomeArquivo.substr(InicioDaExtensao(NomeArquivo, kSeparadoresAlvo)));
 }
 
 TStringArray AParse(std::string_view Str, std::string_view Sep) {
@@ -152,8 +149,6 @@ std::string GetFileVersion(const std::string& arquivo, bool build) {
     GetFileVersion(arquivo, v, m, r, b);
     return FormatFileVersion(v, m, r, b, build);
 }
-
-std::string GetVersionSis(bool ABuild) { return GetFileVersion(ExeName, ABuild); }
 
 void PesqArqs(std::string_view APath, std::string_view AMask, std::vector<std::string>& AList) {
     const std::string folder = IncluirContraBarra(APath);

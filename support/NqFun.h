@@ -56,8 +56,6 @@ void GetFileVersion(const std::string& arquivo, int& ver, int& mver, int& rele, 
 std::string GetFileVersion(const std::string& arquivo, bool build);
 // The version text of four version parts, as GetFileVersion gives it.
 std::string FormatFileVersion(int ver, int mver, int rele, int buildNumber, bool build);
-// GetFileVersion of the running program's executable.
-std::string GetVersionSis(bool ABuild);
 
 // Whether switching a control of this toolkit class on or off also changes its colour (the window
 // colour when on, the switched-off colour when off): its name, in lower case, is found in the list of
