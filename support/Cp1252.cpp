@@ -1,6 +1,8 @@
 #include "support/Cp1252.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "support/Text.h"
 
@@ -28,32 +30,83 @@ int CodePointToCp1252(char32_t cp) {
     return -1;
 }
 
+namespace {
+
+// The UTF-8 form of each byte 0x80..0xFF.
+struct Utf8Char {
+    unsigned char len = 0;
+    char bytes[3] = {};
+};
+
+const std::array<Utf8Char, 128>& HighBytes() {
+    static const std::array<Utf8Char, 128> table = [] {
+        std::array<Utf8Char, 128> t{};
+        for (int b = 0x80; b <= 0xFF; ++b) {
+            std::string u;
+            AppendUtf8(u, Cp1252ToCodePoint(static_cast<unsigned char>(b)));
+            t[b - 0x80].len = static_cast<unsigned char>(u.size());
+            std::memcpy(t[b - 0x80].bytes, u.data(), u.size());
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+// Eight ASCII bytes at a time; a byte of Windows-1252 takes at most three bytes of UTF-8.
+void AppendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+    std::size_t high = 0;
+    for (char c : bytes) high += static_cast<unsigned char>(c) >> 7;
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size() + 2 * high);
+    const std::array<Utf8Char, 128>& table = HighBytes();
+    const char* src = bytes.data();
+    const std::size_t n = bytes.size();
+    char* dst = out.data() + start;
+    for (std::size_t i = 0; i < n;) {
+        if (i + 8 <= n) {
+            std::uint64_t w;
+            std::memcpy(&w, src + i, 8);
+            if (!(w & 0x8080808080808080ull)) {
+                std::memcpy(dst, &w, 8);
+                dst += 8;
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(src[i++]);
+        if (c < 0x80) {
+            *dst++ = static_cast<char>(c);
+        } else {
+            // Room for three bytes was reserved for each high byte, so the copy never overruns.
+            const Utf8Char& u = table[c - 0x80];
+            std::memcpy(dst, u.bytes, 3);
+            dst += u.len;
+        }
+    }
+    out.resize(static_cast<std::size_t>(dst - out.data()));
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char ch : bytes) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, Cp1252ToCodePoint(b));
-    }
+    AppendCp1252AsUtf8(out, bytes);
     return out;
 }
 
+// ASCII is copied in runs.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[pos]);
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-            ++pos;
-            continue;
-        }
+    for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t j = NextNonAscii(utf8, i);
+        out.append(utf8.data() + i, j - i);
+        if (j == utf8.size()) break;
+        std::size_t pos = j;
         const int byte = CodePointToCp1252(NextCodePoint(utf8, pos));
         if (byte < 0) return std::nullopt;
         out += static_cast<char>(byte);
+        i = pos;
     }
     return out;
 }

@@ -16,6 +16,8 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 int CodePointToCp1252(char32_t cp);
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+// Cp1252ToUtf8 appended to `out`.
+void AppendCp1252AsUtf8(std::string& out, std::string_view bytes);
 // The Windows-1252 bytes of a UTF-8 text, or nothing when a character does not fit, so that a
 // caller can keep such text in another encoding instead of losing it.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);

@@ -1,5 +1,8 @@
 #include "support/Text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace nq {
 
 namespace {
@@ -183,6 +186,20 @@ std::string Utf16ToUtf8(std::u16string_view s) {
         AppendUtf8(out, c);
     }
     return out;
+}
+
+// Eight bytes at a time.
+std::size_t NextNonAscii(std::string_view s, std::size_t i) {
+    const char* p = s.data();
+    const std::size_t n = s.size();
+    while (i + 8 <= n) {
+        std::uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        if (w & 0x8080808080808080ull) break;
+        i += 8;
+    }
+    while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+    return i;
 }
 
 }  // namespace nq

@@ -11,6 +11,8 @@ namespace nq {
 // Decodes one code point at s[pos] and advances pos. Malformed input yields U+FFFD for one byte.
 char32_t NextCodePoint(std::string_view s, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t cp);
+// The first byte at or after i that is not ASCII, or the end.
+std::size_t NextNonAscii(std::string_view s, std::size_t i);
 
 std::size_t CharCount(std::string_view s);
 // The characters [first, first + count) of s, counted in code points; clamps to the text.
