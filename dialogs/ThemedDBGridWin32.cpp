@@ -6,6 +6,7 @@
 #include "ui/DpiWin32.h"
 #include "ui/GdiCanvasWin32.h"
 #include "ui/GdiWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq {
 
@@ -26,15 +27,7 @@ int Y(LPARAM lp) {
 }  // namespace
 
 void TDBGridWin32::Registrar() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kClasseGrade, &wc)) return;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClasseGrade;
-    RegisterClassExW(&wc);
+    RegistrarClasse(kClasseGrade, WndProc);
 }
 
 TDBGridWin32* TDBGridWin32::De(HWND w) {

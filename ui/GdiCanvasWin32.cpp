@@ -49,15 +49,7 @@ TGdiCanvas::~TGdiCanvas() {
 void TGdiCanvas::SelectFont(const TFont& font, int heightPx) {
     textColor_ = font.color;
     if (font_ && heightPx == fontHeight_ && SameFace(font, fontKey_)) return;
-    LOGFONTW lf{};
-    lf.lfHeight = heightPx > 0 ? -heightPx : -MulDiv(font.size, dpi_, 72);
-    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = font.italic;
-    lf.lfUnderline = font.underline;
-    lf.lfStrikeOut = font.strikeOut;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(lf.lfFaceName, Wide(font.name).c_str(), LF_FACESIZE);
+    const LOGFONTW lf = DescricaoFonte(font, dpi_, heightPx);
     HFONT f = CreateFontIndirectW(&lf);
     if (!f) return;
     SelectObject(dc_, f);

@@ -106,18 +106,27 @@ inline COLORREF ToColorRef(TColor c) {
     return static_cast<COLORREF>(c & 0xFFFFFF);
 }
 
-// A font at a given density: size in points, as the settings store it.
-inline FontHandle MakeFont(const TFont& f, int dpi, bool bold = false, bool underline = false) {
+// Every font of the program is described here: face, style and a character height in pixels (the
+// size in points at the density when alturaPx is 0).
+inline LOGFONTW DescricaoFonte(const TFont& f, int dpi, int alturaPx = 0) {
     LOGFONTW lf{};
-    lf.lfHeight = -MulDiv(f.size, dpi, 72);
-    lf.lfWeight = (f.bold || bold) ? FW_BOLD : FW_NORMAL;
+    lf.lfHeight = alturaPx > 0 ? -alturaPx : -MulDiv(f.size, dpi, 72);
+    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = f.italic;
-    lf.lfUnderline = f.underline || underline;
+    lf.lfUnderline = f.underline;
     lf.lfStrikeOut = f.strikeOut;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
     const std::u16string name = Utf8ToUtf16(f.name);
     lstrcpynW(lf.lfFaceName, reinterpret_cast<const wchar_t*>(name.c_str()), LF_FACESIZE);
+    return lf;
+}
+
+// A font at a given density: size in points, as the settings store it.
+inline FontHandle MakeFont(const TFont& f, int dpi, bool bold = false, bool underline = false) {
+    LOGFONTW lf = DescricaoFonte(f, dpi);
+    if (bold) lf.lfWeight = FW_BOLD;
+    if (underline) lf.lfUnderline = TRUE;
     return FontHandle(CreateFontIndirectW(&lf));
 }
 

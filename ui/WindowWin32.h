@@ -6,6 +6,23 @@
 
 namespace nq {
 
+// Registers a window class of the program once (a second call finds it): the arrow pointer, double
+// clicks, and the given procedure and icons.
+inline ATOM RegistrarClasse(const wchar_t* nome, WNDPROC procedimento, HICON icone = nullptr,
+                            HICON iconePequeno = nullptr) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), nome, &wc)) return 1;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = procedimento;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = nome;
+    wc.hIcon = icone;
+    wc.hIconSm = iconePequeno;
+    return RegisterClassExW(&wc);
+}
+
 class Window {
 public:
     Window() = default;
@@ -22,17 +39,7 @@ public:
 
 protected:
     static ATOM RegisterClassOnce(const wchar_t* className, HICON icon, HICON smallIcon) {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return 1;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = StaticWndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = className;
-        wc.hIcon = icon;
-        wc.hIconSm = smallIcon;
-        return RegisterClassExW(&wc);
+        return RegistrarClasse(className, StaticWndProc, icon, smallIcon);
     }
 
     bool CreateWindowOfClass(const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle, int x,
