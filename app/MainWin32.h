@@ -11,26 +11,26 @@
 #include <string>
 #include <vector>
 
-#include "ui/BackBufferWin32.h"
-#include "ui/GdiWin32.h"
 #include "app/BarAcessivelWin32.h"
-#include "app/BarTeclado.h"
 #include "app/Barra.h"
+#include "app/BarTeclado.h"
 #include "app/BuscaAlvos.h"
 #include "app/DesktopAvisoWin32.h"
 #include "app/IconeComando.h"
 #include "app/Lancamento.h"
-#include "ui/WindowWin32.h"
+#include "app/NqSobreWin32.h"
 #include "catalogue/ClientDataset.h"
 #include "catalogue/EdicaoCatalogo.h"
 #include "dialogs/ConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Font.h"
 #include "support/NqOutrosWin32.h"
-#include "support/NqSobreWin32.h"
 #include "support/Trabalhador.h"
 #include "support/Win32Handles.h"
+#include "ui/BackBufferWin32.h"
+#include "ui/GdiWin32.h"
 #include "ui/ImageListWin32.h"
+#include "ui/WindowWin32.h"
 
 
 namespace nq {

@@ -16,6 +16,8 @@ if(NOT PIVEL_FUZZ)
     target_link_libraries(pivel_tests PRIVATE pivel_core GTest::gtest GTest::gtest_main GTest::gmock)
     target_compile_definitions(pivel_tests PRIVATE PIVEL_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
     add_test(NAME native COMMAND pivel_tests --gtest_output=xml:${CMAKE_BINARY_DIR}/native-tests.xml)
+    # The folders depend one way, and the portable core never sees the Windows headers.
+    add_test(NAME folder-direction COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-folders.sh ${CMAKE_SOURCE_DIR})
 endif()
 
 if(PIVEL_BENCHMARKS AND NOT PIVEL_FUZZ)

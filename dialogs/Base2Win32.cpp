@@ -12,8 +12,9 @@
 #include "support/NqEnterAsTabWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
 #include "support/Win32Text.h"
+#include "ui/NqMsgAllForm.h"
+#include "ui/NqMsgAllFormWin32.h"
 
 namespace nq {
 

@@ -12,9 +12,10 @@
 #include "support/MessageFilterWin32.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
 #include "support/Win32Text.h"
 #include "ui/GdiWin32.h"
+#include "ui/NqMsgAllForm.h"
+#include "ui/NqMsgAllFormWin32.h"
 
 namespace nq {
 

@@ -5,11 +5,11 @@
 #include "catalogue/ClientDataset.h"
 #include "dialogs/ItensEdita.h"
 #include "resource.h"
+#include "dialogs/Seldir2Win32.h"
 #include "support/ArquivoDialogoWin32.h"
 #include "support/Errors.h"
 #include "support/NqFun.h"
-#include "support/NqMsgAllForm.h"
-#include "support/Seldir2Win32.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 

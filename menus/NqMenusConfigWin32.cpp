@@ -7,8 +7,8 @@
 
 #include "resource.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
 #include "support/Win32Text.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 

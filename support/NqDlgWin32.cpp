@@ -3,7 +3,6 @@
 #include <shellapi.h>
 
 #include "support/NqConst.h"
-#include "support/NqMsgAllFormWin32.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
 
@@ -200,17 +199,5 @@ void AplicarCursor(TCursor c) {
 void InstallWin32Cursor() {
     SetCursorApplier(AplicarCursor);
 }
-
-void Erro(const std::string& texto, const std::vector<std::string>& param, const std::string&, int) {
-    MsgAll(Formatar(texto, param), ApplicationTitle, tmErro, 1);
-}
-
-void Erro(const std::string& texto, const std::string& titulo, int tempo) { Erro(texto, {}, titulo, tempo); }
-
-bool Conf(const std::string& texto, const std::vector<std::string>& param, int botao_padrao) {
-    return MsgAll(Formatar(texto, param), ApplicationTitle, tmConf, botao_padrao) == mrYes;
-}
-
-bool Conf(const std::string& texto, int botao_padrao) { return Conf(texto, {}, botao_padrao); }
 
 }  // namespace nq

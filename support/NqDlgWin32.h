@@ -47,15 +47,4 @@ void CentraForm(HWND AForm, HWND AFormMain = nullptr);
 // while it is not crDefault. Called once at start-up, on the GUI thread.
 void InstallWin32Cursor();
 
-// An error in the program's message window, with "OK": each "%s" of texto takes the next value. The
-// caption is the program's title (titulo and tempo are kept for the callers and have no effect).
-void Erro(const std::string& texto, const std::vector<std::string>& param, const std::string& titulo = "",
-          int tempo = 0);
-void Erro(const std::string& texto, const std::string& titulo = "", int tempo = 0);
-
-// A question in the program's message window: true only for "Sim". botao_padrao 2 gives "Não" the
-// focus at first.
-bool Conf(const std::string& texto, const std::vector<std::string>& param, int botao_padrao = 2);
-bool Conf(const std::string& texto, int botao_padrao = 2);
-
 }  // namespace nq

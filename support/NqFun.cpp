@@ -23,6 +23,32 @@ std::string StrTran(std::string_view Origem, std::string_view s1, std::string_vi
     return out;
 }
 
+std::string TextoMensagem(std::string_view texto) {
+    return StrTran(texto, "|", "\r\n");
+}
+
+std::string Formatar(std::string_view padrao, const std::vector<std::string>& valores) {
+    std::string out;
+    std::size_t proximo = 0;
+    for (std::size_t i = 0; i < padrao.size(); ++i) {
+        if (padrao[i] == '%' && i + 1 < padrao.size()) {
+            if (padrao[i + 1] == 's') {
+                if (proximo < valores.size()) out += valores[proximo];
+                ++proximo;
+                ++i;
+                continue;
+            }
+            if (padrao[i + 1] == '%') {
+                out += '%';
+                ++i;
+                continue;
+            }
+        }
+        out += padrao[i];
+    }
+    return out;
+}
+
 bool Empty(std::string_view AValor) {
     for (char c : AValor)
         if (static_cast<unsigned char>(c) > 32) return false;

@@ -13,6 +13,13 @@ namespace nq {
 // A growable array of strings, indexed from 0.
 using TStringArray = std::vector<std::string>;
 
+// Every "|" of a message text as a line break (CR LF).
+std::string TextoMensagem(std::string_view texto);
+
+// The toolkit's format routine as the message functions use it: each "%s" takes the next value
+// ("%%" is a percent sign); a "%s" without a value left stays empty.
+std::string Formatar(std::string_view padrao, const std::vector<std::string>& valores);
+
 // Every occurrence of s1 replaced by s2, case-sensitively, left to right, without overlap; text that
 // a replacement produced is not searched again. An empty s1 leaves the text as it is.
 std::string StrTran(std::string_view Origem, std::string_view s1, std::string_view s2);

@@ -2,7 +2,7 @@
 
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
-#include "support/NqMsgAllForm.h"
+#include "support/NqFun.h"
 #include "support/Win32Text.h"
 
 namespace nq {

@@ -8,8 +8,8 @@
 
 #include "catalogue/ClientDataset.h"
 #include "support/NqConst.h"
-#include "support/NqMsgAllForm.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 namespace {

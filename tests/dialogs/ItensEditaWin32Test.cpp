@@ -10,11 +10,11 @@
 
 #include "catalogue/Auxiliares.h"
 #include "catalogue/ClientDataset.h"
+#include "dialogs/Seldir2Win32.h"
 #include "support/NqConst.h"
 #include "support/NqFun.h"
 #include "support/PastasSistema.h"
 #include "support/PlatformWin32.h"
-#include "support/Seldir2Win32.h"
 #include "ui/DialogTestUtil.h"
 
 namespace nq {

@@ -7,19 +7,19 @@
 #include <atomic>
 #include <memory>
 
+#include "app/NqSobreWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "dialogs/Base2Win32.h"
 #include "dialogs/ItensEditaWin32.h"
+#include "dialogs/Seldir2Win32.h"
 #include "menus/NqMenusConfigWin32.h"
 #include "menus/NqMenusWin32.h"
 #include "support/Errors.h"
 #include "support/NqConst.h"
-#include "support/NqMsgAllFormWin32.h"
-#include "support/NqReadlnFormWin32.h"
-#include "support/NqSobreWin32.h"
-#include "support/Seldir2Win32.h"
 #include "ui/DialogLayout.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/NqMsgAllFormWin32.h"
+#include "ui/NqReadlnFormWin32.h"
 
 namespace nq {
 namespace {

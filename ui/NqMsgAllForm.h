@@ -1,13 +1,14 @@
 #pragma once
 // The program's own message window: its text rules and the arithmetic of its layout, worked out in
 // 96-dpi pixels from the screen's size and a measure of the wrapped text. The window itself is
-// support/NqMsgAllFormWin32.h.
+// ui/NqMsgAllFormWin32.h.
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "support/NqFun.h"
 #include "ui/Geometry.h"
 
 namespace nq {
@@ -26,15 +27,8 @@ constexpr int DIST2 = 12;  // right margin of the text at first
 constexpr unsigned kSomExclamacao = 0x30;
 constexpr unsigned kSomAsterisco = 0x40;
 
-// Every "|" of a message text as a line break (CR LF).
-std::string TextoMensagem(std::string_view texto);
-
 // An error's text opens with the heading "ATENÇÃO!" unless it already has "ATENÇÃO!|" or "ERRO!|".
 std::string ComCabecalho(std::string_view texto, TTipoMensagem tipo);
-
-// The toolkit's format routine as the message functions use it: each "%s" takes the next value
-// ("%%" is a percent sign); a "%s" without a value left stays empty.
-std::string Formatar(std::string_view padrao, const std::vector<std::string>& valores);
 
 // Width of the widest line and height of all lines of a text wrapped at a width (an empty text is one
 // line), in 96-dpi pixels.

@@ -1,4 +1,4 @@
-#include "support/Seldir2Win32.h"
+#include "dialogs/Seldir2Win32.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -10,17 +10,18 @@
 #include <thread>
 
 #include "resource.h"
+#include "dialogs/Seldir2.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
-#include "support/NqReadlnFormWin32.h"
 #include "support/Platform.h"
-#include "support/Seldir2.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
 #include "ui/ImagensWin32.h"
+#include "ui/NqMsgAllForm.h"
+#include "ui/NqMsgAllFormWin32.h"
+#include "ui/NqReadlnFormWin32.h"
 
 namespace nq {
 

@@ -1,4 +1,4 @@
-#include "support/Seldir2.h"
+#include "dialogs/Seldir2.h"
 
 #include "support/NqFun.h"
 

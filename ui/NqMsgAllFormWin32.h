@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "support/NqMsgAllForm.h"
 #include "ui/DialogoWin32.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 
@@ -34,5 +34,16 @@ extern TfmMsgAll* fmMsgAll;
 // Builds, shows and releases the message window; its result: 1 "OK", 6 "Sim", 7 "Não", 2 closed.
 int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem ATipoMensagem,
            int ABotaoPadrao);
+
+// An error in the program's message window, with "OK": each "%s" of texto takes the next value. The
+// caption is the program's title (titulo and tempo are kept for the callers and have no effect).
+void Erro(const std::string& texto, const std::vector<std::string>& param, const std::string& titulo = "",
+          int tempo = 0);
+void Erro(const std::string& texto, const std::string& titulo = "", int tempo = 0);
+
+// A question in the program's message window: true only for "Sim". botao_padrao 2 gives "Não" the
+// focus at first.
+bool Conf(const std::string& texto, const std::vector<std::string>& param, int botao_padrao = 2);
+bool Conf(const std::string& texto, int botao_padrao = 2);
 
 }  // namespace nq

@@ -1,13 +1,13 @@
-#include "support/NqSobreWin32.h"
+#include "app/NqSobreWin32.h"
 
 #include "resource.h"
+#include "app/NqSobre.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
-#include "support/NqSobre.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 

@@ -4,11 +4,11 @@
 
 #include <atomic>
 
+#include "dialogs/Seldir2Win32.h"
 #include "support/NqConst.h"
 #include "support/NqFun.h"
-#include "support/NqReadlnFormWin32.h"
-#include "support/Seldir2Win32.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/NqReadlnFormWin32.h"
 
 namespace nq {
 namespace {

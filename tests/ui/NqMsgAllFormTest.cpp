@@ -1,4 +1,4 @@
-#include "support/NqMsgAllForm.h"
+#include "ui/NqMsgAllForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/NqMsgAllForm.h"
+#include "ui/NqMsgAllForm.h"
 
 #include <algorithm>
 
@@ -12,36 +12,10 @@ constexpr int kOkW = 97, kSimNaoW = 89, kBotaoH = 27;
 constexpr int kFaixaH = 65, kImagem = 48;
 }  // namespace
 
-std::string TextoMensagem(std::string_view texto) {
-    return StrTran(texto, "|", "\r\n");
-}
-
 std::string ComCabecalho(std::string_view texto, TTipoMensagem tipo) {
     if (tipo != tmErro || texto.starts_with("ATENÇÃO!|") || texto.starts_with("ERRO!|"))
         return std::string(texto);
     return "ATENÇÃO!|" + std::string(texto);
-}
-
-std::string Formatar(std::string_view padrao, const std::vector<std::string>& valores) {
-    std::string out;
-    std::size_t proximo = 0;
-    for (std::size_t i = 0; i < padrao.size(); ++i) {
-        if (padrao[i] == '%' && i + 1 < padrao.size()) {
-            if (padrao[i + 1] == 's') {
-                if (proximo < valores.size()) out += valores[proximo];
-                ++proximo;
-                ++i;
-                continue;
-            }
-            if (padrao[i + 1] == '%') {
-                out += '%';
-                ++i;
-                continue;
-            }
-        }
-        out += padrao[i];
-    }
-    return out;
 }
 
 TMsgAllLayout MsgAllLayout(std::string_view texto, TTipoMensagem tipo, int larguraTela, int molduraW,

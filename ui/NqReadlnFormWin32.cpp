@@ -1,4 +1,4 @@
-#include "support/NqReadlnFormWin32.h"
+#include "ui/NqReadlnFormWin32.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllForm.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 

@@ -5,8 +5,8 @@
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFunWin32.h"
-#include "support/NqMsgAllFormWin32.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/NqMsgAllFormWin32.h"
 
 namespace nq {
 namespace {

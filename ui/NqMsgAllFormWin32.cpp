@@ -1,4 +1,4 @@
-#include "support/NqMsgAllFormWin32.h"
+#include "ui/NqMsgAllFormWin32.h"
 
 #include <algorithm>
 
@@ -188,5 +188,17 @@ int MsgAll(const std::string& ATexto, const std::string& ATitulo, TTipoMensagem 
     fmMsgAll = anterior;
     return resultado;
 }
+
+void Erro(const std::string& texto, const std::vector<std::string>& param, const std::string&, int) {
+    MsgAll(Formatar(texto, param), ApplicationTitle, tmErro, 1);
+}
+
+void Erro(const std::string& texto, const std::string& titulo, int tempo) { Erro(texto, {}, titulo, tempo); }
+
+bool Conf(const std::string& texto, const std::vector<std::string>& param, int botao_padrao) {
+    return MsgAll(Formatar(texto, param), ApplicationTitle, tmConf, botao_padrao) == mrYes;
+}
+
+bool Conf(const std::string& texto, int botao_padrao) { return Conf(texto, {}, botao_padrao); }
 
 }  // namespace nq
