@@ -8,49 +8,20 @@
 
 #include "support/Font.h"
 #include "support/Text.h"
+#include "support/Win32Handles.h"
 
 namespace nq {
 
-// How many GDI objects the program's owners hold right now. The system cannot be asked (Wine's
-// GetGuiResources always answers 0), so the owners keep the count; a leak through them shows here.
-inline std::atomic<long>& GdiObjectsLive() {
-    static std::atomic<long> live{0};
-    return live;
-}
-
-template <class H>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(H h) noexcept : h_(h) {
-        if (h_) ++GdiObjectsLive();
-    }
-    ~GdiObject() { reset(); }
-    GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& o) noexcept {
-        if (this != &o) {
-            reset();
-            h_ = std::exchange(o.h_, nullptr);  // the count moves with the handle
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    H get() const noexcept { return h_; }
-    explicit operator bool() const noexcept { return h_ != nullptr; }
-    void reset(H h = nullptr) noexcept {
-        if (h_ == h) return;
-        if (h_) {
-            DeleteObject(h_);
-            --GdiObjectsLive();
-        }
-        h_ = h;
-        if (h_) ++GdiObjectsLive();
-    }
-
-private:
-    H h_ = nullptr;
+struct ApagarObjetoGdi {
+    void operator()(HGDIOBJ h) const noexcept { DeleteObject(h); }
 };
+struct ApagarDc {
+    void operator()(HDC dc) const noexcept { DeleteDC(dc); }
+};
+
+// GDI objects the program creates, deleted with their owner.
+template <class H>
+using GdiObject = HandleContado<H, ApagarObjetoGdi, &GdiObjectsLive>;
 
 using FontHandle = GdiObject<HFONT>;
 using BrushHandle = GdiObject<HBRUSH>;
@@ -58,34 +29,10 @@ using BitmapHandle = GdiObject<HBITMAP>;
 using PenHandle = GdiObject<HPEN>;
 
 // A memory device context compatible with another (nullptr: the screen), counted with the GDI objects.
-class MemoryDC {
+class MemoryDC : public HandleContado<HDC, ApagarDc, &GdiObjectsLive> {
 public:
     MemoryDC() = default;
-    explicit MemoryDC(HDC compatibleWith) noexcept : dc_(CreateCompatibleDC(compatibleWith)) {
-        if (dc_) ++GdiObjectsLive();
-    }
-    ~MemoryDC() { reset(); }
-    MemoryDC(MemoryDC&& o) noexcept : dc_(std::exchange(o.dc_, nullptr)) {}
-    MemoryDC& operator=(MemoryDC&& o) noexcept {
-        if (this != &o) {
-            reset();
-            dc_ = std::exchange(o.dc_, nullptr);
-        }
-        return *this;
-    }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    HDC get() const noexcept { return dc_; }
-    explicit operator bool() const noexcept { return dc_ != nullptr; }
-    void reset() noexcept {
-        if (!dc_) return;
-        DeleteDC(dc_);
-        --GdiObjectsLive();
-        dc_ = nullptr;
-    }
-
-private:
-    HDC dc_ = nullptr;
+    explicit MemoryDC(HDC compatibleWith) noexcept : HandleContado(CreateCompatibleDC(compatibleWith)) {}
 };
 
 class ScopedSelectObject {
