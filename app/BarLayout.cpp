@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/ConfigBarra.h"
 #include "support/Text.h"
 
 namespace nq {
@@ -29,8 +30,8 @@ Rect CaptionRect(int buttonLeft, int buttonTop, int panelWidth) {
 int OpacityUp(int opacity) { return std::min(kOpacityMax, opacity + 5); }
 int OpacityDown(int opacity) { return std::max(kOpacityMin, opacity - 5); }
 
-int StoredOpacity(int stored) { return std::clamp(stored, kOpacityMin, kOpacityMax); }
-int StoredStep(int stored) { return std::clamp(stored, kStepMin, kStepMax); }
+int StoredOpacity(int stored) { return NivelNoIntervalo(stored); }
+int StoredStep(int stored) { return SaltoNoIntervalo(stored); }
 
 bool IsURL(std::string_view target) {
     const std::string lower = LowerCase(target);

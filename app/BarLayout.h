@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "catalogue/ConfigBarra.h"
 #include "ui/Geometry.h"
 
 namespace nq {
@@ -32,17 +33,15 @@ int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons);
 // The caption box beside a button (left and top of the button inside a panel of the given width).
 Rect CaptionRect(int buttonLeft, int buttonTop, int panelWidth);
 
-constexpr int kOpacityMin = 100;  // the least opacity the keys and the configuration allow
-constexpr int kOpacityMax = 255;
-constexpr int kStepMin = 32;  // the distances between buttons the configuration allows
-constexpr int kStepMax = 54;
+constexpr int kOpacityMin = kNivelMinimo;  // the least opacity the keys and the configuration allow
+constexpr int kOpacityMax = kNivelMaximo;
 
 // The opacity after Ctrl+Up (+5, at most 255) or Ctrl+Down (-5, at least 100).
 int OpacityUp(int opacity);
 int OpacityDown(int opacity);
 
-// Look values read from the settings file, brought into the range that the keys and the configuration
-// allow, so that a hand-edited or damaged file can never hide the bar or pile its buttons up.
+// Look values read from the settings file, brought into the range of the settings record
+// (catalogue/ConfigBarra.h).
 int StoredOpacity(int stored);
 int StoredStep(int stored);
 

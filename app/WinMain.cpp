@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/AppWin32.h"
+#include "app/BarSondasWin32.h"
 #include "app/MainWin32.h"
 #include "catalogue/AvisosConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
@@ -33,64 +34,6 @@ std::vector<std::string> CommandLineParameters() {
     return args;
 }
 
-// For tests that drive the real program: PIVEL_STARTUP_REPORT names a file that receives the
-// start-up values as "name=value" lines (UTF-8), and the program ends right after writing it.
-bool WriteStartupReport() {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetEnvironmentVariableW(L"PIVEL_STARTUP_REPORT", path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return false;
-    FILE* f = _wfopen(path, L"wb");
-    if (!f) return true;
-    std::fprintf(f, "DirAplic=%s\nNqParams=%s\ninProgrammingMode=%d\nFMsgFonteFixa=%s\nclCorDesligado=%ld\n",
-                 nq::DirAplic.c_str(), nq::NqParams.c_str(), nq::inProgrammingMode ? 1 : 0,
-                 nq::FMsgFonteFixa.c_str(), static_cast<long>(nq::clCorDesligado));
-    std::fprintf(f, "Version=%s\n", nq::GetVersionSis(true).c_str());
-    std::fclose(f);
-    return true;
-}
-
-// For tests that need a target as slow as a share that does not answer: PIVEL_ALVO_LENTO="ms:prefix"
-// makes every check whether a path that begins with the prefix exists take that long first, on
-// whichever thread asks.
-class ShellLento final : public nq::IShell {
-public:
-    ShellLento(nq::IShell& real, std::string prefixo, DWORD ms)
-        : real_(real), prefixo_(std::move(prefixo)), ms_(ms) {}
-    nq::ShellLinkData LoadShellLink(const std::string& f) override { return real_.LoadShellLink(f); }
-    bool ExtractsIcon(const std::string& path) override { return real_.ExtractsIcon(path); }
-    bool FileExists(const std::string& path) override { return Esperar(path), real_.FileExists(path); }
-    bool DirectoryExists(const std::string& path) override {
-        return Esperar(path), real_.DirectoryExists(path);
-    }
-    std::optional<std::string> UserRegistryString(const std::string& key, const std::string& name) override {
-        return real_.UserRegistryString(key, name);
-    }
-    std::optional<std::string> EnvironmentVariable(const std::string& name) override {
-        return real_.EnvironmentVariable(name);
-    }
-    std::string SystemFolder() override { return real_.SystemFolder(); }
-
-private:
-    void Esperar(const std::string& path) const {
-        if (nq::SameText(path.substr(0, prefixo_.size()), prefixo_)) Sleep(ms_);
-    }
-    nq::IShell& real_;
-    std::string prefixo_;
-    DWORD ms_;
-};
-
-void InstalarAlvoLento() {
-    wchar_t value[1024];
-    const DWORD n = GetEnvironmentVariableW(L"PIVEL_ALVO_LENTO", value, 1024);
-    if (n == 0 || n >= 1024) return;
-    const std::string text = nq::Narrow(value);
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos) return;
-    static ShellLento lento(*nq::CurrentPlatform().shell, text.substr(colon + 1),
-                            static_cast<DWORD>(std::strtoul(text.c_str(), nullptr, 10)));
-    nq::CurrentPlatform().shell = &lento;
-}
-
 // The bar's keys reach it through the message filter, which sees this loop and every modal one.
 int RunMessageLoop() {
     MSG msg;
@@ -105,10 +48,10 @@ int RunMessageLoop() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::InstallWin32Platform();
-    InstalarAlvoLento();
+    nq::InstalarAlvoLento();
     nq::IniciarAplicacao(nq::ModulePath(), CommandLineParameters());
     nq::ApplicationTitle = nq::kApplicationTitle;
-    if (WriteStartupReport()) return 0;
+    if (nq::EscreverRelatorioInicio()) return 0;
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);

@@ -6,58 +6,7 @@
 
 namespace nq {
 
-const std::vector<std::string> kChavesConfig = {"NomeEmpresa",          "IconeEmpresa",       "SobreOutros",
-                                                "TransparênciaAtivada", "NívelTransparência", "Color",
-                                                "FonteÍcones",          "DistânciaÍcones",    "EditarTítulo",
-                                                "AutoOcultar",          "IconHeightAuto",     "TeclaAtalho"};
-
 std::function<bool(const std::string& caption)> AbrirEdicaoAtalho;
-
-namespace {
-
-constexpr const char* kAusente = "\x01";  // no value of the file can be this
-
-}  // namespace
-
-void LerConfig(const TMemIniFile& ini, TConfigBarra& c) {
-    c.salto = ini.ReadInteger(kSecaoConfig, "DistânciaÍcones", 38);
-    c.editarTitulo = ini.ReadBool(kSecaoConfig, "EditarTítulo", true);
-    c.autoOcultar = ini.ReadBool(kSecaoConfig, "AutoOcultar", false);
-    c.alturaAutomatica = ini.ReadBool(kSecaoConfig, "IconHeightAuto", false);
-    c.icone = ini.ReadString(kSecaoConfig, "IconeEmpresa", "");
-    c.teclaAtalho = ini.ReadString(kSecaoConfig, "TeclaAtalho", kTeclaAtalhoPadrao);
-}
-
-void GravarConfig(TMemIniFile& ini, const TConfigBarra& c) {
-    ini.WriteString(kSecaoConfig, "NomeEmpresa", c.titulo);
-    ini.WriteString(kSecaoConfig, "IconeEmpresa", c.icone);
-    ini.WriteBool(kSecaoConfig, "SobreOutros", c.sobreOutros);
-    ini.WriteBool(kSecaoConfig, "TransparênciaAtivada", c.transparente);
-    ini.WriteInteger(kSecaoConfig, "NívelTransparência", c.nivel);
-    ini.WriteInteger(kSecaoConfig, "Color", c.cor);
-    ini.WriteFont(kSecaoConfig, "FonteÍcones", c.fonte);
-    ini.WriteInteger(kSecaoConfig, "DistânciaÍcones", c.salto);
-    ini.WriteBool(kSecaoConfig, "EditarTítulo", c.editarTitulo);
-    ini.WriteBool(kSecaoConfig, "AutoOcultar", c.autoOcultar);
-    ini.WriteBool(kSecaoConfig, "IconHeightAuto", c.alturaAutomatica);
-    ini.WriteString(kSecaoConfig, "TeclaAtalho", c.teclaAtalho);
-}
-
-TCopiaConfig CopiarConfig(const TMemIniFile& ini) {
-    TCopiaConfig copia;
-    for (const std::string& chave : kChavesConfig) {
-        const std::string v = ini.ReadString(kSecaoConfig, chave, kAusente);
-        copia.presentes.push_back(v != kAusente);
-        copia.valores.push_back(v != kAusente ? v : std::string());
-    }
-    return copia;
-}
-
-void RestaurarConfig(TMemIniFile& ini, const TCopiaConfig& copia, const TConfigBarra& lidos) {
-    GravarConfig(ini, lidos);
-    for (std::size_t i = 0; i < kChavesConfig.size() && i < copia.valores.size(); ++i)
-        if (copia.presentes[i]) ini.WriteString(kSecaoConfig, kChavesConfig[i], copia.valores[i]);
-}
 
 std::string FiltroDaOpcao(int tag) {
     switch (tag) {

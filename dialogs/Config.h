@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "catalogue/ClientDataset.h"
+#include "catalogue/ConfigBarra.h"
 #include "support/Font.h"
 
 namespace nq {
-
-class TMemIniFile;
 
 // The bar's look that the window shows and sets: its title, colour, caption font, translucency and
 // its level (0 to 255), and whether it stays above other windows.
@@ -25,48 +24,6 @@ struct TVisualBarra {
     bool sobreOutros = true;
     bool operator==(const TVisualBarra&) const = default;
 };
-
-// Everything the second page holds, in the order its keys are written.
-struct TConfigBarra {
-    std::string titulo;             // NomeEmpresa
-    std::string icone;              // IconeEmpresa: the title icon's file
-    bool sobreOutros = true;        // SobreOutros
-    bool transparente = true;       // TransparênciaAtivada
-    int nivel = 210;                // NívelTransparência
-    TColor cor = 0;                 // Color
-    TFont fonte;                    // FonteÍcones
-    int salto = 38;                 // DistânciaÍcones
-    bool editarTitulo = true;       // EditarTítulo
-    bool autoOcultar = false;       // AutoOcultar
-    bool alturaAutomatica = false;  // IconHeightAuto
-    std::string teclaAtalho;        // TeclaAtalho: the key that opens the bar, as a shortcut's text
-};
-
-// The key that opens the bar when the file names none; an empty "TeclaAtalho" means none at all.
-inline constexpr const char* kTeclaAtalhoPadrao = "Ctrl+Alt+P";
-
-// The section and its keys, in the order they are written.
-inline constexpr const char* kSecaoConfig = "Config";
-extern const std::vector<std::string> kChavesConfig;
-
-// The range of the two number boxes.
-inline constexpr int kNivelMinimo = 100, kNivelMaximo = 255, kNivelPasso = 5;
-inline constexpr int kSaltoMinimo = 32, kSaltoMaximo = 54;
-
-// The settings the window reads when it opens (the rest comes from the bar as it is now).
-void LerConfig(const TMemIniFile& ini, TConfigBarra& c);
-// Writes the keys in their order.
-void GravarConfig(TMemIniFile& ini, const TConfigBarra& c);
-
-// The keys as they stand, to be put back (RestaurarConfig) when a save cannot reach the file.
-struct TCopiaConfig {
-    std::vector<std::string> valores;
-    std::vector<bool> presentes;
-};
-TCopiaConfig CopiarConfig(const TMemIniFile& ini);
-// A key that was absent takes the value that the window read when it opened, which is what every
-// reader of the key got as its default.
-void RestaurarConfig(TMemIniFile& ini, const TCopiaConfig& copia, const TConfigBarra& lidos);
 
 // The filter of a choice of the "Filtrar:" row by its tag (1 to 5); empty for "Todos" or another tag.
 std::string FiltroDaOpcao(int tag);

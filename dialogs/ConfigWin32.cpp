@@ -525,7 +525,7 @@ bool TfrmConfig::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
 void TfrmConfig::icoTitClick() {
     wchar_t arquivo[MAX_PATH] = L"";
     // The folder of the icon stored in the settings, not of one picked before in this window.
-    const std::wstring pasta = PastaDe(NqIni ? NqIni->ReadString(kSecaoConfig, "IconeEmpresa", "") : "");
+    const std::wstring pasta = PastaDe(NqIni ? LerConfig(*NqIni).icone : "");
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hwnd();

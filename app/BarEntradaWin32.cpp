@@ -1,0 +1,192 @@
+#include "app/BarEntradaWin32.h"
+
+#include <utility>
+
+#include "app/BarLayout.h"
+#include "app/MainWin32.h"
+#include "support/NqConst.h"
+#include "support/NqDlgWin32.h"
+
+namespace nq {
+
+// --- The keyboard ---------------------------------------------------------------------------------------
+
+bool TBarEntrada::PreTranslate(MSG& msg) {
+    // Shift+Esc in programming mode ends the process at once from any window but the bar, whose own
+    // Shift+Esc ends the program in order.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && inProgrammingMode &&
+        KeyIsDown(VK_SHIFT) && barra_.hwnd() && GetAncestor(msg.hwnd, GA_ROOT) != barra_.hwnd())
+        ExitProcess(0);
+    // While the popup menu runs its own loop the keys are the menu's (Esc closes it, not the bar).
+    if (barra_.Menu().Aberto()) return false;
+    if (msg.message == WM_KEYDOWN && barra_.hwnd() && (msg.hwnd == barra_.hwnd() || IsChild(barra_.hwnd(), msg.hwnd)))
+        return FormKeyDown(msg.wParam);  // a key it leaves comes back as a character (WM_CHAR)
+    return false;
+}
+
+bool TBarEntrada::FormKeyDown(WPARAM key) {
+    const bool ctrl = KeyIsDown(VK_CONTROL);
+    const bool shift = KeyIsDown(VK_SHIFT);
+    if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
+        barra_.Finalizar();
+        return true;
+    }
+    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
+        PostMessageW(barra_.hwnd(), WM_COMMAND, mnConfig, 0);
+        return true;
+    }
+    if (key == VK_INSERT && !ctrl && !shift) {
+        barra_.Menu().mnIncluirClick();
+        return true;
+    }
+    if (ctrl && (key == VK_UP || key == VK_DOWN)) {
+        barra_.MudarNivel(key == VK_UP);
+        return true;
+    }
+    // The open bar at the keyboard: a mark moves across the buttons and typing finds them.
+    if (barra_.Aberta() && !ctrl) {
+        static const std::pair<WPARAM, TeclaBarra> teclas[] = {
+            {VK_UP, TeclaBarra::Cima},      {VK_DOWN, TeclaBarra::Baixo}, {VK_TAB, TeclaBarra::Tab},
+            {VK_HOME, TeclaBarra::Inicio},  {VK_END, TeclaBarra::Fim},    {VK_RETURN, TeclaBarra::Enter},
+            {VK_ESCAPE, TeclaBarra::Esc},   {VK_BACK, TeclaBarra::Apagar},
+        };
+        for (const auto& [vk, tecla] : teclas) {
+            if (vk != key) continue;
+            const int antes = teclado_.Marcado();
+            const TAcaoBarra acao = teclado_.Tecla(tecla, shift);
+            if (acao.tipo != TAcaoBarra::Passar) {
+                AcaoDoTeclado(acao, antes);
+                return true;
+            }
+            if (key != VK_ESCAPE) return true;  // nothing to do with it now
+        }
+    }
+    if (key == VK_ESCAPE) {
+        if (inProgrammingMode)
+            barra_.Finalizar();
+        else
+            barra_.clickForm();
+        return true;
+    }
+    return false;
+}
+
+void TBarEntrada::WMChar(wchar_t ch) {
+    if (!barra_.Aberta()) return;
+    const int antes = teclado_.Marcado();
+    const TAcaoBarra acao = teclado_.Caractere(static_cast<char32_t>(ch));
+    if (acao.tipo != TAcaoBarra::Passar) AcaoDoTeclado(acao, antes);
+}
+
+void TBarEntrada::AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes) {
+    if (acao.tipo == TAcaoBarra::Abrir && acao.botao >= 0 &&
+        static_cast<std::size_t>(acao.botao) < barra_.Painel().Botoes().size()) {
+        barra_.Lancamento().clickBotao(static_cast<std::size_t>(acao.botao));
+        return;
+    }
+    // The typed text dims and brightens any of them; a mark that only moved repaints two buttons.
+    if (teclado_.Busca().empty() && marcadoAntes == teclado_.Marcado()) return;
+    InvalidateRect(barra_.hwnd(), nullptr, FALSE);
+    if (teclado_.Marcado() != marcadoAntes) barra_.AvisarFoco(teclado_.Marcado());
+}
+
+// --- The pointer ----------------------------------------------------------------------------------------
+
+int TBarEntrada::X96(int x) const { return MulDiv(x, 96, barra_.Dpi()); }
+
+int TBarEntrada::Y96(int y) const { return MulDiv(y - barra_.S(kTitlePanelHeight), 96, barra_.Dpi()); }
+
+bool TBarEntrada::InButtonPanel(int, int y) const { return y >= barra_.S(kTitlePanelHeight); }
+
+// The button under a point of the client area, or -1.
+int TBarEntrada::HitButton(int x, int y) const {
+    if (!InButtonPanel(x, y)) return -1;
+    return barra_.Painel().HitTest(X96(x), Y96(y)).index;
+}
+
+// The hand over a button; false leaves the pointer to the system.
+bool TBarEntrada::WMSetCursor() {
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(barra_.hwnd(), &pt);
+    if (HitButton(pt.x, pt.y) < 0) return false;
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+}
+
+void TBarEntrada::WMMouseMove(int x, int y) {
+    if (!trackingMouse_) {
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, barra_.hwnd(), 0};
+        trackingMouse_ = TrackMouseEvent(&tme);
+    }
+    const RECT cfg = barra_.ConfigButtonRect();
+    const bool hot = PtInRect(&cfg, POINT{x, y});
+    if (hot != configHot_) InvalidateRect(barra_.hwnd(), &cfg, FALSE);
+    configHot_ = hot;
+    // Only the button the pointer left and the one it entered are painted again.
+    const int before = barra_.Painel().HoveredIndex();
+    const bool changed = InButtonPanel(x, y)
+                             ? barra_.Painel().MouseMove(X96(x), Y96(y))
+                             : barra_.Painel().MouseLeave();
+    if (changed) {
+        barra_.InvalidarBotao(before);
+        barra_.InvalidarBotao(barra_.Painel().HoveredIndex());
+    }
+}
+
+void TBarEntrada::WMMouseLeave() {
+    trackingMouse_ = false;
+    const int before = barra_.Painel().HoveredIndex();
+    if (barra_.Painel().MouseLeave()) barra_.InvalidarBotao(before);
+    if (configHot_) {
+        const RECT cfg = barra_.ConfigButtonRect();
+        InvalidateRect(barra_.hwnd(), &cfg, FALSE);
+    }
+    configHot_ = false;
+}
+
+void TBarEntrada::WMLButtonDown(int x, int y) {
+    SetCapture(barra_.hwnd());
+    const RECT cfg = barra_.ConfigButtonRect();
+    configPressed_ = PtInRect(&cfg, POINT{x, y});
+    backgroundPressed_ = false;
+    if (configPressed_)
+        InvalidateRect(barra_.hwnd(), &cfg, FALSE);
+    else if (HitButton(x, y) >= 0)
+        barra_.Painel().MouseDown(X96(x), Y96(y));
+    else
+        backgroundPressed_ = true;
+}
+
+void TBarEntrada::WMLButtonUp(int x, int y, WPARAM keys) {
+    if (GetCapture() == barra_.hwnd()) ReleaseCapture();
+    const RECT cfg = barra_.ConfigButtonRect();
+    if (configPressed_) {
+        configPressed_ = false;
+        InvalidateRect(barra_.hwnd(), &cfg, FALSE);
+        // Ctrl as it was with the click itself: the key state read later may already have moved on (an
+        // X server that sends its own key state when the focus comes).
+        if (PtInRect(&cfg, POINT{x, y})) barra_.Menu().bConfigClick((keys & MK_CONTROL) != 0 || KeyIsDown(VK_CONTROL));
+        return;
+    }
+    if (backgroundPressed_) {
+        backgroundPressed_ = false;
+        barra_.clickForm();
+        return;
+    }
+    const int clicked = barra_.Painel().MouseUp(X96(x), Y96(y));
+    if (clicked >= 0) barra_.Lancamento().clickBotao(static_cast<std::size_t>(clicked));
+}
+
+void TBarEntrada::WMContextMenu(POINT pt) {
+    if (pt.x == -1 && pt.y == -1) {
+        // From the keyboard (the menu key, Shift+F10): at the marked button, or under the title.
+        const int m = teclado_.Marcado();
+        const RECT r = m >= 0 ? barra_.BotaoRect(static_cast<std::size_t>(m)) : barra_.ConfigButtonRect();
+        pt = POINT{r.left + barra_.S(8), r.bottom};
+        ClientToScreen(barra_.hwnd(), &pt);
+    }
+    barra_.Menu().Mostrar(pt);
+}
+
+}  // namespace nq

@@ -1,0 +1,139 @@
+#include "app/BarLancamentoWin32.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <exception>
+#include <string>
+
+#include "app/MainWin32.h"
+#include "catalogue/AlvosWin32.h"
+#include "support/NqConst.h"
+#include "support/NqDlg.h"
+#include "support/Platform.h"
+#include "support/Win32Text.h"
+
+namespace nq {
+
+namespace {
+
+// The workers join COM on their own threads: shell links, the shell's icons and its launches want it.
+thread_local bool comJoined = false;
+void JoinCom() {
+    comJoined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+void LeaveCom() {
+    if (comJoined) CoUninitialize();
+}
+
+// On the target worker: whether the target exists and is a folder, and its icon at the size it is
+// drawn when that is not kept already. A bare name is looked up beside the program, where the bar's
+// current folder stands except while a launch has moved it.
+TAlvoBuscado BuscarAlvo(const TPedidoAlvo& p) {
+    const std::string& alvo = p.programa;
+    const bool absoluto = alvo.rfind("\\\\", 0) == 0 || (alvo.size() >= 2 && alvo[1] == ':');
+    const std::string caminho = absoluto || alvo.empty() ? alvo : DirAplic + alvo;
+    IShell& shell = *CurrentPlatform().shell;
+    TAlvoBuscado r;
+    r.pasta = shell.DirectoryExists(caminho);
+    r.existe = r.pasta || shell.FileExists(caminho);
+    if (r.existe && p.precisaImagem) {
+        auto imagem = std::make_unique<TImagemIcone>();
+        if (readIcon(caminho, imagem->icone, p.tamanho)) r.imagem = std::move(imagem);
+    }
+    return r;
+}
+
+// The system's side of a launch.
+class LancadorWin32 final : public ILancador {
+public:
+    explicit LancadorWin32(HWND owner) : owner_(owner) {}
+    bool SetCurrentFolder(const std::string& pasta) override {
+        return SetCurrentDirectoryW(Wide(pasta).c_str()) != 0;
+    }
+    void ShellOpen(const std::string& programa, const std::string& parametros, const std::string& pasta,
+                   int showCmd) override {
+        // Empty texts go as empty strings, never as absent values.
+        ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(), showCmd);
+    }
+    // The window's thread shows the busy pointer for the whole launch.
+    void CursorAmp() override {}
+    void CursorNormal() override {}
+
+private:
+    HWND owner_;
+};
+
+}  // namespace
+
+void TBarLancamento::Iniciar() {
+    const HWND janela = barra_.hwnd();
+    busca_ = std::make_unique<TBuscaAlvos>(
+        BuscarAlvo,
+        [janela](std::unique_ptr<TAlvoBuscado> r) {
+            // An answer the window can no longer take is released here.
+            if (PostMessageW(janela, WM_ALVO_BUSCADO, 0, reinterpret_cast<LPARAM>(r.get()))) r.release();
+        },
+        JoinCom, LeaveCom);
+    lancador_ = std::make_unique<TTrabalhador>(JoinCom, LeaveCom);
+}
+
+void TBarLancamento::clickIcone(std::function<TAtalhoRec()> ler) {
+    barra_.AvisoErro().Hide();
+    if (!lancador_) return;
+    if (lancamentos_++ == 0) nq::CursorAmp();
+    const HWND janela = barra_.hwnd();
+    focoNoClique_ = GetForegroundWindow() == janela;
+    const std::string dirAplic = DirAplic;
+    // On the launcher's thread: a target on a share that does not answer holds up that thread, never
+    // the bar's painting. The bar is switched on its own thread once the launch is over.
+    lancador_->Enfileirar([janela, dirAplic, ler = std::move(ler)] {
+        bool ok = false;
+        try {
+            TAtalhoRec r = ler();
+            LancadorWin32 sistema(janela);
+            ok = executeProgram(r, sistema, dirAplic, true, {});
+        } catch (const std::exception&) {
+            ok = false;  // the notice tells of it
+        }
+        PostMessageW(janela, WM_LANCADO, ok, 0);
+    });
+}
+
+void TBarLancamento::Lancado(bool ok) {
+    if (lancamentos_ > 0 && --lancamentos_ == 0) nq::CursorNormal();
+    // The keyboard stays with the bar if it had it at the click and nothing else took it meanwhile (an
+    // X server without a window manager drops the focus of a window that has moved).
+    if (focoNoClique_ && NobodyInFront()) SetForegroundWindow(barra_.hwnd());
+    if (!barra_.Config().autoOcultar) barra_.clickForm();
+    if (!ok) barra_.AvisoErro().Show();
+}
+
+void TBarLancamento::clickBotao(std::size_t i) {
+    TIconeComando botao = barra_.Painel().Botoes()[i];
+    const TBuscaAlvos::TBotao estado = busca_ ? busca_->Botao(i) : TBuscaAlvos::TBotao{};
+    if (estado.estado != TBuscaAlvos::Estado::Pendente) {
+        botao.SetPrograma(botao.Programa(), estado.pasta);
+        clickIcone([r = readProgramData(botao)] { return r; });
+        return;
+    }
+    // Not looked at yet: the launcher's thread finds out whether it is a folder.
+    clickIcone([botao]() mutable {
+        botao.SetPrograma(botao.Programa(), CurrentPlatform().shell->DirectoryExists(botao.Programa()));
+        return readProgramData(botao);
+    });
+}
+
+void TBarLancamento::Recebido(LPARAM resposta) {
+    std::unique_ptr<TAlvoBuscado> r(reinterpret_cast<TAlvoBuscado*>(resposta));
+    if (busca_)
+        if (const auto i = busca_->Receber(std::move(r))) barra_.InvalidarBotao(static_cast<int>(*i));
+}
+
+void TBarLancamento::DescartarRespostas() {
+    MSG m;
+    while (PeekMessageW(&m, barra_.hwnd(), WM_ALVO_BUSCADO, WM_ALVO_BUSCADO, PM_REMOVE))
+        delete reinterpret_cast<TAlvoBuscado*>(m.lParam);
+}
+
+}  // namespace nq

@@ -1,0 +1,58 @@
+#pragma once
+// Launching the bar's shortcuts and looking at their targets. The target worker finds out, for the
+// buttons that show, whether each target exists and its icon; the launcher's thread asks the shell to
+// open a target. Neither ever holds up the bar's window thread: both post their answers back.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+
+#include "app/BuscaAlvos.h"
+#include "app/Lancamento.h"
+#include "support/Trabalhador.h"
+#include "support/Win32Handles.h"
+
+namespace nq {
+
+class TfrmMainPivel;
+
+// A shortcut's icon, as the target worker hands it over.
+struct TImagemIcone final : TImagem {
+    IconHandle icone;
+};
+
+class TBarLancamento {
+public:
+    // The workers' answers: what was found out about a button's target (lParam owns a TAlvoBuscado),
+    // and the end of a launch (wParam false when the notice must tell of a failure).
+    static constexpr UINT WM_ALVO_BUSCADO = WM_APP + 1;
+    static constexpr UINT WM_LANCADO = WM_APP + 2;
+
+    explicit TBarLancamento(TfrmMainPivel& barra) : barra_(barra) {}
+
+    // Starts both workers; their answers go to the bar's window.
+    void Iniciar();
+    TBuscaAlvos* Busca() const { return busca_.get(); }
+
+    // Launches on the launcher's thread what `ler` works out there (it may look at the disk).
+    void clickIcone(std::function<TAtalhoRec()> ler);
+    // The bar's button i.
+    void clickBotao(std::size_t i);
+    // WM_LANCADO: the launch is over.
+    void Lancado(bool ok);
+    // WM_ALVO_BUSCADO: a button's target is known; its button is painted again.
+    void Recebido(LPARAM resposta);
+    // The window goes: answers still waiting would be lost with it, and their icons with them.
+    void DescartarRespostas();
+
+private:
+    TfrmMainPivel& barra_;
+    std::unique_ptr<TBuscaAlvos> busca_;
+    std::unique_ptr<TTrabalhador> lancador_;
+    int lancamentos_ = 0;  // launches under way: the busy pointer shows meanwhile
+    bool focoNoClique_ = false;
+};
+
+}  // namespace nq

@@ -1,0 +1,79 @@
+#pragma once
+// The bar's popup menu and its commands: its entries and pictures, the "Outros atalhos" submenu of the
+// shortcuts flagged for it, the renderer that paints them, and what each command does. The tray icon
+// opens the same menu.
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/Barra.h"
+#include "app/NqSobreWin32.h"
+#include "menus/Menu.h"
+#include "menus/NqMenus.h"
+#include "menus/NqMenusWin32.h"
+#include "ui/ImageListWin32.h"
+
+namespace nq {
+
+class TfrmMainPivel;
+
+// The popup menu's commands, as WM_COMMAND identifiers.
+enum MenuId : UINT {
+    mnAtalhos = 100,
+    mnIncluir,
+    mnExcluirIcons,
+    mnConfig,
+    mnSobre,
+    mnDesativarInic,
+    mnFinalizar,
+    mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
+};
+
+class TBarMenu {
+public:
+    explicit TBarMenu(TfrmMainPivel& barra);
+
+    // The "Outros atalhos" entries of the last rebuild.
+    void DefinirAtalhos(std::vector<TMenuAtalho> atalhos) { atalhos_ = std::move(atalhos); }
+    std::size_t Atalhos() const { return atalhos_.size(); }
+
+    // Shows the menu at a screen point and runs its loop; nothing while it is open already.
+    void Mostrar(POINT tela);
+    bool Aberto() const { return aberto_; }
+    // WM_COMMAND of a menu entry.
+    void Executar(UINT id);
+    // WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of the owner-drawn entries; true when answered.
+    bool Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta);
+    // The height of an entry of the open menu (see kMsgItemMenu).
+    LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
+
+    // The commands.
+    void mnIncluirClick();
+    void mnExcluirIconsClick();
+    void mnDesativarInicClick();
+    void mnConfigClick();
+    // The title's menu button: "Configurações", or with Ctrl the end of the program.
+    void bConfigClick(bool ctrl);
+
+private:
+    void CriarMenu();
+    void BuildPopupMenu();
+
+    TfrmMainPivel& barra_;
+    std::vector<TMenuAtalho> atalhos_;
+    // The popup menu, painted by the menu renderer NqMenu1, and its pictures at the bar's density.
+    TMenuOwner componentes_;
+    TPopupMenu pmEdita{&componentes_};
+    TMenuItem* mnAtalhosItem_ = nullptr;  // "Outros atalhos"
+    TMenuSistemaWin32 menuSistema_;
+    std::unique_ptr<TNqMenu> NqMenu1;
+    TMenuWin32 pmEditaWin32_{pmEdita};
+    std::unique_ptr<TImageListWin32> imgMenu;
+    int imgMenuDpi_ = 0;
+    bool aberto_ = false;
+    TNqSobre nqSobre1;
+};
+
+}  // namespace nq

@@ -1,0 +1,48 @@
+#pragma once
+// What tests reach of the running program, in one place: the PIVEL_* variables that change how it
+// starts, and the registered messages through which another process asks the bar what it holds.
+// Nothing here is for the user.
+
+#include <windows.h>
+
+#include "menus/NqMenus.h"
+
+namespace nq {
+
+class TfrmMainPivel;
+
+// A registered message that the bar answers with the number of GDI objects and icons its owners hold,
+// so that a test in another process can see a leak.
+constexpr const wchar_t* kMsgObjetosGdi = L"Pivel.ObjetosGdi";
+// A registered message that the bar answers, while its popup menu is open, with the height in pixels of
+// the entry at position wParam of the popup menu (lParam 0) or of the open "Outros atalhos" submenu
+// (lParam 1), plus kItemMenuDesenhado when the entry is owner-drawn; -1 when there is no such entry.
+constexpr const wchar_t* kMsgItemMenu = L"Pivel.ItemMenu";
+constexpr LRESULT kItemMenuDesenhado = 0x10000;
+// A registered message that the bar answers with what it shows: wParam 0 the number of buttons, 1 the
+// number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started, 3 how many
+// buttons still wait for what the background worker finds out about their targets.
+constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
+
+// Before anything else starts: PIVEL_ALVO_LENTO="ms:prefix" makes every check whether a path that
+// begins with the prefix exists take that long first (a share that does not answer).
+void InstalarAlvoLento();
+// PIVEL_STARTUP_REPORT names a file that receives the start-up values as "name=value" lines (UTF-8);
+// true when it was asked for, and the program then ends.
+bool EscreverRelatorioInicio();
+// PIVEL_TIPO_MENU (0 to 4) paints the menus in another style, so that tests can look at every style;
+// the bar's own style otherwise.
+TTipoMenu TipoMenuBarra();
+
+class TBarSondas {
+public:
+    explicit TBarSondas(TfrmMainPivel& barra);
+    // True when msg was one of the registered questions, with its answer.
+    bool Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) const;
+
+private:
+    TfrmMainPivel& barra_;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0;
+};
+
+}  // namespace nq
