@@ -15,12 +15,13 @@ namespace {
 
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
+    d.lugar = LugarDialogo::SobrePrincipalMaior;
     d.titulo = "Sobre o sistema";
     d.largura = 497;
     d.altura = 305;
     d.fonte = ProjetoFonte{"Tahoma", 8};
     auto& c = d.controles;
-    const TColor navy = RGBColor(0, 0, 128), azul = RGBColor(0, 0, 255);
+    const TColor navy = RGBColor(0, 0, 128);
     c.push_back({.tipo = TipoControle::Faixa,
                  .nome = "Shape1",
                  .r = {0, 0, 497, 57},
@@ -64,8 +65,7 @@ ProjetoDialogo Desenho() {
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbSite",
                  .r = {128, 176, 353, 16},
-                 .flags = fSemQuebra | fSemPrefixo | fMaozinha,
-                 .fonte = ProjetoFonte{.sublinhado = true, .cor = azul}});
+                 .flags = fSemQuebra | fSemPrefixo | fLink});
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbEmailTitulo",
                  .texto = "E-mail:",
@@ -74,8 +74,7 @@ ProjetoDialogo Desenho() {
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbEmail",
                  .r = {128, 200, 353, 16},
-                 .flags = fSemQuebra | fSemPrefixo | fMaozinha,
-                 .fonte = ProjetoFonte{.sublinhado = true, .cor = azul}});
+                 .flags = fSemQuebra | fSemPrefixo | fLink});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",
@@ -89,37 +88,25 @@ ProjetoDialogo Desenho() {
 
 }  // namespace
 
-TfrmSobre::TfrmSobre() : TDialogo(Desenho()) {}
+TfrmSobre::TfrmSobre() : TDialogo(Desenho(), kControles) {}
 
 void TfrmSobre::FormCreate() {
-    SetTexto("lblNomesis", ApplicationTitle);
-    SetTexto("lblVersao", "Versão " + GetVersionSis(false));
-    SetTexto("lbFornecedor", kFornecedor.nome);
-    SetTexto("lbDescricao", kFornecedor.descricao);
-    SetTexto("lbAviso", AvisoDireitos(AnoData(FileDate(ExeName))));
-    SetTexto("lbSite", kFornecedor.site);
-    SetTexto("lbEmail", kFornecedor.email);
-}
-
-void TfrmSobre::Posicionar() {
-    // Over the main window when it is the wider one; the bar is a narrow panel, so usually the screen.
-    HWND principal = MainWindow();
-    RECT p{}, r{};
-    GetWindowRect(hwnd(), &r);
-    if (principal && GetWindowRect(principal, &p) && p.right - p.left > r.right - r.left) {
-        CentraForm(hwnd(), principal);
-        return;
-    }
-    TDialogo::Posicionar();
+    SetTexto(lblNomesis, ApplicationTitle);
+    SetTexto(lblVersao, "Versão " + GetVersionSis(false));
+    SetTexto(lbFornecedor, kFornecedor.nome);
+    SetTexto(lbDescricao, kFornecedor.descricao);
+    SetTexto(lbAviso, AvisoDireitos(AnoData(FileDate(ExeName))));
+    SetTexto(lbSite, kFornecedor.site);
+    SetTexto(lbEmail, kFornecedor.email);
 }
 
 void TfrmSobre::FormShow() {
-    Foco("BitBtn1");
+    Foco(BitBtn1);
 }
 
-void TfrmSobre::Click(const std::string& nome) {
-    if (nome == "lbSite") lbSiteClick();
-    if (nome == "lbEmail") lbEmailClick();
+void TfrmSobre::Click(int controle) {
+    if (controle == lbSite) lbSiteClick();
+    if (controle == lbEmail) lbEmailClick();
 }
 
 void TfrmSobre::lbSiteClick() {

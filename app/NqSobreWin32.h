@@ -10,13 +10,23 @@ namespace nq {
 
 class TfrmSobre final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        Shape1, imgIcone, lblNomesis, lblVersao, NqBevel3, imgFornecedor, lbFornecedor, lbDescricao, NqBevel2,
+        lbAviso, lbSiteTitulo, lbSite, lbEmailTitulo, lbEmail, NqBevel1, BitBtn1,
+    };
+    static constexpr const char* kControles[] = {
+        "Shape1", "imgIcone", "lblNomesis", "lblVersao", "NqBevel3", "imgFornecedor", "lbFornecedor",
+        "lbDescricao", "NqBevel2", "lbAviso", "lbSiteTitulo", "lbSite", "lbEmailTitulo", "lbEmail", "NqBevel1",
+        "BitBtn1",
+    };
+
     TfrmSobre();
 
 protected:
     void FormCreate() override;
     void FormShow() override;
-    void Posicionar() override;
-    void Click(const std::string& nome) override;
+    void Click(int controle) override;
 
 private:
     void lbSiteClick();

@@ -49,6 +49,9 @@ bool EhCaixaDeMarcar(TipoControle t) {
 ProjetoDialogo TfBase2::Desenho() {
     ProjetoDialogo d;
     d.titulo = "?";
+    d.enterComoTab = true;
+    d.botaoF5 = BitBtn1;
+    d.botaoEsc = BitBtn2;
     d.largura = 530;
     d.altura = 338;
     d.fonte = ProjetoFonte{"Tahoma", 0, 11};
@@ -83,7 +86,8 @@ ProjetoDialogo Arredondado(ProjetoDialogo projeto) {
 }
 }  // namespace
 
-TfBase2::TfBase2(ProjetoDialogo projeto) : TDialogo(Arredondado(std::move(projeto))) {}
+TfBase2::TfBase2(ProjetoDialogo projeto, std::span<const char* const> controles)
+    : TDialogo(Arredondado(std::move(projeto)), controles) {}
 
 TfBase2::~TfBase2() = default;
 
@@ -94,7 +98,6 @@ bool TfBase2::Open(const std::string& ACaption) {
     {
         TEdicaoEmCurso registro(edicao);
         resultado = ShowModal(dono);
-        enterAsTab_.reset();
     }
     // Closing gives the focus back to the program rather than to whatever another program shows.
     if (HWND volta = dono && IsWindow(dono) ? dono : MainWindow()) SetForegroundWindow(volta);
@@ -102,15 +105,16 @@ bool TfBase2::Open(const std::string& ACaption) {
 }
 
 void TfBase2::DesenhaCheckBoxes() {
-    for (const ProjetoControle& c : Projeto().controles)
-        if (EhCaixaDeMarcar(c.tipo))
-            if (HWND w = Controle(c.nome)) InvalidateRect(w, nullptr, TRUE);
+    const auto& controles = Projeto().controles;
+    for (std::size_t i = 0; i < controles.size(); ++i)
+        if (EhCaixaDeMarcar(controles[i].tipo))
+            if (HWND w = Controle(static_cast<int>(i))) InvalidateRect(w, nullptr, TRUE);
 }
 
 // --- The bound edit boxes ---------------------------------------------------------------------------
 
-void TfBase2::Vincular(std::string nomeEdicao, std::string campo) {
-    vinculos_.emplace_back(std::move(nomeEdicao), std::move(campo));
+void TfBase2::Vincular(int edicao, std::string campo) {
+    vinculos_.emplace_back(edicao, std::move(campo));
 }
 
 void TfBase2::MostrarCampos() {
@@ -118,12 +122,12 @@ void TfBase2::MostrarCampos() {
     for (const auto& [e, campo] : vinculos_) SetTexto(e, dsPadrao->FieldByName(campo).AsString());
 }
 
-void TfBase2::GravarCampo(const std::string& nomeEdicao) {
+void TfBase2::GravarCampo(int edicao) {
     if (!dsPadrao) return;
     const TDataSetState estado = dsPadrao->State();
     if (estado != TDataSetState::dsInsert && estado != TDataSetState::dsEdit) return;
     for (const auto& [e, campo] : vinculos_) {
-        if (e != nomeEdicao) continue;
+        if (e != edicao) continue;
         TField& f = dsPadrao->FieldByName(campo);
         const std::string texto = Texto(e);
         if (texto != f.AsString()) f.SetAsString(texto);
@@ -146,42 +150,19 @@ void TfBase2::FormCreate() {
         for (const auto& [e, campo] : vinculos_)
             if (HWND w = Controle(e))
                 SendMessageW(w, EM_LIMITTEXT, static_cast<WPARAM>(dsPadrao->FieldByName(campo).Size()), 0);
-    // Enter moves the focus straight to the next control; a focused button keeps Enter for itself, and
-    // Ctrl+Enter moves nowhere.
-    enterAsTab_ = std::make_unique<TNqEnterAsTab>(hwnd());
 }
 
 void TfBase2::FormShow() {
-    Tag = 0;
     MostrarCampos();
 }
 
-bool TfBase2::FormKeyDown(WPARAM key) {
-    if (key == VK_ESCAPE) {
-        Foco("BitBtn2");
-        if (HWND b = Controle("BitBtn2")) SendMessageW(b, BM_CLICK, 0, 0);
-        return true;
-    }
-    if (key == VK_F5) {
-        HWND salvar = Controle("BitBtn1");
-        if (!salvar || !IsWindowEnabled(salvar) || !IsWindowVisible(salvar)) return false;
-        // The focus moves to the button first, so that the box being typed in stores its text, as a
-        // click on the button does.
-        Foco("BitBtn1");
-        SendMessageW(salvar, BM_CLICK, 0, 0);
-        return true;
-    }
-    // Enter moves on through TNqEnterAsTab, which sees the key first.
-    return false;
-}
-
-void TfBase2::Click(const std::string& nome) {
-    if (nome == "BitBtn1") BitBtn1Click();
+void TfBase2::Click(int controle) {
+    if (controle == BitBtn1) BitBtn1Click();
     // "Cancelar" closes the dialog through its result.
 }
 
-void TfBase2::Comando(const std::string& nome, int codigo) {
-    if (codigo == EN_KILLFOCUS) GravarCampo(nome);
+void TfBase2::Comando(int controle, int codigo) {
+    if (codigo == EN_KILLFOCUS) GravarCampo(controle);
 }
 
 void TfBase2::DuploClique() {

@@ -7,6 +7,7 @@
 // never posts or cancels the record: its caller does, after Open.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,7 +18,6 @@ namespace nq {
 
 class TClientDataset;
 class TEdicaoCatalogo;
-class TNqEnterAsTab;
 
 class TfBase2 : public TDialogo {
 public:
@@ -26,7 +26,12 @@ public:
     static ProjetoDialogo Desenho();
 
     // The client size of the table is rounded as the base window rounds it (ArredondaQuatro).
-    explicit TfBase2(ProjetoDialogo projeto);
+    // The base's own controls, first in every descendant's table.
+    enum ControlesDaBase : int { BitBtn1, BitBtn2, kControlesDaBase };
+
+    // The client size of the table is rounded as the base window rounds it (ArredondaQuatro).
+    // `controles`: the descendant's control names, as TDialogo checks them.
+    explicit TfBase2(ProjetoDialogo projeto, std::span<const char* const> controles = {});
     ~TfBase2() override;
 
     // Shows the dialog over the program's window in front until it closes; true when the user
@@ -43,19 +48,18 @@ public:
 
 protected:
     // Binds an edit box of the table to a field of dsPadrao.
-    void Vincular(std::string edicao, std::string campo);
+    void Vincular(int edicao, std::string campo);
     // Each bound box shows its field of the current record.
     void MostrarCampos();
     // Stores a bound box's text in its field, when the table is taking a record and the text changed.
-    void GravarCampo(const std::string& nomeEdicao);
+    void GravarCampo(int edicao);
     // Stores a value in a field and shows it in the boxes bound to it.
     void SetCampo(const std::string& campo, const std::string& valor);
 
     void FormCreate() override;
     void FormShow() override;
-    bool FormKeyDown(WPARAM key) override;
-    void Click(const std::string& nome) override;
-    void Comando(const std::string& nome, int codigo) override;
+    void Click(int controle) override;
+    void Comando(int controle, int codigo) override;
     void DuploClique() override;
 
     // The save step of "Salvar | F5"; a descendant that replaces it sets Tag to 1 and closes the dialog.
@@ -65,8 +69,7 @@ private:
     // The window's image on the default printer, at its size on the screen.
     void Imprimir();
 
-    std::vector<std::pair<std::string, std::string>> vinculos_;  // edit box, field
-    std::unique_ptr<TNqEnterAsTab> enterAsTab_;
+    std::vector<std::pair<int, std::string>> vinculos_;  // edit box, field
 };
 
 }  // namespace nq

@@ -45,6 +45,8 @@ const char* const kFiltros[] = {"RadioButton1", "RadioButton2", "RadioButton3", 
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
     d.titulo = "Configurações";
+    d.enterComoTab = true;
+    d.botaoF5 = TfrmConfig::bok;
     d.largura = 538;
     d.altura = 471;
     d.fonte = ProjetoFonte{"Tahoma", 0, 11};
@@ -270,23 +272,16 @@ std::wstring PastaDe(const std::string& caminho) {
 
 // The window's font as the system's font dialog describes it, and back.
 LOGFONTW LogFontDe(const TFont& f) {
-    LOGFONTW lf{};
     HDC tela = GetDC(nullptr);
-    lf.lfHeight = -MulDiv(f.size, GetDeviceCaps(tela, LOGPIXELSY), 72);
+    const int dpi = GetDeviceCaps(tela, LOGPIXELSY);
     ReleaseDC(nullptr, tela);
-    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = f.italic;
-    lf.lfUnderline = f.underline;
-    lf.lfStrikeOut = f.strikeOut;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(lf.lfFaceName, Wide(f.name).c_str(), LF_FACESIZE);
-    return lf;
+    return DescricaoFonte(f, dpi);
 }
 
 }  // namespace
 
 TfrmConfig::TfrmConfig(IBarraConfig& barra)
-    : TDialogo(Desenho()), barra_(barra), atalhos_(barra.Catalogo()), tabela_(barra.Catalogo()) {
+    : TDialogo(Desenho(), kControles), barra_(barra), atalhos_(barra.Catalogo()), tabela_(barra.Catalogo()) {
     TDBGridWin32::Registrar();
     atalhos_.Confirmar = [](const std::string& texto, const std::vector<std::string>& valores) {
         return Conf(texto, valores, 2);
@@ -303,23 +298,23 @@ TfrmConfig::~TfrmConfig() {
 void TfrmConfig::FormCreate() {
     frmConfig = this;
     const TVisualBarra v = barra_.Visual();
-    SetTexto("eTitulo", v.titulo);
+    SetTexto(eTitulo, v.titulo);
     if (HICON icone = barra_.IconeTitulo()) icoTit_.reset(CopyIcon(icone));
-    Marcar("ckUsarTransp", v.transparente);
-    Marcar("ckSobreOF", v.sobreOutros);
+    Marcar(ckUsarTransp, v.transparente);
+    Marcar(ckSobreOF, v.sobreOutros);
     corExemplo_ = v.cor;
     fonteExemplo_ = v.fonte;
     MostrarExemplo();
-    SetValor("spTransp", v.nivel);
+    SetValor(spTransp, v.nivel);
     if (NqIni) LerConfig(*NqIni, lidos_);
-    SetValor("spSalto", lidos_.salto);
-    Marcar("ckEditarTit", lidos_.editarTitulo);
-    Marcar("ckAuto", lidos_.autoOcultar);
-    Marcar("ckIconHeightAuto", lidos_.alturaAutomatica);
+    SetValor(spSalto, lidos_.salto);
+    Marcar(ckEditarTit, lidos_.editarTitulo);
+    Marcar(ckAuto, lidos_.autoOcultar);
+    Marcar(ckIconHeightAuto, lidos_.alturaAutomatica);
     teclaLida_ = TeclaDoAtalho(TextToShortCut(lidos_.teclaAtalho));
-    SetValor("hkTeclaAtalho", teclaLida_);
+    SetValor(hkTeclaAtalho, teclaLida_);
     slocalicon_ = lidos_.icone;
-    bSobreOF_ = Marcado("ckSobreOF");
+    bSobreOF_ = Marcado(ckSobreOF);
     lidos_.titulo = v.titulo;
     lidos_.sobreOutros = v.sobreOutros;
     lidos_.transparente = v.transparente;
@@ -327,7 +322,7 @@ void TfrmConfig::FormCreate() {
     lidos_.cor = v.cor;
     lidos_.fonte = v.fonte;
 
-    g_ = TDBGridWin32::De(Controle("g"));
+    g_ = TDBGridWin32::De(Controle(g));
     if (g_) {
         TDBGrid& g = g_->Grade();
         g.Columns = {{"Titulo", "Titulo", 448},
@@ -339,22 +334,20 @@ void TfrmConfig::FormCreate() {
         g.OnDblClick = [this] { gDblClick(); };
     }
 
-    EasT_ = std::make_unique<TNqEnterAsTab>(hwnd());
     // Enter in the distance box turns the page; it is seen before Enter-as-Tab would move on.
     filtroSalto_ = AddMessageFilter([this](MSG& m) {
-        if (m.message != WM_KEYDOWN || m.wParam != VK_RETURN || m.hwnd != Controle("spSalto")) return false;
+        if (m.message != WM_KEYDOWN || m.wParam != VK_RETURN || m.hwnd != Controle(spSalto)) return false;
         spSaltoKeyDown();
         return true;
     });
 }
 
 void TfrmConfig::FormShow() {
-    Tag = 0;
     atalhos_.Mostrar();
-    SetPagina("pc", 0);
+    SetPagina(pc, 0);
     ckIconHeightAutoClick();
     AtualizarGrade();
-    Foco("g");
+    Foco(g);
 }
 
 void TfrmConfig::FormClose() {
@@ -362,45 +355,35 @@ void TfrmConfig::FormClose() {
     atalhos_.Fechar();
     if (filtroSalto_) RemoveMessageFilter(filtroSalto_);
     filtroSalto_ = 0;
-    EasT_.reset();
 }
 
 // --- Events ---------------------------------------------------------------------------------------------
 
-bool TfrmConfig::FormKeyDown(WPARAM key) {
-    if (key != VK_F5) return false;
-    // Pressed as a click, once the key has left the message filters: saving may show messages.
-    if (HWND b = Controle("bok"))
-        PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IdDe("bok"), BN_CLICKED), reinterpret_cast<LPARAM>(b));
-    return true;
+void TfrmConfig::Click(int controle) {
+    if (controle >= nvPrimeiro && controle <= nvAlterar)
+        return nvBeforeAction(static_cast<TAcaoNavegador>(controle - nvPrimeiro));
+    if (controle >= RadioButton1 && controle <= RadioButton5) return FiltrarClick(controle - RadioButton1 + 1);
+    if (controle == bok) bokClick();
+    if (controle == bClear) bClearClick();
+    if (controle == icoTit) icoTitClick();
+    if (controle == bpesqCorFnd) bpesqCorFndClick();
+    if (controle == bpesqFontIco) bpesqFontIcoClick();
+    if (controle == ckIconHeightAuto) ckIconHeightAutoClick();
 }
 
-void TfrmConfig::Click(const std::string& nome) {
-    for (int i = 0; i < 7; ++i)
-        if (nome == kNavegador[i].nome) return nvBeforeAction(static_cast<TAcaoNavegador>(i));
-    for (int i = 0; i < 5; ++i)
-        if (nome == kFiltros[i]) return FiltrarClick(i + 1);
-    if (nome == "bok") bokClick();
-    if (nome == "bClear") bClearClick();
-    if (nome == "icoTit") icoTitClick();
-    if (nome == "bpesqCorFnd") bpesqCorFndClick();
-    if (nome == "bpesqFontIco") bpesqFontIcoClick();
-    if (nome == "ckIconHeightAuto") ckIconHeightAutoClick();
-}
-
-void TfrmConfig::Comando(const std::string& nome, int codigo) {
-    if (nome == "eFind" && codigo == EN_CHANGE) eFindChange();
+void TfrmConfig::Comando(int controle, int codigo) {
+    if (controle == eFind && codigo == EN_CHANGE) eFindChange();
 }
 
 void TfrmConfig::eFindChange() {
-    atalhos_.Pesquisar(Texto("eFind"));
+    atalhos_.Pesquisar(Texto(eFind));
     AtualizarGrade();
 }
 
 void TfrmConfig::bClearClick() {
-    SetTexto("eFind", "");
+    SetTexto(eFind, "");
     eFindChange();
-    Foco("eFind");
+    Foco(eFind);
 }
 
 void TfrmConfig::FiltrarClick(int tag) {
@@ -484,18 +467,18 @@ void TfrmConfig::AtualizarGrade() {
 void TfrmConfig::AtualizarNavegador() {
     const TClientDataset& cds = barra_.Catalogo();
     const int n = cds.RecordCount(), atual = cds.RecNo();
-    Habilitar("nvPrimeiro", n > 0 && atual > 1);
-    Habilitar("nvAnterior", n > 0 && atual > 1);
-    Habilitar("nvProximo", n > 0 && atual < n);
-    Habilitar("nvUltimo", n > 0 && atual < n);
-    Habilitar("nvExcluir", n > 0);
-    Habilitar("nvAlterar", n > 0);
+    Habilitar(nvPrimeiro, n > 0 && atual > 1);
+    Habilitar(nvAnterior, n > 0 && atual > 1);
+    Habilitar(nvProximo, n > 0 && atual < n);
+    Habilitar(nvUltimo, n > 0 && atual < n);
+    Habilitar(nvExcluir, n > 0);
+    Habilitar(nvAlterar, n > 0);
 }
 
 // --- Page "Configurações" ------------------------------------------------------------------------------
 
 void TfrmConfig::MostrarExemplo() {
-    ProjetoControle& ex = Item("lbEx");
+    ProjetoControle& ex = Item(lbEx);
     ex.cor = corExemplo_;
     ex.fonte.nome = fonteExemplo_.name;
     ex.fonte.pontos = fonteExemplo_.size;
@@ -505,14 +488,14 @@ void TfrmConfig::MostrarExemplo() {
     ex.fonte.sublinhado = fonteExemplo_.underline;
     ex.fonte.riscado = fonteExemplo_.strikeOut;
     ex.fonte.cor = fonteExemplo_.color;
-    if (HWND w = Controle("lbEx")) InvalidateRect(w, nullptr, TRUE);
+    if (HWND w = Controle(lbEx)) InvalidateRect(w, nullptr, TRUE);
 }
 
-bool TfrmConfig::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
-    if (nome != "icoTit") return false;
+bool TfrmConfig::DesenharItem(int controle, DRAWITEMSTRUCT* dis) {
+    if (controle != icoTit) return false;
     HDC dc = dis->hDC;
     const RECT r = dis->rcItem;
-    BrushHandle fundo(CreateSolidBrush(ToColorRef(CorAtras(static_cast<std::size_t>(Indice("icoTit"))))));
+    BrushHandle fundo(CreateSolidBrush(ToColorRef(CorAtras(icoTit))));
     FillRect(dc, &r, fundo.get());
     // Centred and scaled to the box.
     const int lado = std::min(r.right - r.left, r.bottom - r.top);
@@ -545,7 +528,7 @@ void TfrmConfig::icoTitClick() {
     }
     icoTit_.reset(icone);
     slocalicon_ = Narrow(arquivo);
-    if (HWND w = Controle("icoTit")) InvalidateRect(w, nullptr, TRUE);
+    if (HWND w = Controle(icoTit)) InvalidateRect(w, nullptr, TRUE);
 }
 
 void TfrmConfig::bpesqCorFndClick() {
@@ -584,15 +567,15 @@ void TfrmConfig::bpesqFontIcoClick() {
 }
 
 void TfrmConfig::ckIconHeightAutoClick() {
-    LigaDes("spSalto", !Marcado("ckIconHeightAuto"));
+    LigaDes(spSalto, !Marcado(ckIconHeightAuto));
 }
 
 void TfrmConfig::spSaltoKeyDown() {
     const int n = 2;
-    const int proxima = (PaginaAtiva("pc") + 1) % n;
-    SetPagina("pc", proxima);
+    const int proxima = (PaginaAtiva(pc) + 1) % n;
+    SetPagina(pc, proxima);
     // The page takes the focus: its first control that takes it.
-    if (HWND w = PrimeiroComTab(Controle(proxima == 0 ? "tsAtalhos" : "tsconf")))
+    if (HWND w = PrimeiroComTab(Controle(proxima == 0 ? tsAtalhos : tsconf)))
         SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(w), TRUE);
 }
 
@@ -600,19 +583,19 @@ void TfrmConfig::spSaltoKeyDown() {
 
 TConfigBarra TfrmConfig::Valores() const {
     TConfigBarra c;
-    c.titulo = Texto("eTitulo");
+    c.titulo = Texto(eTitulo);
     c.icone = slocalicon_;
-    c.sobreOutros = Marcado("ckSobreOF");
-    c.transparente = Marcado("ckUsarTransp");
-    c.nivel = std::clamp(Valor("spTransp"), kNivelMinimo, kNivelMaximo);
+    c.sobreOutros = Marcado(ckSobreOF);
+    c.transparente = Marcado(ckUsarTransp);
+    c.nivel = std::clamp(Valor(spTransp), kNivelMinimo, kNivelMaximo);
     c.cor = corExemplo_;
     c.fonte = fonteExemplo_;
-    c.salto = std::clamp(Valor("spSalto"), kSaltoMinimo, kSaltoMaximo);
-    c.editarTitulo = Marcado("ckEditarTit");
-    c.autoOcultar = Marcado("ckAuto");
-    c.alturaAutomatica = Marcado("ckIconHeightAuto");
+    c.salto = std::clamp(Valor(spSalto), kSaltoMinimo, kSaltoMaximo);
+    c.editarTitulo = Marcado(ckEditarTit);
+    c.autoOcultar = Marcado(ckAuto);
+    c.alturaAutomatica = Marcado(ckIconHeightAuto);
     // An untouched key keeps its text as the file had it.
-    const int tecla = Valor("hkTeclaAtalho");
+    const int tecla = Valor(hkTeclaAtalho);
     c.teclaAtalho = tecla == teclaLida_ ? lidos_.teclaAtalho : ShortCutToText(AtalhoDaTecla(tecla));
     return c;
 }

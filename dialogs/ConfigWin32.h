@@ -12,7 +12,6 @@
 
 #include "dialogs/Config.h"
 #include "dialogs/TabelaGrade.h"
-#include "support/NqEnterAsTabWin32.h"
 #include "support/Win32Handles.h"
 #include "ui/DialogoWin32.h"
 
@@ -39,6 +38,25 @@ enum class TAcaoNavegador { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete
 
 class TfrmConfig final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        pc, tsAtalhos, tsconf, bok, bcanc, Panel1, Panel2, g, nvPrimeiro, nvAnterior, nvProximo, nvUltimo,
+        nvIncluir, nvExcluir, nvAlterar, Label16, eFind, bClear, Label7, RadioButton1, RadioButton2,
+        RadioButton3, RadioButton4, RadioButton5, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1,
+        ckSobreOF, Label6, ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3,
+        spSalto, ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8,
+        Label10, hkTeclaAtalho,
+    };
+    static constexpr const char* kControles[] = {
+        "pc", "tsAtalhos", "tsconf", "bok", "bcanc", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior",
+        "nvProximo", "nvUltimo", "nvIncluir", "nvExcluir", "nvAlterar", "Label16", "eFind", "bClear", "Label7",
+        "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "Label1", "eTitulo",
+        "Label2", "Bevel1", "icoTit", "Label8", "nqBevel1", "ckSobreOF", "Label6", "ckUsarTransp",
+        "ckEditarTit", "ckAuto", "nqBevel3", "Label5", "spTransp", "Label9", "Label3", "spSalto",
+        "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco", "nqBevel8",
+        "Label10", "hkTeclaAtalho",
+    };
+
     explicit TfrmConfig(IBarraConfig& barra);
     ~TfrmConfig() override;
 
@@ -51,10 +69,9 @@ protected:
     void FormCreate() override;
     void FormShow() override;
     void FormClose() override;
-    bool FormKeyDown(WPARAM key) override;
-    void Click(const std::string& nome) override;
-    void Comando(const std::string& nome, int codigo) override;
-    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override;
+    void Click(int controle) override;
+    void Comando(int controle, int codigo) override;
+    bool DesenharItem(int controle, DRAWITEMSTRUCT* dis) override;
 
 private:
     void bokClick();
@@ -89,7 +106,6 @@ private:
     IconHandle icoTit_;
     TColor corExemplo_ = 0;
     TFont fonteExemplo_;
-    std::unique_ptr<TNqEnterAsTab> EasT_;
     std::size_t filtroSalto_ = 0;
 };
 

@@ -23,16 +23,13 @@ ProjetoDialogo DesenhoItensEdita() {
     d.largura = 537;
     d.altura = 219;
     // The base's buttons, moved to this window's corner; saving is this window's own step.
-    for (ProjetoControle& b : d.controles) {
-        if (b.nome == "BitBtn1") {
-            b.r = {360, 184, 83, 25};
-            b.resultado = 0;
-            b.ordem = 5;
-        } else if (b.nome == "BitBtn2") {
-            b.r = {448, 184, 83, 25};
-            b.ordem = 6;
-        }
-    }
+    ProjetoControle& salvar = d.controles[TfBase2::BitBtn1];
+    salvar.r = {360, 184, 83, 25};
+    salvar.resultado = 0;
+    salvar.ordem = 5;
+    ProjetoControle& cancelar = d.controles[TfBase2::BitBtn2];
+    cancelar.r = {448, 184, 83, 25};
+    cancelar.ordem = 6;
     auto& c = d.controles;
     c.push_back({.tipo = TipoControle::Linha,
                  .nome = "Bevel1",
@@ -93,12 +90,12 @@ ProjetoDialogo DesenhoItensEdita() {
 }  // namespace
 
 TfrmItensEdita::TfrmItensEdita(TClientDataset& cds, TEdicaoCatalogo* guarda)
-    : TfBase2(DesenhoItensEdita()), cds_(cds) {
+    : TfBase2(DesenhoItensEdita(), kControles), cds_(cds) {
     dsPadrao = &cds_;
     edicao = guarda;
-    Vincular("ePrograma", "Programa");
-    Vincular("eParam", "Param");
-    Vincular("eTitulo", "Titulo");
+    Vincular(ePrograma, "Programa");
+    Vincular(eParam, "Param");
+    Vincular(eTitulo, "Titulo");
     frmItensEdita = this;
 }
 
@@ -108,32 +105,32 @@ TfrmItensEdita::~TfrmItensEdita() {
 
 void TfrmItensEdita::FormShow() {
     TfBase2::FormShow();
-    Marcar(cds_.FieldByName("OpcaoMenu").AsBoolean() ? "rMenu" : "rIcone", true);
+    Marcar(cds_.FieldByName("OpcaoMenu").AsBoolean() ? rMenu : rIcone, true);
     // A picture of the last shortcut must not stand beside a new one.
-    SetImagem("imgIco", IconHandle());
+    SetImagem(imgIco, IconHandle());
     if (cds_.State() == TDataSetState::dsEdit) updateIcon();
-    Foco("ePrograma");  // the dialog manager selects all of its text
+    Foco(ePrograma);  // the dialog manager selects all of its text
 }
 
-void TfrmItensEdita::Comando(const std::string& nome, int codigo) {
-    TfBase2::Comando(nome, codigo);  // a bound box that loses the focus has stored its text first
-    if (nome == "ePrograma" && codigo == EN_KILLFOCUS) eProgramaExit();
-    if (nome == "eTitulo" && codigo == EN_SETFOCUS) eTituloEnter();
+void TfrmItensEdita::Comando(int controle, int codigo) {
+    TfBase2::Comando(controle, codigo);  // a bound box that loses the focus has stored its text first
+    if (controle == ePrograma && codigo == EN_KILLFOCUS) eProgramaExit();
+    if (controle == eTitulo && codigo == EN_SETFOCUS) eTituloEnter();
 }
 
-void TfrmItensEdita::Click(const std::string& nome) {
-    if (nome == "bpesqArq")
+void TfrmItensEdita::Click(int controle) {
+    if (controle == bpesqArq)
         bpesqArqClick();
-    else if (nome == "bpesqFolder")
+    else if (controle == bpesqFolder)
         bpesqFolderClick();
     else
-        TfBase2::Click(nome);
+        TfBase2::Click(controle);
 }
 
 // A title typed by the user is never replaced; a blank one is proposed from the target.
 void TfrmItensEdita::eTituloEnter() {
-    if (Empty(Texto("eTitulo"))) SetTexto("eTitulo", GetTitulo(Texto("ePrograma")));
-    if (HWND w = Controle("eTitulo")) SendMessageW(w, EM_SETSEL, 0, -1);
+    if (Empty(Texto(eTitulo))) SetTexto(eTitulo, GetTitulo(Texto(ePrograma)));
+    if (HWND w = Controle(eTitulo)) SendMessageW(w, EM_SETSEL, 0, -1);
 }
 
 void TfrmItensEdita::eProgramaExit() {
@@ -148,36 +145,36 @@ void TfrmItensEdita::eProgramaExit() {
 void TfrmItensEdita::updateIcon() {
     IconHandle icone;
     // Whenever no icon can be had for the target, the neutral picture shows rather than an old one.
-    if (!readIcon(Texto("ePrograma"), icone)) icone = IconHandle();
-    SetImagem("imgIco", std::move(icone));
+    if (!readIcon(Texto(ePrograma), icone)) icone = IconHandle();
+    SetImagem(imgIco, std::move(icone));
 }
 
 void TfrmItensEdita::bpesqArqClick() {
-    Foco("ePrograma");
+    Foco(ePrograma);
     std::string arquivo;
-    if (!PromptForFileName(arquivo, FILE_TYPES, "", TITLE, PastaDoTexto(Texto("ePrograma")))) return;
+    if (!PromptForFileName(arquivo, FILE_TYPES, "", TITLE, PastaDoTexto(Texto(ePrograma)))) return;
     SetCampo("Programa", arquivo);
-    Foco("eParam");
+    Foco(eParam);
 }
 
 void TfrmItensEdita::bpesqFolderClick() {
-    Foco("ePrograma");
+    Foco(ePrograma);
     std::string pasta;
-    if (!Seldir(pasta, PastaDoTexto(Texto("ePrograma")), "", false)) return;
+    if (!Seldir(pasta, PastaDoTexto(Texto(ePrograma)), "", false)) return;
     SetCampo("Programa", pasta);
     // Entering the title box proposes the folder's name when the title is blank.
-    Foco("eTitulo");
+    Foco(eTitulo);
 }
 
 void TfrmItensEdita::BitBtn1Click() {
-    const std::string programa = Texto("ePrograma");
-    const TDecisaoItem d = DecidirItem(programa, cds_.FieldByName("Titulo").AsString(), Marcado("rMenu"));
+    const std::string programa = Texto(ePrograma);
+    const TDecisaoItem d = DecidirItem(programa, cds_.FieldByName("Titulo").AsString(), Marcado(rMenu));
     if (d.falta == TDecisaoItem::Programa) {
-        Foco("ePrograma");
+        Foco(ePrograma);
         throw ENqError(d.mensagem);
     }
     if (d.falta == TDecisaoItem::Titulo) {
-        Foco("eTitulo");
+        Foco(eTitulo);
         throw ENqError(d.mensagem);
     }
     cds_.FieldByName("Icone").SetAsInteger(d.Icone);

@@ -12,6 +12,16 @@ namespace nq {
 
 class TfrmItensEdita final : public TfBase2 {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        BitBtn1, BitBtn2, Bevel1, Label1, Label2, Label3, ePrograma, eParam, eTitulo, bpesqArq, bpesqFolder,
+        rIcone, rMenu, Bevel2, imgIco,
+    };
+    static constexpr const char* kControles[] = {
+        "BitBtn1", "BitBtn2", "Bevel1", "Label1", "Label2", "Label3", "ePrograma", "eParam", "eTitulo",
+        "bpesqArq", "bpesqFolder", "rIcone", "rMenu", "Bevel2", "imgIco",
+    };
+
     // The dialog of a catalogue; the guard, when given, holds back the work that would disturb the
     // record while the dialog is open.
     explicit TfrmItensEdita(TClientDataset& cds, TEdicaoCatalogo* guarda = nullptr);
@@ -19,8 +29,8 @@ public:
 
 protected:
     void FormShow() override;
-    void Comando(const std::string& nome, int codigo) override;
-    void Click(const std::string& nome) override;
+    void Comando(int controle, int codigo) override;
+    void Click(int controle) override;
     void BitBtn1Click() override;
 
 private:

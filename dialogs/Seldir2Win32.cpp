@@ -44,6 +44,7 @@ constexpr int kTopoH = 105, kBaixoH = 41;
 
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
+    d.lugar = LugarDialogo::SobrePrincipalMaiorAlta;
     d.titulo = "Selecione uma pasta";
     // The design gives the window's outer size, 444 x 501, which is also its least size; the client
     // area is that less the frame, fitted when the window exists.
@@ -228,7 +229,7 @@ TListarPasta DefinirListarPasta(TListarPasta listar) {
     return antes;
 }
 
-TfSeldir2::TfSeldir2() : TDialogo(Desenho()), caixa_(std::make_shared<Caixa>()) {}
+TfSeldir2::TfSeldir2() : TDialogo(Desenho(), kControles), caixa_(std::make_shared<Caixa>()) {}
 
 TfSeldir2::~TfSeldir2() {
     std::lock_guard<std::mutex> trava(caixa_->m);
@@ -248,26 +249,15 @@ void TfSeldir2::FormCreate() {
     const int molduraH = (janela.bottom - janela.top) - cliente.bottom;
     Redimensionar(MulDiv(S(444) - molduraW, 96, Dpi()), MulDiv(S(501) - molduraH, 96, Dpi()));
     PreencherUnidades();
-    if (HWND lista = Controle("dirlst")) SetWindowSubclass(lista, ListaProc, 1, 0);
-    Habilitar("bok", false);  // until the first folder has been listed
+    if (HWND lista = Controle(dirlst)) SetWindowSubclass(lista, ListaProc, 1, 0);
+    Habilitar(bok, false);  // until the first folder has been listed
     // The starting folder, or the program's folder when it cannot be opened.
     IrPara(Empty(PastaInicial) ? DirAplic : PastaInicial, Origem::Inicio);
 }
 
-void TfSeldir2::Posicionar() {
-    HWND principal = MainWindow();
-    RECT p{}, r{};
-    GetWindowRect(hwnd(), &r);
-    if (principal && GetWindowRect(principal, &p) && p.right - p.left > r.right - r.left &&
-        p.bottom - p.top > r.bottom - r.top) {
-        CentraForm(hwnd(), principal);
-        return;
-    }
-    TDialogo::Posicionar();
-}
-
 void TfSeldir2::FormShow() {
     // The system folders as the buttons' hints, from the user's shell folders.
+    int botao = bdoc;
     for (const TPastaSistema& p : PastasSistema()) {
         std::string pasta = DirAplic;
         if (*p.valor) {
@@ -275,10 +265,10 @@ void TfSeldir2::FormShow() {
                 v && !v->empty())
                 pasta = *v;
         }
-        SetDica(p.botao, pasta);
+        SetDica(botao++, pasta);
     }
-    SetPagina("pcc", 0);
-    Foco("dirlst");
+    SetPagina(pcc, 0);
+    Foco(dirlst);
 }
 
 void TfSeldir2::IrPara(const std::string& pasta, Origem origem) {
@@ -304,11 +294,11 @@ INT_PTR TfSeldir2::Mensagem(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) {
         tratada = true;
         return TRUE;
     }
-    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wp) == Controle("dirlst")) {
+    if (msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wp) == Controle(dirlst)) {
         POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
         if (pt.x == -1 && pt.y == -1) {
             RECT r{};
-            GetWindowRect(Controle("dirlst"), &r);
+            GetWindowRect(Controle(dirlst), &r);
             pt = POINT{r.left + S(8), r.top + S(8)};
         }
         pmOpenPopup(pt);
@@ -325,22 +315,22 @@ void TfSeldir2::Chegou(const Listagem& l) {
             IrPara(DirAplic, Origem::Inicio);
         } else if (origem_ == Origem::Digitada) {
             Erro("Local inválido!");
-            Foco("elocal");
+            Foco(elocal);
         }
         return;  // other failures leave the list where it was
     }
     atual_ = l.pasta;
     MostrarLista(l.subpastas);
-    SetTexto("lbpasta", atual_);
+    SetTexto(lbpasta, atual_);
     SincronizarUnidade();
-    Habilitar("bok", true);
-    if (origem_ == Origem::Digitada || origem_ == Origem::Unidade) Foco("dirlst");
-    if (origem_ == Origem::Usuario && GetFocus() != Controle("dirlst") && GetFocus() != Controle("bok"))
-        Foco("dirlst");
+    Habilitar(bok, true);
+    if (origem_ == Origem::Digitada || origem_ == Origem::Unidade) Foco(dirlst);
+    if (origem_ == Origem::Usuario && GetFocus() != Controle(dirlst) && GetFocus() != Controle(bok))
+        Foco(dirlst);
 }
 
 void TfSeldir2::MostrarLista(const std::vector<std::string>& subpastas) {
-    HWND lista = Controle("dirlst");
+    HWND lista = Controle(dirlst);
     linhas_.clear();
     const std::vector<std::string> cadeia = CadeiaPastas(atual_);
     for (std::size_t i = 0; i < cadeia.size(); ++i)
@@ -357,8 +347,8 @@ void TfSeldir2::MostrarLista(const std::vector<std::string>& subpastas) {
     InvalidateRect(lista, nullptr, TRUE);
 }
 
-bool TfSeldir2::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
-    if (nome != "dirlst" || dis->itemID == static_cast<UINT>(-1) || dis->itemID >= linhas_.size())
+bool TfSeldir2::DesenharItem(int controle, DRAWITEMSTRUCT* dis) {
+    if (controle != dirlst || dis->itemID == static_cast<UINT>(-1) || dis->itemID >= linhas_.size())
         return false;
     const Linha& l = linhas_[dis->itemID];
     HDC dc = dis->hDC;
@@ -383,7 +373,7 @@ bool TfSeldir2::DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) {
 }
 
 void TfSeldir2::PreencherUnidades() {
-    HWND combo = Controle("Unidades");
+    HWND combo = Controle(Unidades);
     if (!combo) return;
     const DWORD mapa = GetLogicalDrives();
     for (int d = 0; d < 26; ++d) {
@@ -404,7 +394,7 @@ void TfSeldir2::PreencherUnidades() {
 }
 
 void TfSeldir2::SincronizarUnidade() {
-    HWND combo = Controle("Unidades");
+    HWND combo = Controle(Unidades);
     if (!combo) return;
     const wchar_t letra =
         atual_.size() >= 2 && atual_[1] == ':' ? static_cast<wchar_t>(std::toupper(atual_[0])) : 0;
@@ -417,7 +407,7 @@ void TfSeldir2::SincronizarUnidade() {
 }
 
 void TfSeldir2::tsUnidShow() {
-    HWND combo = Controle("Unidades");
+    HWND combo = Controle(Unidades);
     const LRESULT i = combo ? SendMessageW(combo, CB_GETCURSEL, 0, 0) : CB_ERR;
     std::string destino = atual_;
     if (i != CB_ERR) {
@@ -428,13 +418,13 @@ void TfSeldir2::tsUnidShow() {
             destino = std::string(1, letra) + ":";
     }
     if (!destino.empty()) IrPara(destino, Origem::Unidade);
-    Foco("dirlst");
+    Foco(dirlst);
 }
 
 void TfSeldir2::elocalConfirmar() {
-    const std::string local = Texto("elocal");
+    const std::string local = Texto(elocal);
     if (Empty(local)) {
-        Foco("elocal");
+        Foco(elocal);
         return;
     }
     IrPara(Trim(local), Origem::Digitada);
@@ -451,7 +441,7 @@ void TfSeldir2::bmakedirClick() {
         return;
     }
     IrPara(caminho, Origem::Usuario);
-    Foco("bok");
+    Foco(bok);
 }
 
 void TfSeldir2::pmOpenPopup(POINT pt) {
@@ -464,33 +454,29 @@ void TfSeldir2::pmOpenPopup(POINT pt) {
     if (escolha == 1 && !atual_.empty()) AbrirArquivoAssoc(atual_, false);  // mnOpenInExplorerClick
 }
 
-void TfSeldir2::Click(const std::string& nome) {
-    if (nome == "sbok") {
+void TfSeldir2::Click(int controle) {
+    if (controle == sbok) {
         elocalConfirmar();
-    } else if (nome == "bmakedir") {
+    } else if (controle == bmakedir) {
         bmakedirClick();
-    } else {
-        for (const TPastaSistema& p : PastasSistema()) {
-            if (nome != p.botao) continue;
-            // QualUnidade: the folder the button's hint names.
-            const int i = Indice(nome);
-            IrPara(Projeto().controles[static_cast<std::size_t>(i)].dica, Origem::Usuario);
-            Foco("dirlst");
-        }
+    } else if (controle >= bdoc && controle <= bsis) {
+        // QualUnidade: the folder the button's hint names.
+        IrPara(Projeto().controles[static_cast<std::size_t>(controle)].dica, Origem::Usuario);
+        Foco(dirlst);
     }
 }
 
-void TfSeldir2::Comando(const std::string& nome, int codigo) {
-    if (nome == "Unidades" && codigo == CBN_SELCHANGE) {
+void TfSeldir2::Comando(int controle, int codigo) {
+    if (controle == Unidades && codigo == CBN_SELCHANGE) {
         tsUnidShow();
     }
 }
 
-LRESULT TfSeldir2::Notificar(const std::string& nome, NMHDR* nm) {
-    if (nome == "pcc" && nm->code == static_cast<UINT>(TCN_SELCHANGE)) {
-        const int pagina = PaginaAtiva("pcc");
+LRESULT TfSeldir2::Notificar(int controle, NMHDR* nm) {
+    if (controle == pcc && nm->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        const int pagina = PaginaAtiva(pcc);
         if (pagina == 0) tsUnidShow();
-        if (pagina == 2) Foco("elocal");  // tsRedeShow
+        if (pagina == 2) Foco(elocal);  // tsRedeShow
     }
     return 0;
 }
@@ -498,11 +484,11 @@ LRESULT TfSeldir2::Notificar(const std::string& nome, NMHDR* nm) {
 bool TfSeldir2::FormKeyDown(WPARAM key) {
     if (key != VK_RETURN) return false;
     HWND foco = GetFocus();
-    if (foco && foco == Controle("elocal")) {
+    if (foco && foco == Controle(elocal)) {
         elocalConfirmar();  // elocalKeyDown
         return true;
     }
-    if (foco && foco == Controle("dirlst")) {
+    if (foco && foco == Controle(dirlst)) {
         const LRESULT i = SendMessageW(foco, LB_GETCURSEL, 0, 0);
         if (i >= 0 && static_cast<std::size_t>(i) < linhas_.size() &&
             linhas_[static_cast<std::size_t>(i)].caminho != atual_) {

@@ -24,6 +24,16 @@ TListarPasta DefinirListarPasta(TListarPasta listar);
 
 class TfSeldir2 final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        pnTopo, lbpasta, pcc, tsUnid, Unidades, tsSis, bdoc, bmusica, bvideo, bimagem, bdown, bsis, tsRede,
+        elocal, sbok, pnBaixo, bmakedir, bok, bcancel, dirlst,
+    };
+    static constexpr const char* kControles[] = {
+        "pnTopo", "lbpasta", "pcc", "tsUnid", "Unidades", "tsSis", "bdoc", "bmusica", "bvideo", "bimagem",
+        "bdown", "bsis", "tsRede", "elocal", "sbok", "pnBaixo", "bmakedir", "bok", "bcancel", "dirlst",
+    };
+
     TfSeldir2();
     ~TfSeldir2() override;
 
@@ -38,11 +48,10 @@ public:
 protected:
     void FormCreate() override;
     void FormShow() override;
-    void Posicionar() override;
-    void Click(const std::string& nome) override;
-    void Comando(const std::string& nome, int codigo) override;
-    LRESULT Notificar(const std::string& nome, NMHDR* nm) override;
-    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override;
+    void Click(int controle) override;
+    void Comando(int controle, int codigo) override;
+    LRESULT Notificar(int controle, NMHDR* nm) override;
+    bool DesenharItem(int controle, DRAWITEMSTRUCT* dis) override;
     bool FormKeyDown(WPARAM key) override;
     INT_PTR Mensagem(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) override;
 

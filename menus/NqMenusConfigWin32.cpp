@@ -20,6 +20,7 @@ constexpr const char* kTamanhos[] = {"Automático", "16 pixels", "20 pixels", "2
 // down each column first, as many rows as the items need.
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
+    d.lugar = LugarDialogo::SobreDonoMaior;
     d.titulo = "Menus";
     d.largura = 370;
     d.altura = 409;
@@ -71,29 +72,13 @@ ProjetoDialogo Desenho() {
     return d;
 }
 
-std::string Opcao(const char* grupo, int i) { return std::string(grupo) + std::to_string(i); }
 
 }  // namespace
 
-TfrmMenusConfig::TfrmMenusConfig() : TDialogo(Desenho()) {}
-
-void TfrmMenusConfig::Posicionar() {
-    // Centred on its owner, or on the screen without one.
-    if (HWND dono = GetWindow(hwnd(), GW_OWNER)) {
-        RECT r{};
-        GetWindowRect(dono, &r);
-        RECT meu{};
-        GetWindowRect(hwnd(), &meu);
-        if (r.right - r.left >= meu.right - meu.left) {
-            CentrarEm(r);
-            return;
-        }
-    }
-    TDialogo::Posicionar();
-}
+TfrmMenusConfig::TfrmMenusConfig() : TDialogo(Desenho(), kControles) {}
 
 void TfrmMenusConfig::PreencherFontes(const std::string& escolhida) {
-    HWND combo = Controle("cbFonte");
+    HWND combo = Controle(cbFonte);
     if (!combo) return;
     std::set<std::wstring> nomes;
     LOGFONTW lf{};
@@ -117,22 +102,22 @@ void TfrmMenusConfig::PreencherFontes(const std::string& escolhida) {
 void TfrmMenusConfig::FormShow() {
     if (!FMenuComp) return;
     const TMenusEscolha e = EscolhaInicial(*FMenuComp);
-    Marcar(Opcao("gestilo", e.estilo), true);
+    Marcar(gestilo0 + e.estilo, true);
     gestiloClick();
-    Marcar(Opcao("gicones", e.tamanho), true);
-    Marcar("Degrade", e.degrade);
+    Marcar(gicones0 + e.tamanho, true);
+    Marcar(Degrade, e.degrade);
     PreencherFontes(e.fonteNome);
-    SetValor("edTam", e.fonteTamanho);
+    SetValor(edTam, e.fonteTamanho);
     AtualizaFonte();
-    Marcar("ckFonteWin", e.fonteWin);
+    Marcar(ckFonteWin, e.fonteWin);
     ckFonteWinClick();
-    Marcar("ckicon", e.semIcones);
-    Foco(Opcao("gestilo", e.estilo));
+    Marcar(ckicon, e.semIcones);
+    Foco(gestilo0 + e.estilo);
 }
 
 int TfrmMenusConfig::EstiloMarcado() const {
     for (int i = 0; i < 4; ++i)
-        if (Marcado(Opcao("gestilo", i))) return i;
+        if (Marcado(gestilo0 + i)) return i;
     return -1;
 }
 
@@ -140,43 +125,43 @@ TMenusEscolha TfrmMenusConfig::Escolha() const {
     TMenusEscolha e;
     e.estilo = std::max(0, EstiloMarcado());
     for (int i = 0; i < 6; ++i)
-        if (Marcado(Opcao("gicones", i))) e.tamanho = i;
-    e.fonteNome = Texto("cbFonte");
-    e.fonteTamanho = Valor("edTam");
-    e.fonteWin = Marcado("ckFonteWin");
-    e.degrade = Marcado("Degrade");
-    e.semIcones = Marcado("ckicon");
+        if (Marcado(gicones0 + i)) e.tamanho = i;
+    e.fonteNome = Texto(cbFonte);
+    e.fonteTamanho = Valor(edTam);
+    e.fonteWin = Marcado(ckFonteWin);
+    e.degrade = Marcado(Degrade);
+    e.semIcones = Marcado(ckicon);
     return e;
 }
 
 void TfrmMenusConfig::gestiloClick() {
-    const TMenusHabilitacao h = Habilitacao(EstiloMarcado(), Marcado("ckFonteWin"));
-    Habilitar("gicones", h.icones);
-    for (int i = 0; i < 6; ++i) Habilitar(Opcao("gicones", i), h.icones);
-    Habilitar("Degrade", h.degrade);
-    Habilitar("ckicon", h.semIcones);
+    const TMenusHabilitacao h = Habilitacao(EstiloMarcado(), Marcado(ckFonteWin));
+    Habilitar(gicones, h.icones);
+    for (int i = 0; i < 6; ++i) Habilitar(gicones0 + i, h.icones);
+    Habilitar(Degrade, h.degrade);
+    Habilitar(ckicon, h.semIcones);
 }
 
-void TfrmMenusConfig::ckFonteWinClick() { LigaDes("gfonte", Habilitacao(0, Marcado("ckFonteWin")).fonte); }
+void TfrmMenusConfig::ckFonteWinClick() { LigaDes(gfonte, Habilitacao(0, Marcado(ckFonteWin)).fonte); }
 
 void TfrmMenusConfig::AtualizaFonte() {
     // The example shows the font named in the list at the size in the box.
-    ProjetoControle& exemplo = Item("lblExemplo");
-    const std::string nome = Texto("cbFonte");
+    ProjetoControle& exemplo = Item(lblExemplo);
+    const std::string nome = Texto(cbFonte);
     exemplo.fonte.nome = nome.empty() ? Projeto().fonte.nome : nome;
     exemplo.fonte.pixels = 0;
-    exemplo.fonte.pontos = Valor("edTam");
-    if (HWND w = Controle("lblExemplo")) InvalidateRect(w, nullptr, TRUE);
+    exemplo.fonte.pontos = Valor(edTam);
+    if (HWND w = Controle(lblExemplo)) InvalidateRect(w, nullptr, TRUE);
 }
 
-void TfrmMenusConfig::Click(const std::string& nome) {
-    if (nome.rfind("gestilo", 0) == 0) gestiloClick();
-    if (nome == "ckFonteWin") ckFonteWinClick();
+void TfrmMenusConfig::Click(int controle) {
+    if (controle >= gestilo0 && controle <= gestilo3) gestiloClick();
+    if (controle == ckFonteWin) ckFonteWinClick();
 }
 
-void TfrmMenusConfig::Comando(const std::string& nome, int codigo) {
+void TfrmMenusConfig::Comando(int controle, int codigo) {
     // edTamChange: the font list's choice and the size box.
-    if ((nome == "cbFonte" && codigo == CBN_SELCHANGE) || (nome == "edTam" && codigo == EN_CHANGE)) AtualizaFonte();
+    if ((controle == cbFonte && codigo == CBN_SELCHANGE) || (controle == edTam && codigo == EN_CHANGE)) AtualizaFonte();
 }
 
 std::optional<TMenusEscolha> MostrarMenusConfig(TNqMenu& menu) {

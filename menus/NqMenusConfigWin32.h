@@ -11,6 +11,18 @@ namespace nq {
 
 class TfrmMenusConfig final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        pc, tsConfig, gestilo, gestilo0, gestilo1, gestilo2, gestilo3, gicones, gicones0, gicones1, gicones2,
+        gicones3, gicones4, gicones5, gfonte, Label1, cbFonte, Label2, edTam, lblExemplo, gopcoes, ckFonteWin,
+        Degrade, ckicon, BitBtn1, BitBtn2,
+    };
+    static constexpr const char* kControles[] = {
+        "pc", "tsConfig", "gestilo", "gestilo0", "gestilo1", "gestilo2", "gestilo3", "gicones", "gicones0",
+        "gicones1", "gicones2", "gicones3", "gicones4", "gicones5", "gfonte", "Label1", "cbFonte", "Label2",
+        "edTam", "lblExemplo", "gopcoes", "ckFonteWin", "Degrade", "ckicon", "BitBtn1", "BitBtn2",
+    };
+
     TfrmMenusConfig();
 
     TNqMenu* FMenuComp = nullptr;  // the renderer it edits; not owned
@@ -19,9 +31,8 @@ public:
 
 protected:
     void FormShow() override;
-    void Click(const std::string& nome) override;
-    void Comando(const std::string& nome, int codigo) override;
-    void Posicionar() override;
+    void Click(int controle) override;
+    void Comando(int controle, int codigo) override;
 
 private:
     int EstiloMarcado() const;

@@ -61,6 +61,7 @@ enum FlagControle : unsigned {
     fDonoDesenha = 1u << 16,  // Lista: rows of a fixed height drawn by the dialog
     fMaozinha = 1u << 17,     // the hand pointer over the control
     fNumeros = 1u << 18,      // Edicao: digits only
+    fLink = 1u << 19,         // Rotulo: a link (underlined, blue unless its font says otherwise, the hand)
 };
 
 // A font; an empty name keeps the dialog's. Size in points, or pixels > 0 for a height in 96-dpi
@@ -106,6 +107,16 @@ struct ProjetoControle {
     TBevelShape forma = TBevelShape::bsBottomLine;  // Linha
 };
 
+// Where a dialog stands when it shows. The program's main window is the bar, a narrow panel at the
+// screen's edge: a dialog stands over it only where that looks right.
+enum class LugarDialogo {
+    Tela,                    // centred on the monitor of its owner (or its own)
+    SobrePrincipalMaior,     // over the main window when that is wider than the dialog
+    SobrePrincipalMaiorAlta, // over the main window when that is wider and taller
+    SobrePrincipalVisivel,   // over the main window whenever it shows, kept inside the work area
+    SobreDonoMaior,          // centred on its owner when that is at least as wide
+};
+
 struct ProjetoDialogo {
     std::string titulo;
     int largura = 0, altura = 0;  // client size, 96 dpi
@@ -113,6 +124,13 @@ struct ProjetoDialogo {
     bool redimensionavel = false;
     int larguraMinima = 0, alturaMinima = 0;  // least outer size of a resizable dialog, 96 dpi
     bool dicas = true;                        // tooltips shown
+    LugarDialogo lugar = LugarDialogo::Tela;
+    // The keys of a data-entry window: Enter moves to the next control (a button keeps it, Ctrl+Enter
+    // moves nowhere); F5 presses the save button, after moving the focus to it so that a box being typed
+    // in stores its text, when it is enabled and shows; Esc presses the cancel button. -1: no such key.
+    bool enterComoTab = false;
+    int botaoF5 = -1;
+    int botaoEsc = -1;
     std::vector<ProjetoControle> controles;
 };
 

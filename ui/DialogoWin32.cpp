@@ -1,3 +1,4 @@
+// A dialog's run: showing it modally, placing it, its messages and keys.
 #include "ui/DialogoWin32.h"
 
 #include <windowsx.h>
@@ -7,33 +8,23 @@
 #include <stdexcept>
 
 #include "support/MessageFilterWin32.h"
+#include "support/NqEnterAsTabWin32.h"
 #include "support/NqConst.h"
+#include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqOutrosWin32.h"
 #include "support/Win32Text.h"
 #include "ui/DialogLayout.h"
+#include "ui/DialogoInternoWin32.h"
 #include "ui/DpiWin32.h"
 #include "ui/ImagensWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq {
 
+using namespace dialogo;
+
 namespace {
-
-constexpr int kIdPrimeiro = 100;  // control i has the identifier kIdPrimeiro + i
-constexpr const wchar_t* kClasseContainer = L"NqContainer";
-constexpr const wchar_t* kPropIndice = L"NqIndice";  // a container's table index + 1
-constexpr int kExtraCombo = 200;                     // room for a drop-down list, 96 dpi
-
-bool EhBotao(TipoControle t) {
-    return t == TipoControle::Botao || t == TipoControle::BotaoPlano || t == TipoControle::Caixa ||
-           t == TipoControle::Opcao;
-}
-
-// The dialog that a window of it (a control, a container) belongs to.
-TDialogo* DialogoDe(HWND w) {
-    HWND raiz = GetAncestor(w, GA_ROOT);
-    return raiz ? reinterpret_cast<TDialogo*>(GetWindowLongPtrW(raiz, DWLP_USER)) : nullptr;
-}
 
 // The in-memory template of an empty dialog: the dialog manager runs it, the table fills it.
 std::vector<DWORD> ModeloVazio(const std::wstring& titulo, bool redimensionavel) {
@@ -53,7 +44,21 @@ std::vector<DWORD> ModeloVazio(const std::wstring& titulo, bool redimensionavel)
 
 }  // namespace
 
-TDialogo::TDialogo(ProjetoDialogo projeto) : projeto_(std::move(projeto)) {}
+TDialogo::TDialogo(ProjetoDialogo projeto, std::span<const char* const> controles) : projeto_(std::move(projeto)) {
+    for (ProjetoControle& c : projeto_.controles) {
+        if (!(c.flags & fLink)) continue;
+        c.flags |= fMaozinha;
+        c.fonte.sublinhado = true;
+        if (c.fonte.cor == clWindowText) c.fonte.cor = RGBColor(0, 0, 255);
+    }
+    if (controles.empty()) return;
+    for (std::size_t i = 0; i < std::max(controles.size(), projeto_.controles.size()); ++i) {
+        const std::string esperado = i < controles.size() ? controles[i] : "(nenhum)";
+        const std::string tabela = i < projeto_.controles.size() ? projeto_.controles[i].nome : "(nenhum)";
+        if (esperado != tabela)
+            throw std::logic_error("a tabela de \"" + projeto_.titulo + "\" tem " + tabela + " onde o enum diz " + esperado);
+    }
+}
 
 TDialogo::~TDialogo() {
     if (hwnd_) {
@@ -69,16 +74,7 @@ int TDialogo::S(int px96) const {
 }
 
 int TDialogo::ShowModal(HWND owner) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(GetModuleHandleW(nullptr), kClasseContainer, &wc)) {
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ContainerProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClasseContainer;
-        RegisterClassExW(&wc);
-    }
+    RegistrarClasse(kClasseContainer, ContainerProc);
     // Modal to the whole program: every other window of it waits, as the owner does (the system
     // disables the owner itself, and enables it again before the dialog goes, so that it gets the focus).
     owner_ = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
@@ -112,15 +108,15 @@ void TDialogo::GuardarValores() {
         switch (c.tipo) {
             case TipoControle::Edicao:
             case TipoControle::Combo:
-                c.texto = Texto(c.nome);
+                c.texto = Texto(static_cast<int>(i));
                 break;
             case TipoControle::Numero:
             case TipoControle::TeclaAtalho:
-                c.texto = std::to_string(Valor(c.nome));
+                c.texto = std::to_string(Valor(static_cast<int>(i)));
                 break;
             case TipoControle::Caixa:
             case TipoControle::Opcao:
-                c.flags = Marcado(c.nome) ? (c.flags | fMarcado) : (c.flags & ~fMarcado);
+                c.flags = Marcado(static_cast<int>(i)) ? (c.flags | fMarcado) : (c.flags & ~fMarcado);
                 break;
             default:
                 break;
@@ -145,542 +141,6 @@ void TDialogo::Fechar(int resultado) {
     EndDialog(hwnd_, resultado);
 }
 
-// --- Finding controls ---------------------------------------------------------------------------------
-
-int TDialogo::Indice(std::string_view nome) const {
-    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
-        if (projeto_.controles[i].nome == nome) return static_cast<int>(i);
-    return -1;
-}
-
-ProjetoControle& TDialogo::Item(std::string_view nome) {
-    const int i = Indice(nome);
-    if (i < 0) throw std::out_of_range("controle desconhecido: " + std::string(nome));
-    return projeto_.controles[static_cast<std::size_t>(i)];
-}
-
-HWND TDialogo::Controle(std::string_view nome) const {
-    const int i = Indice(nome);
-    return i >= 0 && static_cast<std::size_t>(i) < janelas_.size() ? janelas_[static_cast<std::size_t>(i)]
-                                                                   : nullptr;
-}
-
-int TDialogo::IdDe(std::string_view nome) const {
-    const int i = Indice(nome);
-    return i < 0 ? 0 : kIdPrimeiro + i;
-}
-
-std::string TDialogo::NomeDe(HWND controle) const {
-    for (std::size_t i = 0; i < janelas_.size(); ++i)
-        if (janelas_[i] && janelas_[i] == controle) return projeto_.controles[i].nome;
-    return {};
-}
-
-// --- Reading and changing controls -----------------------------------------------------------------
-
-void TDialogo::SetCaption(const std::string& titulo) {
-    projeto_.titulo = titulo;
-    if (hwnd_) SetWindowTextW(hwnd_, Wide(titulo).c_str());
-}
-
-std::string TDialogo::Texto(std::string_view nome) const {
-    const int i = Indice(nome);
-    if (i < 0) return {};
-    HWND w = Controle(nome);
-    if (!w) return projeto_.controles[static_cast<std::size_t>(i)].texto;
-    const int n = GetWindowTextLengthW(w);
-    std::wstring t(static_cast<std::size_t>(n) + 1, L'\0');
-    t.resize(static_cast<std::size_t>(GetWindowTextW(w, t.data(), n + 1)));
-    return Narrow(t);
-}
-
-void TDialogo::SetTexto(std::string_view nome, const std::string& texto) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    projeto_.controles[static_cast<std::size_t>(i)].texto = texto;
-    if (HWND w = Controle(nome)) {
-        SetWindowTextW(w, Wide(texto).c_str());
-        InvalidateRect(w, nullptr, TRUE);
-    }
-}
-
-bool TDialogo::Marcado(std::string_view nome) const {
-    HWND w = Controle(nome);
-    if (!w) {
-        const int i = Indice(nome);
-        return i >= 0 && (projeto_.controles[static_cast<std::size_t>(i)].flags & fMarcado);
-    }
-    return SendMessageW(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void TDialogo::Marcar(std::string_view nome, bool marcado) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
-    c.flags = marcado ? (c.flags | fMarcado) : (c.flags & ~fMarcado);
-    HWND w = Controle(nome);
-    if (!w) return;
-    if (c.tipo == TipoControle::Opcao && marcado) {
-        // The others of its group go off, as a click would make them.
-        for (std::size_t j = 0; j < projeto_.controles.size(); ++j) {
-            if (j == static_cast<std::size_t>(i) || projeto_.controles[j].tipo != TipoControle::Opcao)
-                continue;
-            if (containers_[j] != containers_[static_cast<std::size_t>(i)]) continue;
-            // Same group: no group start between the two.
-            const std::size_t a = std::min(j, static_cast<std::size_t>(i)),
-                              b = std::max(j, static_cast<std::size_t>(i));
-            bool mesmo = true;
-            for (std::size_t k = a + 1; k <= b; ++k)
-                if (projeto_.controles[k].tipo == TipoControle::Opcao &&
-                    (projeto_.controles[k].flags & fGrupo) &&
-                    containers_[k] == containers_[static_cast<std::size_t>(i)])
-                    mesmo = false;
-            if (mesmo && janelas_[j]) SendMessageW(janelas_[j], BM_SETCHECK, BST_UNCHECKED, 0);
-        }
-    }
-    SendMessageW(w, BM_SETCHECK, marcado ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-void TDialogo::Mostrar(std::string_view nome, bool visivel) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
-    c.flags = visivel ? (c.flags & ~fOculto) : (c.flags | fOculto);
-    if (HWND w = Controle(nome)) {
-        ShowWindow(w, visivel ? SW_SHOWNA : SW_HIDE);
-        if (static_cast<std::size_t>(i) < setas_.size() && setas_[static_cast<std::size_t>(i)])
-            ShowWindow(setas_[static_cast<std::size_t>(i)], visivel ? SW_SHOWNA : SW_HIDE);
-    } else {
-        Invalidar();
-    }
-}
-
-void TDialogo::Habilitar(std::string_view nome, bool habilitado) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
-    c.flags = habilitado ? (c.flags & ~fDesligado) : (c.flags | fDesligado);
-    if (HWND w = Controle(nome)) {
-        EnableWindow(w, habilitado);
-        if (static_cast<std::size_t>(i) < setas_.size() && setas_[static_cast<std::size_t>(i)])
-            EnableWindow(setas_[static_cast<std::size_t>(i)], habilitado);
-    } else {
-        Invalidar();
-    }
-}
-
-void TDialogo::LigaDes(std::string_view nome, bool ligado) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    for (std::size_t j : ItensDentro(projeto_, static_cast<std::size_t>(i))) {
-        ProjetoControle& c = projeto_.controles[j];
-        Habilitar(c.nome, ligado);
-        if (c.tipo != TipoControle::Rotulo && LigaDesMudaCor(ClasseToolkit(c)))
-            c.cor = ligado ? clWindow : clCorDesligado;
-        if (j < janelas_.size() && janelas_[j]) InvalidateRect(janelas_[j], nullptr, TRUE);
-    }
-    Invalidar();
-}
-
-void TDialogo::Foco(std::string_view nome) {
-    HWND w = Controle(nome);
-    if (!w || !hwnd_) return;
-    // Through the dialog manager, which also keeps the default button and an edit's selection right.
-    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(w), TRUE);
-}
-
-int TDialogo::Valor(std::string_view nome) const {
-    const int i = Indice(nome);
-    if (i < 0) return 0;
-    const std::size_t k = static_cast<std::size_t>(i);
-    if (k < setas_.size() && setas_[k]) return static_cast<int>(SendMessageW(setas_[k], UDM_GETPOS32, 0, 0));
-    const ProjetoControle& c = projeto_.controles[k];
-    if (c.tipo == TipoControle::TeclaAtalho && k < janelas_.size() && janelas_[k])
-        return static_cast<int>(SendMessageW(janelas_[k], HKM_GETHOTKEY, 0, 0) & 0xFFFF);
-    return c.texto.empty() ? c.limite : std::atoi(c.texto.c_str());
-}
-
-void TDialogo::SetValor(std::string_view nome, int valor) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    const std::size_t k = static_cast<std::size_t>(i);
-    ProjetoControle& c = projeto_.controles[k];
-    if (c.tipo == TipoControle::TeclaAtalho) {
-        // A hot-key box's value is its key in the low byte and its HOTKEYF_ modifiers in the high one.
-        c.texto = std::to_string(valor & 0xFFFF);
-        if (k < janelas_.size() && janelas_[k]) SendMessageW(janelas_[k], HKM_SETHOTKEY, valor & 0xFFFF, 0);
-        return;
-    }
-    valor = std::clamp(valor, c.limite, std::max(c.limite, c.maximo));
-    c.texto = std::to_string(valor);
-    if (k < setas_.size() && setas_[k]) SendMessageW(setas_[k], UDM_SETPOS32, 0, valor);
-}
-
-int TDialogo::PaginaAtiva(std::string_view abas) const {
-    HWND w = Controle(abas);
-    return w ? static_cast<int>(SendMessageW(w, TCM_GETCURSEL, 0, 0)) : -1;
-}
-
-void TDialogo::SetPagina(std::string_view abas, int pagina) {
-    const int i = Indice(abas);
-    HWND w = Controle(abas);
-    if (!w || i < 0) return;
-    SendMessageW(w, TCM_SETCURSEL, static_cast<WPARAM>(pagina), 0);
-    TrocarPagina(static_cast<std::size_t>(i));
-}
-
-void TDialogo::SetPadrao(std::string_view nome) {
-    if (!hwnd_) return;
-    for (std::size_t i = 0; i < janelas_.size(); ++i) {
-        if (projeto_.controles[i].tipo != TipoControle::Botao || !janelas_[i]) continue;
-        const bool padrao = projeto_.controles[i].nome == nome;
-        projeto_.controles[i].flags =
-            padrao ? (projeto_.controles[i].flags | fPadrao) : (projeto_.controles[i].flags & ~fPadrao);
-        SendMessageW(janelas_[i], BM_SETSTYLE, padrao ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
-    }
-    const int id = IdDe(nome);
-    if (id && Controle(nome))
-        SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
-    else
-        SendMessageW(hwnd_, DM_SETDEFID, 0, 0);  // Enter presses only the button that has the focus
-}
-
-void TDialogo::SetImagem(std::string_view nome, IconHandle icone) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    if (icone)
-        imagens_[static_cast<std::size_t>(i)] = std::move(icone);
-    else
-        imagens_.erase(static_cast<std::size_t>(i));
-    if (!hwnd_ || static_cast<std::size_t>(i) >= rects_.size()) return;
-    const Rect& r = rects_[static_cast<std::size_t>(i)];
-    const int c = containers_[static_cast<std::size_t>(i)];
-    HWND onde = c == kSemPai ? hwnd_ : janelas_[static_cast<std::size_t>(c)];
-    RECT rc{r.left, r.top, r.right(), r.bottom()};
-    if (onde) InvalidateRect(onde, &rc, FALSE);
-}
-
-void TDialogo::ErroNaoTratado(const std::exception& e) {
-    // The text as it is: the program's own messages carry no "|" for this way.
-    MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(ApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
-}
-
-// --- Fonts, colours and pictures ------------------------------------------------------------------------
-
-ProjetoFonte TDialogo::FonteEfetiva(std::size_t i) const {
-    ProjetoFonte f = projeto_.controles[i].fonte;
-    // What the control leaves open comes from its container, and at the top from the dialog.
-    for (int c = containers_.empty() ? kSemPai : containers_[i];;
-         c = containers_[static_cast<std::size_t>(c)]) {
-        const ProjetoFonte& de =
-            c == kSemPai ? projeto_.fonte : projeto_.controles[static_cast<std::size_t>(c)].fonte;
-        if (f.nome.empty()) f.nome = de.nome;
-        if (f.pontos == 0 && f.pixels == 0) {
-            f.pontos = de.pontos;
-            f.pixels = de.pixels;
-            f.icone = f.icone || de.icone;
-        }
-        if (c == kSemPai) break;
-    }
-    if (f.pontos == 0 && f.pixels == 0) f.pontos = 8;
-    return f;
-}
-
-HFONT TDialogo::Fonte(const ProjetoFonte& f) {
-    const std::string chave = f.nome + "|" + std::to_string(f.pontos) + "|" + std::to_string(f.pixels) + "|" +
-                              std::to_string(f.negrito) + std::to_string(f.italico) +
-                              std::to_string(f.sublinhado) + std::to_string(f.icone) +
-                              std::to_string(f.riscado);
-    auto it = fontes_.find(chave);
-    if (it != fontes_.end()) return it->second.get();
-    LOGFONTW lf{};
-    if (f.icone) SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof lf, &lf, 0);
-    lf.lfHeight = f.pixels > 0 ? -S(f.pixels) : -MulDiv(f.pontos, dpi_, 72);
-    lf.lfWidth = 0;
-    lf.lfWeight = f.negrito ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = f.italico;
-    lf.lfUnderline = f.sublinhado;
-    lf.lfStrikeOut = f.riscado;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    if (!f.icone || !lf.lfFaceName[0]) lstrcpynW(lf.lfFaceName, Wide(f.nome).c_str(), LF_FACESIZE);
-    FontHandle h(CreateFontIndirectW(&lf));
-    HFONT out = h.get();
-    if (out) fontes_.emplace(chave, std::move(h));
-    return out ? out : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-}
-
-HFONT TDialogo::FonteDe(std::string_view nome) {
-    const int i = Indice(nome);
-    return i < 0 ? Fonte(projeto_.fonte) : Fonte(FonteEfetiva(static_cast<std::size_t>(i)));
-}
-
-HBRUSH TDialogo::Pincel(TColor cor) {
-    auto it = pinceis_.find(cor);
-    if (it != pinceis_.end()) return it->second.get();
-    BrushHandle b(CreateSolidBrush(ToColorRef(cor)));
-    HBRUSH out = b.get();
-    if (out) pinceis_.emplace(cor, std::move(b));
-    return out ? out : GetSysColorBrush(COLOR_BTNFACE);
-}
-
-TColor TDialogo::CorAtras(std::size_t i) const {
-    const ProjetoControle& c = projeto_.controles[i];
-    if (c.cor != clNenhuma && !(c.flags & fTransparente) && c.tipo != TipoControle::Edicao) return c.cor;
-    // The last band of the same window under the control's middle shows through.
-    if (i < rects_.size()) {
-        const Rect& r = rects_[i];
-        const int mx = r.left + r.width / 2, my = r.top + r.height / 2;
-        for (std::size_t j = projeto_.controles.size(); j-- > 0;) {
-            const ProjetoControle& f = projeto_.controles[j];
-            if (j == i || f.tipo != TipoControle::Faixa || (f.flags & fOculto) ||
-                containers_[j] != containers_[i])
-                continue;
-            const Rect& fr = rects_[j];
-            if (mx >= fr.left && mx < fr.right() && my >= fr.top && my < fr.bottom()) return f.cor;
-        }
-    }
-    for (int k = containers_[i]; k != kSemPai; k = containers_[static_cast<std::size_t>(k)]) {
-        const TColor cor = projeto_.controles[static_cast<std::size_t>(k)].cor;
-        if (cor != clNenhuma) return cor;
-    }
-    return clBtnFace;
-}
-
-HICON TDialogo::Icone(std::size_t i, int tamanho) {
-    const auto chave = std::make_pair(i, tamanho);
-    auto it = icones_.find(chave);
-    if (it != icones_.end()) return it->second.get();
-    IconHandle h = IconeRecurso(projeto_.controles[i].imagem, tamanho & 0xFFFF);
-    if (h && (tamanho & 0x10000)) h = IconeCinza(h.get());
-    HICON out = h.get();
-    icones_.emplace(chave, std::move(h));
-    return out;
-}
-
-void TDialogo::ImagemDoBotao(std::size_t i) {
-    HWND w = janelas_[i];
-    if (!w || !projeto_.controles[i].imagem) return;
-    const int tamanho = S(16);
-    HICON normal = Icone(i, tamanho);
-    HICON cinza = Icone(i, tamanho | 0x10000);
-    if (!normal) return;
-    HIMAGELIST lista = ImageList_Create(tamanho, tamanho, ILC_COLOR32, 6, 0);
-    if (!lista) return;
-    // One picture per state (normal, hot, pressed, disabled, default, stylus hot): grey when disabled.
-    for (int estado = 0; estado < 6; ++estado)
-        ImageList_AddIcon(lista, estado == 3 && cinza ? cinza : normal);
-    BUTTON_IMAGELIST bil{};
-    bil.himl = lista;
-    bil.margin = RECT{S(2), 0, 0, 0};
-    bil.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
-    if (SendMessageW(w, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&bil)))
-        listas_.push_back(lista);
-    else
-        ImageList_Destroy(lista);
-}
-
-// --- Creation -------------------------------------------------------------------------------------------
-
-HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
-    const ProjetoControle& c = projeto_.controles[i];
-    const wchar_t* classe = L"STATIC";
-    std::wstring classeOutra;
-    DWORD style = WS_CHILD | WS_GROUP;
-    DWORD ex = 0;
-    switch (c.tipo) {
-        case TipoControle::Rotulo:
-            style |= SS_OWNERDRAW | SS_NOTIFY;
-            break;
-        case TipoControle::Edicao:
-        case TipoControle::Numero:
-            classe = WC_EDITW;
-            style |= WS_TABSTOP | ES_AUTOHSCROLL;
-            if (c.flags & fSomenteLeitura) style |= ES_READONLY;
-            if (c.flags & fNumeros || c.tipo == TipoControle::Numero) style |= ES_NUMBER;
-            ex |= WS_EX_CLIENTEDGE;
-            break;
-        case TipoControle::Botao:
-            classe = WC_BUTTONW;
-            style |= WS_TABSTOP | ((c.flags & fPadrao) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-            break;
-        case TipoControle::BotaoPlano:
-            classe = WC_BUTTONW;
-            style |= BS_OWNERDRAW;
-            break;
-        case TipoControle::Caixa:
-            classe = WC_BUTTONW;
-            style |= WS_TABSTOP | BS_AUTOCHECKBOX;
-            break;
-        case TipoControle::Opcao:
-            classe = WC_BUTTONW;
-            style =
-                (style & ~WS_GROUP) | WS_TABSTOP | BS_AUTORADIOBUTTON | ((c.flags & fGrupo) ? WS_GROUP : 0);
-            break;
-        case TipoControle::Lista:
-            classe = WC_LISTBOXW;
-            style |= WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-            if (c.flags & fDonoDesenha) style |= LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
-            ex |= WS_EX_CLIENTEDGE;
-            break;
-        case TipoControle::Combo:
-            classe = WC_COMBOBOXW;
-            style |= WS_TABSTOP | WS_VSCROLL | CBS_HASSTRINGS |
-                     ((c.flags & fEditavel) ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST);
-            break;
-        case TipoControle::Abas:
-            classe = WC_TABCONTROLW;
-            style |= WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (c.larguraItem > 0 ? TCS_FIXEDWIDTH : 0);
-            ex |= WS_EX_CONTROLPARENT;
-            break;
-        case TipoControle::Pagina:
-        case TipoControle::Painel:
-            classe = kClasseContainer;
-            style |= WS_CLIPCHILDREN;
-            ex |= WS_EX_CONTROLPARENT;
-            break;
-        case TipoControle::TeclaAtalho:
-            classe = HOTKEY_CLASSW;
-            style |= WS_TABSTOP;
-            break;
-        case TipoControle::Classe:
-            classeOutra = Wide(c.classe);
-            classe = classeOutra.c_str();
-            style |= WS_TABSTOP;
-            break;
-        default:
-            return nullptr;
-    }
-    if (c.flags & fSemTab) style &= ~WS_TABSTOP;
-    if (c.flags & fDesligado) style |= WS_DISABLED;
-    if (!(c.flags & fOculto) && c.tipo != TipoControle::Pagina) style |= WS_VISIBLE;
-    const bool valor = c.tipo == TipoControle::Numero || c.tipo == TipoControle::TeclaAtalho;
-    const std::wstring texto = valor ? L"" : Wide(c.texto);
-    HWND w = CreateWindowExW(ex, classe, texto.c_str(), style, 0, 0, 0, 0, pai,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPrimeiro + i)),
-                             GetModuleHandleW(nullptr), nullptr);
-    if (!w) return nullptr;
-    janelas_[i] = w;
-    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(Fonte(FonteEfetiva(i))), FALSE);
-    switch (c.tipo) {
-        case TipoControle::Edicao:
-            if (c.limite > 0) SendMessageW(w, EM_LIMITTEXT, static_cast<WPARAM>(c.limite), 0);
-            break;
-        case TipoControle::Numero: {
-            HWND seta = CreateWindowExW(
-                0, UPDOWN_CLASSW, nullptr,
-                WS_CHILD | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | UDS_HOTTRACK |
-                    ((c.flags & fOculto) ? 0 : WS_VISIBLE) | ((c.flags & fDesligado) ? WS_DISABLED : 0),
-                0, 0, 0, 0, pai, nullptr, GetModuleHandleW(nullptr), nullptr);
-            setas_[i] = seta;
-            if (seta) {
-                SendMessageW(seta, UDM_SETBUDDY, reinterpret_cast<WPARAM>(w), 0);
-                SendMessageW(seta, UDM_SETRANGE32, static_cast<WPARAM>(c.limite), c.maximo);
-                UDACCEL passo{0, static_cast<UINT>(std::max(1, c.passo))};
-                SendMessageW(seta, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&passo));
-                SendMessageW(seta, UDM_SETPOS32, 0, c.texto.empty() ? c.limite : std::atoi(c.texto.c_str()));
-            }
-            break;
-        }
-        case TipoControle::Caixa:
-        case TipoControle::Opcao:
-            if (c.flags & fMarcado) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
-            break;
-        case TipoControle::TeclaAtalho:
-            SendMessageW(w, HKM_SETHOTKEY, static_cast<WPARAM>(std::atoi(c.texto.c_str()) & 0xFFFF), 0);
-            break;
-        case TipoControle::Botao:
-            ImagemDoBotao(i);
-            break;
-        case TipoControle::BotaoPlano:
-            SetWindowSubclass(w, BotaoPlanoProc, 1, reinterpret_cast<DWORD_PTR>(this));
-            break;
-        case TipoControle::Pagina:
-        case TipoControle::Painel:
-            SetPropW(w, kPropIndice, reinterpret_cast<HANDLE>(i + 1));
-            break;
-        default:
-            break;
-    }
-    return w;
-}
-
-void TDialogo::CriarControles() {
-    containers_ = Containers(projeto_);
-    janelas_.assign(projeto_.controles.size(), nullptr);
-    setas_.assign(projeto_.controles.size(), nullptr);
-    for (std::size_t i : OrdemCriacao(projeto_)) {
-        const int c = containers_[i];
-        HWND pai = c == kSemPai ? hwnd_ : janelas_[static_cast<std::size_t>(c)];
-        if (pai) CriarControle(i, pai);
-    }
-    // The tabs of every tab control: its pages' captions, in table order; the first page shows.
-    for (std::size_t a = 0; a < projeto_.controles.size(); ++a) {
-        if (projeto_.controles[a].tipo != TipoControle::Abas || !janelas_[a]) continue;
-        int n = 0;
-        for (std::size_t p = 0; p < projeto_.controles.size(); ++p) {
-            if (containers_[p] != static_cast<int>(a) || projeto_.controles[p].tipo != TipoControle::Pagina)
-                continue;
-            std::wstring t = Wide(projeto_.controles[p].texto);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT | TCIF_PARAM;
-            item.pszText = t.data();
-            item.lParam = static_cast<LPARAM>(p);
-            SendMessageW(janelas_[a], TCM_INSERTITEMW, static_cast<WPARAM>(n++),
-                         reinterpret_cast<LPARAM>(&item));
-        }
-        SendMessageW(janelas_[a], TCM_SETCURSEL, 0, 0);
-        TrocarPagina(a);
-    }
-    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
-        if (projeto_.controles[i].tipo == TipoControle::Botao && (projeto_.controles[i].flags & fPadrao) &&
-            janelas_[i])
-            SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(kIdPrimeiro + i), 0);
-}
-
-void TDialogo::CriarDicas() {
-    for (std::size_t i = 0; i < projeto_.controles.size(); ++i)
-        if (!projeto_.controles[i].dica.empty()) AdicionarDica(i);
-}
-
-void TDialogo::AdicionarDica(std::size_t i) {
-    if (!projeto_.dicas || i >= janelas_.size() || !janelas_[i]) return;
-    if (!dicas_) {
-        dicas_ = CreateWindowExW(
-            WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        if (!dicas_) return;
-    }
-    std::wstring texto = Wide(projeto_.controles[i].dica);
-    TTTOOLINFOW ti{};
-    ti.cbSize = sizeof ti;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    ti.hwnd = hwnd_;
-    ti.uId = reinterpret_cast<UINT_PTR>(janelas_[i]);
-    SendMessageW(dicas_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    if (texto.empty()) return;
-    ti.lpszText = texto.data();
-    SendMessageW(dicas_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-}
-
-void TDialogo::SetDica(std::string_view nome, const std::string& dica) {
-    const int i = Indice(nome);
-    if (i < 0) return;
-    projeto_.controles[static_cast<std::size_t>(i)].dica = dica;
-    AdicionarDica(static_cast<std::size_t>(i));
-}
-
-void TDialogo::AjustarTamanho(int clientW, int clientH) {
-    // The frame's size as the system draws it, whatever the density the dialog is laid out for.
-    RECT janela{}, cliente{};
-    GetWindowRect(hwnd_, &janela);
-    GetClientRect(hwnd_, &cliente);
-    const int molduraW = (janela.right - janela.left) - cliente.right;
-    const int molduraH = (janela.bottom - janela.top) - cliente.bottom;
-    SetWindowPos(hwnd_, nullptr, 0, 0, clientW + molduraW, clientH + molduraH,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TDialogo::Iniciar() {
     dpi_ = DpiDaJanela(hwnd_);
     // A dialog shown again may be on another monitor: fonts and pictures are made anew for it.
@@ -696,17 +156,63 @@ void TDialogo::Iniciar() {
     AjustarTamanho(S(projeto_.largura), S(projeto_.altura));
     Relayout();
     filtro_ = AddMessageFilter([this](MSG& m) { return PreVisualizar(m); });
+    Tag = 0;
+    if (projeto_.enterComoTab) enterComoTab_ = std::make_unique<TNqEnterAsTab>(hwnd_);
     FormCreate();
     Posicionar();
     FormShow();
 }
 
 void TDialogo::Posicionar() {
+    RECT meu{};
+    GetWindowRect(hwnd_, &meu);
+    const int w = meu.right - meu.left, h = meu.bottom - meu.top;
+    HWND principal = MainWindow();
+    RECT p{};
+    const bool temPrincipal = principal && GetWindowRect(principal, &p);
+    switch (projeto_.lugar) {
+        case LugarDialogo::SobrePrincipalMaior:
+            if (temPrincipal && p.right - p.left > w) return CentraForm(hwnd_, principal);
+            break;
+        case LugarDialogo::SobrePrincipalMaiorAlta:
+            if (temPrincipal && p.right - p.left > w && p.bottom - p.top > h) return CentraForm(hwnd_, principal);
+            break;
+        case LugarDialogo::SobrePrincipalVisivel:
+            if (principal && IsWindowVisible(principal)) {
+                CentraForm(hwnd_, principal);
+                ManterNaTela(hwnd_);
+                return;
+            }
+            break;
+        case LugarDialogo::SobreDonoMaior:
+            if (HWND dono = GetWindow(hwnd_, GW_OWNER)) {
+                RECT r{};
+                GetWindowRect(dono, &r);
+                if (r.right - r.left >= w) return CentrarEm(r);
+            }
+            break;
+        case LugarDialogo::Tela:
+            break;
+    }
     HWND perto = GetWindow(hwnd_, GW_OWNER);
     MONITORINFO mi{};
     mi.cbSize = sizeof mi;
     GetMonitorInfoW(MonitorFromWindow(perto ? perto : hwnd_, MONITOR_DEFAULTTOPRIMARY), &mi);
     CentrarEm(mi.rcMonitor);
+}
+
+void ManterNaTela(HWND janela) {
+    RECT r{};
+    if (!GetWindowRect(janela, &r)) return;
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) return;
+    const RECT& a = mi.rcWork;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    const int x = std::max<int>(a.left, std::min<int>(r.left, a.right - w));
+    const int y = std::max<int>(a.top, std::min<int>(r.top, a.bottom - h));
+    if (x != r.left || y != r.top)
+        SetWindowPos(janela, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TDialogo::CentrarEm(const RECT& area) {
@@ -790,130 +296,6 @@ void TDialogo::LimitarNumero(std::size_t i) {
     SendMessageW(setas_[i], UDM_SETPOS32, 0, v);
 }
 
-// --- Painting ---------------------------------------------------------------------------------------------
-
-void TDialogo::Pintar(HDC dc, int container, const RECT& area) {
-    HBRUSH fundo = Pincel(container == kSemPai
-                              ? clBtnFace
-                              : (projeto_.controles[static_cast<std::size_t>(container)].cor != clNenhuma
-                                     ? projeto_.controles[static_cast<std::size_t>(container)].cor
-                                     : CorAtras(static_cast<std::size_t>(container))));
-    FillRect(dc, &area, fundo);
-    for (std::size_t i = 0; i < projeto_.controles.size() && i < rects_.size(); ++i) {
-        const ProjetoControle& c = projeto_.controles[i];
-        if (containers_[i] != container || !EhSemJanela(c.tipo) || (c.flags & fOculto)) continue;
-        const Rect& r = rects_[i];
-        switch (c.tipo) {
-            case TipoControle::Faixa: {
-                RECT rc{r.left, r.top, r.right(), r.bottom()};
-                FillRect(dc, &rc, Pincel(c.cor == clNenhuma ? clWhite : c.cor));
-                if (c.corBorda != clNenhuma) FrameRect(dc, &rc, Pincel(c.corBorda));
-                break;
-            }
-            case TipoControle::Linha: {
-                TNqBevel b;
-                b.Shape = c.forma;
-                b.Left = r.left;
-                b.Top = r.top;
-                b.Width = r.width;
-                b.Height = r.height;
-                b.Raised = (c.flags & fElevada) != 0;
-                b.Paint(dc);
-                break;
-            }
-            case TipoControle::Grupo: {
-                // An etched frame from the middle of the caption's line down, the caption on it.
-                ScopedSelectObject fonte(dc, Fonte(FonteEfetiva(i)));
-                const std::wstring texto = Wide(c.texto);
-                TEXTMETRICW tm{};
-                GetTextMetricsW(dc, &tm);
-                RECT moldura{r.left, r.top + tm.tmHeight / 2, r.right(), r.bottom()};
-                DrawEdge(dc, &moldura, EDGE_ETCHED, BF_RECT);
-                if (!texto.empty()) {
-                    RECT tr{r.left + S(8), r.top, r.right() - S(8), r.top + tm.tmHeight};
-                    RECT calc = tr;
-                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &calc, DT_SINGLELINE | DT_CALCRECT);
-                    RECT fundo{tr.left, tr.top, std::min<LONG>(calc.right + S(2), tr.right), tr.bottom};
-                    FillRect(dc, &fundo, Pincel(CorAtras(i)));
-                    SetBkMode(dc, TRANSPARENT);
-                    const bool ligado = !(c.flags & fDesligado);
-                    SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
-                    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr, DT_SINGLELINE | DT_END_ELLIPSIS);
-                }
-                break;
-            }
-            case TipoControle::Imagem: {
-                const int tamanho = std::min(r.width, r.height);
-                auto proprio = imagens_.find(i);
-                if (HICON ic = proprio != imagens_.end() ? proprio->second.get() : Icone(i, tamanho))
-                    DrawIconEx(dc, r.left + (r.width - tamanho) / 2, r.top + (r.height - tamanho) / 2, ic,
-                               tamanho, tamanho, 0, nullptr, DI_NORMAL);
-                break;
-            }
-            default:
-                break;
-        }
-    }
-    PintarExtra(dc, container);
-}
-
-void TDialogo::DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis) {
-    const ProjetoControle& c = projeto_.controles[i];
-    HDC dc = dis->hDC;
-    RECT r = dis->rcItem;
-    FillRect(dc, &r, Pincel(CorAtras(i)));
-    const std::wstring texto = Wide(Texto(c.nome));
-    const ProjetoFonte f = FonteEfetiva(i);
-    ScopedSelectObject sel(dc, Fonte(f));
-    SetBkMode(dc, TRANSPARENT);
-    const bool ligado = IsWindowEnabled(dis->hwndItem);
-    SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
-    UINT flags = DT_EDITCONTROL | ((c.flags & fSemQuebra) ? DT_SINGLELINE : DT_WORDBREAK);
-    if (c.flags & fSemPrefixo) flags |= DT_NOPREFIX;
-    if (c.flags & fCentro) flags |= DT_CENTER;
-    if (c.flags & fDireita) flags |= DT_RIGHT;
-    if (c.flags & fCentroV) {
-        RECT calc = r;
-        DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &calc, flags | DT_CALCRECT);
-        const int h = calc.bottom - calc.top;
-        if (h < r.bottom - r.top) r.top += ((r.bottom - r.top) - h) / 2;
-    }
-    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &r, flags);
-}
-
-void TDialogo::DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis) {
-    const ProjetoControle& c = projeto_.controles[i];
-    HDC dc = dis->hDC;
-    RECT r = dis->rcItem;
-    FillRect(dc, &r, Pincel(CorAtras(i)));
-    const bool ligado = !(dis->itemState & ODS_DISABLED);
-    const bool apertado = apertado_ == static_cast<int>(i) && quente_ == static_cast<int>(i);
-    if (ligado && apertado)
-        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-    else if (ligado && quente_ == static_cast<int>(i))
-        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
-    const int tamanho = S(16);
-    const std::wstring texto = Wide(c.texto);
-    int x = r.left + (r.right - r.left - tamanho) / 2;
-    if (!texto.empty()) {
-        // Picture and caption side by side, centred together.
-        ScopedSelectObject sel(dc, Fonte(FonteEfetiva(i)));
-        SIZE ts{};
-        GetTextExtentPoint32W(dc, texto.c_str(), static_cast<int>(texto.size()), &ts);
-        const int total = (c.imagem ? tamanho + S(4) : 0) + ts.cx;
-        x = r.left + (r.right - r.left - total) / 2;
-        RECT tr{x + (c.imagem ? tamanho + S(4) : 0), r.top, r.right, r.bottom};
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));
-        DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &tr,
-                  DT_SINGLELINE | DT_VCENTER | DT_LEFT);
-    }
-    const int d = apertado ? 1 : 0;
-    if (HICON ic = c.imagem ? Icone(i, ligado ? tamanho : (tamanho | 0x10000)) : nullptr)
-        DrawIconEx(dc, x + d, r.top + (r.bottom - r.top - tamanho) / 2 + d, ic, tamanho, tamanho, 0, nullptr,
-                   DI_NORMAL);
-}
-
 // --- Keys
 // ---------------------------------------------------------------------------------------------------
 
@@ -925,6 +307,23 @@ bool TDialogo::PreVisualizar(MSG& msg) {
         ErroNaoTratado(e);
         return true;
     }
+}
+
+bool TDialogo::TeclaDeEntrada(WPARAM tecla) {
+    if (tecla == VK_ESCAPE && Valido(projeto_.botaoEsc) >= 0) {
+        Foco(projeto_.botaoEsc);
+        if (HWND b = Controle(projeto_.botaoEsc)) SendMessageW(b, BM_CLICK, 0, 0);
+        return true;
+    }
+    if (tecla == VK_F5 && Valido(projeto_.botaoF5) >= 0) {
+        HWND salvar = Controle(projeto_.botaoF5);
+        if (!salvar || !IsWindowEnabled(salvar) || !IsWindowVisible(salvar)) return false;
+        Foco(projeto_.botaoF5);
+        // Pressed once the key has left the message filters: saving may show messages.
+        PostMessageW(salvar, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
 }
 
 bool TDialogo::PreVisualizarTecla(MSG& msg) {
@@ -941,14 +340,14 @@ bool TDialogo::PreVisualizarTecla(MSG& msg) {
                 TrocarPagina(a);
                 NMHDR nm{janelas_[a], static_cast<UINT_PTR>(kIdPrimeiro + a),
                          static_cast<UINT>(TCN_SELCHANGE)};
-                Notificar(projeto_.controles[a].nome, &nm);
+                Notificar(static_cast<int>(a), &nm);
                 return true;
             }
         }
         // Shift+Esc in programming mode belongs to the program, which ends at once; otherwise it is no
         // key of the dialog's (Esc alone cancels).
         if (msg.wParam == VK_ESCAPE && GetKeyState(VK_SHIFT) < 0) return !inProgrammingMode;
-        return FormKeyDown(msg.wParam);
+        return TeclaDeEntrada(msg.wParam) || FormKeyDown(msg.wParam);
     }
     if (msg.message == WM_CHAR) return FormKeyPress(static_cast<wchar_t>(msg.wParam));
     return false;
@@ -958,22 +357,21 @@ bool TDialogo::PreVisualizarTecla(MSG& msg) {
 // -----------------------------------------------------------------------------------------------
 
 void TDialogo::ComandoDe(HWND controle, int codigo) {
-    const std::string nome = NomeDe(controle);
-    const int i = Indice(nome);
+    const int i = IndiceDe(controle);
     if (i < 0) return;
     const ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
     if (EhBotao(c.tipo) && codigo == BN_CLICKED) {
         const int resultado = c.resultado;
-        Click(nome);
+        Click(i);
         if (resultado && hwnd_) Fechar(resultado);
         return;
     }
     if (c.tipo == TipoControle::Rotulo && codigo == STN_CLICKED) {
-        Click(nome);
+        Click(i);
         return;
     }
     if (c.tipo == TipoControle::Numero && codigo == EN_KILLFOCUS) LimitarNumero(static_cast<std::size_t>(i));
-    Comando(nome, codigo);
+    Comando(i, codigo);
 }
 
 INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
@@ -1013,26 +411,24 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         }
         case WM_NOTIFY: {
             auto* nm = reinterpret_cast<NMHDR*>(lp);
-            const std::string nome = NomeDe(nm->hwndFrom);
-            const int i = Indice(nome);
+            const int i = IndiceDe(nm->hwndFrom);
             if (i >= 0 && projeto_.controles[static_cast<std::size_t>(i)].tipo == TipoControle::Abas &&
                 nm->code == static_cast<UINT>(TCN_SELCHANGE))
                 TrocarPagina(static_cast<std::size_t>(i));
-            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, Notificar(nome, nm));
+            SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, Notificar(i, nm));
             return TRUE;
         }
         case WM_DRAWITEM: {
             auto* dis = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
-            const std::string nome = NomeDe(dis->hwndItem);
-            const int i = Indice(nome);
+            const int i = IndiceDe(dis->hwndItem);
             if (i < 0) return FALSE;
             const TipoControle t = projeto_.controles[static_cast<std::size_t>(i)].tipo;
             if (t == TipoControle::Rotulo) {
-                if (!DesenharItem(nome, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
+                if (!DesenharItem(i, dis)) DesenharRotulo(static_cast<std::size_t>(i), dis);
             } else if (t == TipoControle::BotaoPlano)
                 DesenharBotaoPlano(static_cast<std::size_t>(i), dis);
             else
-                return DesenharItem(nome, dis);
+                return DesenharItem(i, dis);
             return TRUE;
         }
         case WM_MEASUREITEM: {
@@ -1050,8 +446,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN: {
             HDC dc = reinterpret_cast<HDC>(wp);
-            const std::string nome = NomeDe(reinterpret_cast<HWND>(lp));
-            const int i = Indice(nome);
+            const int i = IndiceDe(reinterpret_cast<HWND>(lp));
             if (i < 0) return FALSE;
             const ProjetoControle& c = projeto_.controles[static_cast<std::size_t>(i)];
             const bool caixaDeTexto = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
@@ -1065,7 +460,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             return reinterpret_cast<INT_PTR>(Pincel(cor));
         }
         case WM_SETCURSOR: {
-            const int i = Indice(NomeDe(reinterpret_cast<HWND>(wp)));
+            const int i = IndiceDe(reinterpret_cast<HWND>(wp));
             if (i >= 0 && (projeto_.controles[static_cast<std::size_t>(i)].flags & fMaozinha)) {
                 SetCursor(LoadCursorW(nullptr, IDC_HAND));
                 SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, TRUE);
@@ -1108,6 +503,7 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
             GuardarValores();
             if (filtro_) RemoveMessageFilter(filtro_);
             filtro_ = 0;
+            enterComoTab_.reset();
             ReligarJanelas();
             return FALSE;
         default:

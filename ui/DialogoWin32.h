@@ -14,6 +14,7 @@
 
 #include <exception>
 #include <map>
+#include <span>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,9 +26,14 @@
 
 namespace nq {
 
+class TNqEnterAsTab;
+
 class TDialogo {
 public:
-    explicit TDialogo(ProjetoDialogo projeto);
+    // `controles`: the names of the table's controls in their order, as the dialog's enum names them;
+    // a table that does not match (a control added, moved or renamed on one side only) is refused
+    // with std::logic_error when the dialog is made. Empty for a table without an enum (tests).
+    explicit TDialogo(ProjetoDialogo projeto, std::span<const char* const> controles = {});
     virtual ~TDialogo();
     TDialogo(const TDialogo&) = delete;
     TDialogo& operator=(const TDialogo&) = delete;
@@ -42,43 +48,53 @@ public:
     int Dpi() const { return dpi_; }
     int S(int px96) const;
     int ModalResult() const { return resultado_; }
-    int Tag = 0;  // a data-entry dialog sets it to 1 when the user confirmed
+    int Tag = 0;  // a data-entry dialog sets it to 1 when the user confirmed; 0 each time it shows
 
     // The table as it stands, also after the dialog has closed (texts, check marks and numbers are
     // kept from the controls as they were): a handler may change an item (a rectangle, a flag, a text) and
     // call Relayout or Invalidar.
     ProjetoDialogo& Projeto() { return projeto_; }
     const ProjetoDialogo& Projeto() const { return projeto_; }
-    ProjetoControle& Item(std::string_view nome);
-    int Indice(std::string_view nome) const;  // -1 when the table has no such control
+    // Controls are named by their index in the table: each dialog names them in an enum in table order
+    // (the table's `indice` fields are checked against it when the dialog is made).
+    ProjetoControle& Item(int controle);
+    // The index of a control found by its name in the design; -1 when the table has no such control.
+    // For tests and tools that see the dialog from outside; the dialogs use their enums.
+    int Indice(std::string_view nome) const;
 
-    HWND Controle(std::string_view nome) const;  // nullptr for a windowless or unknown control
-    int IdDe(std::string_view nome) const;
-    std::string NomeDe(HWND controle) const;
+    HWND Controle(int controle) const;  // nullptr for a windowless or unknown control
+    int IdDe(int controle) const;
+    // The control a child window is, from its id; -1 for none of the table's.
+    int IndiceDe(HWND janela) const;
+    // The design's name of a child window (empty for none of the table's), for tests and tools.
+    std::string NomeDe(HWND janela) const {
+        const int i = IndiceDe(janela);
+        return i < 0 ? std::string() : projeto_.controles[static_cast<std::size_t>(i)].nome;
+    }
 
     std::string Caption() const { return projeto_.titulo; }
     void SetCaption(const std::string& titulo);
-    std::string Texto(std::string_view nome) const;
-    void SetTexto(std::string_view nome, const std::string& texto);
-    bool Marcado(std::string_view nome) const;
-    void Marcar(std::string_view nome, bool marcado);
-    void Mostrar(std::string_view nome, bool visivel);
-    void Habilitar(std::string_view nome, bool habilitado);
+    std::string Texto(int controle) const;
+    void SetTexto(int controle, const std::string& texto);
+    bool Marcado(int controle) const;
+    void Marcar(int controle, bool marcado);
+    void Mostrar(int controle, bool visivel);
+    void Habilitar(int controle, bool habilitado);
     // Switches a control and everything inside it on or off: a label greys its text, and edit, list,
     // number and combo boxes take the window colour when on and the switched-off colour when off.
-    void LigaDes(std::string_view nome, bool ligado);
-    void Foco(std::string_view nome);
-    void SetDica(std::string_view nome, const std::string& dica);
+    void LigaDes(int controle, bool ligado);
+    void Foco(int controle);
+    void SetDica(int controle, const std::string& dica);
     // A number box's value; a hot-key box's key (low byte) and HOTKEYF_ modifiers (high byte).
-    int Valor(std::string_view nome) const;
-    void SetValor(std::string_view nome, int valor);
-    int PaginaAtiva(std::string_view abas) const;
-    void SetPagina(std::string_view abas, int pagina);
+    int Valor(int controle) const;
+    void SetValor(int controle, int valor);
+    int PaginaAtiva(int abas) const;
+    void SetPagina(int abas, int pagina);
     // The button Enter presses while the focus is not on another button; empty for none.
-    void SetPadrao(std::string_view nome);
+    void SetPadrao(int controle);
     // A picture made while the dialog runs (a file's icon) shown by an Imagem control in place of its
     // resource; an empty handle brings the resource back.
-    void SetImagem(std::string_view nome, IconHandle icone);
+    void SetImagem(int controle, IconHandle icone);
 
     // Places the children again for the current density and client size.
     void Relayout();
@@ -86,7 +102,7 @@ public:
     void Invalidar();
     // A font of the table at the dialog's density, kept while the dialog lives.
     HFONT Fonte(const ProjetoFonte& f);
-    HFONT FonteDe(std::string_view nome);  // the font a control of the table is drawn with
+    HFONT FonteDe(int controle);  // the font a control of the table is drawn with
     // The colour behind a control: its own, or that of the band it lies on, or its window's.
     TColor CorAtras(std::size_t indice) const;
 
@@ -101,16 +117,14 @@ protected:
     virtual bool FormKeyDown(WPARAM /*key*/) { return false; }
     virtual bool FormKeyPress(wchar_t /*ch*/) { return false; }
     // A button or a label was clicked. A button with a result closes the dialog after this.
-    virtual void Click(const std::string& /*nome*/) {}
+    virtual void Click(int /*controle*/) {}
     // Another notification of a control (EN_CHANGE, LBN_SELCHANGE, CBN_SELCHANGE, ...).
-    virtual void Comando(const std::string& /*nome*/, int /*codigo*/) {}
-    virtual LRESULT Notificar(const std::string& /*nome*/, NMHDR* /*nm*/) { return 0; }
+    virtual void Comando(int /*controle*/, int /*codigo*/) {}
+    virtual LRESULT Notificar(int /*controle*/, NMHDR* /*nm*/) { return 0; }
     // An owner-drawn list's row, or a label the window draws itself; true when drawn (a label left
     // undrawn is drawn as usual).
-    virtual bool DesenharItem(const std::string& /*nome*/, DRAWITEMSTRUCT* /*dis*/) { return false; }
+    virtual bool DesenharItem(int /*controle*/, DRAWITEMSTRUCT* /*dis*/) { return false; }
     virtual void DuploClique() {}  // on the dialog's own surface
-    // Where the dialog stands before it shows: centred on the screen by default.
-    virtual void Posicionar();
     // A handler failed: the error's text in the system's message box, with the program's title, an
     // error sign and OK; the dialog stays as it is. Validation messages (ENqError) come this way.
     virtual void ErroNaoTratado(const std::exception& e);
@@ -133,6 +147,9 @@ private:
     static LRESULT CALLBACK BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                            DWORD_PTR ref);
     INT_PTR Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    // Where the dialog stands before it shows, as its table's `lugar` says.
+    void Posicionar();
+    int Valido(int controle) const;  // the index, or -1 outside the table
     void Iniciar();
     void CriarControles();
     HWND CriarControle(std::size_t i, HWND pai);
@@ -145,6 +162,7 @@ private:
     void DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis);
     bool PreVisualizar(MSG& msg);
     bool PreVisualizarTecla(MSG& msg);
+    bool TeclaDeEntrada(WPARAM tecla);
     void TrocarPagina(std::size_t abas);
     void LimitarNumero(std::size_t i);
     void ReligarJanelas();
@@ -171,9 +189,14 @@ private:
     int dpi_ = 96;
     int resultado_ = 0;
     std::size_t filtro_ = 0;
+    std::unique_ptr<TNqEnterAsTab> enterComoTab_;
     int quente_ = -1;               // the flat button under the pointer
     int apertado_ = -1;             // the flat button held down
     std::vector<HWND> desligadas_;  // the program's windows this dialog disabled
 };
+
+// Keeps a window inside the work area of its monitor: a window centred on the narrow bar at the
+// screen's edge would otherwise stand half outside it.
+void ManterNaTela(HWND janela);
 
 }  // namespace nq

@@ -16,6 +16,7 @@ namespace {
 
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
+    d.lugar = LugarDialogo::SobrePrincipalMaior;
     d.largura = 427;
     d.altura = 105;
     d.fonte = ProjetoFonte{"Tahoma", 9};
@@ -80,7 +81,7 @@ int Em96(int px, int dpi) {
 
 }  // namespace
 
-TfmMsgAll::TfmMsgAll() : TDialogo(Desenho()) {}
+TfmMsgAll::TfmMsgAll() : TDialogo(Desenho(), kControles) {}
 
 void TfmMsgAll::FormCreate() {
     // The layout is worked out in 96-dpi pixels from the screen this window is on and its own frame.
@@ -94,7 +95,7 @@ void TfmMsgAll::FormCreate() {
     const int larguraTela = MulDiv(mi.rcMonitor.right - mi.rcMonitor.left, 96, dpi);
     const int molduraW = Em96((janela.right - janela.left) - cliente.right, dpi);
 
-    HFONT fonte = FonteDe("labelMens");
+    HFONT fonte = FonteDe(labelMens);
     HDC dc = GetDC(hwnd());
     auto medir = [&](const std::string& texto, int largura) {
         const std::wstring w = Wide(texto.empty() ? std::string(" ") : texto);
@@ -108,53 +109,41 @@ void TfmMsgAll::FormCreate() {
     const TMsgAllLayout m = MsgAllLayout(Texto, FTipoMens, larguraTela, molduraW, medir);
     ReleaseDC(hwnd(), dc);
 
-    Item("labelMens").r = m.rotulo;
-    SetTexto("labelMens", m.texto);
-    Item("sh").r.height = m.alturaFaixa;
-    Item("bok").r = m.bok;
-    Item("bsim").r = m.bsim;
-    Item("bnao").r = m.bnao;
-    const char* imagem = FTipoMens == tmErro ? "imErro" : "imConf";
+    Item(labelMens).r = m.rotulo;
+    SetTexto(labelMens, m.texto);
+    Item(sh).r.height = m.alturaFaixa;
+    Item(bok).r = m.bok;
+    Item(bsim).r = m.bsim;
+    Item(bnao).r = m.bnao;
+    const int imagem = FTipoMens == tmErro ? imErro : imConf;
     Item(imagem).r = m.imagem;
     Mostrar(imagem, FTipoMens == tmErro || FTipoMens == tmConf);
-    Mostrar("bok", m.mostraOk);
-    Mostrar("bsim", m.mostraSimNao);
-    Mostrar("bnao", m.mostraSimNao);
+    Mostrar(bok, m.mostraOk);
+    Mostrar(bsim, m.mostraSimNao);
+    Mostrar(bnao, m.mostraSimNao);
     Som = m.som;
     Redimensionar(m.clientW, m.clientH);
-}
-
-void TfmMsgAll::Posicionar() {
-    // Over the main window when it is the wider one; the bar is a narrow panel, so usually the screen.
-    HWND principal = MainWindow();
-    RECT janela{}, pr{};
-    GetWindowRect(hwnd(), &janela);
-    if (principal && GetWindowRect(principal, &pr) && (pr.right - pr.left) > (janela.right - janela.left)) {
-        CentraForm(hwnd(), principal);
-        return;
-    }
-    TDialogo::Posicionar();
 }
 
 void TfmMsgAll::FormShow() {
     MessageBeep(Som);
     if (FTipoMens == tmConf) {
         // No default button: Enter presses the button that has the focus, Esc "Não".
-        SetPadrao("");
-        Foco(FBotaoPadrao == 1 ? "bsim" : "bnao");
+        SetPadrao(-1);
+        Foco(FBotaoPadrao == 1 ? bsim : bnao);
     } else {
-        SetPadrao("bok");
-        Foco("bok");
+        SetPadrao(bok);
+        Foco(bok);
     }
     SetForegroundWindow(hwnd());
 }
 
-void TfmMsgAll::Click(const std::string& nome) {
-    if (nome == "labelMens") labelMensClick();
+void TfmMsgAll::Click(int controle) {
+    if (controle == labelMens) labelMensClick();
 }
 
 void TfmMsgAll::labelMensClick() {
-    const std::wstring texto = Wide(TDialogo::Texto("labelMens"));
+    const std::wstring texto = Wide(TDialogo::Texto(labelMens));
     // Another program may hold the clipboard for a moment.
     bool aberto = false;
     for (int tentativa = 0; tentativa < 20 && !(aberto = OpenClipboard(hwnd())); ++tentativa) Sleep(10);

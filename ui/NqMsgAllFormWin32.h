@@ -11,6 +11,14 @@ namespace nq {
 
 class TfmMsgAll final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        sh, Bevel1, imErro, imConf, labelMens, bsim, bnao, bok,
+    };
+    static constexpr const char* kControles[] = {
+        "sh", "Bevel1", "imErro", "imConf", "labelMens", "bsim", "bnao", "bok",
+    };
+
     TfmMsgAll();
 
     int FBotaoPadrao = 2;  // the question's button that has the focus at first: 1 "Sim", 2 "Não"
@@ -21,8 +29,7 @@ public:
 protected:
     void FormCreate() override;
     void FormShow() override;
-    void Click(const std::string& nome) override;
-    void Posicionar() override;
+    void Click(int controle) override;
 
 private:
     void labelMensClick();

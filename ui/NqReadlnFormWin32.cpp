@@ -15,6 +15,7 @@ namespace {
 
 ProjetoDialogo Desenho() {
     ProjetoDialogo d;
+    d.lugar = LugarDialogo::SobrePrincipalVisivel;
     d.largura = 364;
     d.altura = 129;
     d.fonte = ProjetoFonte{"Tahoma", 8};
@@ -48,54 +49,29 @@ ProjetoDialogo Desenho() {
 
 }  // namespace
 
-void ManterNaTela(HWND janela) {
-    RECT r{};
-    if (!GetWindowRect(janela, &r)) return;
-    MONITORINFO mi{};
-    mi.cbSize = sizeof mi;
-    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi)) return;
-    const RECT& a = mi.rcWork;
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    const int x = std::max<int>(a.left, std::min<int>(r.left, a.right - w));
-    const int y = std::max<int>(a.top, std::min<int>(r.top, a.bottom - h));
-    if (x != r.left || y != r.top)
-        SetWindowPos(janela, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-TfmReadForm::TfmReadForm() : TDialogo(Desenho()) {
-    Item("Edit").fonte = ProjetoFonte{FMsgFonteFixa.empty() ? "Courier New" : FMsgFonteFixa, 10};
-}
-
-void TfmReadForm::Posicionar() {
-    // Over the main window when there is one on the screen, otherwise in the middle of the screen.
-    HWND principal = MainWindow();
-    if (principal && IsWindowVisible(principal)) {
-        CentraForm(hwnd(), principal);
-        ManterNaTela(hwnd());
-        return;
-    }
-    TDialogo::Posicionar();
+TfmReadForm::TfmReadForm() : TDialogo(Desenho(), kControles) {
+    Item(Edit).fonte = ProjetoFonte{FMsgFonteFixa.empty() ? "Courier New" : FMsgFonteFixa, 10};
 }
 
 void TfmReadForm::FormShow() {
-    SetTexto("Edit", ValorInicial);
-    Foco("Edit");  // the dialog manager selects all of its text
+    SetTexto(Edit, ValorInicial);
+    Foco(Edit);  // the dialog manager selects all of its text
 }
 
 std::string ReadLn(const std::string& titulo, const std::string& Msg, const std::string& ValIni) {
     TfmReadForm janela;
     janela.SetCaption(Empty(titulo) ? ApplicationTitle : titulo);
-    janela.Item("Mens").texto = TextoMensagem(Msg);
+    janela.Item(TfmReadForm::Mens).texto = TextoMensagem(Msg);
     janela.ValorInicial = ValIni;
-    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto("Edit") : std::string();
+    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto(TfmReadForm::Edit) : std::string();
 }
 
 std::string InputBox(const std::string& ACaption, const std::string& APrompt, const std::string& ADefault) {
     TfmReadForm janela;
     janela.SetCaption(Empty(ACaption) ? ApplicationTitle : ACaption);
-    janela.Item("Mens").texto = TextoMensagem(APrompt);
+    janela.Item(TfmReadForm::Mens).texto = TextoMensagem(APrompt);
     janela.ValorInicial = ADefault;
-    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto("Edit") : ADefault;
+    return janela.ShowModal(JanelaDasMensagens()) == mrOk ? janela.Texto(TfmReadForm::Edit) : ADefault;
 }
 
 }  // namespace nq

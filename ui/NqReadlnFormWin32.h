@@ -9,12 +9,19 @@ namespace nq {
 
 class TfmReadForm final : public TDialogo {
 public:
+    // The controls, named by their place in the table (kControles: the same, as the table names them).
+    enum Controles : int {
+        Shape1, Image1, Mens, Edit, btnOk, btnCanc,
+    };
+    static constexpr const char* kControles[] = {
+        "Shape1", "Image1", "Mens", "Edit", "btnOk", "btnCanc",
+    };
+
     TfmReadForm();
     std::string ValorInicial;
 
 protected:
     void FormShow() override;
-    void Posicionar() override;
 };
 
 // Asks for one line of text: the typed text when confirmed with OK, otherwise the empty text. The
@@ -24,9 +31,5 @@ std::string ReadLn(const std::string& titulo, const std::string& Msg, const std:
 // The program's text-input box: the edited text when confirmed with OK, the proposed text unchanged
 // when cancelled. The caption is ACaption, or the program's title when it is blank.
 std::string InputBox(const std::string& ACaption, const std::string& APrompt, const std::string& ADefault);
-
-// Keeps a window inside the work area of its monitor: a window centred on the narrow bar at the
-// screen's edge would otherwise stand half outside it.
-void ManterNaTela(HWND janela);
 
 }  // namespace nq

@@ -21,8 +21,8 @@ class Amostra final : public TfBase2 {
 public:
     explicit Amostra(TClientDataset& t) : TfBase2(Desenho()), t_(t) {
         dsPadrao = &t;
-        Vincular("e1", "Titulo");
-        Vincular("e2", "Programa");
+        Vincular(Indice("e1"), "Titulo");
+        Vincular(Indice("e2"), "Programa");
     }
     int salvos = 0;
     std::string programaAoSalvar;
@@ -77,9 +77,9 @@ TEST_F(Base2, EnterMovesOnF5SavesWhatIsBeingTypedAndEscCancels) {
     ComDialogo([&] { aberto = d.Open(""); },
                [&](HWND w) {
                    titulo = test::TextoDe(w);
-                   e1 = test::TextoDe(d.Controle("e1"));
+                   e1 = test::TextoDe(d.Controle(d.Indice("e1")));
                    ASSERT_TRUE(test::NaFrente(w));
-                   d.Foco("e1");
+                   d.Foco(d.Indice("e1"));
                    focos.push_back(Foco(w, d));
                    test::PressKey(VK_RETURN);
                    test::WaitFor([&] { return Foco(w, d) != "e1"; }, 3000);
@@ -90,16 +90,16 @@ TEST_F(Base2, EnterMovesOnF5SavesWhatIsBeingTypedAndEscCancels) {
                    focos.push_back(Foco(w, d));
 
                    // F5 with "Salvar" off does nothing: the Enter after it is handled, the dialog stays.
-                   d.Habilitar("BitBtn1", false);
-                   d.Foco("e1");
+                   d.Habilitar(d.Indice("BitBtn1"), false);
+                   d.Foco(d.Indice("e1"));
                    test::PressKey(VK_F5);
                    test::PressKey(VK_RETURN);
                    test::WaitFor([&] { return Foco(w, d) == "e2"; }, 3000);
                    salvosComBotaoDesligado = d.salvos;
 
                    // The text being typed reaches the record before the save step runs.
-                   d.Habilitar("BitBtn1", true);
-                   SetWindowTextW(d.Controle("e2"), L"digitado agora");
+                   d.Habilitar(d.Indice("BitBtn1"), true);
+                   SetWindowTextW(d.Controle(d.Indice("e2")), L"digitado agora");
                    test::PressKey(VK_F5);
                });
     EXPECT_EQ(titulo, "Amostra");
@@ -155,7 +155,7 @@ TEST_F(Base2, ADoubleClickOffersToPrintTheWindow) {
                        ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(aviso); }));
                    }
                    abertoNoFim = IsWindowVisible(w) != 0;
-                   PostMessageW(d.Controle("BitBtn2"), BM_CLICK, 0, 0);
+                   PostMessageW(d.Controle(d.Indice("BitBtn2")), BM_CLICK, 0, 0);
                });
     ASSERT_EQ(mensagens.size(), 3u);
     EXPECT_EQ(mensagens[0], "Deseja imprimir esta tela na impressora padrão?");

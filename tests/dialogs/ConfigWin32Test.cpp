@@ -168,7 +168,7 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
             const std::vector<Rect> desenho = PosicionarDesenho(d->Projeto());
             for (std::size_t i = 0; i < d->Projeto().controles.size(); ++i) {
                 const ProjetoControle& c = d->Projeto().controles[i];
-                HWND h = d->Controle(c.nome);
+                HWND h = d->Controle(static_cast<int>(i));
                 if (!h || c.tipo == TipoControle::Numero || c.tipo == TipoControle::Pagina) continue;
                 const Rect esperado = Scale(desenho[i], dpi), real = test::RetanguloNoPai(h);
                 const int folga = dpi == 96 ? 0 : 1;
@@ -177,18 +177,18 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
                 EXPECT_NEAR(real.width, esperado.width, folga) << c.nome << " at " << dpi;
                 EXPECT_NEAR(real.height, esperado.height, folga) << c.nome << " at " << dpi;
             }
-            salvar = test::RetanguloNoPai(d->Controle("bok"));
-            grade = test::RetanguloNoPai(d->Controle("g"));
+            salvar = test::RetanguloNoPai(d->Controle(d->Indice("bok")));
+            grade = test::RetanguloNoPai(d->Controle(d->Indice("g")));
             linhas = d->Grade()->Grade().RowCount();
-            EXPECT_EQ(test::TextoDe(d->Controle("bok")), "Salvar | F5");
+            EXPECT_EQ(test::TextoDe(d->Controle(d->Indice("bok"))), "Salvar | F5");
             test::SalvarTela(w, "Config-atalhos-" + std::to_string(dpi));
-            HWND abas = d->Controle("pc");
+            HWND abas = d->Controle(d->Indice("pc"));
             SendMessageW(abas, TCM_SETCURSEL, 1, 0);
             NMHDR nm{abas, static_cast<UINT_PTR>(GetDlgCtrlID(abas)), static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageW(w, WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
-            EXPECT_TRUE(test::WaitFor([&] { return IsWindowVisible(d->Controle("tsconf")) != 0; }));
+            EXPECT_TRUE(test::WaitFor([&] { return IsWindowVisible(d->Controle(d->Indice("tsconf"))) != 0; }));
             test::SalvarTela(w, "Config-configuracoes-" + std::to_string(dpi));
-            Clicar(d->Controle("bcanc"));
+            Clicar(d->Controle(d->Indice("bcanc")));
         });
         EXPECT_EQ(titulo, "Configurações");
         EXPECT_EQ(cliente, (Rect{0, 0, Scale(538, dpi), Scale(471, dpi)})) << dpi;
@@ -208,22 +208,22 @@ TEST_F(Configuracao, SearchAndFiltersShowTheirShortcutsToAScreenReader) {
     bool pastasMarcada = false, pastasMarcadaDepois = false;
     std::string textoBusca;
     Mostrar([&](HWND, TfrmConfig* d) {
-        HWND g = d->Controle("g");
+        HWND g = d->Controle(d->Indice("g"));
         todas = test::NomesDasLinhas(g);
-        Digitar(d->Controle("eFind"), "bloco notas");
+        Digitar(d->Controle(d->Indice("eFind")), "bloco notas");
         buscando = test::NomesDasLinhas(g);
         test::SalvarTela(d->hwnd(), "Config-pesquisa");
-        Clicar(d->Controle("RadioButton3"));  // "Pastas"
+        Clicar(d->Controle(d->Indice("RadioButton3")));  // "Pastas"
         pastas = test::NomesDasLinhas(g);
-        pastasMarcada = SendMessageW(d->Controle("RadioButton3"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        textoBusca = test::TextoDe(d->Controle("eFind"));
-        Digitar(d->Controle("eFind"), "s");  // typing again replaces the folder filter
+        pastasMarcada = SendMessageW(d->Controle(d->Indice("RadioButton3")), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        textoBusca = test::TextoDe(d->Controle(d->Indice("eFind")));
+        Digitar(d->Controle(d->Indice("eFind")), "s");  // typing again replaces the folder filter
         buscaDeNovo = test::NomesDasLinhas(g);
-        pastasMarcadaDepois = SendMessageW(d->Controle("RadioButton3"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        Clicar(d->Controle("RadioButton5"));  // "Exibir no menu"
+        pastasMarcadaDepois = SendMessageW(d->Controle(d->Indice("RadioButton3")), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        Clicar(d->Controle(d->Indice("RadioButton5")));  // "Exibir no menu"
         noMenu = test::NomesDasLinhas(g);
         test::SalvarTela(d->hwnd(), "Config-filtro-menu");
-        Clicar(d->Controle("bcanc"));
+        Clicar(d->Controle(d->Indice("bcanc")));
     });
     EXPECT_EQ(todas,
               (Nomes{"Titulo: Documentos, M: Não", "Titulo: Fotos, M: Sim", "Titulo: Bloco de notas, M: Não",
@@ -244,7 +244,7 @@ TEST_F(Configuracao, SpaceAndTheMColumnMoveAShortcutToTheMenuInBlue) {
     bool azul = false;
     Nomes depois, noMenu;
     Mostrar([&](HWND, TfrmConfig* d) {
-        HWND g = d->Controle("g");
+        HWND g = d->Controle(d->Indice("g"));
         TDBGridWin32* grade = d->Grade();
         // The third record, "Bloco de notas", current; Space on it.
         Tecla(g, VK_DOWN);
@@ -271,12 +271,12 @@ TEST_F(Configuracao, SpaceAndTheMColumnMoveAShortcutToTheMenuInBlue) {
         test::CliqueEm(g, m.left + 5, m.top + 5);
         EXPECT_TRUE(test::WaitFor([&] { return test::NomeDaLinha(g, 4) == "Titulo: Relatório, M: Sim"; }));
         // With "Exibir no menu", a toggled shortcut leaves the list.
-        Clicar(d->Controle("RadioButton5"));
+        Clicar(d->Controle(d->Indice("RadioButton5")));
         noMenu = test::NomesDasLinhas(g);
         Tecla(g, VK_SPACE);
         EXPECT_TRUE(test::WaitFor([&] { return test::NomesDasLinhas(g).size() == noMenu.size() - 1; }));
         depois = test::NomesDasLinhas(g);
-        Clicar(d->Controle("bcanc"));
+        Clicar(d->Controle(d->Indice("bcanc")));
     });
     EXPECT_TRUE(azul);
     EXPECT_EQ(noMenu, (Nomes{"Titulo: Fotos, M: Sim", "Titulo: Bloco de notas, M: Sim",
@@ -302,7 +302,7 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
     HWND foco = nullptr, nao = nullptr;
     Nomes depois;
     Mostrar([&](HWND, TfrmConfig* d) {
-        HWND g = d->Controle("g");
+        HWND g = d->Controle(d->Indice("g"));
         Tecla(g, VK_INSERT);
         EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(g) == 6; }));
         const int nova = test::RegistroAtual(g);
@@ -334,7 +334,7 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
         PostMessageW(g, WM_LBUTTONUP, 0, MAKELPARAM(r.left + 5, r.top + 5));
         EXPECT_TRUE(test::WaitFor([&] { return legendas.size() == 3; }));
         depois = test::NomesDasLinhas(g);
-        Clicar(d->Controle("bcanc"));
+        Clicar(d->Controle(d->Indice("bcanc")));
     });
     EXPECT_EQ(legendas, (std::vector<std::string>{"Inclusão", "Alteração", "Alteração"}));
     EXPECT_NE(pergunta.find("Excluir atalho?"), std::string::npos) << pergunta;
@@ -346,10 +346,10 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
 
 TEST_F(Configuracao, SavingWritesItsKeysInOrderAndAppliesTheLookAtOnce) {
     int tag = Mostrar([&](HWND, TfrmConfig* d) {
-        SetWindowTextW(d->Controle("eTitulo"), L"Atalhos da Ana");
-        SetWindowTextW(d->Controle("spTransp"), L"150");
-        Clicar(d->Controle("ckAuto"));
-        Tecla(d->Controle("eTitulo"), VK_F5);  // F5 anywhere saves
+        SetWindowTextW(d->Controle(d->Indice("eTitulo")), L"Atalhos da Ana");
+        SetWindowTextW(d->Controle(d->Indice("spTransp")), L"150");
+        Clicar(d->Controle(d->Indice("ckAuto")));
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);  // F5 anywhere saves
     });
     EXPECT_EQ(tag, 1);
     ASSERT_EQ(barra.aplicados.size(), 1u);
@@ -371,9 +371,9 @@ TEST_F(Configuracao, AStoredDistanceOf60IsShownAndWrittenAs54AndStaysWhenAutomat
     int mostrado = 0;
     bool ligado = true;
     Mostrar([&](HWND, TfrmConfig* d) {
-        mostrado = d->Valor("spSalto");
-        ligado = IsWindowEnabled(d->Controle("spSalto")) != 0;
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        mostrado = d->Valor(d->Indice("spSalto"));
+        ligado = IsWindowEnabled(d->Controle(d->Indice("spSalto"))) != 0;
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
     });
     EXPECT_EQ(mostrado, 54);
     EXPECT_FALSE(ligado);  // "Automático" greys the box, and its value is still written
@@ -383,10 +383,10 @@ TEST_F(Configuracao, AStoredDistanceOf60IsShownAndWrittenAs54AndStaysWhenAutomat
 TEST_F(Configuracao, ChangingStayOnTopTellsTheUserAndClosesTheBar) {
     std::string texto;
     const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
-        Clicar(d->Controle("ckSobreOF"));
+        Clicar(d->Controle(d->Indice("ckSobreOF")));
         std::set<HWND> antes = test::DialogosVisiveis();
         antes.insert(w);
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
         HWND m = Mensagem(antes);
         ASSERT_NE(m, nullptr);
         texto = TextosDe(m);
@@ -406,17 +406,17 @@ TEST_F(Configuracao, ASaveThatCannotReachTheFileKeepsTheWindowOpenAndTheSettings
     std::string erro, tituloDepois;
     bool aberta = false;
     const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
-        SetWindowTextW(d->Controle("eTitulo"), L"Novo");
+        SetWindowTextW(d->Controle(d->Indice("eTitulo")), L"Novo");
         std::set<HWND> janelas = test::DialogosVisiveis();
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
         HWND m = Mensagem(janelas);
         ASSERT_NE(m, nullptr);
         erro = TextosDe(m);
         PostMessageW(m, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(m); }));
         aberta = IsWindowVisible(w) != 0;
-        tituloDepois = test::TextoDe(d->Controle("eTitulo"));
-        Clicar(d->Controle("bcanc"));
+        tituloDepois = test::TextoDe(d->Controle(d->Indice("eTitulo")));
+        Clicar(d->Controle(d->Indice("bcanc")));
     });
     EXPECT_EQ(tag, 0);
     EXPECT_FALSE(erro.empty());
@@ -434,15 +434,15 @@ TEST_F(Configuracao, EscWritesNothingAndEnterInTheDistanceBoxTurnsThePage) {
     HWND foco = nullptr;
     bool focoNaPagina = false;
     const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
-        d->SetPagina("pc", 1);
-        Clicar(d->Controle("ckAuto"));
-        SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d->Controle("spSalto")), TRUE);
-        Tecla(d->Controle("spSalto"), VK_RETURN);
-        test::WaitFor([&] { return d->PaginaAtiva("pc") == 0; });
-        pagina = d->PaginaAtiva("pc");
-        test::WaitFor([&] { return IsChild(d->Controle("tsAtalhos"), test::FocoDe(w)) != 0; });
+        d->SetPagina(d->Indice("pc"), 1);
+        Clicar(d->Controle(d->Indice("ckAuto")));
+        SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d->Controle(d->Indice("spSalto"))), TRUE);
+        Tecla(d->Controle(d->Indice("spSalto")), VK_RETURN);
+        test::WaitFor([&] { return d->PaginaAtiva(d->Indice("pc")) == 0; });
+        pagina = d->PaginaAtiva(d->Indice("pc"));
+        test::WaitFor([&] { return IsChild(d->Controle(d->Indice("tsAtalhos")), test::FocoDe(w)) != 0; });
         foco = test::FocoDe(w);
-        focoNaPagina = IsChild(d->Controle("tsAtalhos"), foco) != 0;
+        focoNaPagina = IsChild(d->Controle(d->Indice("tsAtalhos")), foco) != 0;
         PostMessageW(w, WM_COMMAND, IDCANCEL, 0);  // Esc
     });
     EXPECT_EQ(tag, 0);
@@ -461,8 +461,8 @@ TEST_F(Configuracao, ABadIconFileIsReportedAndTheWindowKeepsItsIcon) {
     auto escolher = [&](HWND w, TfrmConfig* d, const std::string& arquivo) {
         std::set<HWND> antes = test::DialogosVisiveis();
         antes.insert(w);
-        PostMessageW(d->hwnd(), WM_COMMAND, MAKEWPARAM(d->IdDe("icoTit"), STN_CLICKED),
-                     reinterpret_cast<LPARAM>(d->Controle("icoTit")));
+        PostMessageW(d->hwnd(), WM_COMMAND, MAKEWPARAM(d->IdDe(d->Indice("icoTit")), STN_CLICKED),
+                     reinterpret_cast<LPARAM>(d->Controle(d->Indice("icoTit"))));
         HWND abrir = Mensagem(antes);
         if (!abrir) return std::string("no file dialog");
         const std::string titulo = test::TextoDe(abrir);
@@ -488,7 +488,7 @@ TEST_F(Configuracao, ABadIconFileIsReportedAndTheWindowKeepsItsIcon) {
     };
     std::string titulo;
     Mostrar([&](HWND w, TfrmConfig* d) {
-        d->SetPagina("pc", 1);
+        d->SetPagina(d->Indice("pc"), 1);
         const std::set<HWND> antes = test::DialogosVisiveis();
         titulo = escolher(w, d, ruim);
         std::set<HWND> comConfig = antes;
@@ -503,7 +503,7 @@ TEST_F(Configuracao, ABadIconFileIsReportedAndTheWindowKeepsItsIcon) {
         escolher(w, d, icone);
         SendMessageW(w, WM_NULL, 0, 0);
         depoisDoBom = d->slocalicon();
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
     });
     EXPECT_EQ(titulo, "Ícone para o Título");
     EXPECT_NE(erro.find("ruim.ico"), std::string::npos) << erro;
@@ -516,11 +516,11 @@ TEST_F(Configuracao, ABadIconFileIsReportedAndTheWindowKeepsItsIcon) {
 TEST_F(Configuracao, TheColourDialogStartsWithTheSampleAndGivesItTheChosenColour) {
     TColor cor = 0;
     Mostrar([&](HWND w, TfrmConfig* d) {
-        d->SetPagina("pc", 1);
+        d->SetPagina(d->Indice("pc"), 1);
         std::set<HWND> antes = test::DialogosVisiveis();
         antes.insert(w);
-        PostMessageW(w, WM_COMMAND, MAKEWPARAM(d->IdDe("bpesqCorFnd"), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(d->Controle("bpesqCorFnd")));
+        PostMessageW(w, WM_COMMAND, MAKEWPARAM(d->IdDe(d->Indice("bpesqCorFnd")), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(d->Controle(d->Indice("bpesqCorFnd"))));
         HWND cores = Mensagem(antes);
         ASSERT_NE(cores, nullptr);
         // Red, green and blue boxes of the full dialog.
@@ -533,8 +533,8 @@ TEST_F(Configuracao, TheColourDialogStartsWithTheSampleAndGivesItTheChosenColour
         PostMessageW(cores, WM_COMMAND, IDOK, 0);
         test::WaitFor([&] { return !IsWindow(cores); });
         SendMessageW(w, WM_NULL, 0, 0);
-        cor = d->Item("lbEx").cor;
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        cor = d->Item(d->Indice("lbEx")).cor;
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
     });
     EXPECT_EQ(cor, RGBColor(10, 20, 200));
     ASSERT_EQ(barra.aplicados.size(), 1u);
@@ -550,14 +550,14 @@ TEST_F(Configuracao, TheNavigatorMovesThroughTheListAndItsButtonsFollowTheRecord
     std::string pergunta;
     Mostrar([&](HWND w, TfrmConfig* d) {
         auto ver = [&] {
-            estados.push_back({test::RegistroAtual(d->Controle("g")),
-                               IsWindowEnabled(d->Controle("nvPrimeiro")) != 0,
-                               IsWindowEnabled(d->Controle("nvProximo")) != 0,
-                               IsWindowEnabled(d->Controle("nvExcluir")) != 0});
+            estados.push_back({test::RegistroAtual(d->Controle(d->Indice("g"))),
+                               IsWindowEnabled(d->Controle(d->Indice("nvPrimeiro"))) != 0,
+                               IsWindowEnabled(d->Controle(d->Indice("nvProximo"))) != 0,
+                               IsWindowEnabled(d->Controle(d->Indice("nvExcluir"))) != 0});
         };
         auto clicar = [&](const char* nome, int recNo) {
-            test::CliqueEm(d->Controle(nome), 5, 5);
-            test::WaitFor([&] { return test::RegistroAtual(d->Controle("g")) == recNo; });
+            test::CliqueEm(d->Controle(d->Indice(nome)), 5, 5);
+            test::WaitFor([&] { return test::RegistroAtual(d->Controle(d->Indice("g"))) == recNo; });
             SendMessageW(w, WM_NULL, 0, 0);  // answered once the click's handler has finished
             ver();
         };
@@ -568,17 +568,17 @@ TEST_F(Configuracao, TheNavigatorMovesThroughTheListAndItsButtonsFollowTheRecord
         clicar("nvProximo", 2);
         std::set<HWND> antes = test::DialogosVisiveis();
         antes.insert(w);
-        test::CliqueEm(d->Controle("nvExcluir"), 5, 5);
+        test::CliqueEm(d->Controle(d->Indice("nvExcluir")), 5, 5);
         HWND m = Mensagem(antes);
         ASSERT_NE(m, nullptr);
         pergunta = TextosDe(m);
         Clicar(FindWindowExW(m, nullptr, nullptr, L"&Sim"));
-        EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(d->Controle("g")) == 4; }));
+        EXPECT_TRUE(test::WaitFor([&] { return test::RegistrosNaGrade(d->Controle(d->Indice("g"))) == 4; }));
         // An empty list: nothing to delete or change.
-        Digitar(d->Controle("eFind"), "nada assim");
-        test::WaitFor([&] { return !IsWindowEnabled(d->Controle("nvExcluir")); });
+        Digitar(d->Controle(d->Indice("eFind")), "nada assim");
+        test::WaitFor([&] { return !IsWindowEnabled(d->Controle(d->Indice("nvExcluir"))); });
         ver();
-        Clicar(d->Controle("bcanc"));
+        Clicar(d->Controle(d->Indice("bcanc")));
     });
     ASSERT_EQ(estados.size(), 6u);
     const Estado esperados[] = {{1, false, true, true}, {5, true, false, true}, {4, true, true, true},
@@ -597,11 +597,11 @@ TEST_F(Configuracao, TheFontDialogKeepsItalicAndStrikeOutAndDropsBoldAndUnderlin
     std::string face;
     int tamanho = 0;
     Mostrar([&](HWND w, TfrmConfig* d) {
-        d->SetPagina("pc", 1);
+        d->SetPagina(d->Indice("pc"), 1);
         std::set<HWND> antes = test::DialogosVisiveis();
         antes.insert(w);
-        PostMessageW(w, WM_COMMAND, MAKEWPARAM(d->IdDe("bpesqFontIco"), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(d->Controle("bpesqFontIco")));
+        PostMessageW(w, WM_COMMAND, MAKEWPARAM(d->IdDe(d->Indice("bpesqFontIco")), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(d->Controle(d->Indice("bpesqFontIco"))));
         HWND fontes = Mensagem(antes);
         ASSERT_NE(fontes, nullptr);
         // Strike-out and underline ticked; the style with bold and italic chosen.
@@ -621,7 +621,7 @@ TEST_F(Configuracao, TheFontDialogKeepsItalicAndStrikeOutAndDropsBoldAndUnderlin
         PostMessageW(fontes, WM_COMMAND, IDOK, 0);
         test::WaitFor([&] { return !IsWindow(fontes); });
         test::SalvarTela(w, "Config-fonte");
-        Tecla(d->Controle("eTitulo"), VK_F5);
+        Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
     });
     ASSERT_EQ(barra.aplicados.size(), 1u);
     fonte = barra.aplicados[0].fonte;
@@ -648,7 +648,7 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
         COLORREF listra = 0, segunda = 0;
         TRolagemGrade rolagem;
         Mostrar([&](HWND, TfrmConfig* d) {
-            HWND g = d->Controle("g");
+            HWND g = d->Controle(d->Indice("g"));
             TDBGrid& grade = d->Grade()->Grade();
             altura = grade.DefaultRowHeight();
             linhas = grade.RowCount();
@@ -670,7 +670,7 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
             SCROLLINFO si{sizeof si, SIF_ALL};
             GetScrollInfo(g, SB_VERT, &si);
             rolagem = TRolagemGrade{si.nMin, si.nMax, static_cast<int>(si.nPage), si.nPos};
-            Clicar(d->Controle("bcanc"));
+            Clicar(d->Controle(d->Indice("bcanc")));
         });
         EXPECT_EQ(altura, caso.altura) << caso.temas;
         EXPECT_EQ(linhas, caso.temas ? 13 : 14) << caso.temas;  // the classic rows are a pixel lower
@@ -719,10 +719,10 @@ TEST_F(Configuracao, TenThousandShortcutsOpenSearchAndScrollAsQuicklyAsTen) {
                 }
                 if (!w) return;
                 TfrmConfig* d = JanelaDe(w);
-                HWND g = d->Controle("g");
+                HWND g = d->Controle(d->Indice("g"));
                 UpdateWindow(g);
                 abrir.push_back(ms(Relogio::now() - inicio));
-                HWND busca = d->Controle("eFind");
+                HWND busca = d->Controle(d->Indice("eFind"));
                 for (const wchar_t c : std::wstring(L"atalho 1")) {
                     const Relogio::time_point t0 = Relogio::now();
                     SendMessageW(busca, WM_CHAR, c, 1);

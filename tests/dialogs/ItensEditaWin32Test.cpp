@@ -38,7 +38,7 @@ protected:
     static std::string Foco(HWND w, const TfrmItensEdita& d) { return d.NomeDe(test::FocoDe(w)); }
     // Waits until a control holds a text.
     static bool Mostra(const TfrmItensEdita& d, const char* nome, const std::string& texto) {
-        return test::WaitFor([&] { return test::TextoDe(d.Controle(nome)) == texto; }, 5000);
+        return test::WaitFor([&] { return test::TextoDe(d.Controle(d.Indice(nome))) == texto; }, 5000);
     }
     // The colour in the middle of the icon preview, as the screen shows it.
     static COLORREF MeioDaPrevia(HWND w, const TfrmItensEdita& d) {
@@ -79,8 +79,8 @@ TEST_F(ItensEdita, ATypedFolderLosesItsQuotesGetsItsNameAndIsStoredAsAFolder) {
                    focoInicial = Foco(w, d);
                    antes = MeioDaPrevia(w, d);
                    test::SalvarTela(w, "TfrmItensEdita-vazio-96");
-                   SetWindowTextW(d.Controle("ePrograma"), Wide("\"" + pasta + "\"").c_str());
-                   d.Foco("eTitulo");  // leaving the program box, entering the blank title box
+                   SetWindowTextW(d.Controle(d.Indice("ePrograma")), Wide("\"" + pasta + "\"").c_str());
+                   d.Foco(d.Indice("eTitulo"));  // leaving the program box, entering the blank title box
                    EXPECT_TRUE(Mostra(d, "ePrograma", pasta)) << "the quotes are gone";
                    EXPECT_TRUE(Mostra(d, "eTitulo", "Minha Pasta")) << "the folder's name is proposed";
                    titulo = test::TextoDe(w);
@@ -112,28 +112,28 @@ TEST_F(ItensEdita, ABlankProgramOrTitleIsRefusedAndTheDialogStays) {
     ComDialogo([&] { ok = d.Open(""); },
                [&](HWND w) {
                    for (const char* e : {"ePrograma", "eParam", "eTitulo"})
-                       limites += std::to_string(SendMessageW(d.Controle(e), EM_GETLIMITTEXT, 0, 0)) + " ";
+                       limites += std::to_string(SendMessageW(d.Controle(d.Indice(e)), EM_GETLIMITTEXT, 0, 0)) + " ";
                    std::set<HWND> antes = test::DialogosVisiveis();
-                   d.Foco("eParam");
-                   PostMessageW(d.Controle("BitBtn1"), BM_CLICK, 0, 0);
+                   d.Foco(d.Indice("eParam"));
+                   PostMessageW(d.Controle(d.Indice("BitBtn1")), BM_CLICK, 0, 0);
                    semPrograma = Recusa(antes);
                    test::WaitFor([&] { return Foco(w, d) == "ePrograma"; });
                    focoDepois = Foco(w, d);
 
                    // A program but a title emptied by the user. A target without an icon brings the
                    // neutral picture back in place of the last one.
-                   SetWindowTextW(d.Controle("ePrograma"), Wide(pasta).c_str());
-                   d.Foco("eTitulo");
+                   SetWindowTextW(d.Controle(d.Indice("ePrograma")), Wide(pasta).c_str());
+                   d.Foco(d.Indice("eTitulo"));
                    Mostra(d, "eTitulo", "Minha Pasta");
                    comIcone = MeioDaPrevia(w, d);
-                   SetWindowTextW(d.Controle("ePrograma"), L"Z:\\nao\\existe.exe");
-                   d.Foco("ePrograma");
-                   d.Foco("eTitulo");
+                   SetWindowTextW(d.Controle(d.Indice("ePrograma")), L"Z:\\nao\\existe.exe");
+                   d.Foco(d.Indice("ePrograma"));
+                   d.Foco(d.Indice("eTitulo"));
                    semIcone = MeioDaPrevia(w, d);
-                   SetWindowTextW(d.Controle("ePrograma"), Wide(pasta).c_str());
-                   SetWindowTextW(d.Controle("eTitulo"), L"  ");
+                   SetWindowTextW(d.Controle(d.Indice("ePrograma")), Wide(pasta).c_str());
+                   SetWindowTextW(d.Controle(d.Indice("eTitulo")), L"  ");
                    antes = test::DialogosVisiveis();
-                   PostMessageW(d.Controle("BitBtn1"), BM_CLICK, 0, 0);
+                   PostMessageW(d.Controle(d.Indice("BitBtn1")), BM_CLICK, 0, 0);
                    semTitulo = Recusa(antes);
                    ASSERT_TRUE(IsWindowVisible(w));
                    ASSERT_TRUE(test::NaFrente(w));
@@ -164,24 +164,24 @@ TEST_F(ItensEdita, ThePickersStartAtTheTypedFolderAndTheirChoiceProposesATitle) 
         [&] { ok = d.Open(""); },
         [&](HWND w) {
             // The folder picker, from the folder of what is typed; its choice proposes its name.
-            SetWindowTextW(d.Controle("ePrograma"), Wide(pasta + "\\nada.txt").c_str());
+            SetWindowTextW(d.Controle(d.Indice("ePrograma")), Wide(pasta + "\\nada.txt").c_str());
             std::set<HWND> antes = test::DialogosVisiveis();
-            test::CliqueEm(d.Controle("bpesqFolder"), 8, 8);
+            test::CliqueEm(d.Controle(d.Indice("bpesqFolder")), 8, 8);
             HWND seletor = test::NovoDialogo(antes);
             ASSERT_NE(seletor, nullptr);
             auto* s = reinterpret_cast<TfSeldir2*>(GetWindowLongPtrW(seletor, DWLP_USER));
-            test::WaitFor([&] { return IsWindowEnabled(s->Controle("bok")) != 0; });
+            test::WaitFor([&] { return IsWindowEnabled(s->Controle(s->Indice("bok"))) != 0; });
             inicioPasta = s->PastaAtual();
-            PostMessageW(s->Controle("bok"), BM_CLICK, 0, 0);
+            PostMessageW(s->Controle(s->Indice("bok")), BM_CLICK, 0, 0);
             Mostra(d, "eTitulo", "Minha Pasta");
-            tituloPasta = test::TextoDe(d.Controle("eTitulo"));
+            tituloPasta = test::TextoDe(d.Controle(d.Indice("eTitulo")));
 
             // The file dialog, from the folder of what is typed; a file chosen fills the program
             // box and moves on to the parameters; the blank title box then proposes its name.
-            SetWindowTextW(d.Controle("eTitulo"), L"");
-            SetWindowTextW(d.Controle("ePrograma"), Wide(apps + "\\outro.exe").c_str());
+            SetWindowTextW(d.Controle(d.Indice("eTitulo")), L"");
+            SetWindowTextW(d.Controle(d.Indice("ePrograma")), Wide(apps + "\\outro.exe").c_str());
             antes = test::DialogosVisiveis();
-            test::CliqueEm(d.Controle("bpesqArq"), 8, 8);
+            test::CliqueEm(d.Controle(d.Indice("bpesqArq")), 8, 8);
             HWND arquivos = test::NovoDialogo(antes);
             ASSERT_NE(arquivos, nullptr);
             EXPECT_EQ(test::TextoDe(arquivos), "Selecione um programa ou arquivo para o atalho");
@@ -197,13 +197,13 @@ TEST_F(ItensEdita, ThePickersStartAtTheTypedFolderAndTheirChoiceProposesATitle) 
             Mostra(d, "ePrograma", editor);
             test::WaitFor([&] { return Foco(w, d) == "eParam"; });
             focoDepoisArquivo = Foco(w, d);
-            d.Foco("eTitulo");
+            d.Foco(d.Indice("eTitulo"));
             Mostra(d, "eTitulo", "Editor");
-            tituloArquivo = test::TextoDe(d.Controle("eTitulo"));
+            tituloArquivo = test::TextoDe(d.Controle(d.Indice("eTitulo")));
 
             // Into "Outros atalhos".
-            PostMessageW(d.Controle("rMenu"), BM_CLICK, 0, 0);
-            test::WaitFor([&] { return d.Marcado("rMenu"); });
+            PostMessageW(d.Controle(d.Indice("rMenu")), BM_CLICK, 0, 0);
+            test::WaitFor([&] { return d.Marcado(d.Indice("rMenu")); });
             ASSERT_TRUE(test::NaFrente(w));
             test::PressKey(VK_F5);
         });
@@ -236,7 +236,7 @@ TEST_F(ItensEdita, AChangedMenuShortcutShowsItsChoiceAndIconAndKeepsThem) {
     ComDialogo([&] { ok = d.Open("Alteração"); },
                [&](HWND w) {
                    titulo = test::TextoDe(w);
-                   menu = d.Marcado("rMenu") && !d.Marcado("rIcone");
+                   menu = d.Marcado(d.Indice("rMenu")) && !d.Marcado(d.Indice("rIcone"));
                    test::WaitFor([&] { return (previa = MeioDaPrevia(w, d)) != kNeutro; }, 3000);
                    test::SalvarTela(w, "TfrmItensEdita-alteracao-144");
                    ASSERT_TRUE(test::NaFrente(w));

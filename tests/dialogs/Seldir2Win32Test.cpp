@@ -27,13 +27,13 @@ protected:
     // Waits until the picker has listed its folder and can be confirmed.
     static TfSeldir2* Pronto(HWND w) {
         auto* d = reinterpret_cast<TfSeldir2*>(GetWindowLongPtrW(w, DWLP_USER));
-        test::WaitFor([&] { return IsWindowEnabled(d->Controle("bok")) != 0; });
+        test::WaitFor([&] { return IsWindowEnabled(d->Controle(d->Indice("bok"))) != 0; });
         return d;
     }
     static void Clicar(HWND botao) { PostMessageW(botao, BM_CLICK, 0, 0); }
     // Turns to a page as a click on its tab would.
     static void Pagina(TfSeldir2* d, HWND w, int pagina) {
-        HWND abas = d->Controle("pcc");
+        HWND abas = d->Controle(d->Indice("pcc"));
         SendMessageW(abas, TCM_SETCURSEL, static_cast<WPARAM>(pagina), 0);
         NMHDR nm{abas, static_cast<UINT_PTR>(GetDlgCtrlID(abas)), static_cast<UINT>(TCN_SELCHANGE)};
         SendMessageW(GetParent(abas), WM_NOTIFY, nm.idFrom, reinterpret_cast<LPARAM>(&nm));
@@ -51,7 +51,7 @@ TEST_F(Pastas, AFolderThatIsNotThereStartsInTheProgramsFolder) {
                [&](HWND w) {
                    TfSeldir2* d = Pronto(w);
                    EXPECT_EQ(test::TextoDe(w), "Selecione uma pasta");
-                   Clicar(d->Controle("bok"));
+                   Clicar(d->Controle(d->Indice("bok")));
                });
     EXPECT_TRUE(ok);
     EXPECT_TRUE(SameText(escolhida, DirAplic)) << escolhida;
@@ -64,7 +64,7 @@ TEST_F(Pastas, CancellingLeavesTheOutputAsItWas) {
                [&](HWND w) {
                    TfSeldir2* d = Pronto(w);
                    EXPECT_EQ(test::TextoDe(w), "Escolha");
-                   Clicar(d->Controle("bcancel"));
+                   Clicar(d->Controle(d->Indice("bcancel")));
                });
     EXPECT_FALSE(ok);
     EXPECT_EQ(escolhida, "antes");
@@ -77,12 +77,12 @@ TEST_F(Pastas, AClickOnTheRootConfirmsItWithOneBackslash) {
         [&](HWND w) {
             TfSeldir2* d = Pronto(w);
             // A single click on the first row, the drive's root, opens it.
-            HWND lista = d->Controle("dirlst");
+            HWND lista = d->Controle(d->Indice("dirlst"));
             RECT linha{};
             SendMessageW(lista, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&linha));
             test::CliqueEm(lista, linha.left + 30, (linha.top + linha.bottom) / 2);
-            EXPECT_TRUE(test::WaitFor([&] { return test::TextoDe(d->Controle("lbpasta")) == "C:\\"; }));
-            Clicar(d->Controle("bok"));
+            EXPECT_TRUE(test::WaitFor([&] { return test::TextoDe(d->Controle(d->Indice("lbpasta"))) == "C:\\"; }));
+            Clicar(d->Controle(d->Indice("bok")));
         });
     EXPECT_EQ(escolhida, "C:\\");
 }
@@ -93,7 +93,7 @@ TEST_F(Pastas, ANewFolderIsCreatedAsTypedAndChosen) {
                [&](HWND w) {
                    TfSeldir2* d = Pronto(w);
                    const std::set<HWND> antes = test::DialogosVisiveis();
-                   Clicar(d->Controle("bmakedir"));
+                   Clicar(d->Controle(d->Indice("bmakedir")));
                    HWND pergunta = test::NovoDialogo(antes);
                    ASSERT_NE(pergunta, nullptr);
                    EXPECT_EQ(test::TextoDe(pergunta), "Criar pasta");
@@ -101,8 +101,8 @@ TEST_F(Pastas, ANewFolderIsCreatedAsTypedAndChosen) {
                    SetWindowTextW(edit, L"nOvA");
                    PostMessageW(FindWindowExW(pergunta, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
                    EXPECT_TRUE(test::WaitFor(
-                       [&] { return SameText(test::TextoDe(d->Controle("lbpasta")), dir_ / "nOvA\\"); }));
-                   Clicar(d->Controle("bok"));
+                       [&] { return SameText(test::TextoDe(d->Controle(d->Indice("lbpasta"))), dir_ / "nOvA\\"); }));
+                   Clicar(d->Controle(d->Indice("bok")));
                });
     EXPECT_TRUE(SameText(escolhida, dir_ / "nOvA\\")) << escolhida;
     WIN32_FIND_DATAW fd;
@@ -121,9 +121,9 @@ TEST_F(Pastas, ATypedPathThatCannotBeOpenedIsReported) {
         [&](HWND w) {
             TfSeldir2* d = Pronto(w);
             Pagina(d, w, 2);
-            SetWindowTextW(d->Controle("elocal"), Wide(dir_ / "nao\\existe").c_str());
+            SetWindowTextW(d->Controle(d->Indice("elocal")), Wide(dir_ / "nao\\existe").c_str());
             const std::set<HWND> antes = test::DialogosVisiveis();
-            Clicar(d->Controle("sbok"));
+            Clicar(d->Controle(d->Indice("sbok")));
             HWND erro = test::NovoDialogo(antes);
             ASSERT_NE(erro, nullptr);
             bool achou = false;
@@ -137,8 +137,8 @@ TEST_F(Pastas, ATypedPathThatCannotBeOpenedIsReported) {
                 reinterpret_cast<LPARAM>(&achou));
             EXPECT_TRUE(achou);
             PostMessageW(erro, WM_CLOSE, 0, 0);
-            EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(w) == d->Controle("elocal"); }));
-            Clicar(d->Controle("bcancel"));
+            EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(w) == d->Controle(d->Indice("elocal")); }));
+            Clicar(d->Controle(d->Indice("bcancel")));
         });
 }
 
@@ -164,21 +164,21 @@ TEST_F(Pastas, ASlowFolderNeverFreezesThePicker) {
         [&](HWND w) {
             TfSeldir2* d = Pronto(w);
             Pagina(d, w, 2);
-            SetWindowTextW(d->Controle("elocal"), Wide(lenta).c_str());
-            Clicar(d->Controle("sbok"));
+            SetWindowTextW(d->Controle(d->Indice("elocal")), Wide(lenta).c_str());
+            Clicar(d->Controle(d->Indice("sbok")));
             Sleep(200);
             const DWORD inicio = GetTickCount();
             DWORD_PTR r = 0;
             EXPECT_NE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r), 0);
             respostaMs = GetTickCount() - inicio;
             // Elsewhere, then the slow answer comes: the list stays where the user went.
-            SetWindowTextW(d->Controle("elocal"), Wide(dir_.path()).c_str());
-            Clicar(d->Controle("sbok"));
-            test::WaitFor([&] { return SameText(test::TextoDe(d->Controle("lbpasta")), dir_.path()); });
+            SetWindowTextW(d->Controle(d->Indice("elocal")), Wide(dir_.path()).c_str());
+            Clicar(d->Controle(d->Indice("sbok")));
+            test::WaitFor([&] { return SameText(test::TextoDe(d->Controle(d->Indice("lbpasta"))), dir_.path()); });
             soltar = true;
             Sleep(300);
-            depois = test::TextoDe(d->Controle("lbpasta"));
-            Clicar(d->Controle("bcancel"));
+            depois = test::TextoDe(d->Controle(d->Indice("lbpasta")));
+            Clicar(d->Controle(d->Indice("bcancel")));
         });
     DefinirListarPasta(antes);
     EXPECT_LT(respostaMs, 500u);

@@ -32,11 +32,11 @@ TEST(TfrmMenusConfig, OpensOnTheRenderersStyleAndOkStoresTheChoiceInItsSection) 
     ComDialogo([&] { r.menu.MenuConfig(); },
                [&](HWND w) {
                    auto* d = reinterpret_cast<TfrmMenusConfig*>(GetWindowLongPtrW(w, DWLP_USER));
-                   win7Marcado = test::TextoDe(d->Controle("gestilo3")) == "&4.Estilo Windows 7" && d->Marcado("gestilo3");
+                   win7Marcado = test::TextoDe(d->Controle(d->Indice("gestilo3"))) == "&4.Estilo Windows 7" && d->Marcado(d->Indice("gestilo3"));
                    test::WaitFor([&] { return test::FocoDe(w) != nullptr; });
                    foco = d->NomeDe(test::FocoDe(w));
                    test::SalvarTela(w, "TfrmMenusConfig");
-                   PostMessageW(d->Controle("BitBtn1"), BM_CLICK, 0, 0);
+                   PostMessageW(d->Controle(d->Indice("BitBtn1")), BM_CLICK, 0, 0);
                });
     EXPECT_TRUE(win7Marcado);
     EXPECT_EQ(foco, "gestilo3") << "the chosen style's button has the focus";
@@ -64,17 +64,17 @@ TEST(TfrmMenusConfig, EnablesWhatTheChoicesAllow) {
                [&](HWND w) {
                    auto* d = reinterpret_cast<TfrmMenusConfig*>(GetWindowLongPtrW(w, DWLP_USER));
                    auto ler = [&] {
-                       return Estado{IsWindowEnabled(d->Controle("gicones1")) != 0, IsWindowEnabled(d->Controle("Degrade")) != 0,
-                                     IsWindowEnabled(d->Controle("ckicon")) != 0, IsWindowEnabled(d->Controle("cbFonte")) != 0};
+                       return Estado{IsWindowEnabled(d->Controle(d->Indice("gicones1"))) != 0, IsWindowEnabled(d->Controle(d->Indice("Degrade"))) != 0,
+                                     IsWindowEnabled(d->Controle(d->Indice("ckicon"))) != 0, IsWindowEnabled(d->Controle(d->Indice("cbFonte"))) != 0};
                    };
                    estados.push_back(ler());
-                   test::CliqueEm(d->Controle("gestilo2"), 5, 5);  // "&3.Sem ícones"
-                   test::WaitFor([&] { return d->Marcado("gestilo2"); });
+                   test::CliqueEm(d->Controle(d->Indice("gestilo2")), 5, 5);  // "&3.Sem ícones"
+                   test::WaitFor([&] { return d->Marcado(d->Indice("gestilo2")); });
                    estados.push_back(ler());
-                   test::CliqueEm(d->Controle("ckFonteWin"), 5, 5);
-                   test::WaitFor([&] { return d->Marcado("ckFonteWin"); });
+                   test::CliqueEm(d->Controle(d->Indice("ckFonteWin")), 5, 5);
+                   test::WaitFor([&] { return d->Marcado(d->Indice("ckFonteWin")); });
                    estados.push_back(ler());
-                   PostMessageW(d->Controle("BitBtn2"), BM_CLICK, 0, 0);
+                   PostMessageW(d->Controle(d->Indice("BitBtn2")), BM_CLICK, 0, 0);
                });
     EXPECT_EQ(estados, (std::vector<Estado>{{true, true, true, true}, {false, false, false, true}, {false, false, false, false}}));
     EXPECT_EQ(r.menu.TipoMenu(), TTipoMenu::tmOffice) << "Cancel changes nothing";

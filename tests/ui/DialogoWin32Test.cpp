@@ -34,7 +34,7 @@ public:
     std::vector<std::string> cliques;
 
 protected:
-    void Click(const std::string& nome) override { cliques.push_back(nome); }
+    void Click(int controle) override { cliques.push_back(Projeto().controles[static_cast<std::size_t>(controle)].nome); }
 
 private:
     static ProjetoDialogo Desenho() {
@@ -115,7 +115,7 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
                        focos.push_back(foco());  // into the radio group, on its checked button
                        test::PressKey(VK_DOWN);
                        focos.push_back(foco());
-                       r2Marcado = test::WaitFor([&] { return d.Marcado("r2"); }, 2000);
+                       r2Marcado = test::WaitFor([&] { return d.Marcado(d.Indice("r2")); }, 2000);
                        test::PressKey(VK_TAB, true);  // Shift+Tab leaves the group backwards
                        focos.push_back(foco());
                        // The access key of "&Aplicar", then Enter in an edit box presses the default button.
@@ -129,7 +129,7 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
                        alt[3].ki.dwFlags = KEYEVENTF_KEYUP;
                        SendInput(4, alt, sizeof(INPUT));
                        test::WaitFor([&] { return !d.cliques.empty(); }, 2000);
-                       d.Foco("primeiro");
+                       d.Foco(d.Indice("primeiro"));
                        test::PressKey(VK_RETURN);
                    });
         return r;
@@ -146,7 +146,7 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
                    test::PressKey(VK_ESCAPE);
                });
     EXPECT_EQ(cancelado, 2);
-    EXPECT_TRUE(d.Marcado("r2")) << "the table keeps what the controls held when the dialog closed";
+    EXPECT_TRUE(d.Marcado(d.Indice("r2"))) << "the table keeps what the controls held when the dialog closed";
 }
 
 // A move to a monitor of another density lays the same table out again at that density.
@@ -156,12 +156,12 @@ TEST_F(Dialogo, AnotherDensityPlacesTheTableAgain) {
     ComDialogo([&] { d.ShowModal(nullptr); },
                [&](HWND w) {
                    antes = test::ClienteDe(w);
-                   okAntes = test::RetanguloNoPai(d.Controle("ok"));
+                   okAntes = test::RetanguloNoPai(d.Controle(d.Indice("ok")));
                    RECT sugerido{};
                    GetWindowRect(w, &sugerido);
                    SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&sugerido));
                    depois = test::ClienteDe(w);
-                   okDepois = test::RetanguloNoPai(d.Controle("ok"));
+                   okDepois = test::RetanguloNoPai(d.Controle(d.Indice("ok")));
                    PostMessageW(w, WM_CLOSE, 0, 0);
                });
     EXPECT_EQ(antes, (Rect{0, 0, 300, 160}));
@@ -210,8 +210,8 @@ TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
         Recusa() : TDialogo(Desenho()) {}
 
     protected:
-        void Click(const std::string& nome) override {
-            if (nome == "salvar") throw ENqError("Um campo deve ser informado!");
+        void Click(int controle) override {
+            if (controle == Indice("salvar")) throw ENqError("Um campo deve ser informado!");
         }
 
     private:
@@ -239,14 +239,14 @@ TEST_F(Dialogo, AHandlersFailureIsToldAndTheDialogGoesOn) {
     ComDialogo([&] { resultado = d.ShowModal(nullptr); },
                [&](HWND w) {
                    const std::set<HWND> antes = test::DialogosVisiveis();
-                   PostMessageW(d.Controle("salvar"), BM_CLICK, 0, 0);
+                   PostMessageW(d.Controle(d.Indice("salvar")), BM_CLICK, 0, 0);
                    HWND caixa = test::NovoDialogo(antes);
                    ASSERT_NE(caixa, nullptr);
                    legenda = test::TextoDe(caixa);
                    textos = TextosDosFilhos(caixa);
                    PostMessageW(caixa, WM_COMMAND, IDOK, 0);
                    abertoDepois = test::WaitFor([&] { return !IsWindow(caixa); }) && IsWindowVisible(w);
-                   PostMessageW(d.Controle("cancelar"), BM_CLICK, 0, 0);
+                   PostMessageW(d.Controle(d.Indice("cancelar")), BM_CLICK, 0, 0);
                });
     EXPECT_EQ(legenda, "Nq-Pivel");
     EXPECT_NE(std::find(textos.begin(), textos.end(), "Um campo deve ser informado!"), textos.end());
@@ -261,8 +261,8 @@ public:
     std::atomic<int> desenhos{0};
 
 protected:
-    bool DesenharItem(const std::string& nome, DRAWITEMSTRUCT* dis) override {
-        if (nome != "proprio") return false;
+    bool DesenharItem(int controle, DRAWITEMSTRUCT* dis) override {
+        if (controle != Indice("proprio")) return false;
         FillRect(dis->hDC, &dis->rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
         ++desenhos;
         return true;
@@ -294,15 +294,15 @@ TEST_F(Dialogo, ALabelTheWindowDrawsAStruckOutFontAndShiftEscThatIsNoKeyOfTheDia
                [&](HWND w) {
                    EXPECT_TRUE(test::WaitFor([&] { return d.desenhos > 0; }));
                    LOGFONTW lf{};
-                   GetObjectW(d.FonteDe("riscado"), sizeof lf, &lf);
+                   GetObjectW(d.FonteDe(d.Indice("riscado")), sizeof lf, &lf);
                    riscada = lf.lfStrikeOut != 0;
                    ASSERT_TRUE(test::NaFrente(w));
-                   SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Controle("texto")), TRUE);
+                   SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.Controle(d.Indice("texto"))), TRUE);
                    // Outside programming mode Shift+Esc does nothing; the key after it still reaches the box.
                    test::PressKey(VK_ESCAPE, true);
                    test::PressKey('X');
-                   test::WaitFor([&] { return test::TextoDe(d.Controle("texto")) == "x"; });
-                   digitado = test::TextoDe(d.Controle("texto"));
+                   test::WaitFor([&] { return test::TextoDe(d.Controle(d.Indice("texto"))) == "x"; });
+                   digitado = test::TextoDe(d.Controle(d.Indice("texto")));
                    aberta = IsWindowVisible(w) != 0;
                    test::PressKey(VK_ESCAPE);
                });
@@ -379,7 +379,7 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
                            GetWindowRect(w, &r);
                            janela = Rect{0, 0, r.right - r.left, r.bottom - r.top};
                            for (const ProjetoControle& c : d->Projeto().controles)
-                               if (HWND h = d->Controle(c.nome))
+                               if (HWND h = d->Controle(d->Indice(c.nome)))
                                    reais.emplace_back(c.nome, test::RetanguloNoPai(h));
                            test::SalvarTela(w, std::string(j.nome) + "-" + std::to_string(dpi));
                            PostMessageW(w, WM_CLOSE, 0, 0);

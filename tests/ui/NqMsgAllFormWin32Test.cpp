@@ -63,7 +63,7 @@ TEST_F(Mensagens, ALongTextWrapsAtFortyPercentOfTheScreenAndTheWindowGrowsDown) 
                [&](HWND w) {
                    cliente = test::ClienteDe(w);
                    GetWindowRect(w, &janela);
-                   if (fmMsgAll) rotulo = test::RetanguloNoPai(fmMsgAll->Controle("labelMens"));
+                   if (fmMsgAll) rotulo = test::RetanguloNoPai(fmMsgAll->Controle(fmMsgAll->Indice("labelMens")));
                    test::SalvarTela(w, "MsgAll-longo");
                    PostMessageW(w, WM_CLOSE, 0, 0);
                });
@@ -136,7 +136,7 @@ TEST_F(Mensagens, AClickOnTheTextCopiesItToTheClipboard) {
     const DWORD antes = GetClipboardSequenceNumber();
     ComDialogo([] { Erro("Linha um|Linha dois"); },
                [&](HWND w) {
-                   test::CliqueEm(fmMsgAll->Controle("labelMens"), 5, 5);
+                   test::CliqueEm(fmMsgAll->Controle(fmMsgAll->Indice("labelMens")), 5, 5);
                    test::WaitFor([&] { return GetClipboardSequenceNumber() != antes; });
                    PostMessageW(w, WM_CLOSE, 0, 0);
                });
