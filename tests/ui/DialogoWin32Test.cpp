@@ -104,8 +104,17 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
                    [&](HWND w) {
                        ASSERT_TRUE(test::NaFrente(w));
                        auto foco = [&] {
-                           Sleep(50);
-                           test::WaitFor([&] { return test::FocoDe(w) != nullptr; });
+                           // The key goes through the system's queue: the focus is read once it has
+                           // settled on a control (the same one for a while), not after a fixed time.
+                           HWND visto = nullptr;
+                           test::WaitSteady(
+                               [&] {
+                                   HWND f = test::FocoDe(w);
+                                   const bool igual = f != nullptr && f == visto;
+                                   visto = f;
+                                   return igual;
+                               },
+                               100);
                            return d.NomeDe(test::FocoDe(w));
                        };
                        focos.push_back(foco());  // the first of the tab order
