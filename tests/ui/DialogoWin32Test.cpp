@@ -382,7 +382,9 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
             std::vector<std::pair<std::string, Rect>> reais;
             ComDialogo([&] { d->ShowModal(nullptr); },
                        [&](HWND w) {
-                           Sleep(300);  // the folder picker lists its first folder meanwhile
+                           // The folder picker lists its first folder meanwhile: measured once it shows it.
+                           if (const int pasta = d->Indice("lbpasta"); pasta >= 0)
+                               test::WaitFor([&] { return !test::TextoDe(d->Controle(pasta)).empty(); });
                            cliente = test::ClienteDe(w);
                            RECT r{};
                            GetWindowRect(w, &r);
