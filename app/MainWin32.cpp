@@ -35,11 +35,6 @@ constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waite
 // Posted once the bar shows: what can wait until then does (the user sees the bar sooner).
 constexpr UINT WM_MOSTRADA = WM_APP + 3;
 
-// The look that the settings give.
-TVisualBarra VisualDe(const TConfigBarra& c) {
-    return TVisualBarra{c.titulo, c.cor, c.fonte, c.transparente, c.nivel, c.sobreOutros};
-}
-
 }  // namespace
 
 bool NobodyInFront() {

@@ -25,6 +25,11 @@ struct TVisualBarra {
     bool operator==(const TVisualBarra&) const = default;
 };
 
+// The look that the settings give.
+inline TVisualBarra VisualDe(const TConfigBarra& c) {
+    return TVisualBarra{c.titulo, c.cor, c.fonte, c.transparente, c.nivel, c.sobreOutros};
+}
+
 // The filter of a choice of the "Filtrar:" row by its tag (1 to 5); empty for "Todos" or another tag.
 std::string FiltroDaOpcao(int tag);
 // The search filter for a typed text: its upper case made a pattern, matched against the upper-cased

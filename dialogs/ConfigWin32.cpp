@@ -616,14 +616,7 @@ void TfrmConfig::bokClick() {
             return;
         }
     }
-    TVisualBarra v;
-    v.titulo = c.titulo;
-    v.cor = c.cor;
-    v.fonte = c.fonte;
-    v.transparente = c.transparente;
-    v.nivel = c.nivel;
-    v.sobreOutros = c.sobreOutros;
-    barra_.AplicarVisual(v, icoTit_.get());
+    barra_.AplicarVisual(VisualDe(c), icoTit_.get());
     if (c.sobreOutros != bSobreOF_) {
         MsgBox(
             "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "

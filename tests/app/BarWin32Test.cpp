@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
@@ -39,39 +40,23 @@ using test::RunValue;
 // A copy of Pivel.exe in its own folder, with its own settings file.
 class Bar : public ::testing::Test {
 protected:
-    std::string Exe() const { return dir_ / "Pivel.exe"; }
-    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+    std::string Exe() const { return barra_.Exe(); }
+    std::string Ini() const { return barra_.Ini(); }
 
-    void SetUp() override {
-        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
-    }
+    void SetUp() override { ASSERT_TRUE(barra_.Copiada()); }
 
-    // Starts the bar and waits for its window.
+    // Starts the bar and waits for its window (and, within the deadline, for it to show).
     HWND Start(const std::string& args = "", const std::vector<std::string>& env = {}) {
-        processes_.push_back(std::make_unique<test::RunningProcess>(Exe(), args, env));
-        HWND w = processes_.back()->FindWindowOfClass(kMainClassName);
-        if (w) {
-            test::WaitFor([&] { return IsWindowVisible(w) != 0; });
-        } else {
-            DWORD code = 0;
-            const bool ended = processes_.back()->Wait(0, &code);
-            ADD_FAILURE() << "no bar window; the process " << (ended ? "ended with code " + std::to_string(code)
-                                                                       : std::string("still runs"));
-        }
+        HWND w = barra_.Lancar(args, env);
+        if (w) test::WaitFor([&] { return IsWindowVisible(w) != 0; });
         return w;
     }
 
-    // Ends the bar in order (the window closes and saves) and waits for the process.
-    void Close(HWND w, std::size_t process = 0) {
-        PostMessageW(w, WM_CLOSE, 0, 0);
-        DWORD code = 1;
-        EXPECT_TRUE(processes_.at(process)->Wait(15000, &code));
-        EXPECT_EQ(code, 0u);
-    }
+    // Ends the bar in order (the window closes and saves) and waits for the process to end with code 0.
+    void Close(HWND w, std::size_t process = 0) { EXPECT_TRUE(barra_.Encerrar(w, process)); }
 
-    RunValue restoreRunValue_;  // every start registers the copy: put the value back afterwards
-    test::TempFolder dir_;
-    std::vector<std::unique_ptr<test::RunningProcess>> processes_;
+    test::BarraEmTeste barra_;
+    const test::TempFolder& dir_ = barra_.Pasta();
 };
 
 TEST_F(Bar, RestsClosedAndOpensAndClosesOnClicksAndEsc) {
@@ -237,7 +222,7 @@ TEST_F(Bar, CtrlArrowsChangeTheOpacityAndShiftEscEndsWithSaving) {
     EXPECT_TRUE(test::WaitFor([&] { return alpha() == 255; }));
     test::PressKey(VK_ESCAPE, true);  // "Finalizar"
     DWORD code = 1;
-    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Processo(0).Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     const std::string ini = test::ReadFile(Ini());
     EXPECT_NE(ini.find("N\xEDvelTranspar\xEAncia=255\r\n"), std::string::npos) << ini;
@@ -276,11 +261,11 @@ TEST_F(Bar, ASettingsFileThatCouldNotBeReadIsNeverOverwritten) {
 
     PostMessageW(w, WM_CLOSE, 0, 0);
     // The bar says why it could not save; answer it.
-    HWND box = processes_[0]->FindWindowOfClass(L"#32770", 15000);
+    HWND box = barra_.Processo(0).FindWindowOfClass(L"#32770", 15000);
     ASSERT_NE(box, nullptr);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     DWORD code = 1;
-    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Processo(0).Wait(15000, &code));
     EXPECT_EQ(test::ReadFile(Ini()), stored);
 }
 
@@ -289,7 +274,7 @@ TEST_F(Bar, ExcluirTodosAsksTwiceAndTheNextStartGetsTheFirstShortcutsAgain) {
     ASSERT_NE(w, nullptr);
     PostMessageW(w, WM_COMMAND, mnExcluirIcons, 0);
     for (int question = 0; question < 2; ++question) {
-        HWND box = processes_[0]->FindWindowOfClass(L"#32770", 10000);
+        HWND box = barra_.Processo(0).FindWindowOfClass(L"#32770", 10000);
         ASSERT_NE(box, nullptr) << "question " << question;
         PostMessageW(box, WM_COMMAND, IDYES, 0);
         ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(box); }));
@@ -312,7 +297,7 @@ TEST_F(Bar, CtrlClickOnTheMenuButtonEndsWithSaving) {
     ASSERT_TRUE(HasKeyboard(w));
     test::ClickAt(OpenBarRect(wa.width, wa.height).left + 162 + 16, 7 + 14, VK_CONTROL);  // bConfig
     DWORD code = 1;
-    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Processo(0).Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }
@@ -330,12 +315,12 @@ TEST_F(Bar, ALogOffSavesAndEndsOnlyWhenTheSessionReallyEnds) {
     const Rect wa = WorkAreaSize();
     EXPECT_TRUE(test::WaitFor([&] { return AsRect(WindowRect(w)) == OpenBarRect(wa.width, wa.height); }));
     EXPECT_TRUE(IsWindow(w));
-    EXPECT_FALSE(processes_[0]->Wait(0));
+    EXPECT_FALSE(barra_.Processo(0).Wait(0));
 
     DeleteFileW(Wide(Ini()).c_str());
     SendMessageW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     DWORD code = 1;
-    ASSERT_TRUE(processes_[0]->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Processo(0).Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_NE(test::ReadFile(Ini()).find("RecordCount=3"), std::string::npos);
 }

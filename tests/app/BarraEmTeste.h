@@ -1,7 +1,9 @@
 #pragma once
 // A copy of Pivel.exe in a folder of its own, with its own settings file, started and ended for real by
-// the Wine tests, as a user's program would be.
+// the Wine tests, as a user's program would be. Every Wine test that runs the bar itself goes through
+// this one fixture: the copy, the start and its wait for the window, and the orderly end.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <memory>
@@ -16,7 +18,11 @@ namespace nq::test {
 
 class BarraEmTeste {
 public:
-    BarraEmTeste() { CopyFileW(Wide(BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE); }
+    BarraEmTeste() {
+        copiada_ = CopyFileW(Wide(BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE) != 0;
+    }
+    // False when the copy of Pivel.exe could not be made (a fixture asserts it in SetUp).
+    bool Copiada() const { return copiada_; }
     std::string Exe() const { return dir_ / "Pivel.exe"; }
     std::string Ini() const { return dir_ / "PivelConfig.ini"; }
     const TempFolder& Pasta() const { return dir_; }
@@ -30,16 +36,30 @@ public:
         return WriteFile(Ini(), ini);
     }
 
-    // Starts the bar and waits for its window to show; nullptr when none came.
-    HWND Iniciar(const std::string& args = "", const std::vector<std::string>& env = {}) {
+    // Starts the bar and waits for its window to exist (not yet to show: a bar may ask something first);
+    // nullptr, with a failure saying what became of the process, when none came.
+    HWND Lancar(const std::string& args = "", const std::vector<std::string>& env = {}) {
         processos_.push_back(std::make_unique<RunningProcess>(Exe(), args, env));
         HWND w = processos_.back()->FindWindowOfClass(kMainClassName);
+        if (!w) {
+            DWORD code = 0;
+            const bool ended = processos_.back()->Wait(0, &code);
+            ADD_FAILURE() << "no bar window; the process "
+                          << (ended ? "ended with code " + std::to_string(code) : std::string("still runs"));
+        }
+        janela_ = w;
+        return w;
+    }
+    // Starts the bar and waits for its window to show; nullptr when none came.
+    HWND Iniciar(const std::string& args = "", const std::vector<std::string>& env = {}) {
+        HWND w = Lancar(args, env);
         if (w && !WaitFor([&] { return IsWindowVisible(w) != 0; })) w = nullptr;
         janela_ = w;
         return w;
     }
     HWND Janela() const { return janela_; }
-    RunningProcess& Processo(std::size_t i = 0) { return *processos_.at(i); }
+    RunningProcess& Processo(std::size_t i = 0) const { return *processos_.at(i); }
+    RunningProcess& Ultimo() const { return *processos_.back(); }
 
     Rect Retangulo() const {
         RECT r{};
@@ -72,8 +92,10 @@ public:
     }
 
     // Ends the bar in order (the window closes and saves); true when the process ended with code 0.
-    bool Encerrar(std::size_t i = 0) {
-        PostMessageW(janela_, WM_CLOSE, 0, 0);
+    bool Encerrar(std::size_t i = 0) { return Encerrar(janela_, i); }
+    // The same for the window w of the i-th start (several bars run in programming mode).
+    bool Encerrar(HWND w, std::size_t i) {
+        PostMessageW(w, WM_CLOSE, 0, 0);
         DWORD code = 1;
         return processos_.at(i)->Wait(15000, &code) && code == 0;
     }
@@ -83,6 +105,7 @@ private:
     TempFolder dir_;
     std::vector<std::unique_ptr<RunningProcess>> processos_;
     HWND janela_ = nullptr;
+    bool copiada_ = false;
 };
 
 }  // namespace nq::test

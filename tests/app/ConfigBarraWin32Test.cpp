@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
@@ -151,12 +152,12 @@ Rect AsRect(const RECT& r) {
 // A copy of Pivel.exe in its own folder, with five shortcuts and no look settings yet.
 class ConfigBarra : public ::testing::Test {
 protected:
-    std::string Exe() const { return dir_ / "Pivel.exe"; }
-    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+    std::string Exe() const { return barra_.Exe(); }
+    std::string Ini() const { return barra_.Ini(); }
 
     void SetUp() override {
         CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
+        ASSERT_TRUE(barra_.Copiada());
         const char* registros[] = {
             "titulo=Documentos\xA7programa=C:\\users\\Public\\Documents\\\xA7tipo=0\xA7opcaomenu=N\xE3o\xA7",
             "titulo=Bloco de "
@@ -173,9 +174,8 @@ protected:
 
     // Starts the bar, opens it with a click on its strip and waits until it has the keyboard.
     HWND Start(const std::string& args = "") {
-        process_ = std::make_unique<test::RunningProcess>(Exe(), args);
-        HWND w = process_->FindWindowOfClass(kMainClassName);
-        if (!w || !test::WaitFor([&] { return IsWindowVisible(w) != 0; })) {
+        HWND w = barra_.Iniciar(args);
+        if (!w) {
             ADD_FAILURE() << "no bar window";
             return nullptr;
         }
@@ -207,7 +207,7 @@ protected:
     // F5 on the bar, and the window it opens.
     HWND AbrirConfig() {
         test::PressKey(VK_F5);
-        HWND d = DialogoDoProcesso(process_->pid(), "Configurações");
+        HWND d = DialogoDoProcesso(barra_.Ultimo().pid(), "Configurações");
         if (d) test::WaitFor([&] { return GetForegroundWindow() == d; });
         return d;
     }
@@ -215,13 +215,11 @@ protected:
     void Close(HWND bar) {
         PostMessageW(bar, WM_CLOSE, 0, 0);
         DWORD code = 1;
-        EXPECT_TRUE(process_->Wait(15000, &code));
+        EXPECT_TRUE(barra_.Ultimo().Wait(15000, &code));
         EXPECT_EQ(code, 0u);
     }
 
-    test::RunValue runValue_;
-    test::TempFolder dir_;
-    std::unique_ptr<test::RunningProcess> process_;
+    test::BarraEmTeste barra_;
     Rect open_;
 };
 
@@ -265,7 +263,7 @@ TEST_F(ConfigBarra, F5OpensItAtItsSizeItsListSearchesAndFiltersAndEscLeavesTheFi
     SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grade), TRUE);
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_DELETE);
-    HWND pergunta = DialogoDoProcesso(process_->pid(), "", d);
+    HWND pergunta = DialogoDoProcesso(barra_.Ultimo().pid(), "", d);
     ASSERT_NE(pergunta, nullptr);
     HWND nao = Filho(pergunta, "&Não");
     EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(pergunta) == nao && nao; }));
@@ -309,17 +307,17 @@ TEST_F(ConfigBarra, SpaceMovesAShortcutToTheMenuAndAfterSavingItIsUnderOutrosAta
     // The bar's menu lists it under "Outros atalhos", as its only entry.
     ASSERT_TRUE(test::NaFrente(bar));
     PostMessageW(bar, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(bar), MAKELPARAM(open_.left + 20, 400));
-    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 1; }));
+    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() == 1; }));
     test::PressKey(VK_DOWN);
     test::PressKey(VK_RIGHT);
-    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; }));
+    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() == 2; }));
     const UINT itemMenu = RegisterWindowMessageW(kMsgItemMenu);
     EXPECT_NE(SendMessageW(bar, itemMenu, 0, 1), -1);
     EXPECT_EQ(SendMessageW(bar, itemMenu, 1, 1), -1);
     test::PressKey(VK_ESCAPE);
-    test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 1; });
+    test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() == 1; });
     test::PressKey(VK_ESCAPE);
-    test::WaitFor([&] { return MenuWindows(process_->pid()).empty(); });
+    test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).empty(); });
     Close(bar);
 }
 
@@ -335,7 +333,7 @@ TEST_F(ConfigBarra, InsInTheListOpensTheBarsEditDialogAndTheNewShortcutReachesTh
     SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(grade), TRUE);
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_INSERT);
-    HWND edicao = DialogoDoProcesso(process_->pid(), "Inclusão");
+    HWND edicao = DialogoDoProcesso(barra_.Ultimo().pid(), "Inclusão");
     ASSERT_NE(edicao, nullptr);
     ASSERT_TRUE(test::NaFrente(edicao));
     test::Digitar(L"C:\\windows\\regedit.exe");
@@ -389,7 +387,7 @@ TEST_F(ConfigBarra, SavingTheTitleLevelAndColourChangesTheBarAtOnceAndWritesItsK
     HWND cor = Filho(d, "Alterar a cor");
     ASSERT_NE(cor, nullptr);
     PostMessageW(d, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(cor), BN_CLICKED), reinterpret_cast<LPARAM>(cor));
-    HWND cores = DialogoDoProcesso(process_->pid(), "", d);
+    HWND cores = DialogoDoProcesso(barra_.Ultimo().pid(), "", d);
     ASSERT_NE(cores, nullptr);
     const int ids[] = {706, 707, 708}, valores[] = {20, 90, 40};
     for (int i = 0; i < 3; ++i) {
@@ -482,7 +480,7 @@ TEST_F(ConfigBarra, ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving
     SendMessageW(sobre, BM_CLICK, 0, 0);
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_F5);
-    HWND aviso = DialogoDoProcesso(process_->pid(), "Nq-Pivel", d);
+    HWND aviso = DialogoDoProcesso(barra_.Ultimo().pid(), "Nq-Pivel", d);
     ASSERT_NE(aviso, nullptr);
     EXPECT_NE(Filho(aviso,
                     "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar "
@@ -490,7 +488,7 @@ TEST_F(ConfigBarra, ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving
               nullptr);
     PostMessageW(aviso, WM_COMMAND, IDOK, 0);
     DWORD code = 1;
-    ASSERT_TRUE(process_->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Ultimo().Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     const std::string ini = Cp1252ToUtf8(test::ReadFile(Ini()));
     EXPECT_NE(ini.find("SobreOutros=0\r\n"), std::string::npos) << ini;
@@ -503,7 +501,7 @@ TEST_F(ConfigBarra, TheMenuButtonOpensItAndShiftEscEndsTheProcessOnlyInProgrammi
     ASSERT_NE(bar, nullptr);
     PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(162 + 16, 7 + 14));
     PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(162 + 16, 7 + 14));
-    HWND d = DialogoDoProcesso(process_->pid(), "Configurações");
+    HWND d = DialogoDoProcesso(barra_.Ultimo().pid(), "Configurações");
     ASSERT_NE(d, nullptr);
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_ESCAPE, true);
@@ -513,7 +511,7 @@ TEST_F(ConfigBarra, TheMenuButtonOpensItAndShiftEscEndsTheProcessOnlyInProgrammi
     test::PressKey(VK_TAB, false, true);
     EXPECT_TRUE(test::WaitFor([&] { return SendMessageW(abas, TCM_GETCURSEL, 0, 0) == 1; }));
     EXPECT_TRUE(IsWindowVisible(d));
-    EXPECT_FALSE(process_->Wait(0));
+    EXPECT_FALSE(barra_.Ultimo().Wait(0));
     test::PressKey(VK_ESCAPE);
     EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
     Close(bar);
@@ -527,7 +525,7 @@ TEST_F(ConfigBarra, TheMenuButtonOpensItAndShiftEscEndsTheProcessOnlyInProgrammi
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_ESCAPE, true);
     DWORD code = 1;
-    ASSERT_TRUE(process_->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Ultimo().Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(test::ReadFile(Ini()), antes);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 
+#include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
@@ -56,8 +57,8 @@ bool CriarLink(const std::string& arquivo, const std::string& alvo) {
 
 class IncluirAtalho : public ::testing::Test {
 protected:
-    std::string Exe() const { return dir_ / "Pivel.exe"; }
-    std::string Ini() const { return dir_ / "PivelConfig.ini"; }
+    std::string Exe() const { return barra_.Exe(); }
+    std::string Ini() const { return barra_.Ini(); }
     // The settings file as text (it is written in Windows-1252).
     std::string IniTexto() const {
         const std::string bytes = test::ReadFile(Ini());
@@ -68,14 +69,13 @@ protected:
     }
 
     void SetUp() override {
-        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(Exe()).c_str(), FALSE));
+        ASSERT_TRUE(barra_.Copiada());
         msgAtalhos_ = RegisterWindowMessageW(kMsgAtalhos);
     }
 
     // Starts the bar and opens it with a click on its strip, so that it has the keyboard.
     HWND StartAberta() {
-        bar_ = std::make_unique<test::RunningProcess>(Exe(), "");
-        HWND w = bar_->FindWindowOfClass(kMainClassName);
+        HWND w = barra_.Lancar();
         if (!w) return nullptr;
         test::WaitFor([&] { return IsWindowVisible(w) != 0; });
         RECT wa{};
@@ -93,7 +93,7 @@ protected:
 
     // The bar's visible dialogs.
     std::set<HWND> Dialogos() const {
-        const std::vector<HWND> dialogos = test::WindowsOfClass(bar_->pid(), L"#32770");
+        const std::vector<HWND> dialogos = test::WindowsOfClass(barra_.Ultimo().pid(), L"#32770");
         return std::set<HWND>(dialogos.begin(), dialogos.end());
     }
     HWND NovoDialogo(const std::set<HWND>& antes, DWORD ms = 15000) const {
@@ -133,13 +133,12 @@ protected:
     void Fechar(HWND w) {
         PostMessageW(w, WM_CLOSE, 0, 0);
         DWORD code = 1;
-        EXPECT_TRUE(bar_->Wait(15000, &code));
+        EXPECT_TRUE(barra_.Ultimo().Wait(15000, &code));
         EXPECT_EQ(code, 0u);
     }
 
-    test::RunValue restoreRunValue_;
-    test::TempFolder dir_;
-    std::unique_ptr<test::RunningProcess> bar_;
+    test::BarraEmTeste barra_;
+    const test::TempFolder& dir_ = barra_.Pasta();
     UINT msgAtalhos_ = 0;
 };
 
@@ -268,11 +267,11 @@ TEST_F(IncluirAtalho, ALogOffDuringTheDialogSavesTheRestAndWaitsForTheRecord) {
     SendMessageW(w, WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(IsWindowVisible(d));
     EXPECT_EQ(TextoDoControle(ControleEm(d, 80, 16)), "C:\\windows\\notepad.exe");
-    EXPECT_FALSE(bar_->Wait(0));
+    EXPECT_FALSE(barra_.Ultimo().Wait(0));
     ASSERT_TRUE(test::NaFrente(d));
     test::PressKey(VK_F5);
     DWORD code = 1;
-    ASSERT_TRUE(bar_->Wait(15000, &code));
+    ASSERT_TRUE(barra_.Ultimo().Wait(15000, &code));
     EXPECT_EQ(code, 0u);
     EXPECT_NE(IniTexto().find("RecordCount=4\r\n"), std::string::npos) << IniTexto();
     EXPECT_NE(IniTexto().find("titulo=Notepad§"), std::string::npos);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
@@ -16,16 +17,13 @@
 namespace nq {
 namespace {
 
-using test::RunValue;
-
 using test::MenuWindows;
 
 // A copy of Pivel.exe in its own folder with ten shortcuts in "Outros atalhos" and one on the bar.
 class MenuBarra : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(dir_ / "Pivel.exe").c_str(),
-                              FALSE));
+        ASSERT_TRUE(barra_.Copiada());
         std::string ini = "[IconesMenu]\r\nRecordCount=11\r\n";
         for (int i = 1; i <= 10; ++i) {
             const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
@@ -33,15 +31,13 @@ protected:
                    "\xA7programa=C:\\windows\\notepad.exe\xA7tipo=1\xA7" + "opcaomenu=Sim\xA7\r\n";
         }
         ini += "11=titulo=Bloco\xA7programa=C:\\windows\\notepad.exe\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7\r\n";
-        ASSERT_TRUE(test::WriteFile(dir_ / "PivelConfig.ini", ini));
+        ASSERT_TRUE(test::WriteFile(barra_.Ini(), ini));
     }
 
     // Starts the bar at a density and opens it.
     HWND Start(int dpi) {
-        process_ = std::make_unique<test::RunningProcess>(
-            dir_ / "Pivel.exe", "", std::vector<std::string>{"PIVEL_DPI=" + std::to_string(dpi)});
-        HWND w = process_->FindWindowOfClass(kMainClassName);
-        if (!w || !test::WaitFor([&] { return IsWindowVisible(w) != 0; })) return nullptr;
+        HWND w = barra_.Iniciar("", {"PIVEL_DPI=" + std::to_string(dpi)});
+        if (!w) return nullptr;
         RECT wa{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
         open_ = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi);
@@ -53,16 +49,14 @@ protected:
         });
         if (!opened) return nullptr;
         // Under X without a window manager the focus leaves a window that has just moved and the bar
-        // takes it back a moment later; a menu opened in between would close at once.
-        const auto inFront = [&] { return GetForegroundWindow() == w; };
-        if (!test::WaitFor(inFront)) return nullptr;
-        Sleep(300);
-        return test::WaitFor(inFront) ? w : nullptr;
+        // takes it back a moment later; a menu opened in between would close at once. So the bar must
+        // have kept the keyboard without a break for a while before the menu is opened.
+        return barra_.ComTeclado() ? w : nullptr;
     }
 
     void Close(HWND w) {
         PostMessageW(w, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(process_->Wait(15000));
+        EXPECT_TRUE(barra_.Ultimo().Wait(15000));
     }
 
     // Opens the popup menu with a right click on the bar and waits for it.
@@ -70,7 +64,7 @@ protected:
         test::RightClickAt(open_.left + 60, open_.top + 300);
         HWND menu = nullptr;
         test::WaitFor([&] {
-            const auto w = MenuWindows(process_->pid());
+            const auto w = MenuWindows(barra_.Ultimo().pid());
             if (w.size() == 1) menu = w[0];
             return menu != nullptr;
         });
@@ -79,9 +73,9 @@ protected:
 
     // One Esc for each open menu: one more would reach the bar and close it.
     bool CloseMenus() {
-        for (std::size_t n = MenuWindows(process_->pid()).size(); n > 0; --n) {
+        for (std::size_t n = MenuWindows(barra_.Ultimo().pid()).size(); n > 0; --n) {
             test::PressKey(VK_ESCAPE);
-            if (!test::WaitFor([&] { return MenuWindows(process_->pid()).size() < n; })) return false;
+            if (!test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() < n; })) return false;
         }
         return true;
     }
@@ -93,9 +87,7 @@ protected:
         return static_cast<long>(SendMessageW(bar, RegisterWindowMessageW(kMsgObjetosGdi), 0, 0));
     }
 
-    RunValue runValue_;
-    test::TempFolder dir_;
-    std::unique_ptr<test::RunningProcess> process_;
+    test::BarraEmTeste barra_;
     Rect open_;
 };
 
@@ -124,7 +116,7 @@ TEST_F(MenuBarra, ARightClickOpensTheOwnerDrawnMenuWithEntriesAsHighAsTheirPictu
         GetWindowRect(menu, &r);
         const int border = (r.bottom - r.top - total) / 2;
         SetCursorPos(r.left + (r.right - r.left) / 2, r.top + border + entrada / 2);
-        ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; }));
+        ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() == 2; }));
         for (int i = 0; i < 10; ++i) EXPECT_EQ(Item(bar, i, true), kItemMenuDesenhado | entrada) << i;
         EXPECT_EQ(Item(bar, 10, true), -1);
         ASSERT_TRUE(CloseMenus());
@@ -145,9 +137,9 @@ TEST_F(MenuBarra, OpeningAndClosingTheMenuTwoHundredTimesLeavesNoGdiObjectBehind
         if (i % 20 == 0) {
             // Some openings go as far as a highlighted entry and the open submenu.
             RECT r{};
-            GetWindowRect(MenuWindows(process_->pid()).at(0), &r);
+            GetWindowRect(MenuWindows(barra_.Ultimo().pid()).at(0), &r);
             SetCursorPos(r.left + 30, r.top + 12);
-            test::WaitFor([&] { return MenuWindows(process_->pid()).size() == 2; });
+            test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).size() == 2; });
         }
         ASSERT_TRUE(CloseMenus()) << i;
     }

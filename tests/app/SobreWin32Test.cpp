@@ -5,6 +5,7 @@
 
 #include <ctime>
 
+#include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/MainWin32.h"
 #include "support/NqFun.h"
@@ -41,14 +42,11 @@ std::string TextosDe(HWND w) {
 }
 
 TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
-    test::RunValue restaurar;  // every start registers the copy: put the value back afterwards
-    test::TempFolder dir;
-    const std::string exe = dir / "Pivel.exe";
-    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(exe).c_str(), FALSE));
-    test::RunningProcess pivel(exe, "/p");  // programming mode opens the bar at once
-    HWND bar = pivel.FindWindowOfClass(kMainClassName);
+    test::BarraEmTeste barra;
+    ASSERT_TRUE(barra.Copiada());
+    HWND bar = barra.Iniciar("/p");  // programming mode opens the bar at once
     ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(bar) != 0; }));
+    test::RunningProcess& pivel = barra.Processo();
 
     // The first time through the real menu: a right click on the bar, then "Sobre..." from below.
     RECT r{};
@@ -122,14 +120,11 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
 
 // In programming mode Shift+Esc in a dialog ends the process at once, without saving.
 TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
-    test::RunValue restaurar;
-    test::TempFolder dir;
-    const std::string exe = dir / "Pivel.exe";
-    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "Pivel.exe").c_str(), Wide(exe).c_str(), FALSE));
-    test::RunningProcess pivel(exe, "/p");
-    HWND bar = pivel.FindWindowOfClass(kMainClassName);
+    test::BarraEmTeste barra;
+    ASSERT_TRUE(barra.Copiada());
+    HWND bar = barra.Iniciar("/p");
     ASSERT_NE(bar, nullptr);
-    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(bar) != 0; }));
+    test::RunningProcess& pivel = barra.Processo();
     PostMessageW(bar, WM_COMMAND, mnSobre, 0);
     HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
     ASSERT_NE(sobre, nullptr);
@@ -138,7 +133,7 @@ TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
     DWORD codigo = 1;
     EXPECT_TRUE(pivel.Wait(10000, &codigo));
     EXPECT_EQ(codigo, 0u);
-    EXPECT_FALSE(test::Exists(dir / "PivelConfig.ini")) << "nothing was saved";
+    EXPECT_FALSE(test::Exists(barra.Ini())) << "nothing was saved";
 }
 
 }  // namespace

@@ -104,8 +104,17 @@ TEST_F(Dialogo, TheSystemsKeyboardRunsTheTable) {
                    [&](HWND w) {
                        ASSERT_TRUE(test::NaFrente(w));
                        auto foco = [&] {
-                           Sleep(50);
-                           test::WaitFor([&] { return test::FocoDe(w) != nullptr; });
+                           // The key goes through the system's queue: the focus is read once it has
+                           // settled on a control (the same one for a while), not after a fixed time.
+                           HWND visto = nullptr;
+                           test::WaitSteady(
+                               [&] {
+                                   HWND f = test::FocoDe(w);
+                                   const bool igual = f != nullptr && f == visto;
+                                   visto = f;
+                                   return igual;
+                               },
+                               100);
                            return d.NomeDe(test::FocoDe(w));
                        };
                        focos.push_back(foco());  // the first of the tab order
@@ -373,7 +382,9 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
             std::vector<std::pair<std::string, Rect>> reais;
             ComDialogo([&] { d->ShowModal(nullptr); },
                        [&](HWND w) {
-                           Sleep(300);  // the folder picker lists its first folder meanwhile
+                           // The folder picker lists its first folder meanwhile: measured once it shows it.
+                           if (const int pasta = d->Indice("lbpasta"); pasta >= 0)
+                               test::WaitFor([&] { return !test::TextoDe(d->Controle(pasta)).empty(); });
                            cliente = test::ClienteDe(w);
                            RECT r{};
                            GetWindowRect(w, &r);
