@@ -75,39 +75,31 @@ ProjetoDialogo Desenho() {
                  .alinha = Alinhamento::alClient,
                  .alturaItem = 25,
                  .larguraItem = 130});
-    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsUnid", .texto = "Unidades de Disco", .pai = "pcc"});
-    c.push_back({.tipo = TipoControle::Combo,
-                 .nome = "Unidades",
-                 .r = {8, 8, 404, 27},
-                 .pai = "tsUnid",
-                 .ancoras = lados,
-                 .fonte = ProjetoFonte{"Tahoma", 12}});
-    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsSis", .texto = "Pastas do Sistema", .pai = "pcc"});
+    AdicionarPagina(c, "pcc", {.nome = "tsUnid", .texto = "Unidades de Disco"},
+                    {{.tipo = TipoControle::Combo,
+                      .nome = "Unidades",
+                      .r = {8, 8, 404, 27},
+                      .ancoras = lados,
+                      .fonte = ProjetoFonte{"Tahoma", 12}}});
+    std::vector<ProjetoControle> pastas;
     int x = 4;
     for (const TPastaSistema& p : PastasSistema()) {
-        ProjetoControle b;
-        b.tipo = TipoControle::Botao;
-        b.nome = p.botao;
-        b.texto = p.texto;
-        b.r = Rect{x, 10, 66, 25};
-        b.pai = "tsSis";
-        c.push_back(std::move(b));
+        pastas.push_back({.tipo = TipoControle::Botao, .nome = p.botao, .texto = p.texto, .r = Rect{x, 10, 66, 25}});
         x += 69;
     }
-    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsRede", .texto = "Locais de Rede", .pai = "pcc"});
-    c.push_back({.tipo = TipoControle::Edicao,
-                 .nome = "elocal",
-                 .r = {8, 10, 370, 21},
-                 .pai = "tsRede",
-                 .ancoras = lados,
-                 .fonte = ProjetoFonte{"Tahoma", 9}});
-    c.push_back({.tipo = TipoControle::BotaoPlano,
-                 .nome = "sbok",
-                 .r = {382, 9, 23, 22},
-                 .pai = "tsRede",
-                 .ancoras = akTop | akRight,
-                 .dica = "Abrir o local digitado",
-                 .imagem = IDI_BTN_OK});
+    AdicionarPagina(c, "pcc", {.nome = "tsSis", .texto = "Pastas do Sistema"}, std::move(pastas));
+    AdicionarPagina(c, "pcc", {.nome = "tsRede", .texto = "Locais de Rede"},
+                    {{.tipo = TipoControle::Edicao,
+                      .nome = "elocal",
+                      .r = {8, 10, 370, 21},
+                      .ancoras = lados,
+                      .fonte = ProjetoFonte{"Tahoma", 9}},
+                     {.tipo = TipoControle::BotaoPlano,
+                      .nome = "sbok",
+                      .r = {382, 9, 23, 22},
+                      .ancoras = akTop | akRight,
+                      .dica = "Abrir o local digitado",
+                      .imagem = IDI_BTN_OK}});
     c.push_back({.tipo = TipoControle::Painel,
                  .nome = "pnBaixo",
                  .r = {0, 0, 436, kBaixoH},

@@ -134,6 +134,22 @@ struct ProjetoDialogo {
     std::vector<ProjetoControle> controles;
 };
 
+// A tab page and the controls on it, declared together as a table of their own: the page joins the
+// table under its tab control, and each control that names no container of its own follows it, with the
+// page as its container. The table stays one list, in this order, so that a dialog's enum still
+// indexes it.
+inline void AdicionarPagina(std::vector<ProjetoControle>& tabela, std::string abas, ProjetoControle pagina,
+                            std::vector<ProjetoControle> dentro) {
+    pagina.tipo = TipoControle::Pagina;
+    pagina.pai = std::move(abas);
+    const std::string nome = pagina.nome;
+    tabela.push_back(std::move(pagina));
+    for (ProjetoControle& c : dentro) {
+        if (c.pai.empty()) c.pai = nome;
+        tabela.push_back(std::move(c));
+    }
+}
+
 // The size of a design's client area after a frame is drawn around it: the base data-entry window
 // rounds both sides down to a multiple of 4, plus 1.
 inline int ArredondaQuatro(int n) {

@@ -112,6 +112,25 @@ TEST(DialogLayout, TabOrderFollowsTheOrderGivenAndContainersComeBeforeTheirContr
                                                "canto", "esquerda", "lista", "dentro", "fora"}));
 }
 
+// A page declared with its controls: in order, under its tab control, the controls inside it unless they
+// name a container of their own.
+TEST(DialogLayout, APageAndItsControlsJoinTheTableInOrder) {
+    std::vector<ProjetoControle> c;
+    c.push_back({.tipo = TipoControle::Abas, .nome = "abas"});
+    AdicionarPagina(c, "abas", {.nome = "p1", .texto = "Um"},
+                    {{.tipo = TipoControle::Painel, .nome = "painel"},
+                     {.tipo = TipoControle::Edicao, .nome = "e", .pai = "painel"},
+                     {.tipo = TipoControle::Caixa, .nome = "k"}});
+    const std::vector<std::pair<std::string, std::string>> esperado = {
+        {"abas", ""}, {"p1", "abas"}, {"painel", "p1"}, {"e", "painel"}, {"k", "p1"}};
+    ASSERT_EQ(c.size(), esperado.size());
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        EXPECT_EQ(c[i].nome, esperado[i].first);
+        EXPECT_EQ(c[i].pai, esperado[i].second) << c[i].nome;
+    }
+    EXPECT_EQ(c[1].tipo, TipoControle::Pagina);
+}
+
 TEST(DialogLayout, SwitchingOnAndOffReachesWhatIsInside) {
     const ProjetoDialogo d = Janela();
     auto nomes = [&](const char* de) {
