@@ -244,7 +244,7 @@ void TfrmMainPivel::clickForm() {
 }
 
 void TfrmMainPivel::EvntsDeactivate() {
-    if (!NqIni || !Config().autoOcultar) return;
+    if (!Config().autoOcultar) return;
     FAberta = true;
     clickForm();
 }
@@ -271,7 +271,7 @@ void TfrmMainPivel::ConfirmDeactivation() {
 // The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
 // of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes.
 void TfrmMainPivel::AjustarTimer() {
-    const bool precisa = ativada_ && FAberta && NqIni && Config().autoOcultar;
+    const bool precisa = ativada_ && FAberta && Config().autoOcultar;
     if (precisa && !timerOn_) {
         timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
     } else if (!precisa && timerOn_) {
