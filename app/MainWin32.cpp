@@ -27,8 +27,6 @@ TfrmMainPivel* frmMainPivel = nullptr;
 
 namespace {
 
-constexpr UINT_PTR kTimerId = 1;
-constexpr UINT_PTR kDeactivateTimerId = 2;
 constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
 constexpr UINT kTrayRetryMs = 10000;
 constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waited for the edit
@@ -88,7 +86,7 @@ bool TfrmMainPivel::Create() {
     dpi_ = DpiDaJanela(hwnd_);
     pintura_.AplicarDpi();  // the fonts follow the settings (configureForm)
     ApplyTranslucency();
-    closePivel();
+    exibicao_.Recolocar();
     FormCreate();
     return true;
 }
@@ -102,8 +100,7 @@ void TfrmMainPivel::FormCreate() {
         gravacao_.CatalogoLido();
         if (cds.IsEmpty()) IncluirPrimeirosAtalhos(cds, DirDocs(), DirSystem());
         configureForm();
-        closePivel();
-        FAberta = false;
+        exibicao_.Fechada();
         AtualizarIcones();
     } catch (const std::exception& e) {
         // The bar still opens with what was done; the user hears why the rest was not.
@@ -125,6 +122,12 @@ void TfrmMainPivel::CriarTray() {
     SetTimer(hwnd_, kTrayTimerId, kTrayRetryMs, nullptr);
 }
 
+// While the shell will not take the icon, it is offered again.
+void TfrmMainPivel::TentarBandeja() {
+    if (tray && !tray->NaBandeja()) tray->Show();
+    if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
+}
+
 void TfrmMainPivel::configureForm() {
     const TConfigBarra c = Config();
     visual_ = VisualDe(c);
@@ -133,8 +136,7 @@ void TfrmMainPivel::configureForm() {
     ApplyTranslucency();
     if (!c.icone.empty() && CurrentPlatform().shell->FileExists(c.icone)) pintura_.CarregarIconeTitulo(c.icone);
     pintura_.FazerFontes();  // they follow the font just read
-    FScrWidth = GetSystemMetrics(SM_CXSCREEN);
-    FScrHeight = GetSystemMetrics(SM_CYSCREEN);
+    exibicao_.LembrarTela();
 }
 
 void TfrmMainPivel::FormShow() {
@@ -156,18 +158,11 @@ void TfrmMainPivel::DepoisDeMostrar() {
 
 void TfrmMainPivel::FormActivate() {
     DragAcceptFiles(hwnd_, TRUE);
-    ativada_ = true;
-    AjustarTimer();
+    exibicao_.Ativada();
 }
 
 void TfrmMainPivel::Finalizar() {
     if (hwnd_) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
-}
-
-void TfrmMainPivel::MensagemRestaurar(UINT msg) {
-    if (msg != WM_AppRestore) return;
-    FAberta = false;
-    clickForm();
 }
 
 void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {
@@ -198,128 +193,11 @@ void TfrmMainPivel::ApplyTranslucency() {
     SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(visual_.transparente ? visual_.nivel : 255), LWA_ALPHA);
 }
 
-// --- Showing and hiding -------------------------------------------------------------------------------
-
-RECT TfrmMainPivel::WorkArea() const {
-    RECT r{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return r;
-}
-
-void TfrmMainPivel::MoveTo(const RECT& r) {
-    // The old picture is not carried over: lines drawn at the old size (the bottom line) would stay.
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
-    PedirVisiveis();  // a taller work area than at the last rebuild shows more buttons
-}
-
-void TfrmMainPivel::closePivel() {
-    const RECT wa = WorkArea();
-    const Rect r = ClosedBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi_);
-    MoveTo(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
-}
-
-void TfrmMainPivel::openPivel() {
-    const RECT wa = WorkArea();
-    const Rect r = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi_);
-    MoveTo(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
-}
-
-void TfrmMainPivel::clickForm() {
-    focusBeforeMove_ = GetForegroundWindow() == hwnd_;
-    moveTick_ = GetTickCount();
-    if (FAberta)
-        closePivel();
-    else
-        openPivel();
-    FAberta = !FAberta;
-    AjustarTimer();
-    if (!FAberta) {
-        entrada_.Teclado().Limpar();
-        InvalidateRect(hwnd_, nullptr, FALSE);
-        if (mostrada_) teclaGlobal_.VerificarTelaCheia();
-    }
-    // Already in front after a click on the bar; asking again would only stir the focus.
-    if (FAberta && Config().autoOcultar && GetForegroundWindow() != hwnd_) SetForegroundWindow(hwnd_);
-}
-
-void TfrmMainPivel::EvntsDeactivate() {
-    if (!Config().autoOcultar) return;
-    FAberta = true;
-    clickForm();
-}
-
-// True when a window of another program has the focus: the program has lost it.
-bool TfrmMainPivel::AnotherProgramInFront() const {
-    if (NobodyInFront()) return false;
-    HWND fg = GetForegroundWindow();
-    DWORD pid = 0;
-    GetWindowThreadProcessId(fg, &pid);
-    return pid != GetCurrentProcessId();
-}
-
-void TfrmMainPivel::ConfirmDeactivation() {
-    if (AnotherProgramInFront()) {
-        EvntsDeactivate();
-    } else if (NobodyInFront() && focusBeforeMove_ && GetTickCount() - moveTick_ < 1000) {
-        // Moving must not cost the bar the keyboard (an X server without a window manager drops the
-        // focus of a window that moves): Esc and the opacity keys still belong to it.
-        SetForegroundWindow(hwnd_);
-    }
-}
-
-// The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
-// of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes.
-void TfrmMainPivel::AjustarTimer() {
-    const bool precisa = ativada_ && FAberta && Config().autoOcultar;
-    if (precisa && !timerOn_) {
-        timerOn_ = SetTimer(hwnd_, kTimerId, 100, nullptr) != 0;
-    } else if (!precisa && timerOn_) {
-        KillTimer(hwnd_, kTimerId);
-        timerOn_ = false;
-    }
-}
-
-void TfrmMainPivel::WMTimer(WPARAM id) {
-    if (teclaGlobal_.WMTimer(id)) return;
-    if (id == kTimerId) {
-        // A focus change that brought no deactivation message (the bar had no focus to lose) still
-        // closes an auto-hiding bar.
-        if (FAberta && AnotherProgramInFront()) EvntsDeactivate();
-        VerificarTela();
-    }
-    if (id == kTrayTimerId) {
-        if (tray && !tray->NaBandeja()) tray->Show();
-        if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
-    }
-    if (id == kDeactivateTimerId) {
-        KillTimer(hwnd_, kDeactivateTimerId);
-        ConfirmDeactivation();
-    }
-}
-
-void TfrmMainPivel::VerificarTela() {
-    // A new screen size is taken up once the record being edited is the catalogue's again.
-    if (cdsEdicao.Ativa()) return;
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    if (w == FScrWidth && h == FScrHeight) return;
-    FScrWidth = w;
-    FScrHeight = h;
-    AtualizarIcones();
-    closePivel();
-    FAberta = false;
-    AjustarTimer();
-}
-
 void TfrmMainPivel::WMDpiChanged(int dpi) {
     dpi_ = dpi > 0 ? dpi : 96;
     pintura_.AplicarDpi();
     AtualizarIcones();
-    if (FAberta)
-        openPivel();
-    else
-        closePivel();
+    exibicao_.Recolocar();
 }
 
 // --- Building the bar ---------------------------------------------------------------------------------
@@ -329,7 +207,7 @@ void TfrmMainPivel::AtualizarIcones() {
     if (!cdsEdicao.Permite(TEdicaoCatalogo::tAtualizar)) return;
     ++reconstrucoes_;
     const TConfigBarra config = Config();
-    const RECT wa = WorkArea();
+    const RECT wa = exibicao_.AreaDeTrabalho();
     TBarraConteudo conteudo =
         MontarBarra(cds, config.salto, config.alturaAutomatica, MulDiv(wa.bottom - wa.top, 96, dpi_));
 
@@ -357,7 +235,7 @@ void TfrmMainPivel::PedirVisiveis() {
     TBuscaAlvos* busca = lancamento_.Busca();
     if (!busca || !mostrada_) return;
     // The buttons whose top lies inside the open bar's button panel; those below it are never drawn.
-    const RECT wa = WorkArea();
+    const RECT wa = exibicao_.AreaDeTrabalho();
     const int painel = MulDiv(wa.bottom - wa.top, 96, dpi_) - kTitlePanelHeight;
     std::size_t visiveis = 0;
     const auto& botoes = botoes_.Botoes();
@@ -420,8 +298,7 @@ void TfrmMainPivel::WMDestroy() {
     teclaGlobal_.Desligar();
     if (acessivel_) acessivel_->Desligar();
     acessivel_ = nullptr;
-    KillTimer(hwnd_, kTimerId);
-    KillTimer(hwnd_, kDeactivateTimerId);
+    exibicao_.Desligar();
     KillTimer(hwnd_, kTrayTimerId);
     gravacao_.AoDestruir();
     tray.reset();
@@ -460,13 +337,14 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND:
             if (HIWORD(wp) == 0 && lp == 0) menu_.Executar(LOWORD(wp));
             return 0;
-        case WM_TIMER: WMTimer(wp); return 0;
+        case WM_TIMER:
+            if (!teclaGlobal_.WMTimer(wp) && !exibicao_.WMTimer(wp) && wp == kTrayTimerId) TentarBandeja();
+            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();
             break;
         case WM_ACTIVATEAPP:
-            // Judged a moment later, when it is clear who has the focus now.
-            if (!wp) SetTimer(hwnd_, kDeactivateTimerId, 50, nullptr);
+            if (!wp) exibicao_.Desativada();
             break;
         case WM_DROPFILES: soltos_.WMDropFiles(reinterpret_cast<HDROP>(wp)); return 0;
         case WM_COPYDATA:
@@ -477,7 +355,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp & TEdicaoCatalogo::tAtualizar) AtualizarIcones();
             if (wp & TEdicaoCatalogo::tFechar) Finalizar();
             return 0;
-        case WM_AppRestore: MensagemRestaurar(msg); return 0;
+        case WM_AppRestore: exibicao_.Abrir(); return 0;
         case TBarLancamento::WM_ALVO_BUSCADO: lancamento_.Recebido(lp); return 0;
         case TBarLancamento::WM_LANCADO: lancamento_.Lancado(wp != 0); return 0;
         case WM_MOSTRADA: DepoisDeMostrar(); return 0;
@@ -489,7 +367,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             // dialog the rest was saved already; the bar ends once the dialog is answered.
             if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);
             return 0;
-        case WM_DISPLAYCHANGE: VerificarTela(); break;
+        case WM_DISPLAYCHANGE: exibicao_.VerificarTela(); break;
         case WM_DPICHANGED: WMDpiChanged(ForcedDpi() ? ForcedDpi() : LOWORD(wp)); return 0;
         case WM_CLOSE:
             // Closing under a dialog's record would end its modal loop and lose what is being typed.

@@ -1,8 +1,9 @@
 #pragma once
 // The bar window: a narrow borderless translucent window at the right edge of the work area, with its
 // title panel on top and the shortcut buttons below. It keeps the window, its state and the catalogue,
-// shows and hides itself, rebuilds its buttons, and routes each message to a small handler; every other
-// job is a collaborator's, each in its own file:
+// rebuilds its buttons, and routes each message to a small handler; every other job is a
+// collaborator's, each in its own file:
+//   BarExibicaoWin32     where the bar stands, opening and closing, auto-hide
 //   BarEntradaWin32      keys and pointer
 //   BarPinturaWin32      painting and tooltips
 //   BarMenuWin32         the popup menu and its commands
@@ -20,6 +21,7 @@
 
 #include "app/BarAcessivelWin32.h"
 #include "app/BarEntradaWin32.h"
+#include "app/BarExibicaoWin32.h"
 #include "app/BarGravacaoWin32.h"
 #include "app/BarLancamentoWin32.h"
 #include "app/BarMenuWin32.h"
@@ -62,14 +64,14 @@ public:
     TEdicaoCatalogo cdsEdicao;
 
     void AtualizarIcones();
-    void clickForm();
-    void closePivel();
-    void openPivel();
+    // Opens the closed bar or closes the open one.
+    void clickForm() { exibicao_.Alternar(); }
     // Saves the catalogue and the settings file; with avisar, the user hears of a copy kept beside it.
     void Salvar(bool avisar = true) { gravacao_.Salvar(avisar); }
     // The session is ending: nobody is left to answer a message.
     bool SessaoEncerrando() const { return gravacao_.SessaoEncerrando(); }
-    bool Aberta() const { return FAberta; }
+    bool Aberta() const { return exibicao_.Aberta(); }
+    bool Mostrada() const { return mostrada_; }
 
     // Closes the window, which ends the program with saving.
     void Finalizar();
@@ -90,6 +92,7 @@ public:
     TBotoesPainel& Painel() { return botoes_; }
     const std::vector<std::wstring>& Legendas() const { return legendas_; }
     const TBarTeclado& Teclado() const { return entrada_.Teclado(); }
+    TBarTeclado& Teclado() { return entrada_.Teclado(); }
     bool ConfigQuente() const { return entrada_.ConfigQuente(); }
     bool ConfigApertado() const { return entrada_.ConfigApertado(); }
     // Ctrl+Up (mais) and Ctrl+Down: the opacity a step up or down, kept in the settings.
@@ -99,6 +102,8 @@ public:
     RECT BotaoRect(std::size_t i) const;
     RECT ConfigButtonRect() const;
     void InvalidarBotao(int i);
+    // Asks the worker for the targets and icons of the buttons that show in the open bar.
+    void PedirVisiveis();
     int Reconstrucoes() const { return reconstrucoes_; }
     bool Destruida() const { return destroyed_; }
     TDesktopAviso& AvisoErro() { return dskErro; }  // a launch failed
@@ -118,21 +123,12 @@ private:
     void FormCreate();
     void configureForm();
     void CriarTray();
+    void TentarBandeja();
     void DepoisDeMostrar();
     void FormActivate();
     void WMDestroy();
-    void MensagemRestaurar(UINT msg);
-    void EvntsDeactivate();
-    void ConfirmDeactivation();
-    bool AnotherProgramInFront() const;
-    void WMTimer(WPARAM id);
-    void VerificarTela();
-    void AjustarTimer();
     void WMDpiChanged(int dpi);
-    void PedirVisiveis();
     void ApplyTranslucency();
-    void MoveTo(const RECT& r);
-    RECT WorkArea() const;
 
     // What a screen reader reads of the bar: its buttons, then the title's menu button.
     int Botoes() const override;
@@ -142,11 +138,6 @@ private:
     int BotaoQuente() const override;
     void AcionarBotao(int i) override;
 
-    bool FAberta = false;
-    bool focusBeforeMove_ = false;
-    DWORD moveTick_ = 0;
-    int FScrWidth = 0;
-    int FScrHeight = 0;
     int dpi_ = 96;
     TVisualBarra visual_;  // the look, from the settings
 
@@ -155,14 +146,13 @@ private:
     int reconstrucoes_ = 0;
     TBarAcessivel* acessivel_ = nullptr;
     bool mostrada_ = false;  // shown once: the work put off until then is done
-    bool timerOn_ = false;
-    bool ativada_ = false;  // the bar has been active once
     bool destroyed_ = false;
     std::size_t filtroTeclas_ = 0;
     TDesktopAviso dskErro;
     TDesktopAviso dskAviso;
     std::unique_ptr<TNqTrayIcon> tray;
 
+    TBarExibicao exibicao_{*this};
     TBarEntrada entrada_{*this};
     TBarPintura pintura_{*this};
     TBarLancamento lancamento_{*this};
