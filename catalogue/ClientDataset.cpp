@@ -16,50 +16,6 @@ namespace {
 
 const TFieldValue kNoValue{};
 
-// Base letters of U+0100..U+017F; '1' stands for "ij", '2' for "oe".
-constexpr char kLatinExtendedA[] =
-    "aaaaaacccccccc"
-    "dddd"
-    "eeeeeeeeee"
-    "gggggggghhhh"
-    "iiiiiiiiii"
-    "11jjkkkllllllllll"
-    "nnnnnnnnnoooooo22"
-    "rrrrrrsssssssstttttt"
-    "uuuuuuuuuuuuwwyyyzzzzzzs";
-static_assert(sizeof kLatinExtendedA == 0x80 + 1);
-
-void AppendFolded(std::string& out, char32_t c) {
-    c = LowerChar(c);
-    if (c >= 0xE0 && c <= 0xFF) {
-        // à..ÿ with their base letters; æ, ß and þ become two letters as a reader spells them.
-        static constexpr const char* kLatin1[] = {"a", "a", "a", "a", "a", "a", "ae", "c", "e",  "e", "e",
-                                                  "e", "i", "i", "i", "i", "d", "n",  "o", "o",  "o", "o",
-                                                  "o", "÷", "o", "u", "u", "u", "u",  "y", "th", "y"};
-        out += kLatin1[c - 0xE0];
-        return;
-    }
-    if (c == 0xDF) {
-        out += "ss";
-        return;
-    }
-    if (c >= 0x100 && c <= 0x17F) {
-        const char base = kLatinExtendedA[c - 0x100];
-        if (base == '1')
-            out += "ij";
-        else if (base == '2')
-            out += "oe";
-        else
-            out += base;
-        return;
-    }
-    if (c == 0x192) {  // ƒ
-        out += 'f';
-        return;
-    }
-    AppendUtf8(out, c);
-}
-
 bool ParseInt32(std::string_view text, std::int32_t& out) {
     const std::string t = Trim(text);
     std::size_t i = 0;
@@ -85,10 +41,6 @@ std::pair<std::string, std::string> SplitDisplayValues(const std::string& values
     return {values.substr(0, semi), values.substr(semi + 1)};
 }
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // Byte-comparable encoding of one sort field: null sorts first, integers by value, texts by their
 // collation key (with 0x00 escaped so that a shorter text sorts before its extensions).
 void AppendSortKey(std::string& key, const TFieldValue& v, TFieldType type) {
@@ -111,36 +63,6 @@ void AppendSortKey(std::string& key, const TFieldValue& v, TFieldType type) {
 }
 
 }  // namespace
-
-std::string CollationKey(std::string_view Text) {
-    std::string out;
-    out.reserve(Text.size());
-    for (std::size_t pos = 0; pos < Text.size();) AppendFolded(out, NextCodePoint(Text, pos));
-    return out;
-}
-
-bool MatchLike(std::string_view Text, std::string_view Pattern) {
-    const std::size_t first = Pattern.find('%');
-    if (first == std::string_view::npos) return Text == Pattern;
-    const std::size_t last = Pattern.rfind('%');
-    const std::string_view prefix = Pattern.substr(0, first);
-    const std::string_view suffix = Pattern.substr(last + 1);
-    if (Text.size() < prefix.size() + suffix.size()) return false;
-    if (!StartsWith(Text, prefix) || Text.substr(Text.size() - suffix.size()) != suffix) return false;
-    std::string_view rest = Text.substr(prefix.size(), Text.size() - prefix.size() - suffix.size());
-    // With "%" as the only wildcard, taking each inner piece at its leftmost place never loses a match.
-    std::string_view inner = Pattern.substr(first + 1, last > first ? last - first - 1 : 0);
-    while (!inner.empty()) {
-        const std::size_t cut = inner.find('%');
-        const std::string_view piece = inner.substr(0, cut);
-        inner = cut == std::string_view::npos ? std::string_view{} : inner.substr(cut + 1);
-        if (piece.empty()) continue;
-        const std::size_t at = rest.find(piece);
-        if (at == std::string_view::npos) return false;
-        rest = rest.substr(at + piece.size());
-    }
-    return true;
-}
 
 // ---------------------------------------------------------------------------------------------------
 // Fields
@@ -209,8 +131,8 @@ bool TField::AsBoolean() const {
     if (type_ != TFieldType::ftString) return v.number != 0;
     auto [yes, no] = SplitDisplayValues(DisplayValues);
     const std::string upper = UpperCase(v.text);
-    if (!upper.empty() && StartsWith(UpperCase(yes), upper)) return true;
-    if (!upper.empty() && StartsWith(UpperCase(no), upper)) return false;
+    if (!upper.empty() && UpperCase(yes).starts_with(upper)) return true;
+    if (!upper.empty() && UpperCase(no).starts_with(upper)) return false;
     throw EConvertError("'" + v.text + "' não é um valor lógico válido");
 }
 
@@ -220,8 +142,8 @@ void TField::SetAsString(std::string_view Value) {
     if (type_ == TFieldType::ftBoolean) {
         auto [yes, no] = SplitDisplayValues(DisplayValues);
         const std::string upper = UpperCase(Value);
-        if (StartsWith(UpperCase(yes), upper)) return SetAsBoolean(true);
-        if (StartsWith(UpperCase(no), upper)) return SetAsBoolean(false);
+        if (UpperCase(yes).starts_with(upper)) return SetAsBoolean(true);
+        if (UpperCase(no).starts_with(upper)) return SetAsBoolean(false);
         throw EConvertError("'" + std::string(Value) + "' não é um valor lógico válido");
     }
     std::int32_t n = 0;

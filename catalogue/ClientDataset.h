@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/Comparacao.h"
+
 namespace nq {
 
 class TMemIniFile;
@@ -270,12 +272,6 @@ private:
     std::vector<TFieldValue> buffer_;
     bool modified_ = false;
 };
-
-// The sort key of a text: folded to lower case and stripped of accents ("Água" -> "agua").
-std::string CollationKey(std::string_view Text);
-
-// Matches text against a pattern in which "%" stands for any run of characters (none included).
-bool MatchLike(std::string_view Text, std::string_view Pattern);
 
 // Runs record(k, value) for the records of a stored section, in order: k is the number of a key
 // prefix + k that exists (1 <= k <= declared) and value its value, or k is 0 for a key missing from

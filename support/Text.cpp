@@ -148,12 +148,16 @@ bool SameText(std::string_view a, std::string_view b) {
     return i == a.size() && j == b.size();
 }
 
-std::string Trim(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
     // Blanks are all ASCII, so trimming bytes never splits a multi-byte character.
     std::size_t b = 0, e = s.size();
     while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
     while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-    return std::string(s.substr(b, e - b));
+    return s.substr(b, e - b);
+}
+
+std::string Trim(std::string_view s) {
+    return std::string(TrimView(s));
 }
 
 std::u16string Utf8ToUtf16(std::string_view s) {
@@ -200,6 +204,54 @@ std::size_t NextNonAscii(std::string_view s, std::size_t i) {
     }
     while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
     return i;
+}
+
+bool AppendValidUtf8(std::string& out, std::string_view bytes) {
+    bool clean = true;
+    out.reserve(out.size() + bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t j = NextNonAscii(bytes, i);
+        out.append(bytes.data() + i, j - i);
+        if (j == bytes.size()) break;
+        std::size_t pos = j;
+        const char32_t cp = NextCodePoint(bytes, pos);
+        // A malformed sequence gives U+FFFD for its first byte; the character itself takes three.
+        if (cp == 0xFFFD && pos - j != 3) clean = false;
+        AppendUtf8(out, cp);
+        i = pos;
+    }
+    return clean;
+}
+
+bool AppendFromUtf16(std::string& out, std::string_view bytes, bool bigEndian) {
+    bool clean = true;
+    const std::size_t units = bytes.size() / 2;
+    out.reserve(out.size() + units + units / 2);
+    auto unit = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]),
+                   b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return bigEndian ? (a << 8 | b) : (b << 8 | a);
+    };
+    for (std::size_t i = 0; i < units; ++i) {
+        char32_t c = unit(i);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c <= 0xDFFF) {
+            c = 0xFFFD;
+            clean = false;
+        }
+        AppendUtf8(out, c);
+    }
+    if (bytes.size() % 2 != 0) {
+        AppendUtf8(out, 0xFFFD);
+        clean = false;
+    }
+    return clean;
 }
 
 }  // namespace nq

@@ -32,8 +32,15 @@ bool SameText(std::string_view a, std::string_view b);
 // A blank is any character with a code of 32 or less.
 inline bool IsBlank(char32_t c) { return c <= 32; }
 std::string Trim(std::string_view s);
+std::string_view TrimView(std::string_view s);
 
 std::u16string Utf8ToUtf16(std::string_view s);
 std::string Utf16ToUtf8(std::u16string_view s);
+
+// Bytes read from a file, appended as UTF-8; false when something had to be replaced.
+// UTF-8: every malformed sequence becomes U+FFFD, so that nothing downstream sees bad UTF-8.
+bool AppendValidUtf8(std::string& out, std::string_view bytes);
+// UTF-16 in either byte order: an unpaired surrogate or an odd last byte becomes U+FFFD.
+bool AppendFromUtf16(std::string& out, std::string_view bytes, bool bigEndian);
 
 }  // namespace nq
