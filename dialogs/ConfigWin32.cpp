@@ -61,8 +61,152 @@ ProjetoDialogo Desenho() {
                  .ordem = 0,
                  .alturaItem = 28,
                  .larguraItem = 120});
-    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsAtalhos", .texto = "Atalhos", .pai = "pc"});
-    c.push_back({.tipo = TipoControle::Pagina, .nome = "tsconf", .texto = "Configurações", .pai = "pc"});
+    // Page "Atalhos": the navigator and the search on top, the filters below, the grid in between.
+    std::vector<ProjetoControle> atalhos;
+    atalhos.push_back({.tipo = TipoControle::Painel,
+                 .nome = "Panel1",
+                 .r = {0, 0, 514, 37},
+                 .alinha = Alinhamento::alTop,
+                 .ordem = 0});
+    atalhos.push_back({.tipo = TipoControle::Painel,
+                 .nome = "Panel2",
+                 .r = {0, 333, 514, 30},
+                 .alinha = Alinhamento::alBottom,
+                 .ordem = 2});
+    atalhos.push_back({.tipo = TipoControle::Classe,
+                 .nome = "g",
+                 .texto = "Atalhos",
+                 .alinha = Alinhamento::alClient,
+                 .ordem = 1,
+                 .classe = "TDBGrid"});
+    for (int i = 0; i < 7; ++i)
+        atalhos.push_back({.tipo = TipoControle::BotaoPlano,
+                     .nome = kNavegador[i].nome,
+                     .r = {3 + 27 * i, 5, 27, 25},
+                     .pai = "Panel1",
+                     .dica = kNavegador[i].dica,
+                     .imagem = kNavegador[i].imagem});
+    atalhos.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "Label16",
+                 .texto = "Pesquisar",
+                 .r = {309, 11, 56, 13},
+                 .pai = "Panel1",
+                 .flags = fSemQuebra,
+                 .ancoras = direita});
+    atalhos.push_back({.tipo = TipoControle::Edicao,
+                 .nome = "eFind",
+                 .r = {365, 7, 121, 21},
+                 .pai = "Panel1",
+                 .ancoras = direita});
+    atalhos.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bClear",
+                 .r = {485, 7, 23, 22},
+                 .pai = "Panel1",
+                 .ancoras = direita,
+                 .dica = "Limpar a pesquisa",
+                 .imagem = IDI_BTN_LIMPAR});
+    atalhos.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "Label7",
+                 .texto = "Filtrar:",
+                 .r = {8, 8, 44, 13},
+                 .pai = "Panel2",
+                 .flags = fSemQuebra});
+    const int xs[] = {56, 122, 212, 286, 416};
+    const int ws[] = {64, 88, 72, 128, 98};
+    const char* textos[] = {"Todos", "Programas", "Pastas", "Exibir como ícone", "Exibir no menu"};
+    for (int i = 0; i < 5; ++i)
+        atalhos.push_back({.tipo = TipoControle::Opcao,
+                     .nome = kFiltros[i],
+                     .texto = textos[i],
+                     .r = {xs[i], 8, ws[i], 17},
+                     .pai = "Panel2",
+                     .flags = i == 0 ? (fGrupo | fMarcado) : 0u});
+
+    AdicionarPagina(c, "pc", {.nome = "tsAtalhos", .texto = "Atalhos"}, std::move(atalhos));
+
+    // Page "Configurações": captions on the left, controls from x = 128.
+    std::vector<ProjetoControle> conf;
+    auto rotulo = [&](const char* nome, const char* texto, Rect r, ProjetoFonte f = {}) {
+        conf.push_back({.tipo = TipoControle::Rotulo,
+                     .nome = nome,
+                     .texto = texto,
+                     .r = r,
+                     .flags = fSemQuebra,
+                     .fonte = f});
+    };
+    auto caixa = [&](const char* nome, const char* texto, Rect r) {
+        conf.push_back({.tipo = TipoControle::Caixa, .nome = nome, .texto = texto, .r = r});
+    };
+    auto linha = [&](const char* nome, int y) {
+        conf.push_back({.tipo = TipoControle::Linha,
+                     .nome = nome,
+                     .r = {8, y, 498, 15},
+                     .ancoras = lados});
+    };
+    rotulo("Label1", "Titulo", {8, 11, 110, 13});
+    conf.push_back({.tipo = TipoControle::Edicao, .nome = "eTitulo", .r = {128, 8, 377, 21}});
+    rotulo("Label2", "Ícone", {8, 32, 110, 13});
+    conf.push_back({.tipo = TipoControle::Linha,
+                 .nome = "Bevel1",
+                 .r = {128, 34, 37, 39},
+                 .forma = TBevelShape::bsFrame});
+    conf.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "icoTit",
+                 .r = {130, 37, 32, 32},
+                 .flags = fMaozinha | fSemTab,
+                 .dica = "Clique no ícone para alterá-lo"});
+    rotulo("Label8", "Clique no ícone para alterá-lo", {176, 46, 250, 13}, nota);
+    linha("nqBevel1", 66);
+    caixa("ckSobreOF", "Mostrar a Pivel sobre outras janelas", {128, 88, 330, 17});
+    rotulo("Label6", "Comportamento", {8, 112, 110, 13});
+    caixa("ckUsarTransp", "Usar transparência", {128, 112, 330, 17});
+    caixa("ckEditarTit", "Editar o título do atalho ao arrastar para a Pivel", {128, 136, 330, 17});
+    caixa("ckAuto", "Ocultar automaticamente", {128, 160, 330, 17});
+    linha("nqBevel3", 176);
+    rotulo("Label5", "Nível de transparência", {8, 203, 120, 13});
+    conf.push_back({.tipo = TipoControle::Numero,
+                 .nome = "spTransp",
+                 .r = {128, 200, 49, 21},
+                 .limite = kNivelMinimo,
+                 .maximo = kNivelMaximo,
+                 .passo = kNivelPasso});
+    rotulo("Label9", "(quanto menor o valor, maior a transparência)", {184, 203, 300, 13}, nota);
+    rotulo("Label3", "Tamanho dos ícones", {8, 235, 120, 13});
+    conf.push_back({.tipo = TipoControle::Numero,
+                 .nome = "spSalto",
+                 .r = {128, 232, 49, 21},
+                 .limite = kSaltoMinimo,
+                 .maximo = kSaltoMaximo});
+    caixa("ckIconHeightAuto", "Automático", {184, 234, 120, 17});
+    linha("nqBevel2", 248);
+    rotulo("Label4", "Visual da Pivel", {8, 272, 110, 13});
+    conf.push_back({.tipo = TipoControle::Linha,
+                 .nome = "Bevel2",
+                 .r = {126, 270, 301, 37},
+                 .forma = TBevelShape::bsFrame});
+    conf.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbEx",
+                 .texto = "Exemplo",
+                 .r = {128, 272, 297, 33},
+                 .flags = fCentro | fCentroV | fSemQuebra | fSemPrefixo});
+    conf.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bpesqCorFnd",
+                 .texto = "Alterar a cor",
+                 .r = {129, 312, 96, 27},
+                 .imagem = IDI_BTN_COR});
+    conf.push_back({.tipo = TipoControle::BotaoPlano,
+                 .nome = "bpesqFontIco",
+                 .texto = "Alterar a fonte",
+                 .r = {233, 312, 104, 27},
+                 .imagem = IDI_BTN_FONTE});
+    linha("nqBevel8", 336);
+    // The key that opens the bar from anywhere.
+    rotulo("Label10", "Tecla de atalho", {8, 355, 110, 13});
+    conf.push_back({.tipo = TipoControle::TeclaAtalho,
+                 .nome = "hkTeclaAtalho",
+                 .r = {128, 352, 150, 21}});
+    AdicionarPagina(c, "pc", {.nome = "tsconf", .texto = "Configurações"}, std::move(conf));
+
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "bok",
                  .texto = "Salvar | F5",
@@ -79,161 +223,6 @@ ProjetoDialogo Desenho() {
                  .imagem = IDI_BTN_CANCELAR,
                  .resultado = mrCancel,
                  .ordem = 2});
-
-    // Page "Atalhos": the navigator and the search on top, the filters below, the grid in between.
-    c.push_back({.tipo = TipoControle::Painel,
-                 .nome = "Panel1",
-                 .r = {0, 0, 514, 37},
-                 .pai = "tsAtalhos",
-                 .alinha = Alinhamento::alTop,
-                 .ordem = 0});
-    c.push_back({.tipo = TipoControle::Painel,
-                 .nome = "Panel2",
-                 .r = {0, 333, 514, 30},
-                 .pai = "tsAtalhos",
-                 .alinha = Alinhamento::alBottom,
-                 .ordem = 2});
-    c.push_back({.tipo = TipoControle::Classe,
-                 .nome = "g",
-                 .texto = "Atalhos",
-                 .pai = "tsAtalhos",
-                 .alinha = Alinhamento::alClient,
-                 .ordem = 1,
-                 .classe = "TDBGrid"});
-    for (int i = 0; i < 7; ++i)
-        c.push_back({.tipo = TipoControle::BotaoPlano,
-                     .nome = kNavegador[i].nome,
-                     .r = {3 + 27 * i, 5, 27, 25},
-                     .pai = "Panel1",
-                     .dica = kNavegador[i].dica,
-                     .imagem = kNavegador[i].imagem});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "Label16",
-                 .texto = "Pesquisar",
-                 .r = {309, 11, 56, 13},
-                 .pai = "Panel1",
-                 .flags = fSemQuebra,
-                 .ancoras = direita});
-    c.push_back({.tipo = TipoControle::Edicao,
-                 .nome = "eFind",
-                 .r = {365, 7, 121, 21},
-                 .pai = "Panel1",
-                 .ancoras = direita});
-    c.push_back({.tipo = TipoControle::BotaoPlano,
-                 .nome = "bClear",
-                 .r = {485, 7, 23, 22},
-                 .pai = "Panel1",
-                 .ancoras = direita,
-                 .dica = "Limpar a pesquisa",
-                 .imagem = IDI_BTN_LIMPAR});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "Label7",
-                 .texto = "Filtrar:",
-                 .r = {8, 8, 44, 13},
-                 .pai = "Panel2",
-                 .flags = fSemQuebra});
-    const int xs[] = {56, 122, 212, 286, 416};
-    const int ws[] = {64, 88, 72, 128, 98};
-    const char* textos[] = {"Todos", "Programas", "Pastas", "Exibir como ícone", "Exibir no menu"};
-    for (int i = 0; i < 5; ++i)
-        c.push_back({.tipo = TipoControle::Opcao,
-                     .nome = kFiltros[i],
-                     .texto = textos[i],
-                     .r = {xs[i], 8, ws[i], 17},
-                     .pai = "Panel2",
-                     .flags = i == 0 ? (fGrupo | fMarcado) : 0u});
-
-    // Page "Configurações": captions on the left, controls from x = 128.
-    auto rotulo = [&](const char* nome, const char* texto, Rect r, ProjetoFonte f = {}) {
-        c.push_back({.tipo = TipoControle::Rotulo,
-                     .nome = nome,
-                     .texto = texto,
-                     .r = r,
-                     .pai = "tsconf",
-                     .flags = fSemQuebra,
-                     .fonte = f});
-    };
-    auto caixa = [&](const char* nome, const char* texto, Rect r) {
-        c.push_back({.tipo = TipoControle::Caixa, .nome = nome, .texto = texto, .r = r, .pai = "tsconf"});
-    };
-    auto linha = [&](const char* nome, int y) {
-        c.push_back({.tipo = TipoControle::Linha,
-                     .nome = nome,
-                     .r = {8, y, 498, 15},
-                     .pai = "tsconf",
-                     .ancoras = lados});
-    };
-    rotulo("Label1", "Titulo", {8, 11, 110, 13});
-    c.push_back({.tipo = TipoControle::Edicao, .nome = "eTitulo", .r = {128, 8, 377, 21}, .pai = "tsconf"});
-    rotulo("Label2", "Ícone", {8, 32, 110, 13});
-    c.push_back({.tipo = TipoControle::Linha,
-                 .nome = "Bevel1",
-                 .r = {128, 34, 37, 39},
-                 .pai = "tsconf",
-                 .forma = TBevelShape::bsFrame});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "icoTit",
-                 .r = {130, 37, 32, 32},
-                 .pai = "tsconf",
-                 .flags = fMaozinha | fSemTab,
-                 .dica = "Clique no ícone para alterá-lo"});
-    rotulo("Label8", "Clique no ícone para alterá-lo", {176, 46, 250, 13}, nota);
-    linha("nqBevel1", 66);
-    caixa("ckSobreOF", "Mostrar a Pivel sobre outras janelas", {128, 88, 330, 17});
-    rotulo("Label6", "Comportamento", {8, 112, 110, 13});
-    caixa("ckUsarTransp", "Usar transparência", {128, 112, 330, 17});
-    caixa("ckEditarTit", "Editar o título do atalho ao arrastar para a Pivel", {128, 136, 330, 17});
-    caixa("ckAuto", "Ocultar automaticamente", {128, 160, 330, 17});
-    linha("nqBevel3", 176);
-    rotulo("Label5", "Nível de transparência", {8, 203, 120, 13});
-    c.push_back({.tipo = TipoControle::Numero,
-                 .nome = "spTransp",
-                 .r = {128, 200, 49, 21},
-                 .pai = "tsconf",
-                 .limite = kNivelMinimo,
-                 .maximo = kNivelMaximo,
-                 .passo = kNivelPasso});
-    rotulo("Label9", "(quanto menor o valor, maior a transparência)", {184, 203, 300, 13}, nota);
-    rotulo("Label3", "Tamanho dos ícones", {8, 235, 120, 13});
-    c.push_back({.tipo = TipoControle::Numero,
-                 .nome = "spSalto",
-                 .r = {128, 232, 49, 21},
-                 .pai = "tsconf",
-                 .limite = kSaltoMinimo,
-                 .maximo = kSaltoMaximo});
-    caixa("ckIconHeightAuto", "Automático", {184, 234, 120, 17});
-    linha("nqBevel2", 248);
-    rotulo("Label4", "Visual da Pivel", {8, 272, 110, 13});
-    c.push_back({.tipo = TipoControle::Linha,
-                 .nome = "Bevel2",
-                 .r = {126, 270, 301, 37},
-                 .pai = "tsconf",
-                 .forma = TBevelShape::bsFrame});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbEx",
-                 .texto = "Exemplo",
-                 .r = {128, 272, 297, 33},
-                 .pai = "tsconf",
-                 .flags = fCentro | fCentroV | fSemQuebra | fSemPrefixo});
-    c.push_back({.tipo = TipoControle::BotaoPlano,
-                 .nome = "bpesqCorFnd",
-                 .texto = "Alterar a cor",
-                 .r = {129, 312, 96, 27},
-                 .pai = "tsconf",
-                 .imagem = IDI_BTN_COR});
-    c.push_back({.tipo = TipoControle::BotaoPlano,
-                 .nome = "bpesqFontIco",
-                 .texto = "Alterar a fonte",
-                 .r = {233, 312, 104, 27},
-                 .pai = "tsconf",
-                 .imagem = IDI_BTN_FONTE});
-    linha("nqBevel8", 336);
-    // The key that opens the bar from anywhere.
-    rotulo("Label10", "Tecla de atalho", {8, 355, 110, 13});
-    c.push_back({.tipo = TipoControle::TeclaAtalho,
-                 .nome = "hkTeclaAtalho",
-                 .r = {128, 352, 150, 21},
-                 .pai = "tsconf"});
     return d;
 }
 

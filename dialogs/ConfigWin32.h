@@ -40,21 +40,21 @@ class TfrmConfig final : public TDialogo {
 public:
     // The controls, named by their place in the table (kControles: the same, as the table names them).
     enum Controles : int {
-        pc, tsAtalhos, tsconf, bok, bcanc, Panel1, Panel2, g, nvPrimeiro, nvAnterior, nvProximo, nvUltimo,
-        nvIncluir, nvExcluir, nvAlterar, Label16, eFind, bClear, Label7, RadioButton1, RadioButton2,
-        RadioButton3, RadioButton4, RadioButton5, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1,
-        ckSobreOF, Label6, ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3,
-        spSalto, ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8,
-        Label10, hkTeclaAtalho,
+        pc, tsAtalhos, Panel1, Panel2, g, nvPrimeiro, nvAnterior, nvProximo, nvUltimo, nvIncluir, nvExcluir,
+        nvAlterar, Label16, eFind, bClear, Label7, RadioButton1, RadioButton2, RadioButton3, RadioButton4,
+        RadioButton5, tsconf, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1, ckSobreOF, Label6,
+        ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3, spSalto,
+        ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8, Label10,
+        hkTeclaAtalho, bok, bcanc,
     };
     static constexpr const char* kControles[] = {
-        "pc", "tsAtalhos", "tsconf", "bok", "bcanc", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior",
-        "nvProximo", "nvUltimo", "nvIncluir", "nvExcluir", "nvAlterar", "Label16", "eFind", "bClear", "Label7",
-        "RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "Label1", "eTitulo",
+        "pc", "tsAtalhos", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior", "nvProximo", "nvUltimo",
+        "nvIncluir", "nvExcluir", "nvAlterar", "Label16", "eFind", "bClear", "Label7", "RadioButton1",
+        "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "tsconf", "Label1", "eTitulo",
         "Label2", "Bevel1", "icoTit", "Label8", "nqBevel1", "ckSobreOF", "Label6", "ckUsarTransp",
         "ckEditarTit", "ckAuto", "nqBevel3", "Label5", "spTransp", "Label9", "Label3", "spSalto",
         "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco", "nqBevel8",
-        "Label10", "hkTeclaAtalho",
+        "Label10", "hkTeclaAtalho", "bok", "bcanc",
     };
 
     explicit TfrmConfig(IBarraConfig& barra);

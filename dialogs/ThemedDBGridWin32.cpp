@@ -27,37 +27,24 @@ int Y(LPARAM lp) {
 }  // namespace
 
 void TDBGridWin32::Registrar() {
-    RegistrarClasse(kClasseGrade, WndProc);
+    JanelaDeClasse<TDBGridWin32>::Registrar(kClasseGrade);
 }
 
 TDBGridWin32* TDBGridWin32::De(HWND w) {
     wchar_t classe[16];
     if (!w || !GetClassNameW(w, classe, 16) || lstrcmpW(classe, kClasseGrade) != 0) return nullptr;
-    return reinterpret_cast<TDBGridWin32*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    return JanelaDeClasse<TDBGridWin32>::De(w);
 }
 
-TDBGridWin32::TDBGridWin32(HWND w) : hwnd_(w) {}
+TDBGridWin32::TDBGridWin32(HWND w) : hwnd_(w) {
+    // A grid always has its sunken border and its vertical scroll bar, whoever creates it.
+    SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    SetWindowLongPtrW(w, GWL_STYLE, GetWindowLongPtrW(w, GWL_STYLE) | WS_VSCROLL);
+}
 
 TDBGridWin32::~TDBGridWin32() {
     if (ligacao_) ligacao_->grade = nullptr;
     if (acessivel_) acessivel_->Release();
-}
-
-LRESULT CALLBACK TDBGridWin32::WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        // A grid always has its sunken border and its vertical scroll bar, whoever creates it.
-        SetWindowLongPtrW(w, GWL_EXSTYLE, GetWindowLongPtrW(w, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
-        SetWindowLongPtrW(w, GWL_STYLE, GetWindowLongPtrW(w, GWL_STYLE) | WS_VSCROLL);
-        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new TDBGridWin32(w)));
-    }
-    auto* self = reinterpret_cast<TDBGridWin32*>(GetWindowLongPtrW(w, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(w, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(w, GWLP_USERDATA, 0);
-        delete self;
-        return DefWindowProcW(w, msg, wp, lp);
-    }
-    return self->Tratar(msg, wp, lp);
 }
 
 void TDBGridWin32::CarregarImagens() {

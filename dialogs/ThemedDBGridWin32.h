@@ -10,6 +10,7 @@
 
 #include "dialogs/ThemedDBGrid.h"
 #include "ui/ImageListWin32.h"
+#include "ui/WindowWin32.h"
 
 struct IAccessible;
 
@@ -45,9 +46,9 @@ public:
     void Selecionar(int recNo);
 
 private:
+    friend class JanelaDeClasse<TDBGridWin32>;
     explicit TDBGridWin32(HWND w);
     ~TDBGridWin32();
-    static LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
     void Medir();
     void Pintar(HDC dc);

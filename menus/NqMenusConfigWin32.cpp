@@ -28,10 +28,11 @@ ProjetoDialogo Desenho() {
     auto& c = d.controles;
     auto add = [&](ProjetoControle s) { c.push_back(std::move(s)); };
     add({.tipo = TipoControle::Abas, .nome = "pc", .r = {8, 8, 353, 361}, .alturaItem = 22});
-    add({.tipo = TipoControle::Pagina, .nome = "tsConfig", .texto = "Configuração", .pai = "pc"});
+    std::vector<ProjetoControle> pagina;  // everything but the buttons stands on the one page
+    auto naPagina = [&](ProjetoControle s) { pagina.push_back(std::move(s)); };
     auto grupoDeOpcoes = [&](const char* nome, const char* titulo, Rect r, const char* const* itens, int n, int colunas,
                              const char* dica) {
-        add({.tipo = TipoControle::Grupo, .nome = nome, .texto = titulo, .r = r, .pai = "tsConfig", .dica = dica ? dica : ""});
+        naPagina({.tipo = TipoControle::Grupo, .nome = nome, .texto = titulo, .r = r, .dica = dica ? dica : ""});
         const int linhas = (n + colunas - 1) / colunas;
         const int largura = (r.width - 16) / colunas;
         for (int i = 0; i < n; ++i) {
@@ -40,31 +41,30 @@ ProjetoDialogo Desenho() {
             o.nome = std::string(nome) + std::to_string(i);
             o.texto = itens[i];
             o.r = Rect{r.left + 8 + (i / linhas) * largura, r.top + 16 + (i % linhas) * 18, largura - 4, 17};
-            o.pai = "tsConfig";
             o.flags = i == 0 ? fGrupo : 0u;
             o.dica = dica ? dica : "";
-            add(std::move(o));
+            naPagina(std::move(o));
         }
     };
     grupoDeOpcoes("gestilo", "ESTILO", {8, 8, 329, 57}, kEstilosMenu, 4, 2, nullptr);
     grupoDeOpcoes("gicones", "TAMANHO DOS ÍCONES", {8, 72, 329, 57}, kTamanhos, 6, 3, "Tamanho dos ícones do menu");
-    add({.tipo = TipoControle::Grupo, .nome = "gfonte", .texto = "FONTE", .r = {8, 136, 329, 105}, .pai = "tsConfig"});
-    add({.tipo = TipoControle::Rotulo, .nome = "Label1", .texto = "No&me", .r = {16, 152, 60, 14}, .pai = "tsConfig",
+    naPagina({.tipo = TipoControle::Grupo, .nome = "gfonte", .texto = "FONTE", .r = {8, 136, 329, 105}});
+    naPagina({.tipo = TipoControle::Rotulo, .nome = "Label1", .texto = "No&me", .r = {16, 152, 60, 14},
          .flags = fSemQuebra});
-    add({.tipo = TipoControle::Combo, .nome = "cbFonte", .r = {16, 168, 257, 21}, .pai = "tsConfig"});
-    add({.tipo = TipoControle::Rotulo, .nome = "Label2", .texto = "&Tamanho", .r = {280, 152, 56, 14}, .pai = "tsConfig",
+    naPagina({.tipo = TipoControle::Combo, .nome = "cbFonte", .r = {16, 168, 257, 21}});
+    naPagina({.tipo = TipoControle::Rotulo, .nome = "Label2", .texto = "&Tamanho", .r = {280, 152, 56, 14},
          .flags = fSemQuebra});
-    add({.tipo = TipoControle::Numero, .nome = "edTam", .texto = "8", .r = {280, 168, 47, 21}, .pai = "tsConfig",
+    naPagina({.tipo = TipoControle::Numero, .nome = "edTam", .texto = "8", .r = {280, 168, 47, 21},
          .flags = fSomenteLeitura, .limite = kTamanhoFonteMin, .maximo = kTamanhoFonteMax});
-    add({.tipo = TipoControle::Rotulo, .nome = "lblExemplo", .texto = "Exemplo da fonte escolhida...",
-         .r = {16, 195, 313, 38}, .pai = "tsConfig", .flags = fCentroV});
-    add({.tipo = TipoControle::Grupo, .nome = "gopcoes", .texto = "OPÇÕES", .r = {8, 248, 329, 73}, .pai = "tsConfig"});
-    add({.tipo = TipoControle::Caixa, .nome = "ckFonteWin", .texto = "&Fonte padrão dos menus do Windows",
-         .r = {16, 264, 300, 17}, .pai = "tsConfig"});
-    add({.tipo = TipoControle::Caixa, .nome = "Degrade", .texto = "F&undo dos ícones em degradê de cinza",
-         .r = {16, 280, 300, 17}, .pai = "tsConfig", .dica = "Fundo dos ícones em degradê de cores"});
-    add({.tipo = TipoControle::Caixa, .nome = "ckicon", .texto = "Não e&xibir ícones nos menus", .r = {16, 296, 300, 17},
-         .pai = "tsConfig"});
+    naPagina({.tipo = TipoControle::Rotulo, .nome = "lblExemplo", .texto = "Exemplo da fonte escolhida...",
+         .r = {16, 195, 313, 38}, .flags = fCentroV});
+    naPagina({.tipo = TipoControle::Grupo, .nome = "gopcoes", .texto = "OPÇÕES", .r = {8, 248, 329, 73}});
+    naPagina({.tipo = TipoControle::Caixa, .nome = "ckFonteWin", .texto = "&Fonte padrão dos menus do Windows",
+         .r = {16, 264, 300, 17}});
+    naPagina({.tipo = TipoControle::Caixa, .nome = "Degrade", .texto = "F&undo dos ícones em degradê de cinza",
+         .r = {16, 280, 300, 17}, .dica = "Fundo dos ícones em degradê de cores"});
+    naPagina({.tipo = TipoControle::Caixa, .nome = "ckicon", .texto = "Não e&xibir ícones nos menus", .r = {16, 296, 300, 17}});
+    AdicionarPagina(c, "pc", {.nome = "tsConfig", .texto = "Configuração"}, std::move(pagina));
     add({.tipo = TipoControle::Botao, .nome = "BitBtn1", .texto = "&OK", .r = {192, 376, 81, 25},
          .dica = "Salvar configurações", .imagem = IDI_BTN_OK, .resultado = mrOk});
     add({.tipo = TipoControle::Botao, .nome = "BitBtn2", .texto = "Ca&ncelar", .r = {280, 376, 81, 25},

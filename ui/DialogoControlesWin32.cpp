@@ -366,7 +366,7 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             break;
         case TipoControle::Pagina:
         case TipoControle::Painel:
-            SetPropW(w, kPropIndice, reinterpret_cast<HANDLE>(i + 1));
+            if (TContainer* container = JanelaDeClasse<TContainer>::De(w)) container->indice = static_cast<int>(i);
             break;
         default:
             break;

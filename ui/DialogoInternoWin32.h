@@ -5,12 +5,12 @@
 #include <windows.h>
 
 #include "ui/DialogoWin32.h"
+#include "ui/WindowWin32.h"
 
 namespace nq::dialogo {
 
 constexpr int kIdPrimeiro = 100;  // control i has the identifier kIdPrimeiro + i
 constexpr const wchar_t* kClasseContainer = L"NqContainer";
-constexpr const wchar_t* kPropIndice = L"NqIndice";  // a container's table index + 1
 constexpr int kExtraCombo = 200;                     // room for a drop-down list, 96 dpi
 
 inline bool EhBotao(TipoControle t) {
@@ -23,5 +23,18 @@ inline TDialogo* DialogoDe(HWND w) {
     HWND raiz = GetAncestor(w, GA_ROOT);
     return raiz ? reinterpret_cast<TDialogo*>(GetWindowLongPtrW(raiz, DWLP_USER)) : nullptr;
 }
+
+// A page or a panel: a window of the program's container class. It paints its own windowless items
+// (labels, bevels, pictures, group boxes) and passes its controls' messages to the dialog.
+class TContainer {
+public:
+    explicit TContainer(HWND w) : hwnd_(w) {}
+    LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+
+    int indice = -1;  // the container's place in the dialog's table
+
+private:
+    HWND hwnd_;
+};
 
 }  // namespace nq::dialogo

@@ -74,7 +74,7 @@ int TDialogo::S(int px96) const {
 }
 
 int TDialogo::ShowModal(HWND owner) {
-    RegistrarClasse(kClasseContainer, ContainerProc);
+    JanelaDeClasse<TContainer>::Registrar(kClasseContainer);
     // Modal to the whole program: every other window of it waits, as the owner does (the system
     // disables the owner itself, and enables it again before the dialog goes, so that it gets the focus).
     owner_ = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
@@ -537,7 +537,7 @@ INT_PTR CALLBACK TDialogo::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
 }
 
-LRESULT CALLBACK TDialogo::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT dialogo::TContainer::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -550,31 +550,27 @@ LRESULT CALLBACK TDialogo::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM 
         case WM_VSCROLL:
         case WM_HSCROLL:
             // The dialog owns every control of the table, wherever it sits.
-            if (HWND raiz = GetAncestor(hwnd, GA_ROOT)) return SendMessageW(raiz, msg, wp, lp);
+            if (HWND raiz = GetAncestor(hwnd_, GA_ROOT)) return SendMessageW(raiz, msg, wp, lp);
             break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            TDialogo* d = DialogoDe(hwnd);
-            const auto indice = reinterpret_cast<INT_PTR>(GetPropW(hwnd, kPropIndice)) - 1;
+            HDC dc = BeginPaint(hwnd_, &ps);
+            TDialogo* d = DialogoDe(hwnd_);
             RECT cliente{};
-            GetClientRect(hwnd, &cliente);
+            GetClientRect(hwnd_, &cliente);
             if (d && indice >= 0)
-                d->Pintar(dc, static_cast<int>(indice), cliente);
+                d->Pintar(dc, indice, cliente);
             else
                 FillRect(dc, &cliente, GetSysColorBrush(COLOR_BTNFACE));
-            EndPaint(hwnd, &ps);
+            EndPaint(hwnd_, &ps);
             return 0;
         }
-        case WM_NCDESTROY:
-            RemovePropW(hwnd, kPropIndice);
-            break;
         default:
             break;
     }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+    return DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
 LRESULT CALLBACK TDialogo::BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,

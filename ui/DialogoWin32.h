@@ -26,6 +26,10 @@
 
 namespace nq {
 
+namespace dialogo {
+class TContainer;
+}
+
 class TNqEnterAsTab;
 
 class TDialogo {
@@ -143,11 +147,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                            DWORD_PTR ref);
     INT_PTR Tratar(UINT msg, WPARAM wp, LPARAM lp);
     // Where the dialog stands before it shows, as its table's `lugar` says.
+    friend class dialogo::TContainer;  // paints its windowless items
+
     void Posicionar();
     int Valido(int controle) const;  // the index, or -1 outside the table
     void Iniciar();

@@ -1,6 +1,10 @@
 #pragma once
-// The small window base: the static window procedure finds the object through the create parameter
-// at WM_NCCREATE and routes every message to its HandleMessage.
+// The small window base, in two forms that share the class registration and the routing:
+//  - Window: the object comes first and creates its window; the static window procedure finds the
+//    object through the create parameter at WM_NCCREATE and routes every message to HandleMessage.
+//  - JanelaDeClasse<T>: a window class of the program's controls (the grid, the dialogs' containers),
+//    created by whoever names the class; every window makes its own T at WM_NCCREATE and deletes it
+//    once the window is gone.
 
 #include <windows.h>
 
@@ -74,6 +78,30 @@ private:
             return r;
         }
         return self->HandleMessage(msg, wp, lp);
+    }
+};
+
+// T has T(HWND), made while the window is being created, and LRESULT Tratar(UINT, WPARAM, LPARAM),
+// which gets every message but WM_NCDESTROY.
+template <class T>
+class JanelaDeClasse {
+public:
+    static ATOM Registrar(const wchar_t* nome) { return RegistrarClasse(nome, Procedimento); }
+
+    // The object of a window of the class (nullptr while there is none).
+    static T* De(HWND w) { return w ? reinterpret_cast<T*>(GetWindowLongPtrW(w, GWLP_USERDATA)) : nullptr; }
+
+private:
+    static LRESULT CALLBACK Procedimento(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_NCCREATE) SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new T(w)));
+        T* self = De(w);
+        if (!self) return DefWindowProcW(w, msg, wp, lp);
+        if (msg == WM_NCDESTROY) {
+            SetWindowLongPtrW(w, GWLP_USERDATA, 0);
+            delete self;
+            return DefWindowProcW(w, msg, wp, lp);
+        }
+        return self->Tratar(msg, wp, lp);
     }
 };
 
