@@ -99,8 +99,6 @@ bool TfBase2::Open(const std::string& ACaption) {
         TEdicaoEmCurso registro(edicao);
         resultado = ShowModal(dono);
     }
-    // Closing gives the focus back to the program rather than to whatever another program shows.
-    if (HWND volta = dono && IsWindow(dono) ? dono : MainWindow()) SetForegroundWindow(volta);
     return resultado == mrOk || Tag == 1;
 }
 

@@ -15,4 +15,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w || true
 fi
+# With no window manager on the display (Xvfb), Wine must not wait for one: it would wait two seconds for
+# a window manager's answer at every hide of a window with a caption, a dialog that closes say, holding
+# the program meanwhile. Wine then places its windows itself; with a window manager they are left to it.
+managed=Y
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || managed=N
+if ! grep -q "\"Managed\"=\"$managed\"" "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || true
+fi
 exec "$WINE" "$@"

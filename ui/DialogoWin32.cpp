@@ -78,6 +78,7 @@ int TDialogo::ShowModal(HWND owner) {
     // Modal to the whole program: every other window of it waits, as the owner does (the system
     // disables the owner itself, and enables it again before the dialog goes, so that it gets the focus).
     owner_ = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+    anterior_ = GetForegroundWindow();
     desligadas_.clear();
     EnumThreadWindows(
         GetCurrentThreadId(),
@@ -97,8 +98,18 @@ int TDialogo::ShowModal(HWND owner) {
                                               DlgProc, reinterpret_cast<LPARAM>(this));
     ReligarJanelas();
     hwnd_ = nullptr;
+    if (GetForegroundWindow() != anterior_) DevolverTeclado();
     if (r == -1) resultado_ = 2;
     return resultado_;
+}
+
+// The keyboard goes back to the window that had it when the dialog opened: the bar, the window that
+// opened this one, or another program's window when the tray icon opened it. Left to the system, a
+// dialog without an owner would hand it to whatever window comes next.
+void TDialogo::DevolverTeclado() {
+    HWND volta = anterior_;
+    if (!volta || volta == hwnd_ || !IsWindow(volta) || !IsWindowVisible(volta) || !IsWindowEnabled(volta)) return;
+    SetForegroundWindow(volta);
 }
 
 void TDialogo::GuardarValores() {
@@ -135,9 +146,9 @@ void TDialogo::Fechar(int resultado) {
     resultado_ = resultado;
     FormClose();
     if (!hwnd_) return;
-    // The other windows come back before this one goes, so that the system gives the focus back to the
-    // program and not to another one.
+    // The other windows come back, and the keyboard to the one that had it, before this one goes.
     ReligarJanelas();
+    DevolverTeclado();
     EndDialog(hwnd_, resultado);
 }
 

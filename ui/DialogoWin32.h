@@ -154,6 +154,7 @@ private:
     friend class dialogo::TContainer;  // paints its windowless items
 
     void Posicionar();
+    void DevolverTeclado();
     int Valido(int controle) const;  // the index, or -1 outside the table
     void Iniciar();
     void CriarControles();
@@ -190,6 +191,7 @@ private:
     std::vector<HIMAGELIST> listas_;
     HWND hwnd_ = nullptr;
     HWND owner_ = nullptr;
+    HWND anterior_ = nullptr;  // in front when the dialog opened
     HWND dicas_ = nullptr;
     int dpi_ = 96;
     int resultado_ = 0;
