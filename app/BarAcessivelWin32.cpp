@@ -143,11 +143,17 @@ HRESULT TBarAcessivel::get_accState(VARIANT v, VARIANT* estado) {
     long s = STATE_SYSTEM_FOCUSABLE;
     if (barra_->BotaoMarcado() == f - 1) s |= STATE_SYSTEM_FOCUSED;
     if (barra_->BotaoQuente() == f - 1) s |= STATE_SYSTEM_HOTTRACKED;
+    // Seen only where the window lies on its monitor: the closed bar's buttons lie past the screen's edge.
     const RECT r = barra_->RetanguloBotao(f - 1);
     RECT janela{};
     GetWindowRect(janela_, &janela);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT visivel = janela;
+    if (GetMonitorInfoW(MonitorFromWindow(janela_, MONITOR_DEFAULTTONEAREST), &monitor))
+        IntersectRect(&visivel, &janela, &monitor.rcMonitor);
     RECT dentro{};
-    if (!IsWindowVisible(janela_) || !IntersectRect(&dentro, &r, &janela))
+    if (!IsWindowVisible(janela_) || !IntersectRect(&dentro, &r, &visivel))
         s |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
     Inteiro(estado, s);
     return S_OK;

@@ -6,6 +6,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <initializer_list>
 
 #include "BarraEmTeste.h"
@@ -125,6 +126,52 @@ TEST_F(Teclado, TypingFindsAShortcutAndEscClearsThenCloses) {
     EXPECT_TRUE(barra_.Encerrar());
 }
 
+// After a dialog closes, the window that opened it has the keyboard at once and no
+// window of the dialog is left behind, so that the user goes on typing.
+TEST_F(Teclado, AfterEachDialogTheBarHasTheKeyboardAtOnce) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(barra_.Abrir());
+    ASSERT_TRUE(barra_.ComTeclado());
+    const test::RunningProcess& pivel = barra_.Processo();
+    auto dialogo = [&](const wchar_t* titulo) {
+        HWND d = nullptr;
+        const bool aberto = test::WaitFor([&] {
+            d = GetForegroundWindow();
+            wchar_t texto[64] = L"";
+            GetWindowTextW(d, texto, 64);
+            return IsWindowVisible(d) && lstrcmpW(texto, titulo) == 0;
+        }, 15000);
+        return aberto ? d : nullptr;
+    };
+    // Gone: the bar in front, and no dialog window of the program, hidden or not.
+    auto fechado = [&](const char* passo) {
+        const DWORD inicio = GetTickCount();
+        const bool devolvido = test::WaitFor(
+            [&] { return GetForegroundWindow() == w && !pivel.FindWindowOfClass(L"#32770", 0); }, 2000);
+        wchar_t frente[64] = L"";
+        GetClassNameW(GetForegroundWindow(), frente, 64);
+        EXPECT_TRUE(devolvido) << passo << ": in front is a window of class " << Narrow(frente);
+        std::printf("  %s: the bar had the keyboard back after %lu ms\n", passo, test::Elapsed(inicio));
+    };
+
+    for (const char* passo : {"first Esc", "second Esc"}) {
+        test::PressKey(VK_F5);
+        ASSERT_NE(dialogo(L"Configurações"), nullptr) << passo;
+        test::PressKey(VK_ESCAPE);
+        fechado(passo);
+    }
+    test::PressKey(VK_INSERT);
+    ASSERT_NE(dialogo(L"Programas e comandos (Edição)"), nullptr);
+    test::PressKey(VK_ESCAPE);
+    fechado("edit dialog");
+    test::PressKey(VK_DOWN);
+    test::PressKey(VK_RETURN);
+    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
+    EXPECT_EQ(Right(Gravado(Registro()), 3), " um") << "the first button: " << Gravado(Registro());
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
 // As a screen reader does it: the accessible object of the bar's window, from another process.
 TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
     HWND w = Iniciar();
@@ -150,6 +197,36 @@ TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
         EXPECT_EQ(papel.lVal, ROLE_SYSTEM_PUSHBUTTON) << i;
     }
     EXPECT_EQ(nomes, (std::vector<std::string>{"Agenda", "Bloco de notas", "Calculadora", "Configurações"}));
+
+    // What a sighted user sees: closed, the buttons lie past the screen's edge; open, on the screen
+    // where they are drawn.
+    RECT monitor{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor, 0);
+    monitor.right = GetSystemMetrics(SM_CXSCREEN);
+    monitor.bottom = GetSystemMetrics(SM_CYSCREEN);
+    auto estados = [&](bool aberta) {
+        for (long i = 1; i <= n; ++i) {
+            VARIANT v;
+            VariantInit(&v);
+            v.vt = VT_I4;
+            v.lVal = i;
+            VARIANT estado;
+            VariantInit(&estado);
+            ASSERT_EQ(acc->get_accState(v, &estado), S_OK);
+            long x = 0, y = 0, lw = 0, lh = 0;
+            ASSERT_EQ(acc->accLocation(&x, &y, &lw, &lh, v), S_OK);
+            const RECT r{x, y, x + lw, y + lh};
+            RECT dentro{};
+            const bool naTela = IntersectRect(&dentro, &r, &monitor) != 0;
+            const long fora = STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE;
+            std::printf("  %s, button %ld at x = %ld: state 0x%lx\n", aberta ? "open" : "closed", i, x, estado.lVal);
+            EXPECT_EQ(naTela, aberta) << "button " << i << " at x = " << x;
+            EXPECT_EQ((estado.lVal & fora) == fora, !aberta) << "button " << i << " at x = " << x;
+        }
+    };
+    estados(false);
+    ASSERT_TRUE(barra_.Abrir());
+    estados(true);
     acc->Release();
     CoUninitialize();
     EXPECT_TRUE(barra_.Encerrar());
