@@ -83,6 +83,7 @@ void TDialogo::SetTexto(int controle, const std::string& texto) {
     projeto_.controles[static_cast<std::size_t>(i)].texto = texto;
     if (HWND w = Controle(controle)) {
         SetWindowTextW(w, Wide(texto).c_str());
+        if (static_cast<std::size_t>(i) < rects_.size()) AjustarAoTexto(static_cast<std::size_t>(i));
         InvalidateRect(w, nullptr, TRUE);
     }
 }
@@ -448,6 +449,78 @@ void TDialogo::AjustarTamanho(int clientW, int clientH) {
     const int molduraH = (janela.bottom - janela.top) - cliente.bottom;
     SetWindowPos(hwnd_, nullptr, 0, 0, clientW + molduraW, clientH + molduraH,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Labels on one line, check boxes and radio buttons take the width their text needs in the font in use,
+// standing where the table puts them (never narrower than it makes them). A text with no room for that
+// width (the next control on its row, or its container's edge, comes first) is drawn in a narrower cut of
+// the same font, so that it is whole wherever the system's font is wider than the design's.
+void TDialogo::AjustarAoTexto(std::size_t i) {
+    const ProjetoControle& c = projeto_.controles[i];
+    const bool botao = c.tipo == TipoControle::Caixa || c.tipo == TipoControle::Opcao;
+    const bool rotulo = c.tipo == TipoControle::Rotulo && (c.flags & fSemQuebra) && !(c.flags & (fCentro | fDireita));
+    HWND w = janelas_[i];
+    if ((!botao && !rotulo) || !w) return;
+    const std::wstring texto = Wide(Texto(static_cast<int>(i)));
+    const UINT prefixo = (rotulo && (c.flags & fSemPrefixo)) ? DT_NOPREFIX : 0;
+    HFONT fonte = Fonte(FonteEfetiva(i));
+    HDC dc = GetDC(w);
+    ScopedSelectObject sel(dc, fonte);
+    RECT calc{};
+    DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &calc, DT_SINGLELINE | DT_CALCRECT | prefixo);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    ReleaseDC(w, dc);
+    // A button's box and the gap before its text, and a pixel for the focus frame around it.
+    const int caixa = botao ? GetSystemMetrics(SM_CXMENUCHECK) * dpi_ / 96 + S(4) + 1 : 0;
+    const int largura = static_cast<int>(calc.right - calc.left);
+    Rect& r = rects_[i];
+    int limite = containers_[i] == kSemPai ? 0 : rects_[static_cast<std::size_t>(containers_[i])].width;
+    if (containers_[i] == kSemPai) {
+        RECT cliente{};
+        GetClientRect(hwnd_, &cliente);
+        limite = cliente.right;
+    }
+    for (std::size_t j = 0; j < rects_.size(); ++j) {
+        const Rect& o = rects_[j];
+        if (j == i || containers_[j] != containers_[i] || (projeto_.controles[j].flags & fOculto)) continue;
+        if (o.top < r.top + r.height && o.top + o.height > r.top && o.left >= r.left + r.width)
+            limite = std::min(limite, o.left);
+        // A group box around it: its frame.
+        if (projeto_.controles[j].tipo == TipoControle::Grupo && o.left <= r.left && o.top <= r.top &&
+            o.left + o.width > r.left && o.top + o.height >= r.top + r.height)
+            limite = std::min(limite, o.left + o.width - S(2));
+    }
+    const int precisa = largura + caixa;
+    const int cabe = std::max(r.width, std::min(precisa, limite - r.left));
+    if (cabe != r.width) {
+        r.width = cabe;
+        SetWindowPos(w, nullptr, 0, 0, r.width, r.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    HFONT usar = fonte;
+    if (precisa > cabe && largura > 0 && tm.tmAveCharWidth > 0) {
+        LOGFONTW lf{};
+        GetObjectW(fonte, sizeof lf, &lf);
+        lf.lfWidth = std::max<LONG>(1, MulDiv(tm.tmAveCharWidth, cabe - caixa, largura));
+        FontHandle& estreita = estreitas_[i];
+        // Glyph widths round per character: the cut is narrowed until the text is seen to fit.
+        HDC medir = GetDC(w);
+        for (int tentativa = 0; tentativa < 8; ++tentativa) {
+            estreita.reset(CreateFontIndirectW(&lf));
+            if (!estreita) break;
+            ScopedSelectObject cut(medir, estreita.get());
+            RECT r2{};
+            DrawTextW(medir, texto.c_str(), static_cast<int>(texto.size()), &r2,
+                      DT_SINGLELINE | DT_CALCRECT | prefixo);
+            if (r2.right - r2.left <= cabe - caixa || lf.lfWidth <= 1) break;
+            --lf.lfWidth;
+        }
+        ReleaseDC(w, medir);
+        if (estreita) usar = estreita.get();
+    }
+    if (reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)) != usar)
+        SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(usar), TRUE);
+    if (usar == fonte) estreitas_.erase(i);
 }
 
 }  // namespace nq

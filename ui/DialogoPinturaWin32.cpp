@@ -95,8 +95,9 @@ void TDialogo::DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis) {
     RECT r = dis->rcItem;
     FillRect(dc, &r, Pincel(CorAtras(i)));
     const std::wstring texto = Wide(Texto(static_cast<int>(i)));
-    const ProjetoFonte f = FonteEfetiva(i);
-    ScopedSelectObject sel(dc, Fonte(f));
+    // The label's own font: a narrower cut when its text has no room for the dialog's.
+    auto fonte = reinterpret_cast<HFONT>(SendMessageW(dis->hwndItem, WM_GETFONT, 0, 0));
+    ScopedSelectObject sel(dc, fonte ? fonte : Fonte(FonteEfetiva(i)));
     SetBkMode(dc, TRANSPARENT);
     const bool ligado = IsWindowEnabled(dis->hwndItem);
     SetTextColor(dc, ligado ? ToColorRef(c.fonte.cor) : GetSysColor(COLOR_GRAYTEXT));

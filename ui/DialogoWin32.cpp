@@ -156,6 +156,7 @@ void TDialogo::Iniciar() {
     dpi_ = DpiDaJanela(hwnd_);
     // A dialog shown again may be on another monitor: fonts and pictures are made anew for it.
     fontes_.clear();
+    estreitas_.clear();
     icones_.clear();
     for (HIMAGELIST l : listas_) ImageList_Destroy(l);
     listas_.clear();
@@ -263,6 +264,7 @@ void TDialogo::Relayout() {
         // The arrows take their place inside the box again.
         if (setas_[i]) SendMessageW(setas_[i], UDM_SETBUDDY, reinterpret_cast<WPARAM>(janelas_[i]), 0);
     }
+    for (std::size_t i = 0; i < janelas_.size(); ++i) AjustarAoTexto(i);
     Invalidar();
 }
 
@@ -284,6 +286,7 @@ void TDialogo::AplicarDpi(int dpi) {
         SendMessageW(janelas_[i], WM_SETFONT, reinterpret_cast<WPARAM>(Fonte(FonteEfetiva(i))), TRUE);
         if (projeto_.controles[i].tipo == TipoControle::Botao) ImagemDoBotao(i);
     }
+    estreitas_.clear();  // made again for the new density by the layout
     AjustarTamanho(w, h);
     Relayout();
 }

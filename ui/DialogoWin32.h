@@ -163,6 +163,7 @@ private:
     void AdicionarDica(std::size_t i);
     void AplicarDpi(int dpi);
     void AjustarTamanho(int clientW, int clientH);
+    void AjustarAoTexto(std::size_t i);
     void Pintar(HDC dc, int container, const RECT& area);
     void DesenharRotulo(std::size_t i, DRAWITEMSTRUCT* dis);
     void DesenharBotaoPlano(std::size_t i, DRAWITEMSTRUCT* dis);
@@ -185,6 +186,7 @@ private:
     std::vector<HWND> setas_;    // the up-down arrows of number boxes
     std::vector<Rect> rects_;    // the last layout
     std::map<std::string, FontHandle> fontes_;
+    std::map<std::size_t, FontHandle> estreitas_;  // narrower cuts for texts without room, by control
     std::map<TColor, BrushHandle> pinceis_;
     std::map<std::pair<std::size_t, int>, IconHandle> icones_;
     std::map<std::size_t, IconHandle> imagens_;  // pictures set with SetImagem
