@@ -4,7 +4,7 @@
 
 #include "app/MainWin32.h"
 #include "catalogue/Auxiliares.h"
-#include "catalogue/AvisosConfigWin32.h"
+#include "catalogue/AvisosConfig.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/NqFunWin32.h"
 
@@ -29,10 +29,22 @@ void TBarGravacao::Salvar(bool avisar) {
         }
         NqIni->UpdateFile();
     } catch (...) {
-        if (avisar) AvisarCopiasConfig();  // a copy kept before the failure is still news
+        if (avisar) Avisar();  // a copy kept before the failure is still news
         throw;
     }
-    if (avisar) AvisarCopiasConfig();
+    if (avisar) Avisar();
+}
+
+// Told without holding anything up: the desktop notice says a copy was kept; a click on it reads the
+// whole of it.
+void TBarGravacao::Avisar() {
+    if (!NqIni) return;
+    std::vector<std::string> avisos = TomarAvisosConfig(*NqIni);
+    if (avisos.empty()) return;
+    std::string texto;
+    for (const std::string& a : avisos) texto += (texto.empty() ? "" : "\n\n") + a;
+    barra_.Aviso().Show("Uma cópia do arquivo de configuração foi guardada ao lado dele. Clique aqui para ler.",
+                        [texto] { MsgBox(texto); });
 }
 
 void TBarGravacao::SalvarAgora() {
@@ -45,7 +57,7 @@ void TBarGravacao::SalvarAgora() {
 
 void TBarGravacao::AoDestruir() {
     try {
-        Salvar(!sessaoEncerrando_);
+        Salvar(false);  // a copy kept now is told at the next start: the end waits on nobody
     } catch (const std::exception& e) {
         // At the end of a session nobody is left to answer a message.
         if (!sessaoEncerrando_) MsgBoxErro(e.what());

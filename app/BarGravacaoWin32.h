@@ -19,7 +19,9 @@ public:
     // A shortcut just added is written at once; a failure is told and the shortcut stays for the next
     // save.
     void SalvarAgora();
-    // The window goes: the last save, told of unless the session is ending.
+    // The bar shows, or saved: copies kept beside the file are told, through the desktop notice.
+    void Avisar();
+    // The window goes: the last save; a failure is told unless the session is ending.
     void AoDestruir();
     // WM_QUERYENDSESSION and WM_ENDSESSION.
     void SessaoTerminando();

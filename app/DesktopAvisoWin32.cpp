@@ -1,5 +1,7 @@
 #include "app/DesktopAvisoWin32.h"
 
+#include <utility>
+
 #include <png.h>
 
 #include <vector>
@@ -62,11 +64,13 @@ bool TfmDesktopAviso::EnsureWindow() {
                                nullptr);
 }
 
-void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text) {
+void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text,
+                           std::function<void()> aoClicar) {
     if (!EnsureWindow()) return;
     Hide();
     picture_ = picture;
     text_ = text;
+    aoClicar_ = std::move(aoClicar);
     width_ = w;
     height_ = h;
     SetLayeredWindowAttributes(hwnd_, 0, kOpacity, LWA_ALPHA);
@@ -90,7 +94,9 @@ void TfmDesktopAviso::Hide() {
 
 void TfmDesktopAviso::imagemClick() {
     Hide();
+    std::function<void()> aoClicar = std::exchange(aoClicar_, {});
     if (HWND main = MainWindow()) SetForegroundWindow(main);
+    if (aoClicar) aoClicar();
 }
 
 LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -155,8 +161,9 @@ void TDesktopAviso::LoadPicture(int resourceId) {
     }
 }
 
-void TDesktopAviso::Show(const std::string& texto) {
-    TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide, Wide(texto));
+void TDesktopAviso::Show(const std::string& texto, std::function<void()> aoClicar) {
+    TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide, Wide(texto),
+                                     std::move(aoClicar));
 }
 
 void TDesktopAviso::Show() { TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide); }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "ui/GdiWin32.h"
@@ -17,7 +18,9 @@ public:
     static TfmDesktopAviso& Instance();
     // Shows the picture (w x h) for the given time, with a text written on it when one is given; a
     // notice already showing is hidden first, so the time starts again in full.
-    void Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text = {});
+    // A click on it hides it and runs aoClicar, when given.
+    void Open(HBITMAP picture, int w, int h, int secondsToHide, const std::wstring& text = {},
+              std::function<void()> aoClicar = {});
     const std::wstring& Text() const { return text_; }
     void Hide();
     bool Showing() const { return hwnd_ && IsWindowVisible(hwnd_); }
@@ -34,6 +37,7 @@ private:
     HBITMAP picture_ = nullptr;  // owned by the TDesktopAviso that opened it
     int width_ = 0, height_ = 0;
     std::wstring text_;
+    std::function<void()> aoClicar_;
     FontHandle textFont_;  // made for the first text, kept
 };
 
@@ -44,8 +48,9 @@ public:
     // the notice without one (it then shows a plain panel).
     void LoadPicture(int resourceId);
     void Show();
-    // Shows the notice with a text of the program's written beside the picture's sign.
-    void Show(const std::string& texto);
+    // Shows the notice with a text of the program's written beside the picture's sign; a click on it
+    // runs aoClicar, when given.
+    void Show(const std::string& texto, std::function<void()> aoClicar = {});
     void Hide();
 
 private:

@@ -95,6 +95,7 @@ void TfrmMainPivel::FormCreate() {
     try {
         ConfigUnica = true;
         IniciaIni(TrocarExtensao(ExeName, "Config.ini"));
+        NqIni->KeepCopyIfDamaged();  // told once the bar shows
         IniciarComWindows(KEY_RUN_PIVEL, ModulePath(), "", HKEY_CURRENT_USER, iwIncluir);
         readSaveIcons(cds, READ_INFO);
         gravacao_.CatalogoLido();
@@ -146,7 +147,8 @@ void TfrmMainPivel::FormShow() {
 }
 
 // Once the bar shows: the tray icon (the shell may take long to take it), the tooltips, the targets and
-// icons of the buttons that show, and the watch on the window in front.
+// icons of the buttons that show, the watch on the window in front, and what the user must hear of the
+// settings file.
 void TfrmMainPivel::DepoisDeMostrar() {
     if (mostrada_) return;
     mostrada_ = true;
@@ -154,6 +156,7 @@ void TfrmMainPivel::DepoisDeMostrar() {
     pintura_.CriarDicas();
     PedirVisiveis();
     teclaGlobal_.Vigiar();
+    gravacao_.Avisar();
 }
 
 void TfrmMainPivel::FormActivate() {

@@ -13,7 +13,7 @@
 #include "app/AppWin32.h"
 #include "app/BarSondasWin32.h"
 #include "app/MainWin32.h"
-#include "catalogue/AvisosConfigWin32.h"
+#include "catalogue/AvisosConfig.h"
 #include "catalogue/NqIniFiles.h"
 #include "dialogs/Config.h"
 #include "dialogs/ItensEditaWin32.h"
@@ -62,7 +62,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::ConfigUnica = true;
     nq::AppExecutando("TfrmMainPivel");
 
-    bool avisar = true;
     {
         nq::TfrmMainPivel bar;
         if (bar.Create()) {
@@ -73,16 +72,22 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             RunMessageLoop();
             nq::AbrirEdicaoAtalho = nullptr;
         }
-        avisar = !bar.SessaoEncerrando();
     }
     // The settings are written once more at the very end (nothing is written when the bar's save left
-    // nothing new); nobody is left to hear of a failure, but a copy kept beside the file is still told.
+    // nothing new). Nobody is left to hear of a failure; a copy kept beside the file is told at the next
+    // start, so that the end never waits on a message.
     if (nq::NqIni) {
         try {
             nq::NqIni->UpdateFile();
         } catch (const std::exception&) {
         }
-        if (avisar) nq::AvisarCopiasConfig();
+        if (const std::vector<std::string> avisos = nq::NqIni->TakeNotices(); !avisos.empty()) {
+            nq::GuardarAvisosConfig(*nq::NqIni, avisos);
+            try {
+                nq::NqIni->UpdateFile();
+            } catch (const std::exception&) {
+            }
+        }
         nq::NqIni.reset();
     }
     if (SUCCEEDED(com)) CoUninitialize();

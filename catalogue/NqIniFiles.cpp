@@ -581,25 +581,39 @@ void TMemIniFile::UpdateFile() {
     }
     const bool changedElsewhere =
         (onDisk ? std::optional<Fingerprint>(Fingerprint(*onDisk)) : std::nullopt) != d.seen;
-    if (onDisk && (changedElsewhere || d.undecodable)) {
-        const std::string copy = "\"" + FileNameOnly(KeepCopy(d.fileName, *onDisk)) + "\"";
-        // Kept and told even when the replacement below fails; a second try makes no second copy.
-        d.notices.push_back(
-            changedElsewhere
-                ? "O arquivo de configuração " + FileNameOnly(d.fileName) +
-                      " foi alterado por outro programa enquanto a barra estava aberta. A versão alterada "
-                      "foi guardada em " +
-                      copy + ", e o arquivo recebeu a configuração desta barra."
-                : "O arquivo de configuração " + FileNameOnly(d.fileName) +
-                      " não pôde ser lido por inteiro (codificação desconhecida ou dados danificados). Ele "
-                      "foi guardado como estava em " +
-                      copy + ", e o arquivo recebeu a configuração desta barra.");
-        d.seen = Fingerprint(*onDisk);
-        d.undecodable = false;
-    }
+    if (onDisk && (changedElsewhere || d.undecodable)) KeepCopyOf(*onDisk, changedElsewhere);
     CurrentPlatform().files->ReplaceAll(d.fileName, content);
     d.seen = Fingerprint(content);
     d.pending = false;
+}
+
+// Keeps the file's bytes beside it under a dated name and says so in a notice; a second try makes no
+// second copy, since the bytes are what the object has seen from then on.
+void TMemIniFile::KeepCopyOf(const std::string& bytes, bool changedElsewhere) {
+    Impl& d = *d_;
+    const std::string copy = "\"" + FileNameOnly(KeepCopy(d.fileName, bytes)) + "\"";
+    d.notices.push_back(
+        changedElsewhere
+            ? "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                  " foi alterado por outro programa enquanto a barra estava aberta. A versão alterada "
+                  "foi guardada em " +
+                  copy + ", e o arquivo recebeu a configuração desta barra."
+            : "O arquivo de configuração " + FileNameOnly(d.fileName) +
+                  " não pôde ser lido por inteiro (codificação desconhecida ou dados danificados). Ele "
+                  "foi guardado como estava em " +
+                  copy + ", e o arquivo recebeu a configuração desta barra.");
+    d.seen = Fingerprint(bytes);
+    d.undecodable = false;
+}
+
+void TMemIniFile::KeepCopyIfDamaged() {
+    Impl& d = *d_;
+    if (!d.undecodable) return;
+    const std::optional<std::string> onDisk = CurrentPlatform().files->ReadAll(d.fileName);
+    // Changed since it was read: the next save compares and decides.
+    if (!onDisk || Fingerprint(*onDisk) != d.seen) return;
+    KeepCopyOf(*onDisk, false);
+    d.pending = true;  // the file gets the readable settings at the next save
 }
 
 std::vector<std::string> TMemIniFile::TakeNotices() {

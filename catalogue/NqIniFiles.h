@@ -55,13 +55,17 @@ public:
     // Writes the whole file, unless it already holds these very bytes or nothing was changed since the
     // last UpdateFile; throws EInOutError when it cannot, leaving the file and memory as they were.
     void UpdateFile();
-    // Texts for the user about the copies UpdateFile kept beside the file since the last call.
+    // A file read with parts that could not be decoded is kept beside itself now, as it is, with a
+    // notice, rather than at the first save; the next save writes the readable settings.
+    void KeepCopyIfDamaged();
+    // Texts for the user about the copies kept beside the file since the last call.
     std::vector<std::string> TakeNotices();
     const std::string& FileName() const;
     // The exact bytes UpdateFile writes.
     std::string FileContent() const;
 
 private:
+    void KeepCopyOf(const std::string& bytes, bool changedElsewhere);
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

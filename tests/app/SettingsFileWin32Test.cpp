@@ -96,6 +96,16 @@ protected:
         return notices;
     }
 
+    // Whether the bar's desktop notice shows within the time (it tells of a copy kept beside the file).
+    static bool AvisoAparece(test::RunningProcess& p, DWORD ms = 10000) {
+        return test::WaitFor(
+            [&] {
+                HWND aviso = p.FindWindowOfClass(L"TfmDesktopAviso", 0);
+                return aviso && IsWindowVisible(aviso);
+            },
+            ms);
+    }
+
     // The names in the bar's folder, sorted.
     std::vector<std::string> Names() const { return test::NamesIn(dir_.path()); }
 
@@ -140,7 +150,16 @@ TEST_F(SettingsFile, AFileThatCannotBeDecodedIsKeptBesideAndTheUserIsToldOnce) {
     ASSERT_TRUE(test::WriteFile(Ini(), damaged));
     HWND w = Start();
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(CloseAnsweringNotices(w, Last()), 1);
+    // Told at start, without a question: the copy is there and the desktop notice says so.
+    EXPECT_TRUE(test::WaitFor([&] { return Names().size() == 3u; })) << "the copy is kept at start";
+    EXPECT_TRUE(AvisoAparece(Last())) << "the user is told at start";
+    EXPECT_EQ(Last().FindWindowOfClass(L"#32770", 0), nullptr) << "with no dialog";
+    // The end waits on nothing.
+    const DWORD pedido = GetTickCount();
+    EXPECT_EQ(CloseAnsweringNotices(w, Last()), 0);
+    const DWORD fim = test::Elapsed(pedido);
+    std::printf("  WM_CLOSE to the end of the process: %lu ms\n", fim);
+    EXPECT_LT(fim, 5000u) << "the end waited";
     const std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 3u);
     const std::string copy = names[1];
@@ -153,6 +172,7 @@ TEST_F(SettingsFile, AFileThatCannotBeDecodedIsKeptBesideAndTheUserIsToldOnce) {
     // Told once: the next run finds a clean file and says nothing.
     HWND again = Start();
     ASSERT_NE(again, nullptr);
+    EXPECT_FALSE(AvisoAparece(Last(), 2000));
     EXPECT_EQ(CloseAnsweringNotices(again, Last()), 0);
     EXPECT_EQ(Names().size(), 3u);
 }
@@ -393,13 +413,24 @@ TEST_F(SettingsFile, TwoBarsNeverSilentlyEraseWhatTheOtherWrote) {
     EXPECT_NE(emptied.find("RecordCount=0\r\n"), std::string::npos);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Pivel.exe", "PivelConfig.ini"}));
 
-    // The second still holds both shortcuts: it keeps the first one's file beside and tells it once.
-    EXPECT_EQ(CloseAnsweringNotices(b, second), 1);
+    // The second still holds both shortcuts: it keeps the first one's file beside, and ends without a
+    // question; the notice waits in the file for the next start, which tells it once.
+    EXPECT_EQ(CloseAnsweringNotices(b, second), 0);
     const std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names[1].rfind("PivelConfig (cópia ", 0), 0u) << names[1];
     EXPECT_EQ(test::ReadFile(dir_ / names[1]), emptied);
-    EXPECT_EQ(test::ReadFile(Ini()), two);
+    const std::string kept = test::ReadFile(Ini());
+    EXPECT_NE(kept.find(two), std::string::npos) << kept;
+    EXPECT_NE(kept.find("[Avisos]\r\n1=O arquivo de configura\xE7\xE3o PivelConfig.ini foi alterado por outro"),
+              std::string::npos)
+        << kept;
+
+    HWND c = Start();
+    ASSERT_NE(c, nullptr);
+    EXPECT_TRUE(AvisoAparece(Last())) << "the next start tells it";
+    EXPECT_EQ(CloseAnsweringNotices(c, Last()), 0);
+    EXPECT_EQ(test::ReadFile(Ini()), two) << "and only once";
 }
 
 // As two bars would, each adding a shortcut to the catalogue it read, through the bar's own storage on

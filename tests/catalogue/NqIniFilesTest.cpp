@@ -11,6 +11,7 @@
 #include <random>
 
 #include "FakePlatform.h"
+#include "catalogue/AvisosConfig.h"
 #include "support/Cp1252.h"
 #include "support/Errors.h"
 #include "support/NqConst.h"
@@ -281,6 +282,40 @@ TEST(NqIniFiles, EncodingsAndTheCopyOfWhatCouldNotBeDecoded) {
         EXPECT_TRUE(ini.TakeNotices().empty());
         EXPECT_EQ(fake.files.contents.size(), c.keptBeside ? 2u : 1u);
     }
+}
+
+// A damaged file is kept beside itself when it is found, at start, and the next save writes the readable
+// settings without a second copy. A notice nobody could hear (the program was ending) waits in the file
+// for the next start, which takes it out.
+TEST(NqIniFiles, ADamagedFileIsKeptAtStartAndANoticeWaitsForTheNextStart) {
+    test::FakePlatform fake;
+    const std::string damaged("[IconesMenu]\r\nRecordCount=1\r\n1=a\0\0\r\n", 33);
+    fake.files.contents[kFile] = damaged;
+    fake.files.Add(kFile, LocalTime{2024, 3, 5, 14, 7, 9});
+    const std::string copy = "D:\\Apps\\BarraConfig (cópia 2024-03-05 14-07-09).ini";
+    {
+        TMemIniFile ini(kFile);
+        ini.KeepCopyIfDamaged();
+        EXPECT_EQ(fake.files.contents[copy], damaged) << "kept at once";
+        std::vector<std::string> avisos = TomarAvisosConfig(ini);
+        ASSERT_EQ(avisos.size(), 1u);
+        EXPECT_NE(avisos[0].find("não pôde ser lido por inteiro"), std::string::npos);
+        ini.KeepCopyIfDamaged();
+        ini.UpdateFile();
+        EXPECT_TRUE(ini.TakeNotices().empty()) << "told once";
+        EXPECT_EQ(fake.files.contents.size(), 2u) << "copied once";
+        EXPECT_EQ(fake.files.contents[kFile].find('\0'), std::string::npos) << "the readable settings written";
+
+        // The end: what nobody heard is left in the file.
+        GuardarAvisosConfig(ini, {"primeiro", "segundo"});
+        ini.UpdateFile();
+    }
+    TMemIniFile depois(kFile);
+    depois.KeepCopyIfDamaged();  // a clean file: nothing to keep
+    EXPECT_EQ(TomarAvisosConfig(depois), (std::vector<std::string>{"primeiro", "segundo"}));
+    EXPECT_FALSE(depois.SectionExists("Avisos"));
+    EXPECT_TRUE(TomarAvisosConfig(depois).empty());
+    EXPECT_EQ(fake.files.contents.size(), 2u);
 }
 
 // Two bars, or two users of a shared copy, write the same file: the version another one wrote since
