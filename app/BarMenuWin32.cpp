@@ -5,6 +5,7 @@
 #include "app/BarSondasWin32.h"
 #include "app/MainWin32.h"
 #include "catalogue/Auxiliares.h"
+#include "catalogue/NqIniFiles.h"
 #include "dialogs/ConfigWin32.h"
 #include "dialogs/ItensEditaWin32.h"
 #include "menus/NqMenusConfigWin32.h"
@@ -45,8 +46,15 @@ void TBarMenu::CriarMenu() {
     NqMenu1->SetFont(TFont{"Segoe UI", 9, clMenuText});
     NqMenu1->SetTipoMenu(TipoMenuBarra());
     NqMenu1->SetSessaoIni("Menus");
-    // Ready for a host that gives the renderer a configuration item; the bar itself offers none.
+    // "Configurações" offers the renderer's own window ("Aparência do menu...").
     NqMenu1->DialogoConfig = MostrarMenusConfig;
+    // The look the user chose, as the file keeps it; a file without it leaves the design's.
+    if (NqIni) NqMenu1->ConfigLoad();
+}
+
+TNqMenu& TBarMenu::Renderizador() {
+    if (!NqMenu1) CriarMenu();
+    return *NqMenu1;
 }
 
 void TBarMenu::BuildPopupMenu() {

@@ -56,6 +56,8 @@ public:
     void mnConfigClick();
     // The title's menu button: "Configurações", or with Ctrl the end of the program.
     void bConfigClick(bool ctrl);
+    // The renderer that paints the menus, made with the look the settings file remembers.
+    TNqMenu& Renderizador();
 
 private:
     void CriarMenu();

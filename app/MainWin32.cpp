@@ -9,6 +9,8 @@
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
+#include "menus/NqMenusConfig.h"
+#include "menus/NqMenusConfigWin32.h"
 #include "resource.h"
 #include "support/Caminho.h"
 #include "support/MessageFilterWin32.h"
@@ -178,6 +180,14 @@ void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {
     pintura_.AplicarDpi();  // the caption fonts follow the new font
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
+
+std::optional<TMenusEscolha> TfrmMainPivel::EscolherAparenciaMenu() {
+    return MostrarMenusConfig(menu_.Renderizador());
+}
+
+TMenusEscolha TfrmMainPivel::AparenciaMenu() { return EscolhaInicial(menu_.Renderizador()); }
+
+void TfrmMainPivel::AplicarAparenciaMenu(const TMenusEscolha& escolha) { menu_.Renderizador().AplicarEscolha(escolha); }
 
 void TfrmMainPivel::MudarNivel(bool mais) {
     const int antes = visual_.nivel;

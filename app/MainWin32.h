@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,9 @@ public:
     HICON IconeTitulo() const override { return pintura_.IconeTitulo(); }
     void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
     void Fechar() override { Finalizar(); }
+    std::optional<TMenusEscolha> EscolherAparenciaMenu() override;
+    TMenusEscolha AparenciaMenu() override;
+    void AplicarAparenciaMenu(const TMenusEscolha& escolha) override;
 
     // What the collaborators read and reach.
     int Dpi() const { return dpi_; }

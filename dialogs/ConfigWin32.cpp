@@ -48,7 +48,7 @@ ProjetoDialogo Desenho() {
     d.enterComoTab = true;
     d.botaoF5 = TfrmConfig::bok;
     d.largura = 538;
-    d.altura = 471;
+    d.altura = 495;
     d.fonte = ProjetoFonte{"Tahoma", 0, 11};
     auto& c = d.controles;
     const unsigned direita = akTop | akRight, lados = akLeft | akTop | akRight;
@@ -56,7 +56,7 @@ ProjetoDialogo Desenho() {
 
     c.push_back({.tipo = TipoControle::Abas,
                  .nome = "pc",
-                 .r = {8, 8, 522, 423},
+                 .r = {8, 8, 522, 447},
                  .ancoras = akLeft | akTop | akRight | akBottom,
                  .ordem = 0,
                  .alturaItem = 28,
@@ -205,19 +205,25 @@ ProjetoDialogo Desenho() {
     conf.push_back({.tipo = TipoControle::TeclaAtalho,
                  .nome = "hkTeclaAtalho",
                  .r = {128, 352, 150, 21}});
+    // The look of the bar's menus, in their own window; taken when this one saves.
+    rotulo("Label11", "Menus", {8, 390, 110, 13});
+    conf.push_back({.tipo = TipoControle::Botao,
+                    .nome = "bAparenciaMenu",
+                    .texto = "Aparência do menu...",
+                    .r = {128, 384, 150, 25}});
     AdicionarPagina(c, "pc", {.nome = "tsconf", .texto = "Configurações"}, std::move(conf));
 
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "bok",
                  .texto = "Salvar | F5",
-                 .r = {329, 436, 97, 25},
+                 .r = {329, 460, 97, 25},
                  .ancoras = akRight | akBottom,
                  .imagem = IDI_BTN_SALVAR,
                  .ordem = 1});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "bcanc",
                  .texto = "Cancelar",
-                 .r = {433, 436, 97, 25},
+                 .r = {433, 460, 97, 25},
                  .flags = fCancelar,
                  .ancoras = akRight | akBottom,
                  .imagem = IDI_BTN_CANCELAR,
@@ -358,6 +364,11 @@ void TfrmConfig::Click(int controle) {
     if (controle == bpesqCorFnd) bpesqCorFndClick();
     if (controle == bpesqFontIco) bpesqFontIcoClick();
     if (controle == ckIconHeightAuto) ckIconHeightAutoClick();
+    if (controle == bAparenciaMenu) bAparenciaMenuClick();
+}
+
+void TfrmConfig::bAparenciaMenuClick() {
+    if (std::optional<TMenusEscolha> escolha = barra_.EscolherAparenciaMenu()) aparenciaMenu_ = *escolha;
 }
 
 void TfrmConfig::Comando(int controle, int codigo) {
@@ -594,13 +605,16 @@ void TfrmConfig::bokClick() {
     const TConfigBarra c = Valores();
     if (NqIni) {
         const TCopiaConfig antes = CopiarConfig(*NqIni);
+        const TMenusEscolha menuAntes = barra_.AparenciaMenu();
         GravarConfig(*NqIni, c);
+        if (aparenciaMenu_) barra_.AplicarAparenciaMenu(*aparenciaMenu_);
         try {
             NqIni->UpdateFile();
         } catch (const std::exception& e) {
             // Nothing was saved: the settings in memory are as before, and the window stays open with
             // what the user chose, to try again or cancel.
             RestaurarConfig(*NqIni, antes, lidos_);
+            if (aparenciaMenu_) barra_.AplicarAparenciaMenu(menuAntes);
             MsgBoxErro(e.what());
             return;
         }

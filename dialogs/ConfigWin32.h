@@ -8,10 +8,12 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "dialogs/Config.h"
 #include "dialogs/TabelaGrade.h"
+#include "menus/NqMenus.h"
 #include "support/Win32Handles.h"
 #include "ui/DialogoWin32.h"
 
@@ -31,6 +33,11 @@ public:
     virtual void AplicarVisual(const TVisualBarra& visual, HICON icone) = 0;
     // Asks the bar window to close: the program ends once the current command has finished.
     virtual void Fechar() = 0;
+    // The look of the bar's menus: chosen in the menu settings window (nothing on Cancel), as it is now,
+    // and a choice taken by the menus and written into the settings (the caller writes the file).
+    virtual std::optional<TMenusEscolha> EscolherAparenciaMenu() = 0;
+    virtual TMenusEscolha AparenciaMenu() = 0;
+    virtual void AplicarAparenciaMenu(const TMenusEscolha& escolha) = 0;
 };
 
 // The navigator's buttons, left to right.
@@ -45,7 +52,7 @@ public:
         RadioButton5, tsconf, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1, ckSobreOF, Label6,
         ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3, spSalto,
         ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8, Label10,
-        hkTeclaAtalho, bok, bcanc,
+        hkTeclaAtalho, Label11, bAparenciaMenu, bok, bcanc,
     };
     static constexpr const char* kControles[] = {
         "pc", "tsAtalhos", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior", "nvProximo", "nvUltimo",
@@ -54,7 +61,7 @@ public:
         "Label2", "Bevel1", "icoTit", "Label8", "nqBevel1", "ckSobreOF", "Label6", "ckUsarTransp",
         "ckEditarTit", "ckAuto", "nqBevel3", "Label5", "spTransp", "Label9", "Label3", "spSalto",
         "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco", "nqBevel8",
-        "Label10", "hkTeclaAtalho", "bok", "bcanc",
+        "Label10", "hkTeclaAtalho", "Label11", "bAparenciaMenu", "bok", "bcanc",
     };
 
     explicit TfrmConfig(IBarraConfig& barra);
@@ -89,6 +96,7 @@ private:
     void bpesqFontIcoClick();
     void spSaltoKeyDown();
     void ckIconHeightAutoClick();
+    void bAparenciaMenuClick();
 
     TConfigBarra Valores() const;
     void MostrarExemplo();
@@ -100,6 +108,7 @@ private:
     TTabelaCds tabela_;
     TDBGridWin32* g_ = nullptr;
     std::string slocalicon_;
+    std::optional<TMenusEscolha> aparenciaMenu_;  // chosen in the menu settings window, taken on save
     bool bSobreOF_ = false;
     TConfigBarra lidos_;  // what the page showed when the window opened
     int teclaLida_ = 0;   // the global key as the hot-key box showed it then

@@ -706,6 +706,8 @@ void TNqMenu::ConfigLoad() {
     SetSemIcones(ini.ReadBool(FSessaoIni, "SemÍcones", FSemIcones));
     TFont fonte = FFont;
     ini.ReadFont(FSessaoIni, "Fonte", fonte);
+    if (Trim(fonte.name).empty()) fonte.name = FFont.name;
+    fonte.size = std::clamp(fonte.size, kTamanhoFonteMin, kTamanhoFonteMax);
     SetFont(fonte);
     SetAtivo(ini.ReadBool(FSessaoIni, "Ativo", FAtivo));
 }

@@ -23,6 +23,9 @@ constexpr int Dist = 8;      // gap around the gutter
 constexpr int Radio = 10;    // side of the check and radio square
 constexpr int Titulo = 99;   // a tag or help context that marks a title entry
 constexpr int aTamIcone[] = {0, 16, 20, 24, 28, 32};
+// The menu font's sizes in points that the settings dialog offers, and the stored section is kept in.
+inline constexpr int kTamanhoFonteMin = 7;
+inline constexpr int kTamanhoFonteMax = 12;
 
 // The system's menu font at a density: the font, and its character height in device pixels there.
 struct TFonteSistema {
@@ -105,7 +108,7 @@ public:
     // The section erased, then its seven keys written; nothing in a design tool.
     void ConfigSave();
     // The section read back through the setters; a missing key or a value the renderer refuses keeps
-    // what it has.
+    // what it has, and a font size outside the dialog's range is brought into it.
     void ConfigLoad();
     // Shows the settings dialog for this renderer: the choices on OK, nothing on Cancel. The dialog layer
     // sets it; while it is unset MenuConfig does nothing.

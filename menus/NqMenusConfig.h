@@ -10,8 +10,6 @@ namespace nq {
 // The styles the dialog offers, in the order of its ESTILO group.
 inline constexpr const char* kEstilosMenu[] = {"&1.Padrão com ícones", "&2.Estilo Office XP", "&3.Sem ícones",
                                                "&4.Estilo Windows 7"};
-inline constexpr int kTamanhoFonteMin = 7;
-inline constexpr int kTamanhoFonteMax = 12;
 
 // The controls' values when the dialog opens for a renderer: its style (one beyond the group's last
 // item shows the last), its icon size (0 and anything unknown as "Automático"), its font in the size

@@ -229,10 +229,10 @@ TEST_F(ConfigBarra, F5OpensItAtItsSizeItsListSearchesAndFiltersAndEscLeavesTheFi
     const std::string antes = test::ReadFile(Ini());
     HWND d = AbrirConfig();
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(test::ClienteDe(d), (Rect{0, 0, 538, 471}));
+    EXPECT_EQ(test::ClienteDe(d), (Rect{0, 0, 538, 495}));
     HWND salvar = Filho(d, "Salvar | F5");
     ASSERT_NE(salvar, nullptr);
-    EXPECT_EQ(test::RetanguloNoPai(salvar), (Rect{329, 436, 97, 25}));
+    EXPECT_EQ(test::RetanguloNoPai(salvar), (Rect{329, 460, 97, 25}));
 
     HWND grade = FilhoDaClasse(d, L"TDBGrid");
     ASSERT_NE(grade, nullptr);
@@ -468,6 +468,77 @@ TEST_F(ConfigBarra, AGlobalKeyChosenOnTheSecondPageIsSavedAndOpensTheBarAtOnce) 
     EXPECT_TRUE(test::WaitFor([&] { return aberta() != antes; })) << "Shift+Ctrl+F9 toggles the bar";
     Close(bar);
     EXPECT_NE(test::ReadFile(Ini()).find("TeclaAtalho=Shift+Ctrl+F9\r\n"), std::string::npos);
+}
+
+// The menus' look is reachable from the second page, saved with the rest, and read back at the next
+// start; Cancel leaves the file as it was.
+TEST_F(ConfigBarra, AMenuLookChosenFromTheSecondPageIsSavedAndComesBackAfterARestart) {
+    auto segundaPagina = [&](HWND d) {
+        POINT aba{8 + 120 + 60, 8 + 14};
+        ClientToScreen(d, &aba);
+        test::ClickAt(aba.x, aba.y);
+        HWND botao = Filho(d, "Aparência do menu...");
+        EXPECT_TRUE(botao && test::WaitFor([&] { return IsWindowVisible(botao) != 0; }));
+        return botao;
+    };
+    auto clicar = [](HWND w) {
+        RECT r{};
+        GetWindowRect(w, &r);
+        test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    // The menu settings window, opened with a click on the button.
+    auto abrirMenus = [&](HWND botao) {
+        clicar(botao);
+        HWND m = DialogoDoProcesso(barra_.Ultimo().pid(), "Menus");
+        if (m) test::WaitFor([&] { return GetForegroundWindow() == m; });
+        return m;
+    };
+    const char* const win7 = "&4.Estilo Windows 7";
+
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    const std::string antes = test::ReadFile(Ini());
+    // Chosen, then "Configurações" cancelled: nothing changes.
+    HWND d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    HWND menus = abrirMenus(segundaPagina(d));
+    ASSERT_NE(menus, nullptr);
+    clicar(Filho(menus, win7));
+    clicar(Filho(menus, "&OK"));
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(menus); }));
+    test::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    EXPECT_EQ(test::ReadFile(Ini()), antes);
+
+    // Chosen and saved: the file's "Menus" section holds it.
+    d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    menus = abrirMenus(segundaPagina(d));
+    ASSERT_NE(menus, nullptr);
+    clicar(Filho(menus, win7));
+    test::SalvarTela(menus, "Menus-escolha");
+    clicar(Filho(menus, "&OK"));
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(menus); }));
+    test::PressKey(VK_F5);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    const std::string salvo = test::ReadFile(Ini());
+    EXPECT_NE(salvo.find("[Menus]\r\n"), std::string::npos) << salvo;
+    EXPECT_NE(salvo.find("TipoMenu=3\r\n"), std::string::npos) << salvo;
+    Close(bar);
+
+    // After a restart the renderer has it: its window opens on it.
+    bar = Start();
+    ASSERT_NE(bar, nullptr);
+    d = AbrirConfig();
+    ASSERT_NE(d, nullptr);
+    menus = abrirMenus(segundaPagina(d));
+    ASSERT_NE(menus, nullptr);
+    EXPECT_EQ(SendMessageW(Filho(menus, win7), BM_GETCHECK, 0, 0), BST_CHECKED);
+    clicar(Filho(menus, "Ca&ncelar"));
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(menus); }));
+    test::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+    Close(bar);
 }
 
 TEST_F(ConfigBarra, ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving) {

@@ -60,8 +60,17 @@ public:
         comIcone = icone != nullptr;
     }
     void Fechar() override { ++fechamentos; }
+    std::optional<TMenusEscolha> EscolherAparenciaMenu() override { return escolhaDoDialogo; }
+    TMenusEscolha AparenciaMenu() override { return aparencia; }
+    void AplicarAparenciaMenu(const TMenusEscolha& e) override {
+        aparencia = e;
+        ++aparenciasAplicadas;
+    }
 
     TClientDataset cds;
+    std::optional<TMenusEscolha> escolhaDoDialogo;  // what the menu settings window answers
+    TMenusEscolha aparencia;
+    int aparenciasAplicadas = 0;
     TVisualBarra visual;
     std::vector<TVisualBarra> aplicados;
     bool comIcone = false;
@@ -191,14 +200,14 @@ TEST_F(Configuracao, StandsAtItsSizeWithBothPagesAt96And144Dpi) {
             Clicar(d->Controle(d->Indice("bcanc")));
         });
         EXPECT_EQ(titulo, "Configurações");
-        EXPECT_EQ(cliente, (Rect{0, 0, Scale(538, dpi), Scale(471, dpi)})) << dpi;
-        EXPECT_EQ(salvar, Scale(Rect{329, 436, 97, 25}, dpi)) << dpi;
-        // The grid fills its page between the navigator's and the filters' panels: 13 rows at 96 dpi.
-        EXPECT_EQ(grade.height, Scale(8 + 423, dpi) - Scale(8 + 28 + 4, dpi) - Scale(4, dpi) -
+        EXPECT_EQ(cliente, (Rect{0, 0, Scale(538, dpi), Scale(495, dpi)})) << dpi;
+        EXPECT_EQ(salvar, Scale(Rect{329, 460, 97, 25}, dpi)) << dpi;
+        // The grid fills its page between the navigator's and the filters' panels: 14 rows at 96 dpi.
+        EXPECT_EQ(grade.height, Scale(8 + 447, dpi) - Scale(8 + 28 + 4, dpi) - Scale(4, dpi) -
                                     Scale(37, dpi) - Scale(30, dpi))
             << dpi;
         if (dpi == 96) {
-            EXPECT_EQ(linhas, 13);
+            EXPECT_EQ(linhas, 14);
         }
     }
 }
@@ -673,7 +682,7 @@ TEST_F(Configuracao, GridRowsStripesAndWheelAt96Dpi) {
             Clicar(d->Controle(d->Indice("bcanc")));
         });
         EXPECT_EQ(altura, caso.altura) << caso.temas;
-        EXPECT_EQ(linhas, caso.temas ? 13 : 14) << caso.temas;  // the classic rows are a pixel lower
+        EXPECT_EQ(linhas, caso.temas ? 14 : 15) << caso.temas;  // the classic rows are a pixel lower
         EXPECT_EQ(listra, RGB(248, 248, 248)) << caso.temas;
         EXPECT_EQ(segunda, RGB(255, 255, 255)) << caso.temas;
         EXPECT_EQ(depoisCtrl, 3 + linhas - 2) << caso.temas;

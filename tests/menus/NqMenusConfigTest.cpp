@@ -9,6 +9,7 @@
 #include "catalogue/NqIniFiles.h"
 #include "menus/FakeMenuSistema.h"
 #include "support/Cp1252.h"
+#include "support/Text.h"
 
 namespace nq {
 namespace {
@@ -167,6 +168,17 @@ TEST_F(MenusConfig, TheSectionReadsBackWhatItWrote) {
     EXPECT_NO_THROW(terceiro.ConfigLoad());
     EXPECT_EQ(terceiro.TamIcone(), 20);
     EXPECT_EQ(terceiro.TipoMenu(), TTipoMenu::tmPadrao);
+
+    // A font size beyond the window's range is brought into it; a blank name keeps the renderer's.
+    for (const auto& [texto, tamanho] : {std::pair{"Arial,300,0,0,0,0,0", kTamanhoFonteMax},
+                                         std::pair{",-4,0,0,0,0,0", kTamanhoFonteMin}}) {
+        NqIni->WriteString("Menus", "Fonte", texto);
+        TNqMenu quarto(&form, sis);
+        quarto.SetFont(TFont{"Tahoma", 9, clMenuText});
+        quarto.ConfigLoad();
+        EXPECT_EQ(quarto.Font().size, tamanho) << texto;
+        EXPECT_FALSE(Trim(quarto.Font().name).empty()) << texto;
+    }
 }
 
 }  // namespace
