@@ -59,6 +59,9 @@ TNqMenu& TBarMenu::Renderizador() {
 
 void TBarMenu::BuildPopupMenu() {
     if (!NqMenu1) CriarMenu();
+    // Windows' light or dark mode may have changed since the last menu ("ImmersiveColorSet"): the next
+    // menu follows it without a restart.
+    if (NqMenu1->Escuro() != menuSistema_.ModoEscuro()) NqMenu1->Atualizar();
     const int dpi = barra_.Dpi();
     if (!imgMenu || imgMenuDpi_ != dpi) {
         // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp.

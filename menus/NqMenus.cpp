@@ -20,6 +20,7 @@ constexpr TColor w7ContOn = RGBColor(113, 137, 251);
 constexpr TColor w7FundoOn = RGBColor(236, 239, 255);
 constexpr TColor w7ContOff = RGBColor(192, 191, 190);
 constexpr TColor w7FundoOff = RGBColor(233, 233, 233);
+constexpr TColor clDesligadoClaro = RGBColor(109, 109, 109);  // disabled text on a light background
 
 // Edges as the drawing works with them; right and bottom exclusive.
 struct R4 {
@@ -154,7 +155,7 @@ void TNqMenu::DefineCores() {
     k.Checked = NewColor(RGBColor(198, 211, 239), -110);
     k.Fonte = clMenuText;
     k.FonteSel = clMenuText;
-    k.FonteDeslig = clSilver;
+    k.FonteDeslig = clDesligadoClaro;  // readable (4.5:1) on the items' light background
     if (FTipoMenu == TTipoMenu::tmOffice) {
         k.Menu = clWindow;
     } else {
@@ -175,6 +176,71 @@ void TNqMenu::DefineCores() {
         k.FonteDeslig = clGrayText;
     }
     k.FundoIcone = k.TopMenu;
+    k.BarraOff = w7FundoOff;
+    k.ContornoOff = w7ContOff;
+    k.Marca = clBlack;
+    k.FundoMarca = w7FundoOn;
+    k.FundoMarcaOff = w7FundoOff;
+    k.ContornoMarca = clHotLight;
+    k.ContornoMarcaOff = clGrayText;
+    k.Separador = clBtnShadow;
+    k.Titulo = clAzul;
+    // What Windows 7's rounded highlight and the stripe style paint with.
+    if (FTipoMenu == TTipoMenu::tmWin7) {
+        k.Menu = clMenu;
+        k.Barra = w7FundoOn;
+        k.Contorno = w7ContOn;
+        k.FonteSel = k.Fonte;
+    } else if (FTipoMenu == TTipoMenu::tmMarvo) {
+        k.Menu = clWhite;
+        k.Fonte = k.FonteSel = clBlack;
+        k.Barra = k.Contorno = clSelec;
+        k.FundoIcone = clMarvo;
+    }
+    escuro_ = sistema_.ModoEscuro();
+    if (escuro_) DefineCoresEscuras();
+}
+
+// The dark mode: dark items with light text; each style keeps its highlight's character (Office's blue
+// band, the system's blue bar, Windows 7's framed rounded band, the stripe style's teal).
+void TNqMenu::DefineCoresEscuras() {
+    TCores& k = cores_;
+    k.TopMenu = RGBColor(32, 32, 32);
+    k.TopContorno = RGBColor(80, 80, 80);
+    k.TopSombra = RGBColor(20, 20, 20);
+    k.Menu = RGBColor(43, 43, 43);
+    k.Fonte = k.FonteSel = RGBColor(242, 242, 242);
+    k.FonteDeslig = RGBColor(150, 150, 150);
+    k.FundoIcone = RGBColor(56, 56, 56);
+    k.BarraOff = RGBColor(62, 62, 62);
+    k.ContornoOff = RGBColor(100, 100, 100);
+    k.Marca = k.Fonte;
+    k.FundoMarca = RGBColor(52, 66, 100);
+    k.FundoMarcaOff = k.BarraOff;
+    k.ContornoMarca = RGBColor(113, 137, 251);
+    k.ContornoMarcaOff = k.ContornoOff;
+    k.Separador = RGBColor(80, 80, 80);
+    k.Titulo = RGBColor(120, 170, 255);
+    switch (FTipoMenu) {
+        case TTipoMenu::tmOffice:
+            k.Barra = RGBColor(38, 79, 120);
+            k.Contorno = RGBColor(86, 156, 214);
+            k.Checked = RGBColor(60, 110, 160);
+            break;
+        case TTipoMenu::tmWin7:
+            k.Barra = k.FundoMarca;
+            k.Contorno = k.ContornoMarca;
+            break;
+        case TTipoMenu::tmMarvo:
+            k.Barra = k.Contorno = RGBColor(20, 80, 100);
+            k.FundoIcone = clMarvo;  // the teal stripe is the style
+            break;
+        default:
+            k.Barra = k.Contorno = RGBColor(0, 95, 184);
+            k.FonteSel = clWhite;
+            k.Checked = RGBColor(0, 70, 140);
+            break;
+    }
 }
 
 // --- Hooking -------------------------------------------------------------------------------------------
@@ -287,6 +353,18 @@ struct TNqMenu::Pintura {
         Fonte();
     }
     void Brush(TColor cor) { c.SetBrush(cor); }
+    // A 3-D edge, or in the dark mode a flat line of the separator colour along the same sides.
+    void Borda(R4 r, EdgeKind tipo, unsigned lados) {
+        if (!m.escuro_) {
+            c.DrawEdge(r, tipo, lados);
+            return;
+        }
+        Brush(m.cores_.Separador);
+        if (lados & esTop) c.FillRect(R4{r.L, r.T, r.R, r.T + 1});
+        if (lados & esLeft) c.FillRect(R4{r.L, r.T, r.L + 1, r.B});
+        if (lados & esRight) c.FillRect(R4{r.R - 1, r.T, r.R, r.B});
+        if (lados & esBottom) c.FillRect(R4{r.L, r.B - 1, r.R, r.B});
+    }
     int TextHeight(std::string_view s) { return c.TextExtent(s).height; }
     int TextWidth(std::string_view s) { return c.TextExtent(s).width; }
     bool Estilo(TTipoMenu t) const { return m.FTipoMenu == t; }
@@ -398,7 +476,7 @@ void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
 
     if (realce && !isTitulo) {
         if (office && TopMenu && !temas) {
-            c.DrawEdge(R, EdgeKind::RaisedInner, esRect);
+            Borda(R, EdgeKind::RaisedInner, esRect);
         } else {
             c.SetPen(k.Contorno);
             Brush(office && !item.Enabled ? k.Menu : k.Barra);
@@ -423,7 +501,7 @@ void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
     if (item.IsLine()) {
         R4 linha = office ? T : R;
         linha.T += S(2);
-        c.DrawEdge(linha, EdgeKind::Etched, esTop);
+        Borda(linha, EdgeKind::Etched, esTop);
         return;
     }
 
@@ -445,7 +523,7 @@ void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
     const std::string& cap = item.Caption;
     if (item.Default || item.HelpContext == Titulo || cap.find('*') != std::string::npos) Negrito();
     if (!item.Enabled) {
-        Cor(realce ? clGrayText : k.FonteDeslig);
+        Cor(realce && !m.escuro_ ? clGrayText : k.FonteDeslig);
         if (TopMenu && office) Brush(k.TopMenu);
     }
 
@@ -470,7 +548,7 @@ void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
         c.TextRect(T, StrTran(atalho, "Space", "Espaço"), Flags | tfRight);
     }
 
-    if (sel && !office && ((padrao && TemImg) || item.Checked)) c.DrawEdge(G, EdgeKind::RaisedInner, esRect);
+    if (sel && !office && ((padrao && TemImg) || item.Checked)) Borda(G, EdgeKind::RaisedInner, esRect);
 
     if (item.Checked) {
         Brush(sel ? k.Checked : k.Barra);
@@ -480,7 +558,7 @@ void TNqMenu::Pintura::Classico(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
             if (office)
                 c.Rectangle(R4{G.L + 1, G.T + 1, G.R - 1, G.B - 1});
             else if (padrao)
-                c.DrawEdge(G, EdgeKind::SunkenOuter, esRect | esMiddle);
+                Borda(G, EdgeKind::SunkenOuter, esRect | esMiddle);
         } else {
             G = Centrado(G, S(Radio));
             if (!item.RadioItem) {
@@ -518,12 +596,14 @@ void TNqMenu::Pintura::Win7(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
     const bool realce = sel || hot;
     unsigned Flags = tfExpandTabs;
 
-    Brush(m.FWin7 || !TopMenu ? clMenu : clMenuBar);
+    const TCores& k = m.cores_;
+    if (m.escuro_) Cor(k.Fonte);
+    Brush(m.FWin7 || !TopMenu ? k.Menu : clMenuBar);
     c.FillRect(R);
     R4 RLine = R;
     RLine.L = R.L + W + S(9);
-    if (item.IsLine()) c.DrawEdge(R4{RLine.L, RLine.T + S(2), RLine.R, RLine.B}, EdgeKind::Raised, esTop);
-    if (!TopMenu) c.DrawEdge(RLine, EdgeKind::Raised, esLeft);
+    if (item.IsLine()) Borda(R4{RLine.L, RLine.T + S(2), RLine.R, RLine.B}, EdgeKind::Raised, esTop);
+    if (!TopMenu) Borda(RLine, EdgeKind::Raised, esLeft);
     if (TopMenu) {
         R.R -= S(3);
         T = R;
@@ -534,8 +614,8 @@ void TNqMenu::Pintura::Win7(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
 
     if (realce && !isTitulo) {
         const bool on = item.Enabled && !(sel && TopMenu);
-        Brush(on ? w7FundoOn : w7FundoOff);
-        c.SetPen(on ? w7ContOn : w7ContOff);
+        Brush(on ? k.Barra : k.BarraOff);
+        c.SetPen(on ? k.Contorno : k.ContornoOff);
         if (TopMenu) {
             c.Rectangle(R);
             if (sel) c.FillRect(R4{R.L + 1, R.B - 1, R.R - 1, R.B});  // open at the bottom
@@ -545,11 +625,11 @@ void TNqMenu::Pintura::Win7(R4 R, R4 G, R4 T, int W, bool sel, bool hot) {
         RLine.T += S(2);
         RLine.B -= S(2);
     }
-    if (!TopMenu) c.DrawEdge(RLine, EdgeKind::Raised, esLeft);
+    if (!TopMenu) Borda(RLine, EdgeKind::Raised, esLeft);
     if (item.IsLine()) return;
 
     if (item.Default || isTitulo) Negrito();
-    if (!item.Enabled) Cor(m.cores_.FonteDeslig);
+    if (!item.Enabled) Cor(k.FonteDeslig);
     std::string text = item.Caption;
     if (!TopMenu) {
         text = " " + text;
@@ -573,25 +653,26 @@ void TNqMenu::Pintura::Marvo(const Rect& ARect, R4 R, R4 G, R4 T, int W, bool se
     const bool temas = m.sistema_.UseThemes();
     unsigned Flags = tfExpandTabs;
 
-    Brush(TopMenu ? clMenuBar : clWhite);
-    Cor(item.Enabled ? clBlack : clSilver);
+    const TCores& k = m.cores_;
+    Brush(TopMenu ? clMenuBar : k.Menu);
+    Cor(item.Enabled ? k.Fonte : k.FonteDeslig);
     c.FillRect(R);
-    if (item.IsLine()) c.DrawEdge(R4{R.L + W + S(6), R.T + S(2), R.R, R.B}, EdgeKind::Raised, esTop);
+    if (item.IsLine()) Borda(R4{R.L + W + S(6), R.T + S(2), R.R, R.B}, EdgeKind::Raised, esTop);
     if (!TopMenu) {
         // The stripe along the item's left edge, wherever the item begins.
         G.R = G.L + S(tamListra);
-        Brush(temas ? clMarvo : clSilver);
+        Brush(temas ? k.FundoIcone : (m.escuro_ ? RGBColor(110, 110, 110) : clSilver));
         c.FillRect(G);
     } else {
         R.R -= S(3);
         T = R;
         Flags |= tfCenter;
     }
-    if (!item.Enabled) Cor(clSilver);
+    if (!item.Enabled) Cor(k.FonteDeslig);
 
     if (realce && !isTitulo) {
-        if (!item.Enabled) Cor(clGrayText);
-        Brush(clSelec);
+        if (!item.Enabled) Cor(m.escuro_ ? k.FonteDeslig : clGrayText);
+        Brush(k.Barra);
         if (!TopMenu) R.L += S(8);
         if (TopMenu && !temas) {
             Brush(clHighlight);
@@ -599,12 +680,12 @@ void TNqMenu::Pintura::Marvo(const Rect& ARect, R4 R, R4 G, R4 T, int W, bool se
         }
         c.FillRect(R);
     } else {
-        Brush(TopMenu ? clMenuBar : clWhite);
+        Brush(TopMenu ? clMenuBar : k.Menu);
     }
     if (item.IsLine()) return;
 
     if (item.Default || isTitulo || item.HelpContext == Titulo) Negrito();
-    if (item.HelpContext == Titulo && item.Enabled && !realce) Cor(clAzul);
+    if (item.HelpContext == Titulo && item.Enabled && !realce) Cor(k.Titulo);
     std::string text = item.Caption;
     if (!TopMenu) {
         text = " " + text;
@@ -629,7 +710,7 @@ void TNqMenu::DesenharChecked(ICanvas& ACanvas, const Rect& CheckedRect) const {
     const int dpi = ACanvas.Dpi();
     auto S = [dpi](int px) { return Scale(px, dpi); };
     const int L = CheckedRect.left, T = CheckedRect.top, R = CheckedRect.right(), B = CheckedRect.bottom();
-    ACanvas.SetPen(clBlack, S(1));
+    ACanvas.SetPen(cores_.Marca, S(1));
     const int traco[5][4] = {
         {L + S(1), T + S(5), L + S(4), B - S(2)}, {L + S(2), T + S(5), L + S(4), B - S(3)},
         {L + S(2), T + S(4), L + S(5), B - S(3)}, {L + S(4), B - S(3), R + S(2), T - S(1)},
@@ -643,16 +724,16 @@ void TNqMenu::DesenharChecked(ICanvas& ACanvas, const Rect& CheckedRect) const {
 
 void TNqMenu::DesenharRadioItem_Checked(ICanvas& c, Rect r, bool enabled, bool radio, bool frame) const {
     const int dpi = c.Dpi();
-    c.SetBrush(enabled ? w7FundoOn : w7FundoOff);
-    c.SetPen(enabled ? clHotLight : clGrayText);
+    c.SetBrush(enabled ? cores_.FundoMarca : cores_.FundoMarcaOff);
+    c.SetPen(enabled ? cores_.ContornoMarca : cores_.ContornoMarcaOff);
     if (frame) c.RoundRect(r, Scale(6, dpi), Scale(6, dpi));
     const R4 q = Centrado(R4{r.left, r.top, r.right(), r.bottom()}, Scale(Radio, dpi));
     if (!radio) {
         DesenharChecked(c, q);
         return;
     }
-    c.SetPen(clBlack);
-    c.SetBrush(clBlack);
+    c.SetPen(cores_.Marca);
+    c.SetBrush(cores_.Marca);
     c.Ellipse(R4{q.L + 1, q.T + 1, q.R - 1, q.B - 1});
 }
 

@@ -42,6 +42,7 @@ public:
     virtual bool EmDesign() = 0;                   // the renderer lives inside a design tool
     virtual TColor CorSistema(int index) = 0;      // a system colour, by index, as a plain colour
     virtual TFonteSistema FonteMenu(int dpi) = 0;  // the system's menu font
+    virtual bool ModoEscuro() = 0;                 // the system's programs use the dark mode
 };
 
 // The choices of the menu settings dialog when the user confirms: indexes of its two groups, the font
@@ -114,22 +115,35 @@ public:
     // sets it; while it is unset MenuConfig does nothing.
     std::function<std::optional<TMenusEscolha>(TNqMenu&)> DialogoConfig;
 
+    // The colours every style draws with. Menu is the items' background, Barra and Contorno the
+    // highlight's fill and outline, FundoIcone the gutter (the stripe of tmMarvo); the marks of Windows
+    // 7's and the stripe style's checked items, the separators and the stripe style's title text have
+    // theirs. In the dark mode each style keeps its character on a dark background.
     struct TCores {
         TColor TopMenu, TopContorno, TopSombra, Menu, Barra, Contorno, FundoIcone, Checked, Fonte, FonteSel,
             FonteDeslig;
+        TColor BarraOff, ContornoOff;             // the highlight of a disabled item (tmWin7)
+        TColor Marca, FundoMarca, FundoMarcaOff;  // a check or radio mark and its framed square
+        TColor ContornoMarca, ContornoMarcaOff;
+        TColor Separador;  // separators and gutter edges in the dark mode (the light one draws 3-D edges)
+        TColor Titulo;     // a title entry's text in tmMarvo
         bool operator==(const TCores&) const = default;
     };
     const TCores& Cores() const { return cores_; }
+    // Drawn with the dark colours (the system's programs use the dark mode since the last Atualizar).
+    bool Escuro() const { return escuro_; }
     bool Win7() const { return FWin7; }
 
 private:
     struct Pintura;
     void DefineCores();
+    void DefineCoresEscuras();
     void Ligar(TMenuItem& item, bool ligado);
     void DesenharRadioItem_Checked(ICanvas& c, Rect r, bool enabled, bool radio, bool frame) const;
 
     IMenuSistema& sistema_;
     bool FWin7 = false;
+    bool escuro_ = false;
     bool bDesign = false;
     TCores cores_{};
     TMenuOwner* FForm = nullptr;

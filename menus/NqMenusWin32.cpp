@@ -1,5 +1,7 @@
 #include "menus/NqMenusWin32.h"
 
+#include "ui/TemaWin32.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -19,6 +21,8 @@ bool TMenuSistemaWin32::UseThemes() {
 }
 
 int TMenuSistemaWin32::VersaoPrincipal() { return VersaoMaiorSO(); }
+
+bool TMenuSistemaWin32::ModoEscuro() { return ModoEscuroDoWindows(); }
 
 TColor TMenuSistemaWin32::CorSistema(int index) {
     return static_cast<TColor>(GetSysColor(index) & 0xFFFFFF);

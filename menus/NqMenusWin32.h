@@ -20,6 +20,7 @@ public:
     bool EmDesign() override { return false; }
     TColor CorSistema(int index) override;
     TFonteSistema FonteMenu(int dpi) override;
+    bool ModoEscuro() override;
 };
 
 class TMenuWin32 {

@@ -16,6 +16,7 @@
 #include "support/Win32Text.h"
 #include "ui/DialogLayout.h"
 #include "ui/DialogoInternoWin32.h"
+#include "ui/TemaWin32.h"
 #include "ui/DpiWin32.h"
 #include "ui/ImagensWin32.h"
 #include "ui/WindowWin32.h"
@@ -154,6 +155,7 @@ void TDialogo::Fechar(int resultado) {
 
 void TDialogo::Iniciar() {
     dpi_ = DpiDaJanela(hwnd_);
+    TituloEscuro(hwnd_, ModoEscuroDoWindows());  // a dark title bar in Windows' dark mode
     // A dialog shown again may be on another monitor: fonts and pictures are made anew for it.
     fontes_.clear();
     estreitas_.clear();

@@ -524,6 +524,28 @@ TEST_F(ConfigBarra, AMenuLookChosenFromTheSecondPageIsSavedAndComesBackAfterARes
     const std::string salvo = test::ReadFile(Ini());
     EXPECT_NE(salvo.find("[Menus]\r\n"), std::string::npos) << salvo;
     EXPECT_NE(salvo.find("TipoMenu=3\r\n"), std::string::npos) << salvo;
+    // The next popup menu is painted in it: the entry under the pointer has Windows 7's pale band.
+    test::RightClickAt(open_.left + 60, open_.top + 300);
+    HWND menu = nullptr;
+    ASSERT_TRUE(test::WaitFor([&] {
+        const auto w = test::MenuWindows(barra_.Ultimo().pid());
+        menu = w.empty() ? nullptr : w[0];
+        return menu != nullptr;
+    }));
+    RECT m{};
+    GetWindowRect(menu, &m);
+    const int total = 6 * 22 + 3 * 6, borda = (m.bottom - m.top - total) / 2;
+    const int y = m.top + borda + 28 + 11;  // "Incluir atalho", below "Outros atalhos" and a separator
+    SetCursorPos(m.left + 40, y);
+    EXPECT_TRUE(test::WaitFor([&] {
+        HDC tela = GetDC(nullptr);
+        const COLORREF c = GetPixel(tela, m.right - borda - 8, y);
+        ReleaseDC(nullptr, tela);
+        return c == RGB(236, 239, 255);
+    })) << "the highlight of the Windows 7 style";
+    test::SalvarTela(menu, "menu-win7");
+    test::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(test::WaitFor([&] { return test::MenuWindows(barra_.Ultimo().pid()).empty(); }));
     Close(bar);
 
     // After a restart the renderer has it: its window opens on it.

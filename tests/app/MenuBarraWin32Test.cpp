@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
+#include "ui/DialogTestUtil.h"
 #include "ui/Geometry.h"
 
 namespace nq {
@@ -122,6 +124,83 @@ TEST_F(MenuBarra, ARightClickOpensTheOwnerDrawnMenuWithEntriesAsHighAsTheirPictu
         ASSERT_TRUE(CloseMenus());
         Close(bar);
     }
+}
+
+// Windows' mode for programs, set for a test and put back after it.
+class ModoDoWindows {
+public:
+    static constexpr const wchar_t* kChave = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+    ModoDoWindows() {
+        DWORD tamanho = sizeof antes_;
+        tinha_ = RegGetValueW(HKEY_CURRENT_USER, kChave, L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &antes_,
+                              &tamanho) == ERROR_SUCCESS;
+    }
+    ~ModoDoWindows() {
+        if (tinha_)
+            Claro(antes_ != 0);
+        else
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, kChave, L"AppsUseLightTheme");
+    }
+    void Claro(bool claro) {
+        const DWORD v = claro ? 1 : 0;
+        RegSetKeyValueW(HKEY_CURRENT_USER, kChave, L"AppsUseLightTheme", REG_DWORD, &v, sizeof v);
+    }
+
+private:
+    DWORD antes_ = 1;
+    bool tinha_ = false;
+};
+
+// The colours of one row of the screen: the commonest (the background) and the lightest.
+struct CoresDaLinha {
+    int fundo = -1, maisClara = -1;  // luminance, 0 to 255
+};
+CoresDaLinha LinhaDaTela(int esquerda, int direita, int y) {
+    HDC tela = GetDC(nullptr);
+    std::map<COLORREF, int> contagem;
+    CoresDaLinha r;
+    for (int x = esquerda; x < direita; ++x) {
+        const COLORREF c = GetPixel(tela, x, y);
+        ++contagem[c];
+        r.maisClara = std::max(r.maisClara, (GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000);
+    }
+    ReleaseDC(nullptr, tela);
+    const auto comum = std::max_element(contagem.begin(), contagem.end(),
+                                        [](const auto& a, const auto& b) { return a.second < b.second; });
+    if (comum != contagem.end())
+        r.fundo = (GetRValue(comum->first) * 299 + GetGValue(comum->first) * 587 + GetBValue(comum->first) * 114) /
+                  1000;
+    return r;
+}
+
+// In Windows' dark mode the menu's items are dark with light text; back in the light mode, the next menu
+// follows without a restart.
+TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
+    ModoDoWindows modo;
+    modo.Claro(false);
+    HWND bar = Start(96);
+    ASSERT_NE(bar, nullptr);
+    // The row of "Incluir atalho": below "Outros atalhos" (22 pixels) and a separator (6).
+    auto linha = [&](HWND menu) {
+        RECT r{};
+        GetWindowRect(menu, &r);
+        const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
+        return LinhaDaTela(r.left + 30, r.right - 10, r.top + borda + 28 + 11);
+    };
+    HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    const CoresDaLinha escuro = linha(menu);
+    test::SalvarTela(menu, "menu-escuro");
+    EXPECT_LT(escuro.fundo, 70) << "a dark background";
+    EXPECT_GT(escuro.maisClara, 180) << "light text";
+    ASSERT_TRUE(CloseMenus());
+
+    modo.Claro(true);
+    menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_GT(linha(menu).fundo, 200) << "light again at the next menu";
+    ASSERT_TRUE(CloseMenus());
+    Close(bar);
 }
 
 TEST_F(MenuBarra, OpeningAndClosingTheMenuTwoHundredTimesLeavesNoGdiObjectBehind) {

@@ -13,6 +13,7 @@ public:
     bool design = false;
     TFont fonte{"Segoe UI", 9, clMenuText};
     int altura96 = 12;
+    bool escuro = false;
 
     bool UseThemes() override { return temas; }
     int VersaoPrincipal() override { return versao; }
@@ -37,6 +38,7 @@ public:
         }
     }
     TFonteSistema FonteMenu(int dpi) override { return TFonteSistema{fonte, Scale(altura96, dpi)}; }
+    bool ModoEscuro() override { return escuro; }
 };
 
 }  // namespace nq::test

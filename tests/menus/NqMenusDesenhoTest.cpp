@@ -437,7 +437,7 @@ TEST(TNqMenuDesenho, HighlightsAndDisabledEntries) {
          false,
          false,
          false,
-         {"fill 0,0,120,25 sys5", "text 32,5,120,25 \" Abrir\" #C0C0C0 on sys5"}},
+         {"fill 0,0,120,25 sys5", "text 32,5,120,25 \" Abrir\" #6D6D6D on sys5"}},
         {"office, hot menu title without visual styles",
          TTipoMenu::tmOffice,
          false,
@@ -465,7 +465,7 @@ TEST(TNqMenuDesenho, HighlightsAndDisabledEntries) {
          false,
          true,
          {"fill 0,0,120,25 sys4", "edge 25,0,120,25 raised left", "round 0,0,120,25 6 pen #C0BFBE #E9E9E9",
-          "edge 25,2,120,23 raised left", "text 29,5,120,25 \" Abrir\" #C0C0C0 on #E9E9E9"}},
+          "edge 25,2,120,23 raised left", "text 29,5,120,25 \" Abrir\" #6D6D6D on #E9E9E9"}},
         {"win7, open menu title",
          TTipoMenu::tmWin7,
          true,
@@ -515,6 +515,23 @@ TEST(TNqMenuDesenho, MarvosStripeFollowsTheItemsLeftEdgeAndHelpContext99IsBlue) 
                                    "text 27,15,123,35 \" Ajuda\" #0000FF on #FFFFFF bold"}));
     cena.sis.temas = false;
     EXPECT_EQ(cena.Desenha(item, Rect{3, 10, 120, 25}, true).Log()[1], "fill 3,10,9,35 #C0C0C0");
+}
+
+// The dark mode: dark items, light text, and separators as flat lines rather than light 3-D edges, in
+// every style.
+TEST(TNqMenuDesenho, TheDarkModeDrawsDarkItemsWithLightTextAndFlatSeparators) {
+    for (int estilo = 0; estilo <= static_cast<int>(TTipoMenu::tmMarvo); ++estilo) {
+        SCOPED_TRACE(estilo);
+        Cena cena(static_cast<TTipoMenu>(estilo));
+        cena.sis.escuro = true;
+        cena.menu.Atualizar();
+        const std::string item = Juntar(cena.Desenha(cena.Entrada("Abrir"), Rect{0, 0, 120, 25}).Log());
+        EXPECT_NE(item.find("fill 0,0,120,25 #2B2B2B"), std::string::npos) << item;
+        EXPECT_NE(item.find("\" Abrir\" #F2F2F2"), std::string::npos) << item;
+        const std::string linha = Juntar(cena.Desenha(cena.Entrada("-"), Rect{0, 0, 120, 8}).Log());
+        EXPECT_EQ(linha.find("edge"), std::string::npos) << linha;
+        EXPECT_NE(linha.find("#505050"), std::string::npos) << linha;
+    }
 }
 
 }  // namespace

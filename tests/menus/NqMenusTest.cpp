@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "menus/FakeMenuSistema.h"
 #include "support/Errors.h"
 #include "ui/RecordingCanvas.h"
@@ -64,19 +66,25 @@ TEST(TNqMenu, ColoursFollowTheStyleAndTheVisualStyles) {
     struct Case {
         TTipoMenu tipo;
         bool temas;
-        TColor topMenu, menu, barra, contorno, fonteSel, fonteDeslig;
+        TColor topMenu, menu, barra, contorno, fonteSel, fonteDeslig, fundoIcone, fonte;
     };
     const TColor barra = RGBColor(198, 211, 239), contorno = RGBColor(49, 105, 198);
+    const TColor deslig = RGBColor(109, 109, 109);  // readable on white, unlike silver
+    const TColor w7Fundo = RGBColor(236, 239, 255), w7Cont = RGBColor(113, 137, 251);
+    const TColor selec = RGBColor(180, 221, 243), marvo = RGBColor(0, 128, 128);
     const Case cases[] = {
-        {TTipoMenu::tmOffice, true, clMenuBar, clWindow, barra, contorno, clMenuText, clSilver},
-        {TTipoMenu::tmOffice, false, clBtnFace, clWindow, barra, contorno, clMenuText, clGrayText},
-        {TTipoMenu::tmPadrao, true, clMenuBar, clWindow, clHighlight, clHighlight, clHighlightText, clSilver},
-        {TTipoMenu::tmPadrao, false, clBtnFace, clMenu, clHighlight, clHighlight, clHighlightText,
-         clGrayText},
-        {TTipoMenu::tmSemIcones, true, clMenuBar, clMenu, clHighlight, clHighlight, clHighlightText,
-         clSilver},
-        {TTipoMenu::tmWin7, false, clBtnFace, clMenu, clHighlight, clHighlight, clHighlightText, clGrayText},
-        {TTipoMenu::tmMarvo, true, clMenuBar, clWindow, clHighlight, clHighlight, clHighlightText, clSilver},
+        {TTipoMenu::tmOffice, true, clMenuBar, clWindow, barra, contorno, clMenuText, deslig, clMenuBar, clMenuText},
+        {TTipoMenu::tmOffice, false, clBtnFace, clWindow, barra, contorno, clMenuText, clGrayText, clBtnFace,
+         clMenuText},
+        {TTipoMenu::tmPadrao, true, clMenuBar, clWindow, clHighlight, clHighlight, clHighlightText, deslig,
+         clMenuBar, clMenuText},
+        {TTipoMenu::tmPadrao, false, clBtnFace, clMenu, clHighlight, clHighlight, clHighlightText, clGrayText,
+         clBtnFace, clMenuText},
+        {TTipoMenu::tmSemIcones, true, clMenuBar, clMenu, clHighlight, clHighlight, clHighlightText, deslig,
+         clMenuBar, clMenuText},
+        {TTipoMenu::tmWin7, false, clBtnFace, clMenu, w7Fundo, w7Cont, clMenuText, clGrayText, clBtnFace,
+         clMenuText},
+        {TTipoMenu::tmMarvo, true, clMenuBar, clWhite, selec, selec, clBlack, deslig, marvo, clBlack},
     };
     for (const Case& c : cases) {
         Janela j;
@@ -85,7 +93,7 @@ TEST(TNqMenu, ColoursFollowTheStyleAndTheVisualStyles) {
         const TNqMenu::TCores& k = j.menu->Cores();
         SCOPED_TRACE(static_cast<int>(c.tipo) * 10 + c.temas);
         EXPECT_EQ(k.TopMenu, c.topMenu);
-        EXPECT_EQ(k.FundoIcone, c.topMenu);
+        EXPECT_EQ(k.FundoIcone, c.fundoIcone);
         EXPECT_EQ(k.Menu, c.menu);
         EXPECT_EQ(k.Barra, c.barra);
         EXPECT_EQ(k.Contorno, c.contorno);
@@ -93,7 +101,48 @@ TEST(TNqMenu, ColoursFollowTheStyleAndTheVisualStyles) {
         EXPECT_EQ(k.FonteDeslig, c.fonteDeslig);
         EXPECT_EQ(k.Checked, RGBColor(135, 163, 221));
         EXPECT_EQ(k.TopSombra, RGBColor(170, 170, 170));
-        EXPECT_EQ(k.Fonte, clMenuText);
+        EXPECT_EQ(k.Fonte, c.fonte);
+    }
+}
+
+// The contrast of two colours as the accessibility guidelines compute it, from 1 to 21.
+double Contraste(TColor a, TColor b) {
+    auto luz = [](TColor c) {
+        auto canal = [](int v) {
+            const double x = v / 255.0;
+            return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * canal(c & 0xFF) + 0.7152 * canal((c >> 8) & 0xFF) + 0.0722 * canal((c >> 16) & 0xFF);
+    };
+    const double la = luz(a), lb = luz(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every style, light and dark: text and disabled text readable on the items' background (4.5:1), and a
+// highlight that stands out from it, with the colours the renderer paints with.
+TEST(TNqMenu, EveryStyleLightAndDarkIsReadable) {
+    for (const bool escuro : {false, true}) {
+        for (int estilo = 0; estilo <= static_cast<int>(TTipoMenu::tmMarvo); ++estilo) {
+            for (const bool temas : {true, false}) {
+                SCOPED_TRACE(std::string(escuro ? "dark" : "light") + ", style " + std::to_string(estilo) +
+                             (temas ? "" : ", classic"));
+                Janela j;
+                j.sis.temas = temas;
+                j.sis.escuro = escuro;
+                j.menu->SetTipoMenu(static_cast<TTipoMenu>(estilo));
+                EXPECT_EQ(j.menu->Escuro(), escuro);
+                const TNqMenu::TCores& k = j.menu->Cores();
+                auto cor = [&](TColor c) { return IsSystemColor(c) ? j.sis.CorSistema(c & 0xFF) : c; };
+                EXPECT_GE(Contraste(cor(k.Fonte), cor(k.Menu)), 4.5);
+                EXPECT_GE(Contraste(cor(k.FonteDeslig), cor(k.Menu)), 4.5);
+                EXPECT_NE(cor(k.Barra), cor(k.Menu));
+                if (escuro) {
+                    // The system's own highlight decides in the light mode; the dark one is the renderer's.
+                    EXPECT_GE(Contraste(cor(k.FonteSel), cor(k.Barra)), 4.5);
+                    EXPECT_LT(Contraste(cor(k.Menu), RGBColor(0, 0, 0)), 2.0) << "a dark background";
+                }
+            }
+        }
     }
 }
 
