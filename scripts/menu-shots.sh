@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Screenshots of the bar's popup menu in its five styles at 96 and 144 dpi, each with "Outros atalhos"
-# open on ten shortcuts and one of them highlighted, for a person to look at.
+# Screenshots of the bar's popup menu in its five styles, in Windows' light and dark modes, at 96 and
+# 144 dpi, each with "Outros atalhos" open on ten shortcuts and one of them highlighted, for a person to
+# look at.
 #   bash scripts/menu-shots.sh [OUTDIR]     (default build/menu-shots; needs build/win/bin/Pivel.exe)
 # Uses a private Xvfb display (1920 x 1080) unless DISPLAY names one; drives it with xdotool.
 set -euo pipefail
@@ -23,7 +24,11 @@ cp "$root/build/win/bin/Pivel.exe" "$work/"
 } >"$work/PivelConfig.ini"
 
 names=(padrao office semicones win7 marvo)
-for dpi in 96 144; do
+personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+modo() { "$root/scripts/wine.sh" reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+for mode in claro escuro; do
+  modo $([ $mode = claro ] && echo 1 || echo 0)
+  for dpi in 96 144; do
     for style in 0 1 2 3 4; do
         PIVEL_DPI=$dpi PIVEL_TIPO_MENU=$style "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
         pid=$!
@@ -43,7 +48,7 @@ for dpi in 96 144; do
         sleep 0.3
         xdotool mousemove $((x - 60)) $((y + 3 * h))
         sleep 1
-        import -window root -crop 900x560+1020+250 +repage "$out/menu-${names[$style]}-$dpi.png"
+        import -window root -crop 900x560+1020+250 +repage "$out/menu-${names[$style]}-$mode-$dpi.png"
         xdotool key Escape
         sleep 0.3
         xdotool key Escape
@@ -52,5 +57,7 @@ for dpi in 96 144; do
         wait "$pid" 2>/dev/null || true
         sleep 1
     done
+  done
 done
+modo 1
 echo "screenshots in $out"
