@@ -1,6 +1,7 @@
 #include "app/BarMenuWin32.h"
 
 #include <exception>
+#include <utility>
 
 #include "app/BarSondasWin32.h"
 #include "app/MainWin32.h"
@@ -16,6 +17,36 @@
 #include "support/NqFunWin32.h"
 
 namespace nq {
+
+namespace {
+
+// The taskbar and the notification area (Windows', or the window Wine shows the icons in without one).
+bool DaBarraDeTarefas(HWND w) {
+    wchar_t classe[48] = L"";
+    GetClassNameW(w, classe, 48);
+    for (const wchar_t* c : {L"Shell_TrayWnd", L"Shell_SecondaryTrayWnd", L"NotifyIconOverflowWindow",
+                             L"__winex11_standalone_tray"})
+        if (lstrcmpW(classe, c) == 0) return true;
+    return false;
+}
+
+// The window the user works in, given the one in front: a click on the tray icon puts the taskbar in
+// front, and the user's window is then the first visible one of another program below it.
+HWND JanelaDoUsuario(HWND frente) {
+    if (!frente || !DaBarraDeTarefas(frente)) return frente;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == GetDesktopWindow() || w == GetShellWindow()) break;
+        DWORD processo = 0;
+        GetWindowThreadProcessId(w, &processo);
+        if (!IsWindowVisible(w) || DaBarraDeTarefas(w) || processo == GetCurrentProcessId() ||
+            (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+            continue;
+        return w;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 TBarMenu::TBarMenu(TfrmMainPivel& barra) : barra_(barra) {
     nqSobre1.SetMenuSobre(mnSobre);
@@ -89,20 +120,43 @@ void TBarMenu::BuildPopupMenu() {
     pmEditaWin32_.Criar();
 }
 
-void TBarMenu::Mostrar(POINT tela) {
+void TBarMenu::Mostrar(POINT tela, HWND antes) {
     const HWND janela = barra_.hwnd();
     if (aberto_ || !janela) return;
     aberto_ = true;
     BuildPopupMenu();
+    // Another program's window that had the keyboard gets it back once the command has run (the bar must
+    // be in front for its menu to work).
+    antes = JanelaDoUsuario(antes ? antes : GetForegroundWindow());
+    DWORD processo = 0;
+    if (antes) GetWindowThreadProcessId(antes, &processo);
+    if (processo == GetCurrentProcessId()) antes = nullptr;
+    UINT escolha = 0;
     if (HMENU menu = pmEditaWin32_.Handle()) {
         SetForegroundWindow(janela);
-        // The choice arrives as WM_COMMAND after the menu's own loop has ended.
-        TrackPopupMenu(menu, TPM_RIGHTBUTTON, tela.x, tela.y, 0, janela, nullptr);
+        escolha = static_cast<UINT>(
+            TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, tela.x, tela.y, 0, janela, nullptr));
     }
     aberto_ = false;
     // The menu ran its own loop: the window may have been destroyed meanwhile.
     if (!barra_.hwnd() || barra_.Destruida()) return;
-    PostMessageW(janela, WM_NULL, 0, 0);
+    // The choice runs as WM_COMMAND, from the message loop, now that the menu's own loop has ended.
+    if (escolha) {
+        voltar_ = antes;
+        PostMessageW(janela, WM_COMMAND, escolha, 0);
+    } else {
+        if (antes && IsWindow(antes)) SetForegroundWindow(antes);
+        PostMessageW(janela, WM_NULL, 0, 0);
+    }
+}
+
+void TBarMenu::DevolverTeclado(bool lancou) {
+    HWND voltar = std::exchange(voltar_, nullptr);
+    if (!voltar || lancou || !IsWindow(voltar)) return;  // a launched program keeps what it took
+    HWND frente = GetForegroundWindow();
+    DWORD processo = 0;
+    if (frente) GetWindowThreadProcessId(frente, &processo);
+    if (!frente || processo == GetCurrentProcessId()) SetForegroundWindow(voltar);
 }
 
 bool TBarMenu::Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
@@ -137,6 +191,11 @@ LRESULT TBarMenu::ItemMenu(WPARAM pos, LPARAM submenu) const {
 }
 
 void TBarMenu::Executar(UINT id) {
+    ExecutarComando(id);
+    DevolverTeclado(id >= mnAtalhoPrimeiro);
+}
+
+void TBarMenu::ExecutarComando(UINT id) {
     if (nqSobre1.MenuSobreClick(id)) return;
     if (id >= mnAtalhoPrimeiro) {
         // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.

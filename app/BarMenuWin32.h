@@ -39,8 +39,9 @@ public:
     void DefinirAtalhos(std::vector<TMenuAtalho> atalhos) { atalhos_ = std::move(atalhos); }
     std::size_t Atalhos() const { return atalhos_.size(); }
 
-    // Shows the menu at a screen point and runs its loop; nothing while it is open already.
-    void Mostrar(POINT tela);
+    // Shows the menu at a screen point and runs its loop; nothing while it is open already. From the tray
+    // icon, `antes` is the window that had the keyboard: it gets it back once the command has run.
+    void Mostrar(POINT tela, HWND antes = nullptr);
     bool Aberto() const { return aberto_; }
     // WM_COMMAND of a menu entry.
     void Executar(UINT id);
@@ -61,6 +62,9 @@ public:
 
 private:
     void CriarMenu();
+    void ExecutarComando(UINT id);
+    // After a command chosen from the tray icon's menu: the keyboard back to the program that had it.
+    void DevolverTeclado(bool lancou);
     void BuildPopupMenu();
 
     TfrmMainPivel& barra_;
@@ -75,6 +79,7 @@ private:
     std::unique_ptr<TImageListWin32> imgMenu;
     int imgMenuDpi_ = 0;
     bool aberto_ = false;
+    HWND voltar_ = nullptr;  // had the keyboard when the menu opened from the tray icon
     TNqSobre nqSobre1;
 };
 

@@ -120,7 +120,7 @@ void TfrmMainPivel::CriarTray() {
     tray->SetIcon(icon ? icon.get() : LoadIconW(nullptr, IDI_APPLICATION));
     tray->SetHint(std::string(kApplicationTitle) + ", v" + GetVersionSis(true));
     tray->OnClick = [this] { clickForm(); };
-    tray->OnPopup = [this](POINT pt) { menu_.Mostrar(pt); };
+    tray->OnPopup = [this](POINT pt) { menu_.Mostrar(pt, tray ? tray->FrenteAntesDoMenu() : nullptr); };
     tray->Show();
     SetTimer(hwnd_, kTrayTimerId, kTrayRetryMs, nullptr);
 }

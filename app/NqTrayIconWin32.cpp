@@ -216,6 +216,7 @@ void TNqTrayIcon::MenuNoPonteiro() {
     HWND dono = Principal();
     if (!dono) dono = hwnd_;
     // The menu only closes on a click elsewhere when its owner is the foreground window.
+    frenteAntes_ = GetForegroundWindow();
     SetForegroundWindow(dono);
     if (OnPopup) {
         Disparar(OnPopup, pt);

@@ -63,8 +63,12 @@ public:
     // Shows the program's own menu at the pointer (screen coordinates); the main window is already in
     // front. It may run a nested loop and end with the tray icon gone.
     std::function<void(POINT)> OnPopup;
+    // The window that was in front when the right press came, before the main window was brought there
+    // for the menu (another program's, usually).
+    HWND FrenteAntesDoMenu() const { return frenteAntes_; }
 
 private:
+    HWND frenteAntes_ = nullptr;
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     bool CriarJanela();
     void Notificacao(unsigned mensagemMouse);

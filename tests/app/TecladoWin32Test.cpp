@@ -172,6 +172,35 @@ TEST_F(Teclado, AfterEachDialogTheBarHasTheKeyboardAtOnce) {
     EXPECT_TRUE(barra_.Encerrar());
 }
 
+// "Configurações" chosen from the tray icon's menu while another program has the keyboard: once the
+// window closes, that program has the keyboard again.
+TEST_F(Teclado, ADialogFromTheTrayIconGivesTheKeyboardBackToTheProgramThatHadIt) {
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    // Without a notification area on the display, Wine shows the icons in a window of its own.
+    HWND bandeja = nullptr;
+    ASSERT_TRUE(test::WaitFor([&] { return (bandeja = FindWindowW(L"__winex11_standalone_tray", nullptr)); }, 15000));
+    OutroProgramaNaFrente();
+    POINT icone{GetSystemMetrics(SM_CXSMICON) / 2 + 2, GetSystemMetrics(SM_CYSMICON) / 2 + 2};
+    ClientToScreen(bandeja, &icone);
+    test::RightClickAt(icone.x, icone.y);
+    ASSERT_TRUE(test::WaitFor([&] { return test::MenuWindows(barra_.Processo().pid()).size() == 1; }))
+        << "the tray icon's menu";
+    for (int i = 0; i < 3; ++i) test::PressKey(VK_DOWN);  // "Outros atalhos", "Incluir atalho", "Configurações"
+    test::PressKey(VK_RETURN);
+    HWND d = nullptr;
+    ASSERT_TRUE(test::WaitFor([&] {
+        d = GetForegroundWindow();
+        wchar_t texto[64] = L"";
+        GetWindowTextW(d, texto, 64);
+        return IsWindowVisible(d) && lstrcmpW(texto, L"Configurações") == 0;
+    }, 15000));
+    test::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == outro_; }, 2000))
+        << "the keyboard is back with the other program";
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
 // As a screen reader does it: the accessible object of the bar's window, from another process.
 TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
     HWND w = Iniciar();
