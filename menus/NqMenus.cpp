@@ -352,18 +352,23 @@ struct TNqMenu::Pintura {
             --fonte.size;
         Fonte();
     }
-    void Brush(TColor cor) { c.SetBrush(cor); }
+    TColor pincel = clMenu;  // the brush last chosen: text is drawn on it
+    void Brush(TColor cor) {
+        pincel = cor;
+        c.SetBrush(cor);
+    }
     // A 3-D edge, or in the dark mode a flat line of the separator colour along the same sides.
     void Borda(R4 r, EdgeKind tipo, unsigned lados) {
         if (!m.escuro_) {
             c.DrawEdge(r, tipo, lados);
             return;
         }
-        Brush(m.cores_.Separador);
+        c.SetBrush(m.cores_.Separador);
         if (lados & esTop) c.FillRect(R4{r.L, r.T, r.R, r.T + 1});
         if (lados & esLeft) c.FillRect(R4{r.L, r.T, r.L + 1, r.B});
         if (lados & esRight) c.FillRect(R4{r.R - 1, r.T, r.R, r.B});
         if (lados & esBottom) c.FillRect(R4{r.L, r.B - 1, r.R, r.B});
+        c.SetBrush(pincel);  // the fill the text is drawn on stays as it was
     }
     int TextHeight(std::string_view s) { return c.TextExtent(s).height; }
     int TextWidth(std::string_view s) { return c.TextExtent(s).width; }

@@ -527,7 +527,7 @@ TEST(TNqMenuDesenho, TheDarkModeDrawsDarkItemsWithLightTextAndFlatSeparators) {
         cena.menu.Atualizar();
         const std::string item = Juntar(cena.Desenha(cena.Entrada("Abrir"), Rect{0, 0, 120, 25}).Log());
         EXPECT_NE(item.find("fill 0,0,120,25 #2B2B2B"), std::string::npos) << item;
-        EXPECT_NE(item.find("\" Abrir\" #F2F2F2"), std::string::npos) << item;
+        EXPECT_NE(item.find("\" Abrir\" #F2F2F2 on #2B2B2B"), std::string::npos) << item;
         const std::string linha = Juntar(cena.Desenha(cena.Entrada("-"), Rect{0, 0, 120, 8}).Log());
         EXPECT_EQ(linha.find("edge"), std::string::npos) << linha;
         EXPECT_NE(linha.find("#505050"), std::string::npos) << linha;
