@@ -187,7 +187,9 @@ std::optional<TMenusEscolha> TfrmMainPivel::EscolherAparenciaMenu() {
 
 TMenusEscolha TfrmMainPivel::AparenciaMenu() { return EscolhaInicial(menu_.Renderizador()); }
 
-void TfrmMainPivel::AplicarAparenciaMenu(const TMenusEscolha& escolha) { menu_.Renderizador().AplicarEscolha(escolha); }
+void TfrmMainPivel::AplicarAparenciaMenu(const TMenusEscolha& escolha) {
+    menu_.Renderizador().AplicarEscolha(escolha);
+}
 
 void TfrmMainPivel::MudarNivel(bool mais) {
     const int antes = visual_.nivel;

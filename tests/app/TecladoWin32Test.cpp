@@ -43,6 +43,24 @@ protected:
                              Gravador(barra_, "Calculadora", "tres")}));
     }
     std::string Registro() const { return barra_.Pasta() / "gravado.txt"; }
+    // The command line of the recorder's launch, once it came (empty when none came in time).
+    std::string Lancado() const {
+        test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000);
+        return Gravado(Registro());
+    }
+    // The visible window with this title in front, once it is; nullptr when none came in time.
+    static HWND DialogoNaFrente(const wchar_t* titulo) {
+        HWND d = nullptr;
+        const bool aberto = test::WaitFor(
+            [&] {
+                d = GetForegroundWindow();
+                wchar_t texto[64] = L"";
+                GetWindowTextW(d, texto, 64);
+                return IsWindowVisible(d) && lstrcmpW(texto, titulo) == 0;
+            },
+            15000);
+        return aberto ? d : nullptr;
+    }
     // The user works in another program when the global key is pressed.
     void OutroProgramaNaFrente() {
         if (!outro_)
@@ -97,8 +115,7 @@ TEST_F(Teclado, TheGlobalKeyOpensAndClosesTheBarAndTheArrowsLaunch) {
     test::PressKey(VK_DOWN);
     test::SalvarTela(w, "barra-marca");
     test::PressKey(VK_RETURN);
-    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
-    EXPECT_EQ(Right(Gravado(Registro()), 6), " bloco") << "the second button: " << Gravado(Registro());
+    EXPECT_EQ(Right(Lancado(), 6), " bloco") << "the second button: " << Lancado();
     EXPECT_TRUE(barra_.Encerrar());
 }
 
@@ -110,8 +127,7 @@ TEST_F(Teclado, TypingFindsAShortcutAndEscClearsThenCloses) {
     test::Digitar(L"bloc");
     test::SalvarTela(w, "barra-busca");
     test::PressKey(VK_RETURN);
-    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
-    EXPECT_EQ(Right(Gravado(Registro()), 6), " bloco");
+    EXPECT_EQ(Right(Lancado(), 6), " bloco");
     EXPECT_TRUE(test::WaitFor([&] { return barra_.Fechada(); })) << "a launch closes the bar";
 
     // Esc clears the typed text first; the next Esc closes the bar.
@@ -134,16 +150,6 @@ TEST_F(Teclado, AfterEachDialogTheBarHasTheKeyboardAtOnce) {
     ASSERT_TRUE(barra_.Abrir());
     ASSERT_TRUE(barra_.ComTeclado());
     const test::RunningProcess& pivel = barra_.Processo();
-    auto dialogo = [&](const wchar_t* titulo) {
-        HWND d = nullptr;
-        const bool aberto = test::WaitFor([&] {
-            d = GetForegroundWindow();
-            wchar_t texto[64] = L"";
-            GetWindowTextW(d, texto, 64);
-            return IsWindowVisible(d) && lstrcmpW(texto, titulo) == 0;
-        }, 15000);
-        return aberto ? d : nullptr;
-    };
     // Gone: the bar in front, and no dialog window of the program, hidden or not.
     auto fechado = [&](const char* passo) {
         const DWORD inicio = GetTickCount();
@@ -157,18 +163,17 @@ TEST_F(Teclado, AfterEachDialogTheBarHasTheKeyboardAtOnce) {
 
     for (const char* passo : {"first Esc", "second Esc"}) {
         test::PressKey(VK_F5);
-        ASSERT_NE(dialogo(L"Configurações"), nullptr) << passo;
+        ASSERT_NE(DialogoNaFrente(L"Configurações"), nullptr) << passo;
         test::PressKey(VK_ESCAPE);
         fechado(passo);
     }
     test::PressKey(VK_INSERT);
-    ASSERT_NE(dialogo(L"Programas e comandos (Edição)"), nullptr);
+    ASSERT_NE(DialogoNaFrente(L"Programas e comandos (Edição)"), nullptr);
     test::PressKey(VK_ESCAPE);
     fechado("edit dialog");
     test::PressKey(VK_DOWN);
     test::PressKey(VK_RETURN);
-    ASSERT_TRUE(test::WaitFor([&] { return !Gravado(Registro()).empty(); }, 15000));
-    EXPECT_EQ(Right(Gravado(Registro()), 3), " um") << "the first button: " << Gravado(Registro());
+    EXPECT_EQ(Right(Lancado(), 3), " um") << "the first button: " << Lancado();
     EXPECT_TRUE(barra_.Encerrar());
 }
 
@@ -179,7 +184,8 @@ TEST_F(Teclado, ADialogFromTheTrayIconGivesTheKeyboardBackToTheProgramThatHadIt)
     ASSERT_NE(w, nullptr);
     // Without a notification area on the display, Wine shows the icons in a window of its own.
     HWND bandeja = nullptr;
-    ASSERT_TRUE(test::WaitFor([&] { return (bandeja = FindWindowW(L"__winex11_standalone_tray", nullptr)); }, 15000));
+    ASSERT_TRUE(
+        test::WaitFor([&] { return (bandeja = FindWindowW(L"__winex11_standalone_tray", nullptr)) != nullptr; }, 15000));
     OutroProgramaNaFrente();
     POINT icone{GetSystemMetrics(SM_CXSMICON) / 2 + 2, GetSystemMetrics(SM_CYSMICON) / 2 + 2};
     ClientToScreen(bandeja, &icone);
@@ -188,13 +194,7 @@ TEST_F(Teclado, ADialogFromTheTrayIconGivesTheKeyboardBackToTheProgramThatHadIt)
         << "the tray icon's menu";
     for (int i = 0; i < 3; ++i) test::PressKey(VK_DOWN);  // "Outros atalhos", "Incluir atalho", "Configurações"
     test::PressKey(VK_RETURN);
-    HWND d = nullptr;
-    ASSERT_TRUE(test::WaitFor([&] {
-        d = GetForegroundWindow();
-        wchar_t texto[64] = L"";
-        GetWindowTextW(d, texto, 64);
-        return IsWindowVisible(d) && lstrcmpW(texto, L"Configurações") == 0;
-    }, 15000));
+    ASSERT_NE(DialogoNaFrente(L"Configurações"), nullptr);
     test::PressKey(VK_ESCAPE);
     EXPECT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == outro_; }, 2000))
         << "the keyboard is back with the other program";
