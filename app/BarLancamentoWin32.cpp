@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/MainWin32.h"
+#include "catalogue/AlvoEmUso.h"
 #include "catalogue/AlvosWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
@@ -30,7 +31,7 @@ void LeaveCom() {
 // drawn when that is not kept already. A bare name is looked up beside the program, where the bar's
 // current folder stands except while a launch has moved it.
 TAlvoBuscado BuscarAlvo(const TPedidoAlvo& p) {
-    const std::string& alvo = p.programa;
+    const std::string alvo = AlvoEmUso(p.programa);
     const bool absoluto = alvo.rfind("\\\\", 0) == 0 || (alvo.size() >= 2 && alvo[1] == ':');
     const std::string caminho = absoluto || alvo.empty() ? alvo : DirAplic + alvo;
     IShell& shell = *CurrentPlatform().shell;
@@ -119,7 +120,7 @@ void TBarLancamento::clickBotao(std::size_t i) {
     }
     // Not looked at yet: the launcher's thread finds out whether it is a folder.
     clickIcone([botao]() mutable {
-        botao.SetPrograma(botao.Programa(), CurrentPlatform().shell->DirectoryExists(botao.Programa()));
+        botao.SetPrograma(botao.Programa(), CurrentPlatform().shell->DirectoryExists(AlvoEmUso(botao.Programa())));
         return readProgramData(botao);
     });
 }

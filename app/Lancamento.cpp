@@ -1,6 +1,7 @@
 #include "app/Lancamento.h"
 
 #include "app/IconeComando.h"
+#include "catalogue/AlvoEmUso.h"
 #include "support/Caminho.h"
 #include "support/Platform.h"
 #include "support/Text.h"
@@ -19,8 +20,8 @@ TAtalhoRec readProgramData(const std::string& hint) {
     TAtalhoRec r;
     // Only the first "|" separates: a target holds none, the parameters may (a pipe in a command line).
     const std::size_t bar = hint.find('|');
-    r.programa = hint.substr(0, bar);
-    if (bar != std::string::npos) r.parametros = hint.substr(bar + 1);
+    r.programa = AlvoEmUso(hint.substr(0, bar));
+    if (bar != std::string::npos) r.parametros = ParametrosEmUso(hint.substr(bar + 1));
     r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
     // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
     const std::string lower = LowerCase(r.programa);
@@ -32,8 +33,8 @@ TAtalhoRec readProgramData(const std::string& hint) {
 
 TAtalhoRec readProgramData(const TIconeComando& botao) {
     TAtalhoRec r;
-    r.programa = botao.Programa();
-    r.parametros = botao.Parametros();
+    r.programa = AlvoEmUso(botao.Programa());
+    r.parametros = ParametrosEmUso(botao.Parametros());
     r.isDirectory = botao.IsDirectory();
     r.isUrl = botao.IsURL();
     FillFolder(r);

@@ -31,9 +31,10 @@ public:
     virtual void CursorNormal() = 0;
 };
 
-// From an "Outros atalhos" entry, whose hint holds target and parameters separated by "|".
+// From an "Outros atalhos" entry, whose hint holds target and parameters separated by "|". Both the
+// target and the parameters are taken as the program uses them (catalogue/AlvoEmUso.h).
 TAtalhoRec readProgramData(const std::string& hint);
-// From a bar button, with the classification fixed when the bar was built.
+// From a bar button, with the classification fixed when the bar was built; taken the same way.
 TAtalhoRec readProgramData(const TIconeComando& botao);
 
 // Opens the target and cleans up: the pointer and the program's folder are put back and, without

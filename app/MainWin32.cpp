@@ -7,6 +7,7 @@
 #include "app/BarLayout.h"
 #include "app/Barra.h"
 #include "app/NqTrayIconWin32.h"
+#include "catalogue/AlvoEmUso.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
 #include "menus/NqMenusConfig.h"
@@ -137,7 +138,8 @@ void TfrmMainPivel::configureForm() {
     SetWindowPos(hwnd_, visual_.sobreOutros ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ApplyTranslucency();
-    if (!c.icone.empty() && CurrentPlatform().shell->FileExists(c.icone)) pintura_.CarregarIconeTitulo(c.icone);
+    const std::string icone = AlvoEmUso(c.icone);
+    if (!icone.empty() && CurrentPlatform().shell->FileExists(icone)) pintura_.CarregarIconeTitulo(icone);
     pintura_.FazerFontes();  // they follow the font just read
     exibicao_.LembrarTela();
 }

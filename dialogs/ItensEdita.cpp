@@ -1,5 +1,6 @@
 #include "dialogs/ItensEdita.h"
 
+#include "catalogue/AlvoEmUso.h"
 #include "catalogue/Alvos.h"
 #include "support/Caminho.h"
 #include "support/NqFun.h"
@@ -23,10 +24,12 @@ TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo,
         d.mensagem = kFaltaTitulo;
         return d;
     }
-    d.Icone = GetIcone(programa);
+    // The target as the program will use it (variables, a path relative to the program); stored as typed.
+    const std::string emUso = AlvoEmUso(programa);
+    d.Icone = GetIcone(emUso);
     // Unlike a shortcut added by a drop, whose kind follows its icon category, a typed one is a folder
     // exactly when it names one.
-    d.Tipo = CurrentPlatform().shell->DirectoryExists(programa) ? 0 : 1;
+    d.Tipo = CurrentPlatform().shell->DirectoryExists(emUso) ? 0 : 1;
     d.OpcaoMenu = menu;
     return d;
 }

@@ -201,6 +201,57 @@ TEST_F(Teclado, ADialogFromTheTrayIconGivesTheKeyboardBackToTheProgramThatHadIt)
     EXPECT_TRUE(barra_.Encerrar());
 }
 
+// Targets written with variables or relative to the program: launched as the program uses them, kept in
+// the file as typed; a variable the system does not know leaves the target missing, told as any is.
+TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
+    const std::string ferramentas = barra_.Pasta() / "ferramentas";
+    ASSERT_TRUE(CreateDirectoryW(Wide(ferramentas).c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(),
+                          Wide(ferramentas + "\\recorder.exe").c_str(), FALSE));
+    auto registro = [](const std::string& titulo, const std::string& programa, const std::string& param) {
+        return "titulo=" + titulo + "\xA7programa=" + programa + "\xA7param=" + param +
+               "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7";
+    };
+    // In the bar's order: by title.
+    ASSERT_TRUE(barra_.Catalogo({registro("A variavel", "%PIVEL%\\ferramentas\\recorder.exe", "%USERPROFILE%"),
+                                 registro("B desconhecida", "%NAOEXISTE%\\recorder.exe", "x"),
+                                 registro("C relativo", "ferramentas\\recorder.exe", "rel")}));
+    wchar_t perfil[MAX_PATH] = L"";
+    ASSERT_GT(GetEnvironmentVariableW(L"USERPROFILE", perfil, MAX_PATH), 0u);
+    HWND w = Iniciar();
+    ASSERT_NE(w, nullptr);
+    auto lancar = [&](int descidas) {
+        DeleteFileW(Wide(Registro()).c_str());
+        EXPECT_TRUE(barra_.Abrir());
+        EXPECT_TRUE(barra_.ComTeclado());
+        for (int i = 0; i < descidas; ++i) test::PressKey(VK_DOWN);
+        test::PressKey(VK_RETURN);
+    };
+
+    lancar(1);
+    EXPECT_EQ(Right(Lancado(), static_cast<int>(wcslen(perfil)) + 1), " " + Narrow(perfil))
+        << "the parameter expanded: " << Lancado();
+    EXPECT_NE(Lancado().find("ferramentas"), std::string::npos) << Lancado();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
+
+    lancar(3);
+    EXPECT_EQ(Right(Lancado(), 4), " rel") << "the relative path launched: " << Lancado();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
+
+    lancar(2);
+    EXPECT_TRUE(test::WaitFor([&] {
+        HWND aviso = barra_.Processo().FindWindowOfClass(L"TfmDesktopAviso", 0);
+        return aviso && IsWindowVisible(aviso);
+    })) << "the missing target is told";
+    EXPECT_FALSE(test::Exists(Registro())) << "and nothing else was launched";
+
+    EXPECT_TRUE(barra_.Encerrar());
+    const std::string ini = test::ReadFile(barra_.Ini());
+    for (const char* guardado : {"programa=%PIVEL%\\ferramentas\\recorder.exe\xA7param=%USERPROFILE%\xA7",
+                                 "programa=ferramentas\\recorder.exe\xA7", "programa=%NAOEXISTE%\\recorder.exe\xA7"})
+        EXPECT_NE(ini.find(guardado), std::string::npos) << guardado << "\n" << ini;
+}
+
 // As a screen reader does it: the accessible object of the bar's window, from another process.
 TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
     HWND w = Iniciar();

@@ -1,0 +1,110 @@
+#include "catalogue/AlvoEmUso.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "support/NqConst.h"
+#include "support/Platform.h"
+#include "support/Text.h"
+
+namespace nq {
+
+namespace {
+
+std::string SemBarraFinal(std::string_view pasta) {
+    while (!pasta.empty() && (pasta.back() == '\\' || pasta.back() == '/')) pasta.remove_suffix(1);
+    return std::string(pasta);
+}
+
+std::optional<std::string> VariavelDoSistema(const std::string& nome) {
+    return CurrentPlatform().shell->EnvironmentVariable(nome);
+}
+
+}  // namespace
+
+std::optional<std::string> ExpandirVariaveis(
+    std::string_view texto, const std::function<std::optional<std::string>(const std::string&)>& variavel,
+    std::string_view pastaPrograma) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        const std::size_t abre = texto.find('%', i);
+        const std::size_t fecha = abre == std::string_view::npos ? abre : texto.find('%', abre + 1);
+        if (fecha == std::string_view::npos) {
+            out.append(texto.substr(i));
+            break;
+        }
+        out.append(texto.substr(i, abre - i));
+        const std::string nome(texto.substr(abre + 1, fecha - abre - 1));
+        std::optional<std::string> valor;
+        if (SameText(nome, "PIVEL"))
+            valor = SemBarraFinal(pastaPrograma);
+        else if (!nome.empty())
+            valor = variavel(nome);
+        if (!valor) {
+            // Not a variable the system knows: the text stays, and its closing "%" may open the next.
+            out.append(texto.substr(abre, fecha - abre));
+            i = fecha;
+            continue;
+        }
+        if (valor->empty()) return std::nullopt;
+        out += *valor;
+        i = fecha + 1;
+        if (out.size() > kCaminhoMaximo) return std::nullopt;
+    }
+    if (out.size() > kCaminhoMaximo) return std::nullopt;
+    return out;
+}
+
+std::optional<std::string> ResolverRelativo(std::string_view caminho, std::string_view pastaPrograma) {
+    const bool comUnidade = caminho.size() >= 2 && caminho[1] == ':';
+    const bool daRaiz = !caminho.empty() && (caminho[0] == '\\' || caminho[0] == '/');
+    const bool temPasta = caminho.find_first_of("\\/") != std::string_view::npos;
+    const bool endereco = caminho.find("://") != std::string_view::npos || LowerCase(caminho).rfind("www.", 0) == 0;
+    if (caminho.empty() || comUnidade || daRaiz || !temPasta || endereco) return std::string(caminho);
+    // The root of the program's folder ("D:", or "\\server\share"), then its folders and the path's
+    // parts on them; ".." never climbs above the root.
+    std::string_view base = pastaPrograma;
+    std::string raiz;
+    if (base.rfind("\\\\", 0) == 0) {
+        std::size_t fim = base.find_first_of("\\/", 2);
+        if (fim != std::string_view::npos) fim = base.find_first_of("\\/", fim + 1);
+        raiz = std::string(base.substr(0, fim));
+        base = fim == std::string_view::npos ? std::string_view{} : base.substr(fim);
+    } else if (base.size() >= 2 && base[1] == ':') {
+        raiz = std::string(base.substr(0, 2));
+        base.remove_prefix(2);
+    }
+    std::vector<std::string> partes;
+    auto juntar = [&partes](std::string_view texto) {
+        for (std::size_t i = 0; i <= texto.size();) {
+            const std::size_t fim = std::min(texto.find_first_of("\\/", i), texto.size());
+            const std::string_view parte = texto.substr(i, fim - i);
+            if (parte == "..") {
+                if (partes.empty()) return false;
+                partes.pop_back();
+            } else if (!parte.empty() && parte != ".") {
+                partes.emplace_back(parte);
+            }
+            i = fim + 1;
+        }
+        return true;
+    };
+    if (!juntar(base) || !juntar(caminho)) return std::nullopt;
+    std::string out = raiz;
+    for (const std::string& p : partes) out += "\\" + p;
+    return out;
+}
+
+std::string AlvoEmUso(const std::string& guardado) {
+    const std::optional<std::string> expandido = ExpandirVariaveis(guardado, VariavelDoSistema, DirAplic);
+    if (!expandido) return guardado;
+    const std::optional<std::string> caminho = ResolverRelativo(*expandido, DirAplic);
+    return caminho ? *caminho : guardado;
+}
+
+std::string ParametrosEmUso(const std::string& guardados) {
+    return ExpandirVariaveis(guardados, VariavelDoSistema, DirAplic).value_or(guardados);
+}
+
+}  // namespace nq

@@ -1,0 +1,36 @@
+#pragma once
+// A shortcut's target as stored and as the program uses it. The settings file keeps what the user typed;
+// wherever the target is used (launched, looked at for its icon and kind, checked by a dialog) it is
+// taken through AlvoEmUso:
+//   - %NAME% is an environment variable, %PIVEL% the program's own folder; a name the system does not
+//     know stays as written, and the target is then simply missing;
+//   - a path with a folder but without a drive or a leading backslash ("Apps\editor.exe", ".\docs",
+//     "..\Ferramentas\x.exe") is the program folder's; a bare name ("notepad.exe") is left to the shell.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nq {
+
+// The longest path the system takes, in characters.
+inline constexpr std::size_t kCaminhoMaximo = 32767;
+
+// The variables of a text expanded in one pass (a value is not expanded again, so no loop is possible).
+// Nothing when a variable the system knows is empty, or the result is longer than kCaminhoMaximo.
+std::optional<std::string> ExpandirVariaveis(
+    std::string_view texto, const std::function<std::optional<std::string>(const std::string&)>& variavel,
+    std::string_view pastaPrograma);
+
+// A relative path with a folder, resolved against the program's folder ("." and ".." taken out);
+// anything else as it is. Nothing when it climbs above the drive's root.
+std::optional<std::string> ResolverRelativo(std::string_view caminho, std::string_view pastaPrograma);
+
+// Both, with the system's variables and the program's folder; a target that cannot be made a path is
+// given back as stored, so that it is missing as any missing target is.
+std::string AlvoEmUso(const std::string& guardado);
+// The parameters with their variables expanded (as typed when that fails).
+std::string ParametrosEmUso(const std::string& guardados);
+
+}  // namespace nq
