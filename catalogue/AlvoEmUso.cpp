@@ -97,10 +97,11 @@ std::optional<std::string> ResolverRelativo(std::string_view caminho, std::strin
 }
 
 std::string AlvoEmUso(const std::string& guardado) {
-    const std::optional<std::string> expandido = ExpandirVariaveis(guardado, VariavelDoSistema, DirAplic);
-    if (!expandido) return guardado;
-    const std::optional<std::string> caminho = ResolverRelativo(*expandido, DirAplic);
-    return caminho ? *caminho : guardado;
+    std::optional<std::string> caminho = ExpandirVariaveis(guardado, VariavelDoSistema, DirAplic);
+    if (caminho) caminho = ResolverRelativo(*caminho, DirAplic);
+    // No path at all: a name no file or folder can have, so that nothing else is ever opened in its place
+    // (the system would clamp a ".." above the root, say) and the target is simply missing.
+    return caminho ? *caminho : kAlvoInvalido + guardado;
 }
 
 std::string ParametrosEmUso(const std::string& guardados) {

@@ -27,8 +27,12 @@ std::optional<std::string> ExpandirVariaveis(
 // anything else as it is. Nothing when it climbs above the drive's root.
 std::optional<std::string> ResolverRelativo(std::string_view caminho, std::string_view pastaPrograma);
 
-// Both, with the system's variables and the program's folder; a target that cannot be made a path is
-// given back as stored, so that it is missing as any missing target is.
+// What a target that cannot be made a path begins with: no file or folder name holds it.
+inline constexpr const char* kAlvoInvalido = "<";
+
+// Both, with the system's variables and the program's folder. A target that cannot be made a path is
+// given back as stored behind kAlvoInvalido, so that it is missing as any missing target is and nothing
+// else is opened in its place.
 std::string AlvoEmUso(const std::string& guardado);
 // The parameters with their variables expanded (as typed when that fails).
 std::string ParametrosEmUso(const std::string& guardados);

@@ -6,6 +6,8 @@
 
 #include <map>
 
+#include "FakePlatform.h"
+#include "support/NqConst.h"
 #include "support/Text.h"
 
 namespace nq {
@@ -70,6 +72,21 @@ TEST(AlvoEmUso, APathWithAFolderButNoDriveIsTheProgramFolders) {
         {"", "E:\\Pivel\\", ""},
     };
     for (const Caso& c : casos) EXPECT_EQ(ResolverRelativo(c.caminho, c.pasta), c.esperado) << c.caminho;
+}
+
+// With the system's variables and the program's folder: the bad inputs never become another path.
+TEST(AlvoEmUso, WhatCannotBeMadeAPathIsMissingAndNothingElse) {
+    test::FakePlatform fake;
+    fake.shell.environment = {{"USERPROFILE", "C:\\users\\ana"}, {"VAZIA", ""}};
+    const std::string antes = DirAplic;
+    DirAplic = "E:\\Pivel\\";
+    EXPECT_EQ(AlvoEmUso("%USERPROFILE%\\x.exe"), "C:\\users\\ana\\x.exe");
+    EXPECT_EQ(AlvoEmUso("ferramentas\\x.exe"), "E:\\Pivel\\ferramentas\\x.exe");
+    EXPECT_EQ(AlvoEmUso("%PIVEL%\\..\\x.exe"), "E:\\Pivel\\..\\x.exe");  // absolute: the shell's to read
+    for (const char* ruim : {"..\\..\\x.exe", "%VAZIA%\\x.exe"})
+        EXPECT_EQ(AlvoEmUso(ruim), std::string(kAlvoInvalido) + ruim) << ruim;
+    EXPECT_EQ(ParametrosEmUso("/perfil %USERPROFILE% %NAOEXISTE%"), "/perfil C:\\users\\ana %NAOEXISTE%");
+    DirAplic = antes;
 }
 
 }  // namespace
