@@ -68,6 +68,11 @@ bool EscreverRelatorioInicio() {
     return true;
 }
 
+bool PastaDoProgramaSomenteLeitura() {
+    const char* v = std::getenv("PIVEL_PASTA_SOMENTE_LEITURA");
+    return v && std::string(v) == "1";
+}
+
 TTipoMenu TipoMenuBarra() {
     const char* v = std::getenv("PIVEL_TIPO_MENU");
     const int tipo = v ? std::atoi(v) : -1;

@@ -30,6 +30,9 @@ void InstalarAlvoLento();
 // PIVEL_STARTUP_REPORT names a file that receives the start-up values as "name=value" lines (UTF-8);
 // true when it was asked for, and the program then ends.
 bool EscreverRelatorioInicio();
+// PIVEL_PASTA_SOMENTE_LEITURA=1 makes the program's folder count as one the user cannot write (a
+// standard user under Program Files), which a test user under Wine never meets.
+bool PastaDoProgramaSomenteLeitura();
 // PIVEL_TIPO_MENU (0 to 4) paints the menus in another style, so that tests can look at every style;
 // the bar's own style otherwise.
 TTipoMenu TipoMenuBarra();

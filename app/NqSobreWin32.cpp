@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "app/NqSobre.h"
+#include "catalogue/NqIniFiles.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
 #include "support/NqDlgWin32.h"
@@ -75,6 +76,16 @@ ProjetoDialogo Desenho() {
                  .nome = "lbEmail",
                  .r = {128, 200, 353, 16},
                  .flags = fSemQuebra | fSemPrefixo | fLink});
+    // The settings file in use: beside the program, or in the user's application data.
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbConfigTitulo",
+                 .texto = "Configurações:",
+                 .r = {16, 224, 110, 16},
+                 .flags = fSemQuebra});
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbConfig",
+                 .r = {128, 224, 353, 16},
+                 .flags = fSemQuebra | fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",
@@ -98,6 +109,7 @@ void TfrmSobre::FormCreate() {
     SetTexto(lbAviso, AvisoDireitos(AnoData(FileDate(ExeName))));
     SetTexto(lbSite, kFornecedor.site);
     SetTexto(lbEmail, kFornecedor.email);
+    SetTexto(lbConfig, NqIni ? NqIni->FileName() : std::string());
 }
 
 void TfrmSobre::FormShow() {

@@ -15,9 +15,11 @@
 #include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/Text.h"
+#include "ui/DialogTestUtil.h"
 
 // After windows.h (Win32TestUtil.h).
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace nq {
 namespace {
@@ -175,6 +177,46 @@ TEST_F(SettingsFile, AFileThatCannotBeDecodedIsKeptBesideAndTheUserIsToldOnce) {
     EXPECT_FALSE(AvisoAparece(Last(), 2000));
     EXPECT_EQ(CloseAnsweringNotices(again, Last()), 0);
     EXPECT_EQ(Names().size(), 3u);
+}
+
+// A program folder the user cannot write (a standard user under Program Files): the settings go to the
+// user's application-data folder, under the program's name, starting from the file beside the program,
+// which stays as it was.
+TEST_F(SettingsFile, AProgramFolderThatCannotBeWrittenKeepsTheSettingsInApplicationData) {
+    wchar_t pasta[MAX_PATH] = L"";
+    ASSERT_TRUE(SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, pasta)));
+    const std::string dados = Narrow(pasta) + "\\Pivel", arquivo = dados + "\\PivelConfig.ini";
+    struct Limpeza {
+        std::string arquivo, pasta;
+        void operator()() const {
+            DeleteFileW(Wide(arquivo).c_str());
+            RemoveDirectoryW(Wide(pasta).c_str());
+        }
+        ~Limpeza() { (*this)(); }
+    } limpeza{arquivo, dados};
+    limpeza();
+    const std::string beside = std::string("\xEF\xBB\xBF") + kTresAtalhos;
+    ASSERT_TRUE(test::WriteFile(Ini(), beside));
+
+    HWND w = barra_.Lancar("", {"PIVEL_PASTA_SOMENTE_LEITURA=1"});
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(test::WaitFor([&] { return IsWindowVisible(w) != 0; }, 20000));
+    EXPECT_EQ(SendMessageW(w, RegisterWindowMessageW(kMsgAtalhos), 0, 0), 3) << "the three shortcuts, copied";
+    // The about box names the file in use.
+    PostMessageW(w, WM_COMMAND, mnSobre, 0);
+    HWND sobre = Last().FindWindowOfClass(L"#32770", 15000);
+    ASSERT_NE(sobre, nullptr);
+    EXPECT_TRUE(test::WaitFor([&] {
+        for (HWND c = GetWindow(sobre, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (test::TextoDe(c) == arquivo) return true;
+        return false;
+    })) << arquivo;
+    PostMessageW(sobre, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(sobre); }));
+    EXPECT_EQ(CloseAnsweringNotices(w, Last()), 0);
+    const std::string usado = test::ReadFile(arquivo);
+    EXPECT_NE(usado.find("RecordCount=3\r\n"), std::string::npos) << usado;
+    EXPECT_EQ(test::ReadFile(Ini()), beside) << "the file beside the program is left as it was";
 }
 
 // A damaged title of 5 MiB: the bar opens, draws, and ends promptly when asked (the time is printed; on
