@@ -31,7 +31,7 @@ void LeaveCom() {
 // drawn when that is not kept already. A bare name is looked up beside the program, where the bar's
 // current folder stands except while a launch has moved it.
 TAlvoBuscado BuscarAlvo(const TPedidoAlvo& p) {
-    const std::string alvo = AlvoEmUso(p.programa);
+    const std::string alvo = AlvoExistente(p.programa);
     const bool absoluto = alvo.rfind("\\\\", 0) == 0 || (alvo.size() >= 2 && alvo[1] == ':');
     const std::string caminho = absoluto || alvo.empty() ? alvo : DirAplic + alvo;
     IShell& shell = *CurrentPlatform().shell;
@@ -115,7 +115,7 @@ void TBarLancamento::clickBotao(std::size_t i) {
     const TBuscaAlvos::TBotao estado = busca_ ? busca_->Botao(i) : TBuscaAlvos::TBotao{};
     if (estado.estado != TBuscaAlvos::Estado::Pendente) {
         botao.SetPrograma(botao.Programa(), estado.pasta);
-        clickIcone([r = readProgramData(botao)] { return r; });
+        clickIcone([botao] { return readProgramData(botao); });
         return;
     }
     // Not looked at yet: the launcher's thread finds out whether it is a folder.

@@ -20,7 +20,7 @@ TAtalhoRec readProgramData(const std::string& hint) {
     TAtalhoRec r;
     // Only the first "|" separates: a target holds none, the parameters may (a pipe in a command line).
     const std::size_t bar = hint.find('|');
-    r.programa = AlvoEmUso(hint.substr(0, bar));
+    r.programa = AlvoExistente(hint.substr(0, bar));
     if (bar != std::string::npos) r.parametros = ParametrosEmUso(hint.substr(bar + 1));
     r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
     // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
@@ -33,7 +33,7 @@ TAtalhoRec readProgramData(const std::string& hint) {
 
 TAtalhoRec readProgramData(const TIconeComando& botao) {
     TAtalhoRec r;
-    r.programa = AlvoEmUso(botao.Programa());
+    r.programa = AlvoExistente(botao.Programa());
     r.parametros = ParametrosEmUso(botao.Parametros());
     r.isDirectory = botao.IsDirectory();
     r.isUrl = botao.IsURL();

@@ -32,7 +32,8 @@ public:
 };
 
 // From an "Outros atalhos" entry, whose hint holds target and parameters separated by "|". Both the
-// target and the parameters are taken as the program uses them (catalogue/AlvoEmUso.h).
+// target and the parameters are taken as the program uses them (catalogue/AlvoEmUso.h); it looks at
+// the disk, so it runs on the launcher's thread.
 TAtalhoRec readProgramData(const std::string& hint);
 // From a bar button, with the classification fixed when the bar was built; taken the same way.
 TAtalhoRec readProgramData(const TIconeComando& botao);

@@ -104,6 +104,25 @@ std::string AlvoEmUso(const std::string& guardado) {
     return caminho ? *caminho : kAlvoInvalido + guardado;
 }
 
+std::optional<std::string> NaUnidadeDoPrograma(std::string_view caminho, std::string_view pastaPrograma) {
+    auto unidade = [](std::string_view p) {
+        return p.size() >= 3 && p[1] == ':' && (p[2] == '\\' || p[2] == '/') ? UpperChar(static_cast<unsigned char>(p[0]))
+                                                                              : 0;
+    };
+    const char32_t alvo = unidade(caminho), programa = unidade(pastaPrograma);
+    if (!alvo || !programa || alvo == programa) return std::nullopt;
+    return std::string(1, static_cast<char>(programa)) + std::string(caminho.substr(1));
+}
+
+std::string AlvoExistente(const std::string& guardado) {
+    const std::string emUso = AlvoEmUso(guardado);
+    IShell& shell = *CurrentPlatform().shell;
+    if (shell.FileExists(emUso) || shell.DirectoryExists(emUso)) return emUso;
+    if (const std::optional<std::string> outra = NaUnidadeDoPrograma(emUso, DirAplic))
+        if (shell.FileExists(*outra) || shell.DirectoryExists(*outra)) return *outra;
+    return emUso;
+}
+
 std::string ParametrosEmUso(const std::string& guardados) {
     return ExpandirVariaveis(guardados, VariavelDoSistema, DirAplic).value_or(guardados);
 }

@@ -34,6 +34,14 @@ inline constexpr const char* kAlvoInvalido = "<";
 // given back as stored behind kAlvoInvalido, so that it is missing as any missing target is and nothing
 // else is opened in its place.
 std::string AlvoEmUso(const std::string& guardado);
+// A carried bar whose drive got another letter: a target "X:\\..." on another drive than the program's,
+// that path on the program's drive ("E:\\..."); nothing for any other target.
+std::optional<std::string> NaUnidadeDoPrograma(std::string_view caminho, std::string_view pastaPrograma);
+
+// AlvoEmUso, and when that target is missing but its path exists on the program's drive, that one (the
+// file keeps what was typed). It looks at the disk: for the threads that launch and look at targets.
+std::string AlvoExistente(const std::string& guardado);
+
 // The parameters with their variables expanded (as typed when that fails).
 std::string ParametrosEmUso(const std::string& guardados);
 

@@ -201,8 +201,9 @@ TEST_F(Teclado, ADialogFromTheTrayIconGivesTheKeyboardBackToTheProgramThatHadIt)
     EXPECT_TRUE(barra_.Encerrar());
 }
 
-// Targets written with variables or relative to the program: launched as the program uses them, kept in
-// the file as typed; a variable the system does not know leaves the target missing, told as any is.
+// Targets written with variables, relative to the program, or on a drive letter the carried bar no longer
+// has: launched as the program uses them, kept in the file as typed; a variable the system does not know
+// leaves the target missing, told as any is.
 TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
     const std::string ferramentas = barra_.Pasta() / "ferramentas";
     ASSERT_TRUE(CreateDirectoryW(Wide(ferramentas).c_str(), nullptr));
@@ -213,9 +214,13 @@ TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
                "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7";
     };
     // In the bar's order: by title.
+    // A carried bar whose drive got another letter: the stored drive letter names no drive.
+    const std::string outraLetra = "Q" + (ferramentas + "\\recorder.exe").substr(1);
+    ASSERT_EQ(ferramentas[1], ':');
     ASSERT_TRUE(barra_.Catalogo({registro("A variavel", "%PIVEL%\\ferramentas\\recorder.exe", "%USERPROFILE%"),
                                  registro("B desconhecida", "%NAOEXISTE%\\recorder.exe", "x"),
-                                 registro("C relativo", "ferramentas\\recorder.exe", "rel")}));
+                                 registro("C relativo", "ferramentas\\recorder.exe", "rel"),
+                                 registro("D outra letra", outraLetra, "letra")}));
     wchar_t perfil[MAX_PATH] = L"";
     ASSERT_GT(GetEnvironmentVariableW(L"USERPROFILE", perfil, MAX_PATH), 0u);
     HWND w = Iniciar();
@@ -238,6 +243,10 @@ TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
     EXPECT_EQ(Right(Lancado(), 4), " rel") << "the relative path launched: " << Lancado();
     ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
 
+    lancar(4);
+    EXPECT_EQ(Right(Lancado(), 6), " letra") << "found on the program's drive: " << Lancado();
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
+
     lancar(2);
     EXPECT_TRUE(test::WaitFor([&] {
         HWND aviso = barra_.Processo().FindWindowOfClass(L"TfmDesktopAviso", 0);
@@ -247,8 +256,10 @@ TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
 
     EXPECT_TRUE(barra_.Encerrar());
     const std::string ini = test::ReadFile(barra_.Ini());
-    for (const char* guardado : {"programa=%PIVEL%\\ferramentas\\recorder.exe\xA7param=%USERPROFILE%\xA7",
-                                 "programa=ferramentas\\recorder.exe\xA7", "programa=%NAOEXISTE%\\recorder.exe\xA7"})
+    for (const std::string& guardado :
+         {std::string("programa=%PIVEL%\\ferramentas\\recorder.exe\xA7param=%USERPROFILE%\xA7"),
+          std::string("programa=ferramentas\\recorder.exe\xA7"), std::string("programa=%NAOEXISTE%\\recorder.exe\xA7"),
+          "programa=" + outraLetra + "\xA7"})
         EXPECT_NE(ini.find(guardado), std::string::npos) << guardado << "\n" << ini;
 }
 

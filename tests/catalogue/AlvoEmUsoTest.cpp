@@ -86,7 +86,35 @@ TEST(AlvoEmUso, WhatCannotBeMadeAPathIsMissingAndNothingElse) {
     for (const char* ruim : {"..\\..\\x.exe", "%VAZIA%\\x.exe"})
         EXPECT_EQ(AlvoEmUso(ruim), std::string(kAlvoInvalido) + ruim) << ruim;
     EXPECT_EQ(ParametrosEmUso("/perfil %USERPROFILE% %NAOEXISTE%"), "/perfil C:\\users\\ana %NAOEXISTE%");
+
+    // The stick got another letter: a missing target is found on the program's drive; one that exists,
+    // or one on no drive letter, is left alone.
+    fake.files.Add("E:\\Ferramentas\\x.exe", LocalTime{});
+    fake.files.Add("F:\\Ferramentas\\x.exe", LocalTime{});
+    fake.files.Add("E:\\Ferramentas\\y.exe", LocalTime{});
+    EXPECT_EQ(AlvoExistente("G:\\Ferramentas\\x.exe"), "E:\\Ferramentas\\x.exe");
+    EXPECT_EQ(AlvoExistente("F:\\Ferramentas\\x.exe"), "F:\\Ferramentas\\x.exe");
+    EXPECT_EQ(AlvoExistente("G:\\Ferramentas\\z.exe"), "G:\\Ferramentas\\z.exe");
+    EXPECT_EQ(AlvoExistente("\\\\srv\\s\\y.exe"), "\\\\srv\\s\\y.exe");
     DirAplic = antes;
+}
+
+TEST(AlvoEmUso, TheSamePathOnTheProgramsDrive) {
+    struct Caso {
+        const char* caminho;
+        const char* pasta;
+        std::optional<std::string> esperado;
+    };
+    const Caso casos[] = {
+        {"G:\\Apps\\x.exe", "E:\\Pivel\\", "E:\\Apps\\x.exe"},
+        {"g:/Apps/x.exe", "e:\\Pivel\\", "E:/Apps/x.exe"},
+        {"E:\\Apps\\x.exe", "E:\\Pivel\\", std::nullopt},  // the same drive
+        {"\\\\srv\\s\\x.exe", "E:\\Pivel\\", std::nullopt},
+        {"G:\\Apps\\x.exe", "\\\\srv\\s\\Pivel\\", std::nullopt},  // a program on a share
+        {"Apps\\x.exe", "E:\\Pivel\\", std::nullopt},
+        {"G:x.exe", "E:\\Pivel\\", std::nullopt},
+    };
+    for (const Caso& c : casos) EXPECT_EQ(NaUnidadeDoPrograma(c.caminho, c.pasta), c.esperado) << c.caminho;
 }
 
 }  // namespace
