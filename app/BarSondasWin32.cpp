@@ -73,6 +73,11 @@ bool PastaDoProgramaSomenteLeitura() {
     return v && std::string(v) == "1";
 }
 
+bool UnidadeRemovivelSimulada() {
+    const char* v = std::getenv("PIVEL_UNIDADE_REMOVIVEL");
+    return v && std::string(v) == "1";
+}
+
 TTipoMenu TipoMenuBarra() {
     const char* v = std::getenv("PIVEL_TIPO_MENU");
     const int tipo = v ? std::atoi(v) : -1;

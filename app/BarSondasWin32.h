@@ -33,6 +33,8 @@ bool EscreverRelatorioInicio();
 // PIVEL_PASTA_SOMENTE_LEITURA=1 makes the program's folder count as one the user cannot write (a
 // standard user under Program Files), which a test user under Wine never meets.
 bool PastaDoProgramaSomenteLeitura();
+// PIVEL_UNIDADE_REMOVIVEL=1 makes the program's drive count as a removable one (a carried bar).
+bool UnidadeRemovivelSimulada();
 // PIVEL_TIPO_MENU (0 to 4) paints the menus in another style, so that tests can look at every style;
 // the bar's own style otherwise.
 TTipoMenu TipoMenuBarra();

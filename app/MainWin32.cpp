@@ -130,6 +130,9 @@ void TfrmMainPivel::FormCreate() {
     try {
         ConfigUnica = true;
         IniciaIni(ArquivoDeConfiguracoes());
+        // A carried bar: shortcuts added on its own drive are stored relative to the program.
+        ProgramaEmUnidadeRemovivel =
+            UnidadeRemovivelSimulada() || GetDriveTypeW(Wide(DirAplic.substr(0, 3)).c_str()) == DRIVE_REMOVABLE;
         NqIni->KeepCopyIfDamaged();  // told once the bar shows
         IniciarComWindows(KEY_RUN_PIVEL, ModulePath(), "", HKEY_CURRENT_USER, iwIncluir);
         readSaveIcons(cds, READ_INFO);

@@ -104,6 +104,36 @@ std::string AlvoEmUso(const std::string& guardado) {
     return caminho ? *caminho : kAlvoInvalido + guardado;
 }
 
+bool ProgramaEmUnidadeRemovivel = false;
+
+std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel) {
+    auto partes = [](std::string_view p) {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i <= p.size();) {
+            const std::size_t fim = std::min(p.find_first_of("\\/", i), p.size());
+            if (fim > i) out.emplace_back(p.substr(i, fim - i));
+            i = fim + 1;
+        }
+        return out;
+    };
+    const bool absoluto = caminho.size() >= 3 && caminho[1] == ':' && (caminho[2] == '\\' || caminho[2] == '/');
+    if (!removivel || !absoluto || pastaPrograma.size() < 2 || pastaPrograma[1] != ':' ||
+        UpperChar(static_cast<unsigned char>(caminho[0])) != UpperChar(static_cast<unsigned char>(pastaPrograma[0])))
+        return caminho;
+    const std::vector<std::string> alvo = partes(std::string_view(caminho).substr(2));
+    const std::vector<std::string> base = partes(pastaPrograma.substr(2));
+    std::size_t comum = 0;
+    while (comum < alvo.size() && comum < base.size() && SameText(alvo[comum], base[comum])) ++comum;
+    std::string out = "%PIVEL%";
+    for (std::size_t i = comum; i < base.size(); ++i) out += "\\..";
+    for (std::size_t i = comum; i < alvo.size(); ++i) out += "\\" + alvo[i];
+    return out;
+}
+
+std::string AlvoParaGuardar(const std::string& caminho) {
+    return CaminhoParaGuardar(caminho, DirAplic, ProgramaEmUnidadeRemovivel);
+}
+
 std::optional<std::string> NaUnidadeDoPrograma(std::string_view caminho, std::string_view pastaPrograma) {
     auto unidade = [](std::string_view p) {
         return p.size() >= 3 && p[1] == ':' && (p[2] == '\\' || p[2] == '/') ? UpperChar(static_cast<unsigned char>(p[0]))

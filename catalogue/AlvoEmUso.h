@@ -42,6 +42,15 @@ std::optional<std::string> NaUnidadeDoPrograma(std::string_view caminho, std::st
 // file keeps what was typed). It looks at the disk: for the threads that launch and look at targets.
 std::string AlvoExistente(const std::string& guardado);
 
+// A carried bar: the program runs from a removable drive (set at start).
+extern bool ProgramaEmUnidadeRemovivel;
+
+// How a target is stored when a shortcut is added (a drop, "Incluir atalho", the edit dialog): on a
+// removable drive, a target on the program's own drive becomes %PIVEL%-relative ("%PIVEL%\\..\\Apps\\x.exe"),
+// so that it goes with the bar; anything else as given.
+std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel);
+std::string AlvoParaGuardar(const std::string& caminho);
+
 // The parameters with their variables expanded (as typed when that fails).
 std::string ParametrosEmUso(const std::string& guardados);
 

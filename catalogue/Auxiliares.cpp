@@ -1,5 +1,7 @@
 #include "catalogue/Auxiliares.h"
 
+#include "catalogue/AlvoEmUso.h"
+
 #include "catalogue/Alvos.h"
 #include "catalogue/NqIniFiles.h"
 #include "support/Errors.h"
@@ -40,7 +42,7 @@ void CriarCamposAtalho(TClientDataset& cds) {
 void IncluirIcone(TClientDataset& cds, const std::string& AProg, const std::string& AParam,
                   const std::string& ATitulo) {
     cds.Append();
-    cds.FieldByName("Programa").SetAsString(AProg);
+    cds.FieldByName("Programa").SetAsString(AlvoParaGuardar(AProg));  // goes with a carried bar
     cds.FieldByName("Param").SetAsString(AParam);
     cds.FieldByName("Titulo").SetAsString(ATitulo);
     TField& icone = cds.FieldByName("Icone");

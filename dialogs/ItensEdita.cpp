@@ -31,6 +31,7 @@ TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo,
     // exactly when it names one.
     d.Tipo = CurrentPlatform().shell->DirectoryExists(emUso) ? 0 : 1;
     d.OpcaoMenu = menu;
+    d.guardar = AlvoParaGuardar(programa);
     return d;
 }
 

@@ -28,6 +28,7 @@ struct TDecisaoItem {
     int Icone = -1;
     int Tipo = 1;  // 0 for an existing folder
     bool OpcaoMenu = false;
+    std::string guardar;  // the target as stored (%PIVEL%-relative on a carried bar's own drive)
 };
 TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo, bool menu);
 

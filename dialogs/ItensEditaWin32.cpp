@@ -177,6 +177,7 @@ void TfrmItensEdita::BitBtn1Click() {
         Foco(eTitulo);
         throw ENqError(d.mensagem);
     }
+    if (d.guardar != programa) SetCampo("Programa", d.guardar);
     cds_.FieldByName("Icone").SetAsInteger(d.Icone);
     cds_.FieldByName("Tipo").SetAsInteger(d.Tipo);
     cds_.FieldByName("OpcaoMenu").SetAsBoolean(d.OpcaoMenu);

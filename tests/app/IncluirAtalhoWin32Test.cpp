@@ -74,8 +74,8 @@ protected:
     }
 
     // Starts the bar and opens it with a click on its strip, so that it has the keyboard.
-    HWND StartAberta() {
-        HWND w = barra_.Lancar();
+    HWND StartAberta(const std::vector<std::string>& env = {}) {
+        HWND w = barra_.Lancar("", env);
         if (!w) return nullptr;
         test::WaitFor([&] { return IsWindowVisible(w) != 0; });
         RECT wa{};
@@ -141,6 +141,33 @@ protected:
     const test::TempFolder& dir_ = barra_.Pasta();
     UINT msgAtalhos_ = 0;
 };
+
+// A bar carried on a removable drive: a shortcut added on its own drive is stored relative to the
+// program, so that it still works when the drive gets another letter; one on another drive as typed.
+TEST_F(IncluirAtalho, OnACarriedBarAShortcutOnItsOwnDriveIsStoredRelativeToTheProgram) {
+    const std::string ferramentas = barra_.Pasta() / "ferramentas";
+    ASSERT_TRUE(CreateDirectoryW(Wide(ferramentas).c_str(), nullptr));
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(),
+                          Wide(ferramentas + "\\gravador.exe").c_str(), FALSE));
+    ASSERT_TRUE(barra_.Catalogo({"titulo=Calculadora\xA7programa=Z:\\calc.exe\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7"}));
+    HWND w = StartAberta({"PIVEL_UNIDADE_REMOVIVEL=1"});
+    ASSERT_NE(w, nullptr);
+    HWND d = Ins(w);
+    ASSERT_NE(d, nullptr);
+    HWND programa = ControleEm(d, 80, 16), titulo = ControleEm(d, 80, 64);
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == programa; }));
+    test::Digitar(Wide(ferramentas + "\\gravador.exe"));
+    test::PressKey(VK_TAB);
+    test::PressKey(VK_TAB);
+    EXPECT_TRUE(test::WaitFor([&] { return !TextoDoControle(titulo).empty(); }));
+    test::PressKey(VK_F5);
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }, 10000));
+    EXPECT_TRUE(test::WaitFor([&] { return Atalhos(w, 0) == 2; }, 10000));
+    Fechar(w);
+    const std::string ini = IniTexto();
+    EXPECT_NE(ini.find("programa=%PIVEL%\\ferramentas\\gravador.exe§"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("programa=Z:\\calc.exe§"), std::string::npos) << "another drive, as typed:\n" << ini;
+}
 
 TEST_F(IncluirAtalho, InsOpensTheEditDialogAndF5AddsAButtonThatIsSavedAtOnce) {
     HWND w = StartAberta();

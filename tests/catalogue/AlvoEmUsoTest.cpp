@@ -99,6 +99,27 @@ TEST(AlvoEmUso, WhatCannotBeMadeAPathIsMissingAndNothingElse) {
     DirAplic = antes;
 }
 
+TEST(AlvoEmUso, OnARemovableDriveATargetOnItIsStoredRelativeToTheProgram) {
+    struct Caso {
+        const char* caminho;
+        bool removivel;
+        const char* esperado;
+    };
+    const Caso casos[] = {
+        {"E:\\Pivel\\ferramentas\\x.exe", true, "%PIVEL%\\ferramentas\\x.exe"},
+        {"e:\\pivel\\Doc.txt", true, "%PIVEL%\\Doc.txt"},
+        {"E:\\Apps\\x.exe", true, "%PIVEL%\\..\\Apps\\x.exe"},
+        {"E:\\", true, "%PIVEL%\\.."},
+        {"C:\\Apps\\x.exe", true, "C:\\Apps\\x.exe"},           // another drive
+        {"E:\\Apps\\x.exe", false, "E:\\Apps\\x.exe"},          // a fixed drive: nothing changes
+        {"https://www.exemplo.com.br/", true, "https://www.exemplo.com.br/"},
+        {"notepad.exe", true, "notepad.exe"},
+    };
+    for (const Caso& c : casos) {
+        EXPECT_EQ(CaminhoParaGuardar(c.caminho, "E:\\Pivel\\", c.removivel), c.esperado) << c.caminho;
+    }
+}
+
 TEST(AlvoEmUso, TheSamePathOnTheProgramsDrive) {
     struct Caso {
         const char* caminho;
