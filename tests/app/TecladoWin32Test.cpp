@@ -220,11 +220,34 @@ TEST_F(Teclado, VariablesAndPathsRelativeToTheProgramLaunchAndStayAsTyped) {
     ASSERT_TRUE(barra_.Catalogo({registro("A variavel", "%PIVEL%\\ferramentas\\recorder.exe", "%USERPROFILE%"),
                                  registro("B desconhecida", "%NAOEXISTE%\\recorder.exe", "x"),
                                  registro("C relativo", "ferramentas\\recorder.exe", "rel"),
-                                 registro("D outra letra", outraLetra, "letra")}));
+                                 registro("D outra letra", outraLetra, "letra"),
+                                 registro("E absoluto", ferramentas + "\\recorder.exe", "abs")}));
     wchar_t perfil[MAX_PATH] = L"";
     ASSERT_GT(GetEnvironmentVariableW(L"USERPROFILE", perfil, MAX_PATH), 0u);
     HWND w = Iniciar();
     ASSERT_NE(w, nullptr);
+    // Each button shows its target's own icon: the same as the absolute path's, unlike a missing one's.
+    ASSERT_TRUE(barra_.Abrir());
+    const UINT atalhos = RegisterWindowMessageW(kMsgAtalhos);
+    ASSERT_TRUE(test::WaitFor([&] { return SendMessageW(w, atalhos, 3, 0) == 0; }, 15000));
+    const Rect aberta = barra_.Retangulo();
+    auto icone = [&](int i) {
+        std::vector<COLORREF> pontos;
+        HDC tela = GetDC(nullptr);
+        const int x0 = aberta.left + kButtonLeft, y0 = aberta.top + kTitlePanelHeight + iTamInicial + 38 * i;
+        for (int y = 0; y < kIconSize; y += 2)
+            for (int x = 0; x < kIconSize; x += 2) pontos.push_back(GetPixel(tela, x0 + x, y0 + y));
+        ReleaseDC(nullptr, tela);
+        return pontos;
+    };
+    EXPECT_TRUE(test::WaitFor([&] { return icone(0) == icone(4); })) << "%PIVEL%";
+    EXPECT_EQ(icone(2), icone(4)) << "relative";
+    EXPECT_EQ(icone(3), icone(4)) << "another drive letter";
+    EXPECT_NE(icone(1), icone(4)) << "an unknown variable: missing";
+    ASSERT_TRUE(barra_.ComTeclado());
+    test::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(test::WaitFor([&] { return barra_.Fechada(); }));
+
     auto lancar = [&](int descidas) {
         DeleteFileW(Wide(Registro()).c_str());
         EXPECT_TRUE(barra_.Abrir());
