@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "FakePlatform.h"
+#include "catalogue/AlvoEmUso.h"
+#include "support/NqConst.h"
 #include "catalogue/NqIniFiles.h"
 #include "fuzz/CatalogueLoaderCheck.h"
 #include "support/Cp1252.h"
@@ -89,6 +91,22 @@ TEST_F(Catalogue, IncluirIconeFillsTheRecordFromTheTarget) {
     EXPECT_EQ(F("Param"), std::string(255, 'a'));
     IncluirIcone(cds, std::string(TAM_PROGRAMA + 10, 'p'), "", "t");
     EXPECT_EQ(F("Programa"), std::string(TAM_PROGRAMA, 'p'));
+}
+
+// A dropped file on a carried bar's own drive is stored relative to the program; its kind and icon
+// category still come from the file itself.
+TEST_F(Catalogue, OnACarriedBarADroppedFileOnItsDriveIsStoredRelativeToTheProgram) {
+    fake.files.AddFolder("E:\\Fotos");
+    const std::string antes = DirAplic;
+    DirAplic = "E:\\Pivel\\";
+    ProgramaEmUnidadeRemovivel = true;
+    IncluirIcone(cds, "E:\\Fotos", "", "Fotos");
+    EXPECT_EQ(F("Programa"), "%PIVEL%\\..\\Fotos");
+    EXPECT_EQ(cds.FieldByName("Tipo").AsInteger(), 0) << "still a folder";
+    IncluirIcone(cds, "D:\\Fotos", "", "Outra");
+    EXPECT_EQ(F("Programa"), "D:\\Fotos") << "another drive: as given";
+    ProgramaEmUnidadeRemovivel = false;
+    DirAplic = antes;
 }
 
 TEST_F(Catalogue, AnEmptyCatalogueStartsWithThreeShortcuts) {
