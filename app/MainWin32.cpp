@@ -1,6 +1,5 @@
 #include "app/MainWin32.h"
 
-#include <shlobj.h>
 #include <windowsx.h>
 
 #include <exception>
@@ -10,7 +9,7 @@
 #include "app/NqTrayIconWin32.h"
 #include "catalogue/AlvoEmUso.h"
 #include "catalogue/Auxiliares.h"
-#include "catalogue/LocalConfig.h"
+#include "catalogue/LocalConfigWin32.h"
 #include "catalogue/NqIniFiles.h"
 #include "menus/NqMenusConfig.h"
 #include "menus/NqMenusConfigWin32.h"
@@ -37,36 +36,6 @@ constexpr UINT kTrayRetryMs = 10000;
 constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waited for the edit
 // Posted once the bar shows: what can wait until then does (the user sees the bar sooner).
 constexpr UINT WM_MOSTRADA = WM_APP + 3;
-
-}  // namespace
-
-namespace {
-
-// Whether the user can write in a folder: a file made there and gone at once.
-bool PodeGravar(const std::string& pasta) {
-    const std::wstring nome = Wide(pasta) + L"Pivel~" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    HANDLE f = CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    if (f == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(f);
-    return true;
-}
-
-// The settings file: beside the program when its folder can be written, else in the user's
-// application-data folder under the program's name (the first time, a copy of the one beside it).
-std::string ArquivoDeConfiguracoes() {
-    const std::string aoLado = TrocarExtensao(ExeName, "Config.ini");
-    const bool gravavel = !PastaDoProgramaSomenteLeitura() && PodeGravar(DirAplic);
-    std::string dados;
-    wchar_t pasta[MAX_PATH] = L"";
-    if (!gravavel && SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, pasta))) {
-        dados = Narrow(pasta) + "\\" + std::string(NomeDoCaminho(SemExtensao(ExeName))) + "\\";
-        CreateDirectoryW(Wide(dados).c_str(), nullptr);
-    }
-    const std::string arquivo = LocalDasConfiguracoes(aoLado, gravavel, dados);
-    CopiarConfiguracoes(aoLado, arquivo);
-    return arquivo;
-}
 
 }  // namespace
 
@@ -129,10 +98,9 @@ bool TfrmMainPivel::Create() {
 void TfrmMainPivel::FormCreate() {
     try {
         ConfigUnica = true;
-        IniciaIni(ArquivoDeConfiguracoes());
+        IniciaIni(ArquivoDeConfiguracoes(PastaDoProgramaSomenteLeitura()));
         // A carried bar: shortcuts added on its own drive are stored relative to the program.
-        ProgramaEmUnidadeRemovivel =
-            UnidadeRemovivelSimulada() || GetDriveTypeW(Wide(DirAplic.substr(0, 3)).c_str()) == DRIVE_REMOVABLE;
+        ProgramaEmUnidadeRemovivel = UnidadeRemovivelSimulada() || UnidadeRemovivel(DirAplic);
         NqIni->KeepCopyIfDamaged();  // told once the bar shows
         IniciarComWindows(KEY_RUN_PIVEL, ModulePath(), "", HKEY_CURRENT_USER, iwIncluir);
         readSaveIcons(cds, READ_INFO);
