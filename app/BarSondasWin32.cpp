@@ -68,15 +68,18 @@ bool EscreverRelatorioInicio() {
     return true;
 }
 
-bool PastaDoProgramaSomenteLeitura() {
-    const char* v = std::getenv("PIVEL_PASTA_SOMENTE_LEITURA");
+namespace {
+
+bool Ligada(const char* variavel) {
+    const char* v = std::getenv(variavel);
     return v && std::string(v) == "1";
 }
 
-bool UnidadeRemovivelSimulada() {
-    const char* v = std::getenv("PIVEL_UNIDADE_REMOVIVEL");
-    return v && std::string(v) == "1";
-}
+}  // namespace
+
+bool PastaDoProgramaSomenteLeitura() { return Ligada("PIVEL_PASTA_SOMENTE_LEITURA"); }
+
+bool UnidadeRemovivelSimulada() { return Ligada("PIVEL_UNIDADE_REMOVIVEL"); }
 
 TTipoMenu TipoMenuBarra() {
     const char* v = std::getenv("PIVEL_TIPO_MENU");

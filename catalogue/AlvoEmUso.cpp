@@ -16,6 +16,17 @@ std::string SemBarraFinal(std::string_view pasta) {
     return std::string(pasta);
 }
 
+// The non-empty parts of a path between its separators.
+std::vector<std::string_view> Partes(std::string_view caminho) {
+    std::vector<std::string_view> out;
+    for (std::size_t i = 0; i <= caminho.size();) {
+        const std::size_t fim = std::min(caminho.find_first_of("\\/", i), caminho.size());
+        if (fim > i) out.push_back(caminho.substr(i, fim - i));
+        i = fim + 1;
+    }
+    return out;
+}
+
 std::optional<std::string> VariavelDoSistema(const std::string& nome) {
     return CurrentPlatform().shell->EnvironmentVariable(nome);
 }
@@ -75,24 +86,21 @@ std::optional<std::string> ResolverRelativo(std::string_view caminho, std::strin
         raiz = std::string(base.substr(0, 2));
         base.remove_prefix(2);
     }
-    std::vector<std::string> partes;
+    std::vector<std::string_view> partes;
     auto juntar = [&partes](std::string_view texto) {
-        for (std::size_t i = 0; i <= texto.size();) {
-            const std::size_t fim = std::min(texto.find_first_of("\\/", i), texto.size());
-            const std::string_view parte = texto.substr(i, fim - i);
+        for (const std::string_view parte : Partes(texto)) {
             if (parte == "..") {
                 if (partes.empty()) return false;
                 partes.pop_back();
-            } else if (!parte.empty() && parte != ".") {
-                partes.emplace_back(parte);
+            } else if (parte != ".") {
+                partes.push_back(parte);
             }
-            i = fim + 1;
         }
         return true;
     };
     if (!juntar(base) || !juntar(caminho)) return std::nullopt;
     std::string out = raiz;
-    for (const std::string& p : partes) out += "\\" + p;
+    for (const std::string_view p : partes) out.append("\\").append(p);
     return out;
 }
 
@@ -107,26 +115,17 @@ std::string AlvoEmUso(const std::string& guardado) {
 bool ProgramaEmUnidadeRemovivel = false;
 
 std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel) {
-    auto partes = [](std::string_view p) {
-        std::vector<std::string> out;
-        for (std::size_t i = 0; i <= p.size();) {
-            const std::size_t fim = std::min(p.find_first_of("\\/", i), p.size());
-            if (fim > i) out.emplace_back(p.substr(i, fim - i));
-            i = fim + 1;
-        }
-        return out;
-    };
     const bool absoluto = caminho.size() >= 3 && caminho[1] == ':' && (caminho[2] == '\\' || caminho[2] == '/');
     if (!removivel || !absoluto || pastaPrograma.size() < 2 || pastaPrograma[1] != ':' ||
         UpperChar(static_cast<unsigned char>(caminho[0])) != UpperChar(static_cast<unsigned char>(pastaPrograma[0])))
         return caminho;
-    const std::vector<std::string> alvo = partes(std::string_view(caminho).substr(2));
-    const std::vector<std::string> base = partes(pastaPrograma.substr(2));
+    const std::vector<std::string_view> alvo = Partes(std::string_view(caminho).substr(2));
+    const std::vector<std::string_view> base = Partes(pastaPrograma.substr(2));
     std::size_t comum = 0;
     while (comum < alvo.size() && comum < base.size() && SameText(alvo[comum], base[comum])) ++comum;
     std::string out = "%PIVEL%";
     for (std::size_t i = comum; i < base.size(); ++i) out += "\\..";
-    for (std::size_t i = comum; i < alvo.size(); ++i) out += "\\" + alvo[i];
+    for (std::size_t i = comum; i < alvo.size(); ++i) out.append("\\").append(alvo[i]);
     return out;
 }
 
