@@ -23,7 +23,7 @@ TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight,
         const std::string programa = cds.FieldByName("Programa").AsString();
         const std::string param = cds.FieldByName("Param").AsString();
         if (cds.FieldByName("OpcaoMenu").AsBoolean()) {
-            out.menu.push_back({titulo, programa + "|" + param});
+            out.menu.push_back({titulo, programa + "|" + param, cds.GetBookmark()});
             continue;
         }
         TIconeComando b;
@@ -31,6 +31,7 @@ TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight,
         // from the window's thread, for the buttons that show (app/BuscaAlvos.h).
         b.AddShortCut(titulo, programa, false, param);
         b.SetBounds(kButtonLeft, top);
+        b.SetRegistro(cds.GetBookmark());
         out.botoes.push_back(std::move(b));
         top += out.step;
     }

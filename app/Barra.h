@@ -2,6 +2,7 @@
 // What the bar shows for a catalogue: one button per bar shortcut, stacked from the top, and one
 // "Outros atalhos" entry per menu shortcut; folders first, then by title.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class TClientDataset;
 struct TMenuAtalho {
     std::string caption;
     std::string hint;  // target + "|" + parameters: the launch reads them back from here
+    std::uint64_t registro = 0;  // the catalogue record (a bookmark)
 };
 
 struct TBarraConteudo {

@@ -3,6 +3,7 @@
 // owns, lays out, hit-tests and paints the buttons itself; a button has no window of its own.
 // Geometry here is in 96-dpi pixels inside the button panel.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     const std::string& Parametros() const { return FParametros; }
     bool IsURL() const { return FIsURL; }
     bool IsDirectory() const { return FIsDirectory; }
+    // The catalogue record the button was made from (a bookmark), for the commands of its own menu.
+    std::uint64_t Registro() const { return registro_; }
+    void SetRegistro(std::uint64_t r) { registro_ = r; }
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -42,6 +46,7 @@ private:
     std::string FTitulo, FPrograma, FParametros;
     bool FIsURL = false;
     bool FIsDirectory = false;
+    std::uint64_t registro_ = 0;
     int left_ = kButtonLeft;
     int top_ = iTamInicial;
     int FNqTop = 0;

@@ -49,8 +49,8 @@ bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirApl
     // A bare program name has no folder to go to: the shell finds it from where the program stands.
     if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta))
         ok = false;
-    else
-        sistema.ShellOpen(r.programa, r.parametros, r.pasta, r.showCmd);
+    else if (!sistema.ShellOpen(r.verbo, r.programa, r.parametros, r.pasta, r.showCmd))
+        ok = false;
 
     sistema.CursorNormal();
     if (!sistema.SetCurrentFolder(dirAplic)) ok = false;

@@ -16,6 +16,8 @@ struct TAtalhoRec {
     int showCmd = 1;  // 1 normal, 3 maximised
     bool isDirectory = false;
     bool isUrl = false;
+    // The shell's verb: "open", or "runas" (the user is asked to let the program run as administrator).
+    std::string verbo = "open";
 };
 
 // What a launch asks of the system.
@@ -24,9 +26,11 @@ public:
     virtual ~ILancador() = default;
     // False when the folder cannot be made current (it does not exist).
     virtual bool SetCurrentFolder(const std::string& pasta) = 0;
-    // Asks the shell to open the target with the verb "open"; the answer is not looked at.
-    virtual void ShellOpen(const std::string& programa, const std::string& parametros, const std::string& pasta,
-                           int showCmd) = 0;
+    // Asks the shell to open the target with a verb. False when the user must hear of a failure: "open"
+    // is not looked at (the shell tells of its own failures), "runas" fails unless the program started or
+    // the user refused to let it run as administrator.
+    virtual bool ShellOpen(const std::string& verbo, const std::string& programa, const std::string& parametros,
+                           const std::string& pasta, int showCmd) = 0;
     virtual void CursorAmp() = 0;
     virtual void CursorNormal() = 0;
 };

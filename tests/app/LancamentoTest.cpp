@@ -17,8 +17,10 @@ public:
     struct Open {
         std::string file, params, dir;
         int show;
+        std::string verb;
     };
     std::vector<Open> opened;
+    bool answer = true;  // what the shell says
     int busy = 0;
 
     bool SetCurrentFolder(const std::string& pasta) override {
@@ -27,8 +29,10 @@ public:
             if (e == pasta) return true;
         return false;
     }
-    void ShellOpen(const std::string& p, const std::string& a, const std::string& d, int s) override {
-        opened.push_back({p, a, d, s});
+    bool ShellOpen(const std::string& v, const std::string& p, const std::string& a, const std::string& d,
+                   int s) override {
+        opened.push_back({p, a, d, s, v});
+        return answer;
     }
     void CursorAmp() override { ++busy; }
     void CursorNormal() override { --busy; }
@@ -70,6 +74,7 @@ TEST(Lancamento, ButtonTargets) {
         EXPECT_EQ(g.opened[0].params, c.params);
         EXPECT_EQ(g.opened[0].dir, c.dir);
         EXPECT_EQ(g.opened[0].show, c.show);
+        EXPECT_EQ(g.opened[0].verb, "open");
         EXPECT_EQ(g.folders.back(), "C:\\Pivel\\");  // the program's folder again afterwards
         EXPECT_EQ(l.toggles, 1);
         EXPECT_EQ(g.busy, 0);
@@ -137,6 +142,28 @@ TEST(Lancamento, ABareProgramNameLaunchesWithoutChangingFolder) {
     ASSERT_EQ(g.opened.size(), 1u);
     EXPECT_EQ(g.opened[0].dir, "");
     EXPECT_EQ(g.folders, (std::vector<std::string>{"C:\\Pivel\\"}));
+}
+
+// "Executar como administrador": the same launch with the verb "runas"; a failure the shell reports is the
+// user's to hear of, and everything is put back all the same.
+TEST(Lancamento, AsAdministratorAsksForTheVerbAndTellsOfAFailure) {
+    test::FakePlatform fake;
+    TIconeComando b;
+    b.AddShortCut("Grep", "D:\\Util\\grep.exe", false, "-r");
+    for (bool answer : {true, false}) {
+        GravadorLancamento g;
+        g.answer = answer;
+        TAtalhoRec r = readProgramData(b);
+        r.verbo = "runas";
+        const Launch l = Lancar(r, g);
+        EXPECT_EQ(l.ok, answer);
+        ASSERT_EQ(g.opened.size(), 1u);
+        EXPECT_EQ(g.opened[0].verb, "runas");
+        EXPECT_EQ(g.opened[0].params, "-r");
+        EXPECT_EQ(g.opened[0].dir, "D:\\Util\\");
+        EXPECT_EQ(g.folders.back(), "C:\\Pivel\\");
+        EXPECT_EQ(l.toggles, 1);
+    }
 }
 
 }  // namespace
