@@ -179,14 +179,33 @@ void TBarEntrada::WMLButtonUp(int x, int y, WPARAM keys) {
 }
 
 void TBarEntrada::WMContextMenu(POINT pt) {
+    int botao = -1;
     if (pt.x == -1 && pt.y == -1) {
         // From the keyboard (the menu key, Shift+F10): at the marked button, or under the title.
-        const int m = teclado_.Marcado();
-        const RECT r = m >= 0 ? barra_.BotaoRect(static_cast<std::size_t>(m)) : barra_.ConfigButtonRect();
+        botao = teclado_.Marcado();
+        const RECT r = botao >= 0 ? barra_.BotaoRect(static_cast<std::size_t>(botao)) : barra_.ConfigButtonRect();
         pt = POINT{r.left + barra_.S(8), r.bottom};
         ClientToScreen(barra_.hwnd(), &pt);
+    } else {
+        POINT c = pt;
+        ScreenToClient(barra_.hwnd(), &c);
+        botao = HitButton(c.x, c.y);
     }
-    barra_.Menu().Mostrar(pt);
+    // On a shortcut, the menu offers its own commands first.
+    const auto& botoes = barra_.Painel().Botoes();
+    if (botao < 0 || static_cast<std::size_t>(botao) >= botoes.size()) {
+        barra_.Menu().Mostrar(pt);
+        return;
+    }
+    const TIconeComando& b = botoes[static_cast<std::size_t>(botao)];
+    TAtalhoDoMenu a;
+    a.registro = b.Registro();
+    a.titulo = b.Titulo();
+    a.programa = b.Programa();
+    a.parametros = b.Parametros();
+    const TBuscaAlvos* busca = barra_.Lancamento().Busca();
+    a.pasta = busca && busca->Botao(static_cast<std::size_t>(botao)).pasta;
+    barra_.Menu().Mostrar(pt, nullptr, a);
 }
 
 }  // namespace nq

@@ -6,11 +6,14 @@
 #include <exception>
 #include <string>
 
+#include "app/BarSondasWin32.h"
 #include "app/MainWin32.h"
+#include "app/MenuAtalho.h"
 #include "catalogue/AlvoEmUso.h"
 #include "catalogue/AlvosWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
+#include "support/NqFunWin32.h"
 #include "support/Platform.h"
 #include "support/Win32Text.h"
 
@@ -52,18 +55,63 @@ public:
     bool SetCurrentFolder(const std::string& pasta) override {
         return SetCurrentDirectoryW(Wide(pasta).c_str()) != 0;
     }
-    void ShellOpen(const std::string& programa, const std::string& parametros, const std::string& pasta,
-                   int showCmd) override {
-        // Empty texts go as empty strings, never as absent values.
-        ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(), showCmd);
+    bool ShellOpen(const std::string& verbo, const std::string& programa, const std::string& parametros,
+                   const std::string& pasta, int showCmd) override {
+        if (const std::string teste = ShellDeTeste(); !teste.empty())
+            return ExecutarTeste(teste, verbo + "|" + programa + "|" + parametros + "|" + pasta);
+        if (verbo == "open") {
+            // Empty texts go as empty strings, never as absent values.
+            ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(),
+                          showCmd);
+            return true;
+        }
+        const std::wstring v = Wide(verbo), p = Wide(programa), a = Wide(parametros), d = Wide(pasta);
+        SHELLEXECUTEINFOW sei{};
+        sei.cbSize = sizeof sei;
+        sei.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;  // the bar's notice tells of a failure
+        sei.hwnd = owner_;
+        sei.lpVerb = v.c_str();
+        sei.lpFile = p.c_str();
+        sei.lpParameters = a.c_str();
+        sei.lpDirectory = d.c_str();
+        sei.nShow = showCmd;
+        // The user who says No to the elevation has answered: nothing to tell.
+        return ShellExecuteExW(&sei) || GetLastError() == ERROR_CANCELLED;
     }
     // The window's thread shows the busy pointer for the whole launch.
     void CursorAmp() override {}
     void CursorNormal() override {}
 
 private:
+    static bool ExecutarTeste(const std::string& programa, const std::string& pedido) {
+        std::wstring linha = L"\"" + Wide(programa) + L"\" " + Wide(pedido);
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return false;
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return true;
+    }
     HWND owner_;
 };
+
+// A target as the launcher's thread finds it: through its variables and relative folder, and a bare name
+// where the shell would look for it (the program's folder, then the system's path). Empty when missing.
+std::string AlvoNoDisco(const std::string& guardado) {
+    std::string alvo = AlvoExistente(guardado);
+    IShell& shell = *CurrentPlatform().shell;
+    if (shell.DirectoryExists(alvo) || shell.FileExists(alvo)) return alvo;
+    if (alvo.empty() || alvo.find_first_of("\\/:") != std::string::npos) return {};
+    for (const std::string& pasta : {DirAplic, std::string()}) {
+        wchar_t achado[MAX_PATH];
+        const DWORD n = SearchPathW(pasta.empty() ? nullptr : Wide(pasta).c_str(), Wide(alvo).c_str(), L".exe",
+                                    MAX_PATH, achado, nullptr);
+        if (n > 0 && n < MAX_PATH) return Narrow(achado);
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -80,29 +128,58 @@ void TBarLancamento::Iniciar() {
 }
 
 void TBarLancamento::clickIcone(std::function<TAtalhoRec()> ler) {
+    const std::string dirAplic = DirAplic;
+    Lancar([dirAplic, ler = std::move(ler)](HWND janela, std::string&) {
+        TAtalhoRec r = ler();
+        LancadorWin32 sistema(janela);
+        return executeProgram(r, sistema, dirAplic, true, {});
+    });
+}
+
+void TBarLancamento::AbrirLocal(const std::string& programa) {
+    Lancar([programa](HWND janela, std::string& naoEncontrado) {
+        const std::string alvo = AlvoNoDisco(programa);
+        if (alvo.empty()) {
+            // Nothing else is opened in its place: the user hears that it is gone.
+            const std::string usado = AlvoEmUso(programa);
+            naoEncontrado = usado.rfind(kAlvoInvalido, 0) == 0 ? programa : usado;
+            return true;
+        }
+        LancadorWin32 sistema(janela);
+        return sistema.ShellOpen("open", "explorer.exe", ParametrosDoLocal(alvo), "", SW_SHOWNORMAL);
+    });
+}
+
+void TBarLancamento::Lancar(std::function<bool(HWND, std::string&)> trabalho) {
     barra_.AvisoErro().Hide();
     if (!lancador_) return;
     if (lancamentos_++ == 0) nq::CursorAmp();
     const HWND janela = barra_.hwnd();
     focoNoClique_ = GetForegroundWindow() == janela;
-    const std::string dirAplic = DirAplic;
     // On the launcher's thread: a target on a share that does not answer holds up that thread, never
     // the bar's painting. The bar is switched on its own thread once the launch is over.
-    lancador_->Enfileirar([janela, dirAplic, ler = std::move(ler)] {
+    lancador_->Enfileirar([janela, trabalho = std::move(trabalho)] {
         bool ok = false;
+        auto naoEncontrado = std::make_unique<std::string>();
         try {
-            TAtalhoRec r = ler();
-            LancadorWin32 sistema(janela);
-            ok = executeProgram(r, sistema, dirAplic, true, {});
+            ok = trabalho(janela, *naoEncontrado);
         } catch (const std::exception&) {
             ok = false;  // the notice tells of it
         }
-        PostMessageW(janela, WM_LANCADO, ok, 0);
+        if (naoEncontrado->empty()) naoEncontrado.reset();
+        if (PostMessageW(janela, WM_LANCADO, ok, reinterpret_cast<LPARAM>(naoEncontrado.get())))
+            naoEncontrado.release();
     });
 }
 
-void TBarLancamento::Lancado(bool ok) {
+void TBarLancamento::Lancado(bool ok, LPARAM naoEncontrado) {
+    const std::unique_ptr<std::string> faltou(reinterpret_cast<std::string*>(naoEncontrado));
     if (lancamentos_ > 0 && --lancamentos_ == 0) nq::CursorNormal();
+    if (faltou) {
+        // Nothing was opened: the bar stays as it is and says why.
+        MsgBox(AvisoNaoEncontrado(*faltou));
+        return;
+    }
     // The keyboard stays with the bar if it had it at the click and nothing else took it meanwhile (an
     // X server without a window manager drops the focus of a window that has moved).
     if (focoNoClique_ && NobodyInFront()) SetForegroundWindow(barra_.hwnd());
@@ -135,6 +212,8 @@ void TBarLancamento::DescartarRespostas() {
     MSG m;
     while (PeekMessageW(&m, barra_.hwnd(), WM_ALVO_BUSCADO, WM_ALVO_BUSCADO, PM_REMOVE))
         delete reinterpret_cast<TAlvoBuscado*>(m.lParam);
+    while (PeekMessageW(&m, barra_.hwnd(), WM_LANCADO, WM_LANCADO, PM_REMOVE))
+        delete reinterpret_cast<std::string*>(m.lParam);
 }
 
 }  // namespace nq

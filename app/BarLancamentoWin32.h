@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/BuscaAlvos.h"
 #include "app/Lancamento.h"
@@ -26,7 +27,8 @@ struct TImagemIcone final : TImagem {
 class TBarLancamento {
 public:
     // The workers' answers: what was found out about a button's target (lParam owns a TAlvoBuscado),
-    // and the end of a launch (wParam false when the notice must tell of a failure).
+    // and the end of a launch (wParam false when the notice must tell of a failure; lParam, when not 0,
+    // owns the std::string of a target that was not found).
     static constexpr UINT WM_ALVO_BUSCADO = WM_APP + 1;
     static constexpr UINT WM_LANCADO = WM_APP + 2;
 
@@ -40,14 +42,21 @@ public:
     void clickIcone(std::function<TAtalhoRec()> ler);
     // The bar's button i.
     void clickBotao(std::size_t i);
+    // The file manager on the folder that holds a target, with the target selected; a target that is
+    // gone is told of, and nothing is opened.
+    void AbrirLocal(const std::string& programa);
     // WM_LANCADO: the launch is over.
-    void Lancado(bool ok);
+    void Lancado(bool ok, LPARAM naoEncontrado = 0);
     // WM_ALVO_BUSCADO: a button's target is known; its button is painted again.
     void Recebido(LPARAM resposta);
     // The window goes: answers still waiting would be lost with it, and their icons with them.
     void DescartarRespostas();
 
 private:
+    // Runs a job on the launcher's thread with the busy pointer on; it answers false when the notice
+    // must tell of a failure, and names a target it did not find.
+    void Lancar(std::function<bool(HWND, std::string&)> trabalho);
+
     TfrmMainPivel& barra_;
     std::unique_ptr<TBuscaAlvos> busca_;
     std::unique_ptr<TTrabalhador> lancador_;

@@ -46,7 +46,15 @@ HWND JanelaDoUsuario(HWND frente) {
     return nullptr;
 }
 
+// The pictures of the popup menu, in the order of its picture list.
+constexpr int kImagensMenu[] = {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE,  0,
+                                IDI_MENU_FINALIZAR, IDI_PASTA_ABERTA, IDI_NAV_ALTERAR, IDI_CROSS};
+// A shortcut's commands' pictures in that list, in the order of ComandoAtalho.
+constexpr int kImagemDoComando[] = {-1, -1, 6, -1, 7, 1, 8};
+
 }  // namespace
+
+TBarMenu* TBarMenu::noFiltro_ = nullptr;
 
 TBarMenu::TBarMenu(TfrmMainPivel& barra) : barra_(barra) {
     nqSobre1.SetMenuSobre(mnSobre);
@@ -60,6 +68,16 @@ void TBarMenu::CriarMenu() {
         item.ShortCut = shortCut;
         return item;
     };
+    // A shortcut's own commands, shown when the menu opens on one (a program's offer has them all).
+    itensAtalho_.clear();
+    TAtalhoDoMenu programa;
+    programa.programa = "x.exe";
+    for (const TEntradaAtalho& e : EntradasDoAtalho(programa)) {
+        const int c = static_cast<int>(e.comando);
+        itensAtalho_.push_back(&add(e.caption, mnItemAtalho + c, kImagemDoComando[c]));
+    }
+    itensAtalho_.push_back(&add("-", 0, -1));
+    for (TMenuItem* item : itensAtalho_) item->Visible = false;
     mnAtalhosItem_ = &add("Outros atalhos", mnAtalhos, 1);
     add("-", 0, -1);
     add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT));
@@ -88,7 +106,7 @@ TNqMenu& TBarMenu::Renderizador() {
     return *NqMenu1;
 }
 
-void TBarMenu::BuildPopupMenu() {
+void TBarMenu::BuildPopupMenu(const TAtalhoDoMenu* atalho) {
     if (!NqMenu1) CriarMenu();
     // Windows' light or dark mode may have changed since the last menu ("ImmersiveColorSet"): the next
     // menu follows it without a restart.
@@ -97,8 +115,7 @@ void TBarMenu::BuildPopupMenu() {
     if (!imgMenu || imgMenuDpi_ != dpi) {
         // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp.
         imgMenu = std::make_unique<TImageListWin32>(barra_.S(16));
-        for (int id : {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE, 0, IDI_MENU_FINALIZAR})
-            imgMenu->AddResource(id);
+        for (int id : kImagensMenu) imgMenu->AddResource(id);
         imgMenuDpi_ = dpi;
         pmEdita.Images = imgMenu.get();
     }
@@ -108,23 +125,38 @@ void TBarMenu::BuildPopupMenu() {
         if (item.Command == mnIncluir || item.Command == mnExcluirIcons || item.Command == mnConfig)
             item.Enabled = !barra_.cdsEdicao.Ativa();
     }
+    // The shortcut's own commands, those that change the catalogue waiting while a dialog edits a record.
+    for (TMenuItem* item : itensAtalho_) item->Visible = false;
+    if (atalho) {
+        for (const TEntradaAtalho& e : EntradasDoAtalho(*atalho)) {
+            TMenuItem& item = *itensAtalho_[static_cast<std::size_t>(e.comando)];
+            item.Caption = e.caption;
+            item.Default = e.padrao;
+            item.Enabled = !(e.alteraCatalogo && barra_.cdsEdicao.Ativa());
+            item.Visible = true;
+        }
+        itensAtalho_.back()->Visible = true;
+    }
     // "Outros atalhos": one entry per menu shortcut, each hooked to the renderer once its caption is set.
+    atalhosMostrados_ = atalhos_;
     mnAtalhosItem_->Clear();
-    for (std::size_t i = 0; i < atalhos_.size(); ++i) {
+    for (std::size_t i = 0; i < atalhosMostrados_.size(); ++i) {
         // A menu would take "&" for an access key; the title shows it as it is.
-        auto item = NewItem(nullptr, StrTran(atalhos_[i].caption, "&", "&&"), static_cast<UINT>(mnAtalhoPrimeiro + i));
-        item->Hint = atalhos_[i].hint;
+        auto item = NewItem(nullptr, StrTran(atalhosMostrados_[i].caption, "&", "&&"),
+                            static_cast<UINT>(mnAtalhoPrimeiro + i));
+        item->Hint = atalhosMostrados_[i].hint;
         NqMenu1->AtivarIndiv(*item, true);
         mnAtalhosItem_->Add(std::move(item));
     }
     pmEditaWin32_.Criar();
 }
 
-void TBarMenu::Mostrar(POINT tela, HWND antes) {
+void TBarMenu::Mostrar(POINT tela, HWND antes, const std::optional<TAtalhoDoMenu>& atalho) {
     const HWND janela = barra_.hwnd();
     if (aberto_ || !janela) return;
     aberto_ = true;
-    BuildPopupMenu();
+    atalhoAberto_ = atalho;
+    BuildPopupMenu(atalho ? &*atalho : nullptr);
     // Another program's window that had the keyboard gets it back once the command has run (the bar must
     // be in front for its menu to work).
     antes = JanelaDoUsuario(antes ? antes : GetForegroundWindow());
@@ -132,10 +164,17 @@ void TBarMenu::Mostrar(POINT tela, HWND antes) {
     if (antes) GetWindowThreadProcessId(antes, &processo);
     if (processo == GetCurrentProcessId()) antes = nullptr;
     UINT escolha = 0;
+    selecionado_ = direitoEm_ = 0;
     if (HMENU menu = pmEditaWin32_.Handle()) {
         SetForegroundWindow(janela);
+        // The menu's own loop shows its messages to this filter first: a right button let go over an
+        // "Outros atalhos" entry opens that entry's menu instead of choosing it.
+        noFiltro_ = this;
+        HHOOK filtro = SetWindowsHookExW(WH_MSGFILTER, FiltroDoMenu, nullptr, GetCurrentThreadId());
         escolha = static_cast<UINT>(
             TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, tela.x, tela.y, 0, janela, nullptr));
+        if (filtro) UnhookWindowsHookEx(filtro);
+        noFiltro_ = nullptr;
     }
     aberto_ = false;
     // The menu ran its own loop: the window may have been destroyed meanwhile.
@@ -143,11 +182,60 @@ void TBarMenu::Mostrar(POINT tela, HWND antes) {
     // The choice runs as WM_COMMAND, from the message loop, now that the menu's own loop has ended.
     if (escolha) {
         voltar_ = antes;
+        atalhoEscolhido_ = atalhoAberto_;
         PostMessageW(janela, WM_COMMAND, escolha, 0);
+    } else if (const auto entrada = direitoEm_ ? AtalhoDaEntrada(direitoEm_) : std::nullopt) {
+        POINT ponteiro{};
+        GetCursorPos(&ponteiro);
+        Mostrar(ponteiro, antes, entrada);
     } else {
         if (antes && IsWindow(antes)) SetForegroundWindow(antes);
         PostMessageW(janela, WM_NULL, 0, 0);
     }
+}
+
+LRESULT CALLBACK TBarMenu::FiltroDoMenu(int code, WPARAM wp, LPARAM lp) {
+    if (code == MSGF_MENU && noFiltro_) {
+        const MSG& m = *reinterpret_cast<const MSG*>(lp);
+        if (m.message == WM_RBUTTONUP) {
+            // Over the entry the menu has selected, in the submenu that is open.
+            TBarMenu& b = *noFiltro_;
+            const HMENU sub = b.SubmenuAtalhos();
+            const UINT id = b.selecionado_;
+            if (sub && b.AtalhoDaEntrada(id) &&
+                MenuItemFromPoint(b.barra_.hwnd(), sub, m.pt) == static_cast<int>(id - mnAtalhoPrimeiro)) {
+                b.DireitoNaEntrada(id);
+                return TRUE;
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void TBarMenu::DireitoNaEntrada(UINT id) {
+    direitoEm_ = id;
+    EndMenu();
+}
+
+std::optional<TAtalhoDoMenu> TBarMenu::AtalhoDaEntrada(UINT id) const {
+    if (id < mnAtalhoPrimeiro || id - mnAtalhoPrimeiro >= atalhosMostrados_.size()) return std::nullopt;
+    const TMenuAtalho& m = atalhosMostrados_[id - mnAtalhoPrimeiro];
+    TAtalhoDoMenu a;
+    a.registro = m.registro;
+    a.titulo = m.caption;
+    const std::size_t barra = m.hint.find('|');
+    a.programa = m.hint.substr(0, barra);
+    if (barra != std::string::npos) a.parametros = m.hint.substr(barra + 1);
+    a.noMenu = true;
+    return a;
+}
+
+HMENU TBarMenu::SubmenuAtalhos() const {
+    const HMENU menu = pmEditaWin32_.Handle();
+    const int n = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < n; ++i)  // the one entry with a submenu
+        if (HMENU sub = GetSubMenu(menu, i)) return sub;
+    return nullptr;
 }
 
 void TBarMenu::DevolverTeclado(bool lancou) {
@@ -173,6 +261,16 @@ bool TBarMenu::Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
         case WM_MENUCHAR:
             resposta = pmEditaWin32_.MenuChar(LOWORD(wp), reinterpret_cast<HMENU>(lp));
             return resposta != 0;
+        case WM_MENUSELECT:
+            selecionado_ = HIWORD(wp) & MF_POPUP ? 0 : LOWORD(wp);
+            return false;
+        case WM_MENURBUTTONUP:
+            // Where the system tells of it: the right button let go over an entry.
+            if (reinterpret_cast<HMENU>(lp) == SubmenuAtalhos() && aberto_) {
+                const UINT id = GetMenuItemID(reinterpret_cast<HMENU>(lp), static_cast<int>(wp));
+                if (AtalhoDaEntrada(id)) DireitoNaEntrada(id);
+            }
+            return false;
         default:
             return false;
     }
@@ -180,7 +278,7 @@ bool TBarMenu::Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
 
 LRESULT TBarMenu::ItemMenu(WPARAM pos, LPARAM submenu) const {
     HMENU menu = aberto_ ? pmEditaWin32_.Handle() : nullptr;
-    if (menu && submenu) menu = GetSubMenu(menu, 0);
+    if (menu && submenu) menu = SubmenuAtalhos();
     RECT r{};
     if (!menu || !GetMenuItemRect(barra_.hwnd(), menu, static_cast<UINT>(pos), &r)) return -1;
     MENUITEMINFOW mi{};
@@ -190,13 +288,36 @@ LRESULT TBarMenu::ItemMenu(WPARAM pos, LPARAM submenu) const {
     return (mi.fType & MFT_OWNERDRAW ? kItemMenuDesenhado : 0) | (r.bottom - r.top);
 }
 
+LRESULT TBarMenu::TextoItemMenu(WPARAM pos, LPARAM submenu) const {
+    HMENU menu = aberto_ ? pmEditaWin32_.Handle() : nullptr;
+    if (menu && submenu) menu = SubmenuAtalhos();
+    wchar_t texto[200] = L"";
+    MENUITEMINFOW mi{};
+    mi.cbSize = sizeof mi;
+    mi.fMask = MIIM_STRING | MIIM_STATE | MIIM_FTYPE;
+    mi.dwTypeData = texto;
+    mi.cch = 199;
+    if (!menu || !GetMenuItemInfoW(menu, static_cast<UINT>(pos), TRUE, &mi)) return 0;
+    const std::wstring resposta = mi.fType & MFT_SEPARATOR ? L"-"
+                                  : (mi.fState & MFS_DEFAULT ? L"!" : L"") + std::wstring(texto);
+    return GlobalAddAtomW(resposta.c_str());
+}
+
 void TBarMenu::Executar(UINT id) {
+    const bool lancou = id >= mnAtalhoPrimeiro || id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Abrir) ||
+                        id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Administrador) ||
+                        id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Local);
     ExecutarComando(id);
-    DevolverTeclado(id >= mnAtalhoPrimeiro);
+    DevolverTeclado(lancou);
 }
 
 void TBarMenu::ExecutarComando(UINT id) {
     if (nqSobre1.MenuSobreClick(id)) return;
+    if (id >= mnItemAtalho && id <= mnItemAtalho + static_cast<UINT>(ComandoAtalho::Excluir)) {
+        if (const auto a = std::exchange(atalhoEscolhido_, std::nullopt))
+            ExecutarNoAtalho(static_cast<ComandoAtalho>(id - mnItemAtalho), *a);
+        return;
+    }
     if (id >= mnAtalhoPrimeiro) {
         // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
         if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
@@ -218,14 +339,65 @@ void TBarMenu::ExecutarComando(UINT id) {
     }
 }
 
-void TBarMenu::mnIncluirClick() {
+void TBarMenu::ExecutarNoAtalho(ComandoAtalho comando, const TAtalhoDoMenu& a) {
+    TClientDataset& cds = barra_.cds;
+    switch (comando) {
+        case ComandoAtalho::Abrir: {
+            // What a click does: a button by its own state, an "Outros atalhos" entry by its hint.
+            const auto& botoes = barra_.Painel().Botoes();
+            for (std::size_t i = 0; !a.noMenu && i < botoes.size(); ++i) {
+                if (botoes[i].Registro() != a.registro) continue;
+                barra_.Lancamento().clickBotao(i);
+                return;
+            }
+            barra_.Lancamento().clickIcone([hint = a.programa + "|" + a.parametros] { return readProgramData(hint); });
+            return;
+        }
+        case ComandoAtalho::Administrador: {
+            TIconeComando botao;
+            botao.AddShortCut(a.titulo, a.programa, a.pasta, a.parametros);
+            barra_.Lancamento().clickIcone([botao] {
+                TAtalhoRec r = readProgramData(botao);
+                r.verbo = "runas";
+                return r;
+            });
+            return;
+        }
+        case ComandoAtalho::Local: barra_.Lancamento().AbrirLocal(a.programa); return;
+        case ComandoAtalho::CopiarCaminho:
+            if (!CopiarTexto(barra_.hwnd(), CaminhoParaCopiar(a.programa, a.parametros)))
+                MsgBoxErro("Não foi possível copiar o caminho para a área de transferência.");
+            return;
+        case ComandoAtalho::Editar:
+            EditarNoDialogo(
+                [&] {
+                    if (!IrParaAtalho(cds, a.registro)) return false;
+                    cds.Edit();
+                    return true;
+                },
+                "Alteração");
+            return;
+        case ComandoAtalho::Mover:
+            if (barra_.cdsEdicao.Ativa() || !AlternarMenuDoAtalho(cds, a.registro)) return;
+            break;
+        case ComandoAtalho::Excluir:
+            if (barra_.cdsEdicao.Ativa() || !MsgBoxConf(PerguntaExcluir(a.titulo), 2)) return;
+            // A dialog may have begun editing while the question waited.
+            if (barra_.cdsEdicao.Ativa() || !ExcluirAtalho(cds, a.registro)) return;
+            break;
+    }
+    barra_.AtualizarIcones();
+    barra_.Gravacao().SalvarAgora();
+}
+
+void TBarMenu::EditarNoDialogo(const std::function<bool()>& comecar, const std::string& caption) {
     TClientDataset& cds = barra_.cds;
     if (!frmItensEdita || barra_.cdsEdicao.Ativa()) return;
     bool confirmado = false;
     try {
         TEdicaoEmCurso edicao(&barra_.cdsEdicao);
-        cds.Append();
-        confirmado = frmItensEdita->Open("");
+        if (!comecar()) return;
+        confirmado = frmItensEdita->Open(caption);
         if (confirmado)
             cds.Post();
         else
@@ -239,6 +411,15 @@ void TBarMenu::mnIncluirClick() {
     if (!confirmado) return;
     barra_.AtualizarIcones();
     barra_.Gravacao().SalvarAgora();
+}
+
+void TBarMenu::mnIncluirClick() {
+    EditarNoDialogo(
+        [&] {
+            barra_.cds.Append();
+            return true;
+        },
+        "");
 }
 
 void TBarMenu::mnExcluirIconsClick() {

@@ -1,14 +1,18 @@
 #pragma once
 // The bar's popup menu and its commands: its entries and pictures, the "Outros atalhos" submenu of the
 // shortcuts flagged for it, the renderer that paints them, and what each command does. The tray icon
-// opens the same menu.
+// opens the same menu; a right click on a shortcut (its button, or its "Outros atalhos" entry) opens it
+// with that shortcut's own commands on top.
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/Barra.h"
+#include "app/MenuAtalho.h"
 #include "app/NqSobreWin32.h"
 #include "menus/Menu.h"
 #include "menus/NqMenus.h"
@@ -28,6 +32,7 @@ enum MenuId : UINT {
     mnSobre,
     mnDesativarInic,
     mnFinalizar,
+    mnItemAtalho = 200,  // a shortcut's own commands: mnItemAtalho + ComandoAtalho
     mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
 };
 
@@ -40,15 +45,18 @@ public:
     std::size_t Atalhos() const { return atalhos_.size(); }
 
     // Shows the menu at a screen point and runs its loop; nothing while it is open already. From the tray
-    // icon, `antes` is the window that had the keyboard: it gets it back once the command has run.
-    void Mostrar(POINT tela, HWND antes = nullptr);
+    // icon, `antes` is the window that had the keyboard: it gets it back once the command has run. With a
+    // shortcut, its own commands come first.
+    void Mostrar(POINT tela, HWND antes = nullptr, const std::optional<TAtalhoDoMenu>& atalho = std::nullopt);
     bool Aberto() const { return aberto_; }
     // WM_COMMAND of a menu entry.
     void Executar(UINT id);
-    // WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of the owner-drawn entries; true when answered.
+    // WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of the owner-drawn entries, WM_MENUSELECT and
+    // WM_MENURBUTTONUP; true when answered.
     bool Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta);
-    // The height of an entry of the open menu (see kMsgItemMenu).
+    // The height of an entry of the open menu (see kMsgItemMenu), and its text (see kMsgTextoMenu).
     LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
+    LRESULT TextoItemMenu(WPARAM pos, LPARAM submenu) const;
 
     // The commands.
     void mnIncluirClick();
@@ -63,9 +71,23 @@ public:
 private:
     void CriarMenu();
     void ExecutarComando(UINT id);
+    // A shortcut's own command, on the shortcut its menu was opened for.
+    void ExecutarNoAtalho(ComandoAtalho comando, const TAtalhoDoMenu& a);
+    // The edit dialog on a record that `comecar` begins (Append, or Edit of a shortcut), posted on OK;
+    // then the bar is rebuilt and saved.
+    void EditarNoDialogo(const std::function<bool()>& comecar, const std::string& caption);
+    // The shortcut of an "Outros atalhos" entry of the menu shown.
+    std::optional<TAtalhoDoMenu> AtalhoDaEntrada(UINT id) const;
+    // The right button let go over an "Outros atalhos" entry: the menu ends, and that entry's own menu
+    // follows.
+    void DireitoNaEntrada(UINT id);
+    HMENU SubmenuAtalhos() const;
+    // The menu loop's messages, while a menu of the bar's is open.
+    static LRESULT CALLBACK FiltroDoMenu(int code, WPARAM wp, LPARAM lp);
+    static TBarMenu* noFiltro_;
     // After a command chosen from the tray icon's menu: the keyboard back to the program that had it.
     void DevolverTeclado(bool lancou);
-    void BuildPopupMenu();
+    void BuildPopupMenu(const TAtalhoDoMenu* atalho);
 
     TfrmMainPivel& barra_;
     std::vector<TMenuAtalho> atalhos_;
@@ -73,6 +95,12 @@ private:
     TMenuOwner componentes_;
     TPopupMenu pmEdita{&componentes_};
     TMenuItem* mnAtalhosItem_ = nullptr;  // "Outros atalhos"
+    std::vector<TMenuItem*> itensAtalho_;  // a shortcut's own commands, then their separator
+    std::vector<TMenuAtalho> atalhosMostrados_;  // the "Outros atalhos" entries of the menu shown
+    std::optional<TAtalhoDoMenu> atalhoAberto_;   // the shortcut of the menu shown
+    std::optional<TAtalhoDoMenu> atalhoEscolhido_;  // the shortcut of the command chosen
+    UINT selecionado_ = 0;  // the entry under the pointer or the keys
+    UINT direitoEm_ = 0;    // the "Outros atalhos" entry the right button was let go over
     TMenuSistemaWin32 menuSistema_;
     std::unique_ptr<TNqMenu> NqMenu1;
     TMenuWin32 pmEditaWin32_{pmEdita};

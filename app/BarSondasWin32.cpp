@@ -81,6 +81,12 @@ bool PastaDoProgramaSomenteLeitura() { return Ligada("PIVEL_PASTA_SOMENTE_LEITUR
 
 bool UnidadeRemovivelSimulada() { return Ligada("PIVEL_UNIDADE_REMOVIVEL"); }
 
+std::string ShellDeTeste() {
+    wchar_t v[MAX_PATH] = L"";
+    const DWORD n = GetEnvironmentVariableW(L"PIVEL_SHELL", v, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? Narrow(v) : std::string();
+}
+
 TTipoMenu TipoMenuBarra() {
     const char* v = std::getenv("PIVEL_TIPO_MENU");
     const int tipo = v ? std::atoi(v) : -1;
@@ -92,7 +98,8 @@ TBarSondas::TBarSondas(TfrmMainPivel& barra)
     : barra_(barra),
       objetosGdi_(RegisterWindowMessageW(kMsgObjetosGdi)),
       itemMenu_(RegisterWindowMessageW(kMsgItemMenu)),
-      atalhos_(RegisterWindowMessageW(kMsgAtalhos)) {}
+      atalhos_(RegisterWindowMessageW(kMsgAtalhos)),
+      textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)) {}
 
 bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) const {
     if (msg == 0) return false;
@@ -100,6 +107,8 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
         resposta = GdiObjectsLive() + IconsLive();
     } else if (msg == itemMenu_) {
         resposta = barra_.Menu().ItemMenu(wp, lp);
+    } else if (msg == textoMenu_) {
+        resposta = barra_.Menu().TextoItemMenu(wp, lp);
     } else if (msg == atalhos_) {
         const auto& botoes = barra_.Painel().Botoes();
         if (wp == 0) {

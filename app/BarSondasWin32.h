@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "menus/NqMenus.h"
 
 namespace nq {
@@ -23,6 +25,11 @@ constexpr LRESULT kItemMenuDesenhado = 0x10000;
 // number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started, 3 how many
 // buttons still wait for what the background worker finds out about their targets.
 constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
+// A registered message that the bar answers, while a menu of its own is open, with a global atom holding
+// the text of the entry at position wParam of the menu (lParam 0) or of the open "Outros atalhos" submenu
+// (lParam 1) as the system menu keeps it for screen readers, preceded by "!" for the default entry; 0
+// when there is no such entry. The asker deletes the atom.
+constexpr const wchar_t* kMsgTextoMenu = L"Pivel.TextoMenu";
 
 // Before anything else starts: PIVEL_ALVO_LENTO="ms:prefix" makes every check whether a path that
 // begins with the prefix exists take that long first (a share that does not answer).
@@ -35,6 +42,9 @@ bool EscreverRelatorioInicio();
 bool PastaDoProgramaSomenteLeitura();
 // PIVEL_UNIDADE_REMOVIVEL=1 makes the program's drive count as a removable one (a carried bar).
 bool UnidadeRemovivelSimulada();
+// PIVEL_SHELL names a program that the launches start in place of asking the shell, with the command
+// line "verb|file|parameters|folder", so that a test sees what the shell would have been asked.
+std::string ShellDeTeste();
 // PIVEL_TIPO_MENU (0 to 4) paints the menus in another style, so that tests can look at every style;
 // the bar's own style otherwise.
 TTipoMenu TipoMenuBarra();
@@ -47,7 +57,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0;
 };
 
 }  // namespace nq

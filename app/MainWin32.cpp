@@ -352,6 +352,8 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MEASUREITEM:
         case WM_DRAWITEM:
         case WM_MENUCHAR:
+        case WM_MENUSELECT:
+        case WM_MENURBUTTONUP:
             if (menu_.Mensagem(msg, wp, lp, resposta)) return resposta;
             break;
         case WM_COMMAND:
@@ -377,7 +379,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_AppRestore: exibicao_.Abrir(); return 0;
         case TBarLancamento::WM_ALVO_BUSCADO: lancamento_.Recebido(lp); return 0;
-        case TBarLancamento::WM_LANCADO: lancamento_.Lancado(wp != 0); return 0;
+        case TBarLancamento::WM_LANCADO: lancamento_.Lancado(wp != 0, lp); return 0;
         case WM_MOSTRADA: DepoisDeMostrar(); return 0;
         case WM_QUERYENDSESSION: gravacao_.SessaoTerminando(); return TRUE;
         case WM_ENDSESSION:

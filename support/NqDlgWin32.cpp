@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "support/NqConst.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
@@ -107,6 +109,27 @@ bool AbrirArquivoAssoc(const std::string& arq, bool Maximizado) {
     const HINSTANCE r = ShellExecuteW(MainWindow(), L"open", Wide(arq).c_str(), nullptr, nullptr,
                                       Maximizado ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(r) > 32;
+}
+
+bool CopiarTexto(HWND dono, const std::string& texto) {
+    const std::wstring w = Wide(texto);
+    const std::size_t bytes = (w.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memoria = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memoria) return false;
+    if (void* p = GlobalLock(memoria)) {
+        std::memcpy(p, w.c_str(), bytes);
+        GlobalUnlock(memoria);
+    }
+    if (!OpenClipboard(dono)) {
+        GlobalFree(memoria);
+        return false;
+    }
+    EmptyClipboard();
+    // The clipboard owns the memory once it took it.
+    const bool ok = SetClipboardData(CF_UNICODETEXT, memoria) != nullptr;
+    if (!ok) GlobalFree(memoria);
+    CloseClipboard();
+    return ok;
 }
 
 bool KeyIsDown(int Key) {

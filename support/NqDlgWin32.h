@@ -31,6 +31,10 @@ std::string IniciarComWindows(const std::string& Ident, const std::string& progr
 // shell accepted it.
 bool AbrirArquivoAssoc(const std::string& arq, bool Maximizado = false);
 
+// Puts a text on the clipboard as Unicode text, the window owning it; false when the clipboard could not
+// be had.
+bool CopiarTexto(HWND dono, const std::string& texto);
+
 // Whether the virtual key was down when the input message being handled was sent.
 bool KeyIsDown(int Key);
 
