@@ -48,9 +48,10 @@ HWND JanelaDoUsuario(HWND frente) {
 
 // The pictures of the popup menu, in the order of its picture list.
 constexpr int kImagensMenu[] = {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE,  0,
-                                IDI_MENU_FINALIZAR, IDI_PASTA_ABERTA, IDI_NAV_ALTERAR, IDI_CROSS};
+                                IDI_MENU_FINALIZAR, IDI_PASTA_ABERTA, IDI_NAV_ALTERAR, IDI_MENU_EXCLUIR,
+                                IDI_MENU_ABRIR, IDI_MENU_ADMINISTRADOR, IDI_MENU_COPIAR};
 // A shortcut's commands' pictures in that list, in the order of ComandoAtalho.
-constexpr int kImagemDoComando[] = {-1, -1, 6, -1, 7, 1, 8};
+constexpr int kImagemDoComando[] = {9, 10, 6, 11, 7, 1, 8};
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the bar's popup menu in its five styles, in Windows' light and dark modes, at 96 and
-# 144 dpi, each with "Outros atalhos" open on ten shortcuts and one of them highlighted, for a person to
-# look at.
+# 144 dpi, each with "Outros atalhos" open on ten shortcuts and one of them highlighted; then, in the
+# bar's own style, a shortcut's own menu opened by a right click on its button; for a person to look at.
 #   bash scripts/menu-shots.sh [OUTDIR]     (default build/menu-shots; needs build/win/bin/Pivel.exe)
 # Uses a private Xvfb display (1920 x 1080) unless DISPLAY names one; drives it with xdotool.
 set -euo pipefail
@@ -60,4 +60,21 @@ for mode in claro escuro; do
   done
 done
 modo 1
+# A shortcut's own menu: a right click on the bar's one button.
+for dpi in 96 144; do
+    PIVEL_DPI=$dpi "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
+    pid=$!
+    sleep 4
+    xdotool mousemove 1919 1070 click 1
+    sleep 1.5
+    s() { echo $(($1 * dpi / 96)); }
+    xdotool mousemove $((1920 - $(s 198) + $(s 70))) $(($(s 49) + $(s 2) + $(s 16))) click 3
+    sleep 1.2
+    import -window root -crop 900x560+1020+0 +repage "$out/menu-atalho-$dpi.png"
+    xdotool key Escape
+    sleep 0.3
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    sleep 1
+done
 echo "screenshots in $out"

@@ -205,6 +205,75 @@ def draw_menu_quit(n):
     return red_cross(n, even(10 * s), int(2 * s))
 
 
+def draw_menu_open(n):
+    """A green arrow pointing right: what a click does, start the shortcut."""
+    s = n / 16.0
+    c = n / 2.0
+    h = 5.5 * s
+    shape = polygon([(c - 0.55 * h, c - h), (c + 1.1 * h, c), (c - 0.55 * h, c + h)])
+    img = Canvas(n)
+    img.fill(shape, linear(0, c - h, GREEN_LIGHT, 0, c + h, GREEN))
+    img.fill(outline(shape, max(1.0, 0.75 * s)), GREEN_EDGE)
+    return img
+
+
+def draw_menu_admin(n):
+    """A shield in four quarters, blue and gold: the system asks before the program runs."""
+    s = n / 16.0
+    c = n / 2.0
+    top, bottom, half = 1.5 * s, n - 1.0 * s, 6.0 * s
+    shape = polygon([(c - half, top + 1.5 * s), (c, top), (c + half, top + 1.5 * s), (c + half, c + 0.5 * s),
+                     (c, bottom), (c - half, c + 0.5 * s)])
+    img = Canvas(n)
+    img.fill(shape, linear(0, top, BLUE_LIGHT, 0, bottom, BLUE_DARK))
+    mid = px(c + 0.5 * s)
+    gold = union(box(0, 0, px(c), mid), box(px(c), mid, n, n))
+    img.fill(intersect(shape, gold), linear(0, top, GOLD_LIGHT, 0, bottom, GOLD_DARK))
+    img.fill(outline(shape, max(1.0, 0.75 * s)), BLUE_EDGE)
+    return img
+
+
+def draw_menu_copy(n):
+    """Two sheets, one over the other."""
+    s = n / 16.0
+    w, h, step = px(8 * s), px(10 * s), px(3 * s)
+    x0, y0 = centred(n, w + step), centred(n, h + step)
+    img = Canvas(n)
+    for dx in (0, step):
+        sheet = box(x0 + dx, y0 + dx, x0 + dx + w, y0 + dx + h)
+        img.fill(sheet, WHITE)
+        img.fill(outline(sheet, max(1, px(s))), (96, 104, 120))
+    line = max(1, px(s))
+    for i in range(3):
+        y = y0 + step + px(3 * s) + i * px(2 * s)
+        img.fill(box(x0 + step + px(2 * s), y, x0 + step + w - px(2 * s), y + line), (150, 160, 176))
+    return img
+
+
+def draw_menu_delete(n):
+    """A waste bin: its lid with a handle, and a body narrowing to the bottom with three grooves."""
+    s = n / 16.0
+    c = n / 2.0
+    grey_light, grey_dark, edge = (196, 204, 216), (120, 130, 146), (70, 78, 92)
+    lid_w, lid_h = even(12 * s), max(2, px(2 * s))
+    lid_y = px(3 * s)
+    lid = union(box(centred(n, lid_w), lid_y, centred(n, lid_w) + lid_w, lid_y + lid_h, radius=0.4 * s),
+                box(centred(n, even(4 * s)), lid_y - max(1, px(s)), centred(n, even(4 * s)) + even(4 * s), lid_y + 1))
+    top, bottom = lid_y + lid_h + max(1, px(0.5 * s)), n - px(1.5 * s)
+    half_top, half_bottom = 4.5 * s, 3.5 * s
+    body = polygon([(c - half_top, top), (c + half_top, top), (c + half_bottom, bottom), (c - half_bottom, bottom)])
+    img = Canvas(n)
+    img.fill(body, linear(0, top, grey_light, 0, bottom, grey_dark))
+    img.fill(outline(body, max(1.0, 0.75 * s)), edge)
+    groove = max(1, px(0.75 * s))
+    for dx in (-2 * s, 0, 2 * s):
+        x = px(c + dx - groove / 2.0)
+        img.fill(box(x, top + px(2 * s), x + groove, bottom - px(2 * s)), edge, 0.7)
+    img.fill(lid, linear(0, lid_y, grey_light, 0, lid_y + lid_h, grey_dark))
+    img.fill(outline(lid, max(1.0, 0.6 * s)), edge)
+    return img
+
+
 # --- fallback pictures of the bar buttons ----------------------------------------------------------
 
 def draw_globe(n):
@@ -249,6 +318,10 @@ PICTURES = [
     ("MenuIncluir", draw_menu_add, scales(16)),
     ("MenuSobre", draw_menu_about, scales(16)),
     ("MenuFinalizar", draw_menu_quit, scales(16)),
+    ("MenuAbrir", draw_menu_open, scales(16)),
+    ("MenuAdministrador", draw_menu_admin, scales(16)),
+    ("MenuCopiar", draw_menu_copy, scales(16)),
+    ("MenuExcluir", draw_menu_delete, scales(16)),
     ("WebBrowser", draw_globe, scales(32)),
     ("RedCross", draw_missing, scales(32)),
 ]

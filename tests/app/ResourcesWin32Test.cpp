@@ -58,11 +58,14 @@ TEST_F(PivelResources, ProgramIconHasEverySize) {
     EXPECT_EQ(Sizes(1), (std::set<int>{16, 32, 48, 64, 128, 256}));
 }
 
-// The edit dialog's pictures come in their size at 100, 125, 150 and 200 %: sharp at every density.
+// The edit dialog's and the menus' pictures come in their size at 100, 125, 150 and 200 %: sharp at every density.
 TEST_F(PivelResources, EditDialogPicturesHaveEveryDensitysSize) {
     EXPECT_EQ(Sizes(IDI_BTN_LUPA), (std::set<int>{16, 20, 24, 32}));
     EXPECT_EQ(Sizes(IDI_BTN_PASTA_AZUL), (std::set<int>{16, 20, 24, 32}));
     EXPECT_EQ(Sizes(IDI_NEUTRO), (std::set<int>{32, 40, 48, 64}));
+    for (int menu : {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE, IDI_MENU_FINALIZAR,
+                     IDI_MENU_ABRIR, IDI_MENU_ADMINISTRADOR, IDI_MENU_COPIAR, IDI_MENU_EXCLUIR})
+        EXPECT_EQ(Sizes(menu), (std::set<int>{16, 20, 24, 32})) << menu;
 }
 
 }  // namespace
