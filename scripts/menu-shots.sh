@@ -26,15 +26,29 @@ cp "$root/build/win/bin/Pivel.exe" "$work/"
 names=(padrao office semicones win7 marvo)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 modo() { "$root/scripts/wine.sh" reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+# Starts the bar at a density (and a menu style) and opens it with a click on its strip.
+abrir() {
+    PIVEL_DPI=$1 PIVEL_TIPO_MENU=${2:-} "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
+    pid=$!
+    sleep 4
+    xdotool mousemove 1919 1070 click 1
+    sleep 1.5
+}
+# Closes the menus (one Esc each) and ends the bar.
+encerrar() {
+    for _ in $(seq "$1"); do
+        xdotool key Escape
+        sleep 0.3
+    done
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    sleep 1
+}
 for mode in claro escuro; do
   modo $([ $mode = claro ] && echo 1 || echo 0)
   for dpi in 96 144; do
     for style in 0 1 2 3 4; do
-        PIVEL_DPI=$dpi PIVEL_TIPO_MENU=$style "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
-        pid=$!
-        sleep 4
-        xdotool mousemove 1919 1070 click 1  # the strip opens the bar
-        sleep 1.5
+        abrir $dpi $style
         # The popup menu opens at the pointer, near the bar's left edge so that it fits on the screen;
         # "Outros atalhos" then opens its submenu to the left, and an entry of it is highlighted.
         x=$((dpi == 96 ? 1728 : 1625))
@@ -49,32 +63,18 @@ for mode in claro escuro; do
         xdotool mousemove $((x - 60)) $((y + 3 * h))
         sleep 1
         import -window root -crop 900x560+1020+250 +repage "$out/menu-${names[$style]}-$mode-$dpi.png"
-        xdotool key Escape
-        sleep 0.3
-        xdotool key Escape
-        sleep 0.3
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-        sleep 1
+        encerrar 2
     done
   done
 done
 modo 1
 # A shortcut's own menu: a right click on the bar's one button.
 for dpi in 96 144; do
-    PIVEL_DPI=$dpi "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
-    pid=$!
-    sleep 4
-    xdotool mousemove 1919 1070 click 1
-    sleep 1.5
+    abrir $dpi
     s() { echo $(($1 * dpi / 96)); }
     xdotool mousemove $((1920 - $(s 198) + $(s 70))) $(($(s 49) + $(s 2) + $(s 16))) click 3
     sleep 1.2
     import -window root -crop 900x560+1020+0 +repage "$out/menu-atalho-$dpi.png"
-    xdotool key Escape
-    sleep 0.3
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    sleep 1
+    encerrar 1
 done
 echo "screenshots in $out"

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,5 +109,32 @@ private:
     HWND janela_ = nullptr;
     bool copiada_ = false;
 };
+
+// The bar's buttons as a screen reader reads them from another process: their names, and their roles
+// when asked for. The caller has joined COM.
+inline std::vector<std::string> NomesDosBotoes(HWND bar, std::vector<long>* papeis = nullptr) {
+    std::vector<std::string> nomes;
+    IAccessible* acc = nullptr;
+    if (AccessibleObjectFromWindow(bar, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)) != S_OK)
+        return nomes;
+    long n = 0;
+    acc->get_accChildCount(&n);
+    for (long i = 1; i <= n; ++i) {
+        VARIANT v;
+        VariantInit(&v);
+        v.vt = VT_I4;
+        v.lVal = i;
+        BSTR nome = nullptr;
+        if (acc->get_accName(v, &nome) == S_OK && nome) nomes.push_back(Narrow(nome));
+        SysFreeString(nome);
+        if (!papeis) continue;
+        VARIANT papel;
+        VariantInit(&papel);
+        acc->get_accRole(v, &papel);
+        papeis->push_back(papel.lVal);
+    }
+    acc->Release();
+    return nomes;
+}
 
 }  // namespace nq::test

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -172,27 +170,6 @@ protected:
         CloseClipboard();
         return texto;
     }
-    // The buttons' names as a screen reader reads them.
-    static std::vector<std::string> NomesDosBotoes(HWND bar) {
-        std::vector<std::string> nomes;
-        IAccessible* acc = nullptr;
-        if (AccessibleObjectFromWindow(bar, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&acc)) != S_OK)
-            return nomes;
-        long n = 0;
-        acc->get_accChildCount(&n);
-        for (long i = 1; i <= n; ++i) {
-            VARIANT v;
-            VariantInit(&v);
-            v.vt = VT_I4;
-            v.lVal = i;
-            BSTR nome = nullptr;
-            if (acc->get_accName(v, &nome) == S_OK && nome) nomes.push_back(Narrow(nome));
-            SysFreeString(nome);
-        }
-        acc->Release();
-        return nomes;
-    }
-
     test::BarraEmTeste barra_;
     Rect aberta_;
     int dpi_ = 96;
@@ -353,7 +330,7 @@ TEST_F(MenuAtalho, EditingChangesTheTitleOnTheBarAndInTheFile) {
     test::PressKey(VK_F5);
     ASSERT_TRUE(test::WaitFor([&] { return !IsWindowVisible(d); }, 10000));
     EXPECT_TRUE(test::WaitFor([&] {
-        const auto nomes = NomesDosBotoes(bar);
+        const auto nomes = test::NomesDosBotoes(bar);
         return nomes.size() > 1 && nomes[1] == "Bloco renomeado";
     })) << "the button shows it";
     EXPECT_TRUE(test::WaitFor([&] { return Ini().find("titulo=Bloco renomeado") != std::string::npos; })) << Ini();
@@ -371,7 +348,7 @@ TEST_F(MenuAtalho, EditingChangesTheTitleOnTheBarAndInTheFile) {
     test::Digitar(L"Outro nome");
     test::PressKey(VK_ESCAPE);
     ASSERT_TRUE(test::WaitFor([&] { return !IsWindowVisible(d); }, 10000));
-    EXPECT_EQ(NomesDosBotoes(bar).at(1), "Bloco renomeado");
+    EXPECT_EQ(test::NomesDosBotoes(bar).at(1), "Bloco renomeado");
     EXPECT_EQ(Ini().find("Outro nome"), std::string::npos);
     CoUninitialize();
     EXPECT_TRUE(barra_.Encerrar());

@@ -296,20 +296,9 @@ TEST_F(Teclado, AScreenReaderReadsTheButtonsFromAnotherProcess) {
               S_OK);
     long n = 0;
     EXPECT_EQ(acc->get_accChildCount(&n), S_OK);
-    std::vector<std::string> nomes;
-    for (long i = 1; i <= n; ++i) {
-        VARIANT v;
-        VariantInit(&v);
-        v.vt = VT_I4;
-        v.lVal = i;
-        BSTR nome = nullptr;
-        if (acc->get_accName(v, &nome) == S_OK && nome) nomes.push_back(Narrow(nome));
-        SysFreeString(nome);
-        VARIANT papel;
-        VariantInit(&papel);
-        acc->get_accRole(v, &papel);
-        EXPECT_EQ(papel.lVal, ROLE_SYSTEM_PUSHBUTTON) << i;
-    }
+    std::vector<long> papeis;
+    const std::vector<std::string> nomes = test::NomesDosBotoes(w, &papeis);
+    EXPECT_EQ(papeis, std::vector<long>(static_cast<std::size_t>(n), ROLE_SYSTEM_PUSHBUTTON)) << "every one a button";
     EXPECT_EQ(nomes, (std::vector<std::string>{"Agenda", "Bloco de notas", "Calculadora", "Configurações"}));
 
     // What a sighted user sees: closed, the buttons lie past the screen's edge; open, on the screen
