@@ -23,6 +23,10 @@ constexpr LRESULT kItemMenuDesenhado = 0x10000;
 // number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started, 3 how many
 // buttons still wait for what the background worker finds out about their targets.
 constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
+// A registered message that takes monitors out of the list the bar reads, as if they had been unplugged:
+// wParam has bit n-1 set for monitor n (0 puts every monitor back). The bar then hears of a changed
+// display, and answers with the number of monitors it sees.
+constexpr const wchar_t* kMsgMonitores = L"Pivel.Monitores";
 
 // Before anything else starts: PIVEL_ALVO_LENTO="ms:prefix" makes every check whether a path that
 // begins with the prefix exists take that long first (a share that does not answer).
@@ -47,7 +51,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, monitores_ = 0;
 };
 
 }  // namespace nq
