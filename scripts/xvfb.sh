@@ -21,6 +21,7 @@ pivel_xvfb_livre() {
             sleep 0.1
         done
     done
+    echo "could not start Xvfb $*" >&2
     return 1
 }
 
@@ -28,20 +29,20 @@ pivel_start_xvfb() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
-    if pivel_xvfb_livre 90 140 -screen 0 "${PIVEL_SCREEN:-1920x1080x24}"; then
-        PIVEL_XVFB_PID=$PIVEL_XVFB_INICIADO
-        return 0
-    fi
-    echo "could not start Xvfb" >&2
-    return 1
+    pivel_xvfb_livre 90 140 -screen 0 "${PIVEL_SCREEN:-1920x1080x24}" || return 1
+    PIVEL_XVFB_PID=$PIVEL_XVFB_INICIADO
+}
+
+# Ends an Xvfb started here, by its process (none when empty).
+pivel_parar_xvfb() {
+    [ -n "$1" ] || return 0
+    kill "$1" 2>/dev/null || true
+    wait "$1" 2>/dev/null || true
 }
 
 pivel_stop_xvfb() {
-    if [ -n "${PIVEL_XVFB_PID:-}" ]; then
-        kill "$PIVEL_XVFB_PID" 2>/dev/null || true
-        wait "$PIVEL_XVFB_PID" 2>/dev/null || true
-        PIVEL_XVFB_PID=
-    fi
+    pivel_parar_xvfb "${PIVEL_XVFB_PID:-}"
+    PIVEL_XVFB_PID=
 }
 
 # Starts an Xvfb of two screens for Xinerama (1920 x 1080 and 1280 x 1024) on a free display from 150 on,
@@ -49,19 +50,13 @@ pivel_stop_xvfb() {
 # two monitors when its X11 driver does not use XRandR (PIVEL_XRANDR=N, scripts/wine.sh).
 pivel_start_xvfb_duas_telas() {
     PIVEL_DISPLAY_ANTES=${DISPLAY:-}
-    if pivel_xvfb_livre 150 199 +xinerama -screen 0 1920x1080x24 -screen 1 1280x1024x24; then
-        PIVEL_XVFB2_PID=$PIVEL_XVFB_INICIADO
-        return 0
-    fi
-    echo "could not start a two-screen Xvfb" >&2
-    return 1
+    pivel_xvfb_livre 150 199 +xinerama -screen 0 1920x1080x24 -screen 1 1280x1024x24 || return 1
+    PIVEL_XVFB2_PID=$PIVEL_XVFB_INICIADO
 }
 
 pivel_stop_xvfb_duas_telas() {
-    if [ -n "${PIVEL_XVFB2_PID:-}" ]; then
-        kill "$PIVEL_XVFB2_PID" 2>/dev/null || true
-        wait "$PIVEL_XVFB2_PID" 2>/dev/null || true
-        PIVEL_XVFB2_PID=
-        export DISPLAY=$PIVEL_DISPLAY_ANTES
-    fi
+    [ -n "${PIVEL_XVFB2_PID:-}" ] || return 0
+    pivel_parar_xvfb "$PIVEL_XVFB2_PID"
+    PIVEL_XVFB2_PID=
+    export DISPLAY=$PIVEL_DISPLAY_ANTES
 }
