@@ -85,28 +85,31 @@ void TBarExibicao::Fechada() {
 
 void TBarExibicao::LembrarTela() {
     monitores_ = Monitores();
-    if (!monitores_.empty()) monitor_ = monitores_[Lugar(monitores_, aberta_).monitor];
+    if (!monitores_.empty()) montado_ = monitores_[Lugar(monitores_, aberta_).monitor];
 }
 
 void TBarExibicao::VerificarTela() {
-    // A new screen is taken up once the record being edited is the catalogue's again.
-    if (barra_.cdsEdicao.Ativa()) return;
     const std::vector<TMonitor> monitores = Monitores();
     if (monitores.empty()) return;
     const TMonitor novo = monitores[Lugar(monitores, aberta_).monitor];
-    if (monitores == monitores_ && novo == monitor_) return;
-    const TMonitor antes = monitor_;
+    if (monitores == monitores_ && novo == montado_ && novo == monitor_) return;
+    // A new screen is taken up once the record being edited is the catalogue's again; meanwhile the bar
+    // only stays in view, on a monitor that is there.
+    if (barra_.cdsEdicao.Ativa()) {
+        Recolocar();
+        return;
+    }
+    const TMonitor antes = montado_;
     monitores_ = monitores;
+    montado_ = novo;
     if (novo.area == antes.area && novo.dpi == antes.dpi) {
         // The same screen with another work area (the taskbar moved or changed size): the bar keeps its
         // state at the new edge, with the buttons the new height holds.
-        monitor_ = novo;
         if (novo.trabalho.bottom - novo.trabalho.top != antes.trabalho.bottom - antes.trabalho.top)
             barra_.AtualizarIcones();
         Recolocar();
         return;
     }
-    monitor_ = novo;
     barra_.AtualizarIcones();
     Fechada();
 }

@@ -57,6 +57,7 @@ private:
     bool focoAntesDeMover_ = false;  // the bar had the focus when it last moved
     DWORD tickMovido_ = 0;
     std::vector<TMonitor> monitores_;  // as they were when the bar was laid out
+    TMonitor montado_;                 // the one it was laid out for
     TMonitor monitor_;                 // the one it stands on
     Rect visivel_;                     // the window's part on its monitor, when it was placed
     bool timerLigado_ = false;

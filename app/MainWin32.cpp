@@ -224,9 +224,12 @@ void TfrmMainPivel::MudarDpi(int dpi) {
 // system would give it).
 void TfrmMainPivel::WMDpiChanged() { exibicao_.Recolocar(); }
 
+// On another monitor the bar holds another number of buttons: it is rebuilt too (once the configuration
+// window's edit of the catalogue ends).
 void TfrmMainPivel::AplicarLugar() {
     exibicao_.Recolocar();
     exibicao_.LembrarTela();
+    AtualizarIcones();
 }
 
 // --- Building the bar ---------------------------------------------------------------------------------
