@@ -3,8 +3,8 @@
 # running there (a folder a test opened, say), so that nothing outlives the run and holds its output.
 # The tests of the suite Monitores need two monitors: they run in a second pass, on an X display of two
 # screens of their own (scripts/xvfb.sh), with their report (--gtest_output=xml:NAME.xml) in
-# NAME-monitores.xml. Without a filter the first pass leaves them out; with one, the second pass runs only
-# when the filter names them.
+# NAME-monitores.xml. The first pass always leaves them out; the second runs them as far as a filter names
+# them.
 #   scripts/wine-tests.sh build/win/bin/pivel_wine_tests.exe [ARGS...]
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -34,21 +34,36 @@ passo() {
     return $status
 }
 
-duas_telas=0
-[ "$(basename "$programa")" = pivel_wine_tests.exe ] && duas_telas=1
-primeiro=$filtro
-if [ "$duas_telas" = 1 ] && [ -z "$filtro" ]; then
-    primeiro=-Monitores.*
-elif [ "$duas_telas" = 1 ] && [[ "$filtro" != *Monitores* ]]; then
-    duas_telas=0
+# The filter split between the passes: the first leaves out the suite Monitores, the second runs only the
+# patterns of the filter that name it ("Monitores.*" for a pattern whose suite part matches it, "*" say).
+primeiro=-Monitores.*
+segundo=Monitores.*
+if [ "$(basename "$programa")" != pivel_wine_tests.exe ]; then
+    primeiro=$filtro
+    segundo=
+elif [ -n "$filtro" ]; then
+    positivos=${filtro%%-*}
+    negativos=
+    [[ "$filtro" == *-* ]] && negativos=${filtro#*-}
+    primeiro="${positivos:-*}-${negativos:+$negativos:}Monitores.*"
+    segundo=
+    IFS=: read -ra padroes <<<"$positivos"
+    for p in "${padroes[@]}"; do
+        if [[ "$p" == Monitores.* ]]; then
+            segundo+="${segundo:+:}$p"
+        elif [[ Monitores == ${p%%.*} ]]; then
+            segundo+="${segundo:+:}Monitores.*"
+        fi
+    done
+    [ -n "$segundo" ] && [ -n "$negativos" ] && segundo+="-$negativos"
 fi
 
 PIVEL_XRANDR=Y passo "$primeiro" "$saida"
 status=$?
-if [ "$duas_telas" = 1 ]; then
+if [ -n "$segundo" ]; then
     source "$root/scripts/xvfb.sh"
     if pivel_start_xvfb_duas_telas; then
-        PIVEL_XRANDR=N passo "${filtro:-Monitores.*}" "${saida:+${saida%.xml}-monitores.xml}" || status=1
+        PIVEL_XRANDR=N passo "$segundo" "${saida:+${saida%.xml}-monitores.xml}" || status=1
         pivel_stop_xvfb_duas_telas
     else
         status=1
