@@ -2,6 +2,8 @@
 
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
+#include "support/Platform.h"
+#include "ui/DpiWin32.h"
 
 namespace nq {
 
@@ -12,24 +14,46 @@ constexpr UINT_PTR kDeactivateTimerId = 2;
 
 }  // namespace
 
-RECT TBarExibicao::AreaDeTrabalho() const {
-    RECT r{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return r;
+std::vector<TMonitor> TBarExibicao::Monitores() const { return CurrentPlatform().monitores->Listar(); }
+
+TLugarBarra TBarExibicao::Lugar(const std::vector<TMonitor>& monitores, bool aberta) const {
+    const TConfigBarra c = barra_.Config();
+    return LugarDaBarra(monitores, NumeroDoMonitor(c.monitor), LadoDe(c.lado), aberta, ForcedDpi());
 }
 
-void TBarExibicao::MoveTo(const RECT& r) {
+RECT TBarExibicao::AreaDeTrabalho() const {
+    const std::vector<TMonitor> monitores = Monitores();
+    if (monitores.empty()) return RECT{};
+    const TRetangulo& t = monitores[MonitorDaBarra(monitores, NumeroDoMonitor(barra_.Config().monitor))].trabalho;
+    return RECT{t.left, t.top, t.right, t.bottom};
+}
+
+TRetangulo TBarExibicao::MonitorAtual() const { return monitor_.area; }
+
+void TBarExibicao::MoveTo(const TLugarBarra& lugar) {
+    const Rect& r = lugar.janela;
     // The old picture is not carried over: lines drawn at the old size (the bottom line) would stay.
-    SetWindowPos(barra_.hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(barra_.hwnd(), nullptr, r.left, r.top, r.width, r.height,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    // What lies beyond the monitor's edge would show on its neighbour: only the part on the monitor shows.
+    if (lugar.visivel != visivel_) {
+        visivel_ = lugar.visivel;
+        const bool inteira = visivel_ == Rect{0, 0, r.width, r.height};
+        SetWindowRgn(barra_.hwnd(),
+                     inteira ? nullptr : CreateRectRgn(visivel_.left, visivel_.top, visivel_.right(), visivel_.bottom()),
+                     TRUE);
+    }
     barra_.PedirVisiveis();  // a taller work area than at the last rebuild shows more buttons
 }
 
 void TBarExibicao::Recolocar() {
-    const RECT wa = AreaDeTrabalho();
-    const int w = wa.right - wa.left, h = wa.bottom - wa.top;
-    const Rect r = aberta_ ? OpenBarRect(w, h, barra_.Dpi()) : ClosedBarRect(w, h, barra_.Dpi());
-    MoveTo(RECT{r.left, r.top, r.left + r.width, r.top + r.height});
+    const std::vector<TMonitor> monitores = Monitores();
+    TLugarBarra lugar = Lugar(monitores, aberta_);
+    if (monitores.empty()) return;
+    monitor_ = monitores[lugar.monitor];
+    // The sizes, pictures and fonts follow the density of the monitor the bar stands on.
+    if (lugar.dpi != barra_.Dpi()) barra_.MudarDpi(lugar.dpi);
+    MoveTo(lugar);
 }
 
 void TBarExibicao::Alternar() {
@@ -60,17 +84,32 @@ void TBarExibicao::Fechada() {
 }
 
 void TBarExibicao::LembrarTela() {
-    larguraTela_ = GetSystemMetrics(SM_CXSCREEN);
-    alturaTela_ = GetSystemMetrics(SM_CYSCREEN);
+    monitores_ = Monitores();
+    if (!monitores_.empty()) montado_ = monitores_[Lugar(monitores_, aberta_).monitor];
 }
 
 void TBarExibicao::VerificarTela() {
-    // A new screen size is taken up once the record being edited is the catalogue's again.
-    if (barra_.cdsEdicao.Ativa()) return;
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    if (w == larguraTela_ && h == alturaTela_) return;
-    LembrarTela();
+    const std::vector<TMonitor> monitores = Monitores();
+    if (monitores.empty()) return;
+    const TMonitor novo = monitores[Lugar(monitores, aberta_).monitor];
+    if (monitores == monitores_ && novo == montado_ && novo == monitor_) return;
+    // A new screen is taken up once the record being edited is the catalogue's again; meanwhile the bar
+    // only stays in view, on a monitor that is there.
+    if (barra_.cdsEdicao.Ativa()) {
+        Recolocar();
+        return;
+    }
+    const TMonitor antes = montado_;
+    monitores_ = monitores;
+    montado_ = novo;
+    if (novo.area == antes.area && novo.dpi == antes.dpi) {
+        // The same screen with another work area (the taskbar moved or changed size): the bar keeps its
+        // state at the new edge, with the buttons the new height holds.
+        if (novo.trabalho.bottom - novo.trabalho.top != antes.trabalho.bottom - antes.trabalho.top)
+            barra_.AtualizarIcones();
+        Recolocar();
+        return;
+    }
     barra_.AtualizarIcones();
     Fechada();
 }

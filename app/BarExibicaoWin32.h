@@ -1,8 +1,13 @@
 #pragma once
-// Where the bar stands and whether it is open: the closed strip and the open bar at the right edge of
-// the work area, auto-hide when another program takes the focus, and a new screen size taken up.
+// Where the bar stands and whether it is open: the closed strip and the open bar at the edge of the work
+// area of the monitor the settings choose (app/LugarBarra.h), auto-hide when another program takes the
+// focus, and new monitors, sizes and work areas taken up.
 
 #include <windows.h>
+
+#include <vector>
+
+#include "app/LugarBarra.h"
 
 namespace nq {
 
@@ -13,19 +18,23 @@ public:
     explicit TBarExibicao(TfrmMainPivel& barra) : barra_(barra) {}
 
     bool Aberta() const { return aberta_; }
-    // The part of the screen the bar stands in.
+    // The work area of the monitor the bar stands on.
     RECT AreaDeTrabalho() const;
+    // The whole of the monitor the bar stood on when it was last placed.
+    TRetangulo MonitorAtual() const;
     // Opens the closed bar or closes the open one (a click on the strip, the title, the global key).
     void Alternar();
     // Opens the bar whatever it was (a second start asks for it).
     void Abrir();
     // Closes the bar without the steps of a user's close (at creation and for a new screen).
     void Fechada();
-    // Puts the bar where its state says, after the work area or the density changed.
+    // Puts the bar where its state and the settings say, at its monitor's density.
     void Recolocar();
-    // The screen size the bar was laid out for.
+    // The monitors the bar was laid out for.
     void LembrarTela();
-    // A new screen size: the bar is rebuilt and closed.
+    // The monitors changed (one came or went, a new resolution, a new work area): the bar takes its place
+    // again, on the primary monitor while the chosen one is not there. On a monitor of another size or
+    // density it is rebuilt and closed.
     void VerificarTela();
     // WM_ACTIVATE (active) and WM_ACTIVATEAPP (lost).
     void Ativada();
@@ -35,7 +44,9 @@ public:
     void Desligar();
 
 private:
-    void MoveTo(const RECT& r);
+    std::vector<TMonitor> Monitores() const;
+    TLugarBarra Lugar(const std::vector<TMonitor>& monitores, bool aberta) const;
+    void MoveTo(const TLugarBarra& lugar);
     void AjustarTimer();
     void AutoOcultar();
     void ConfirmarDesativacao();
@@ -45,8 +56,10 @@ private:
     bool aberta_ = false;
     bool focoAntesDeMover_ = false;  // the bar had the focus when it last moved
     DWORD tickMovido_ = 0;
-    int larguraTela_ = 0;
-    int alturaTela_ = 0;
+    std::vector<TMonitor> monitores_;  // as they were when the bar was laid out
+    TMonitor montado_;                 // the one it was laid out for
+    TMonitor monitor_;                 // the one it stands on
+    Rect visivel_;                     // the window's part on its monitor, when it was placed
     bool timerLigado_ = false;
     bool ativada_ = false;  // the bar has been active once
 };

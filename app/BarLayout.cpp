@@ -8,13 +8,32 @@
 
 namespace nq {
 
+namespace {
+
+// A window of the bar's width whose part of the given width shows inside the work area at its edge.
+int LeftAtEdge(const Rect& trabalho, TLado lado, int visible, int width) {
+    return lado == TLado::Esquerda ? trabalho.left + visible - width : trabalho.right() - visible;
+}
+
+}  // namespace
+
+Rect ClosedBarRect(const Rect& trabalho, TLado lado, int dpi) {
+    const int height = static_cast<int>(static_cast<long long>(trabalho.height) * 70 / 100);
+    const int width = Scale(kBarWidth, dpi);
+    return Rect{LeftAtEdge(trabalho, lado, Scale(kBarStrip, dpi), width), trabalho.bottom() - height, width, height};
+}
+
+Rect OpenBarRect(const Rect& trabalho, TLado lado, int dpi) {
+    const int width = Scale(kBarWidth, dpi);
+    return Rect{LeftAtEdge(trabalho, lado, Scale(kBarVisibleOpen, dpi), width), trabalho.top, width, trabalho.height};
+}
+
 Rect ClosedBarRect(int workWidth, int workHeight, int dpi) {
-    const int height = static_cast<int>(static_cast<long long>(workHeight) * 70 / 100);
-    return Rect{workWidth - Scale(kBarStrip, dpi), workHeight - height, Scale(kBarWidth, dpi), height};
+    return ClosedBarRect(Rect{0, 0, workWidth, workHeight}, TLado::Direita, dpi);
 }
 
 Rect OpenBarRect(int workWidth, int workHeight, int dpi) {
-    return Rect{workWidth - Scale(kBarVisibleOpen, dpi), 0, Scale(kBarWidth, dpi), workHeight};
+    return OpenBarRect(Rect{0, 0, workWidth, workHeight}, TLado::Direita, dpi);
 }
 
 int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons) {

@@ -20,8 +20,13 @@ constexpr int kButtonLeft = 8;
 constexpr int kIconSize = 32;
 constexpr int kCaptionHeight = 35;
 
-// The bar's window rectangle for a work area of W x H device pixels (only its size counts, not its
-// origin). The 70 % share of the height needs no scaling; the widths do.
+// The bar's window rectangle on a work area, in device pixels, at its right or left edge. The window is
+// never mirrored: at the left edge it stands further left, so that what shows of it is its right part (the
+// closed strip) or all but its leftmost 3 pixels (the open bar). The 70 % share of the height needs no
+// scaling; the widths do.
+Rect ClosedBarRect(const Rect& trabalho, TLado lado, int dpi);
+Rect OpenBarRect(const Rect& trabalho, TLado lado, int dpi);
+// The same at the right edge of a work area of W x H with its origin at 0, 0.
 Rect ClosedBarRect(int workWidth, int workHeight, int dpi = 96);
 Rect OpenBarRect(int workWidth, int workHeight, int dpi = 96);
 

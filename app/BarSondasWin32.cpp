@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/MainWin32.h"
 #include "support/NqConst.h"
@@ -38,6 +39,22 @@ private:
     IShell& real_;
     std::string prefixo_;
     DWORD ms_;
+};
+
+// The system's monitors less those a test unplugged.
+class MonitoresDeTeste final : public IMonitores {
+public:
+    explicit MonitoresDeTeste(IMonitores& real) : real_(real) {}
+    std::vector<TMonitor> Listar() override {
+        std::vector<TMonitor> todos = real_.Listar(), lista;
+        for (std::size_t i = 0; i < todos.size(); ++i)
+            if (i >= 32 || !(tirados & (1u << i))) lista.push_back(todos[i]);
+        return lista.empty() ? todos : lista;  // never none: the system always has one
+    }
+    unsigned tirados = 0;
+
+private:
+    IMonitores& real_;
 };
 
 }  // namespace
@@ -99,7 +116,8 @@ TBarSondas::TBarSondas(TfrmMainPivel& barra)
       objetosGdi_(RegisterWindowMessageW(kMsgObjetosGdi)),
       itemMenu_(RegisterWindowMessageW(kMsgItemMenu)),
       atalhos_(RegisterWindowMessageW(kMsgAtalhos)),
-      textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)) {}
+      textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)),
+      monitores_(RegisterWindowMessageW(kMsgMonitores)) {}
 
 bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) const {
     if (msg == 0) return false;
@@ -124,6 +142,12 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
                 pendentes += busca->Botao(i).estado == TBuscaAlvos::Estado::Pendente;
             resposta = pendentes;
         }
+    } else if (msg == monitores_) {
+        static MonitoresDeTeste deTeste(*CurrentPlatform().monitores);
+        CurrentPlatform().monitores = &deTeste;
+        deTeste.tirados = static_cast<unsigned>(wp);
+        resposta = static_cast<LRESULT>(deTeste.Listar().size());
+        PostMessageW(barra_.hwnd(), WM_DISPLAYCHANGE, 0, 0);
     } else {
         return false;
     }

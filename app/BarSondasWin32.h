@@ -30,6 +30,10 @@ constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
 // (lParam 1) as the system menu keeps it for screen readers, preceded by "!" for the default entry; 0
 // when there is no such entry. The asker deletes the atom.
 constexpr const wchar_t* kMsgTextoMenu = L"Pivel.TextoMenu";
+// A registered message that takes monitors out of the list the bar reads, as if they had been unplugged:
+// wParam has bit n-1 set for monitor n (0 puts every monitor back). The bar then hears of a changed
+// display, and answers with the number of monitors it sees.
+constexpr const wchar_t* kMsgMonitores = L"Pivel.Monitores";
 
 // Before anything else starts: PIVEL_ALVO_LENTO="ms:prefix" makes every check whether a path that
 // begins with the prefix exists take that long first (a share that does not answer).
@@ -57,7 +61,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, monitores_ = 0;
 };
 
 }  // namespace nq

@@ -113,14 +113,17 @@ void TBarTeclaGlobal::VerificarTelaCheia() {
     if (frente && !DoShell(frente) && IsWindowVisible(frente)) {
         DWORD processo = 0;
         GetWindowThreadProcessId(frente, &processo);
-        const HMONITOR monitor = MonitorFromWindow(janela, MONITOR_DEFAULTTONEAREST);
+        // The bar's own monitor is the one it chose, whatever the system takes its window's to be (a
+        // closed strip at a monitor's left edge lies mostly on the neighbour).
+        const TRetangulo monitor = barra_.Exibicao().MonitorAtual();
         MONITORINFO mi{};
         mi.cbSize = sizeof mi;
         RECT r{};
-        if (processo != GetCurrentProcessId() && MonitorFromWindow(frente, MONITOR_DEFAULTTONULL) == monitor &&
-            GetMonitorInfoW(monitor, &mi) && GetWindowRect(frente, &r))
-            cheia = CobreMonitor({r.left, r.top, r.right, r.bottom},
-                                 {mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom});
+        if (processo != GetCurrentProcessId() &&
+            GetMonitorInfoW(MonitorFromWindow(frente, MONITOR_DEFAULTTONEAREST), &mi) &&
+            TRetangulo{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom} == monitor &&
+            GetWindowRect(frente, &r))
+            cheia = CobreMonitor({r.left, r.top, r.right, r.bottom}, monitor);
     }
     const bool afastar = cheia && !barra_.Aberta();
     if (afastar == afastada_) return;

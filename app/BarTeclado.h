@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "menus/ShortCut.h"
+#include "support/Platform.h"
 
 namespace nq {
 
@@ -52,9 +53,6 @@ unsigned ModificadoresTeclaGlobal(TShortCut atalho);
 unsigned TeclaVirtualGlobal(TShortCut atalho);
 
 // A window covers its monitor when its rectangle holds the whole of it (right and bottom exclusive).
-struct TRetangulo {
-    int left = 0, top = 0, right = 0, bottom = 0;
-};
 bool CobreMonitor(const TRetangulo& janela, const TRetangulo& monitor);
 
 }  // namespace nq

@@ -213,11 +213,23 @@ void TfrmMainPivel::ApplyTranslucency() {
     SetLayeredWindowAttributes(hwnd_, 0, static_cast<BYTE>(visual_.transparente ? visual_.nivel : 255), LWA_ALPHA);
 }
 
-void TfrmMainPivel::WMDpiChanged(int dpi) {
+void TfrmMainPivel::MudarDpi(int dpi) {
     dpi_ = dpi > 0 ? dpi : 96;
     pintura_.AplicarDpi();
     AtualizarIcones();
+}
+
+// The system's suggested rectangle is not taken: the bar places itself, at the density of the monitor it
+// chose (a closed strip at the left edge of a monitor lies mostly on its neighbour, whose density the
+// system would give it).
+void TfrmMainPivel::WMDpiChanged() { exibicao_.Recolocar(); }
+
+// On another monitor the bar holds another number of buttons: it is rebuilt too (once the configuration
+// window's edit of the catalogue ends).
+void TfrmMainPivel::AplicarLugar() {
     exibicao_.Recolocar();
+    exibicao_.LembrarTela();
+    AtualizarIcones();
 }
 
 // --- Building the bar ---------------------------------------------------------------------------------
@@ -390,7 +402,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);
             return 0;
         case WM_DISPLAYCHANGE: exibicao_.VerificarTela(); break;
-        case WM_DPICHANGED: WMDpiChanged(ForcedDpi() ? ForcedDpi() : LOWORD(wp)); return 0;
+        case WM_SETTINGCHANGE:
+            if (wp == SPI_SETWORKAREA) exibicao_.VerificarTela();
+            break;
+        case WM_DPICHANGED: WMDpiChanged(); return 0;
         case WM_CLOSE:
             // Closing under a dialog's record would end its modal loop and lose what is being typed.
             if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);

@@ -1,5 +1,5 @@
 #pragma once
-// The bar window: a narrow borderless translucent window at the right edge of the work area, with its
+// The bar window: a narrow borderless translucent window at an edge of a monitor's work area, with its
 // title panel on top and the shortcut buttons below. It keeps the window, its state and the catalogue,
 // rebuilds its buttons, and routes each message to a small handler; every other job is a
 // collaborator's, each in its own file:
@@ -86,10 +86,14 @@ public:
     std::optional<TMenusEscolha> EscolherAparenciaMenu() override;
     TMenusEscolha AparenciaMenu() override;
     void AplicarAparenciaMenu(const TMenusEscolha& escolha) override;
+    void AplicarLugar() override;
 
     // What the collaborators read and reach.
     int Dpi() const { return dpi_; }
     int S(int px96) const;
+    // The bar takes a new density: its fonts, pictures and buttons are made again at it.
+    void MudarDpi(int dpi);
+    const TBarExibicao& Exibicao() const { return exibicao_; }
     // The settings as the file has them now (the defaults while there is no file).
     TConfigBarra Config() const;
     const TBotoesPainel& Painel() const { return botoes_; }
@@ -131,7 +135,7 @@ private:
     void DepoisDeMostrar();
     void FormActivate();
     void WMDestroy();
-    void WMDpiChanged(int dpi);
+    void WMDpiChanged();
     void ApplyTranslucency();
 
     // What a screen reader reads of the bar: its buttons, then the title's menu button.

@@ -24,13 +24,23 @@ constexpr const char* kEditarTitulo = "EditarTítulo";
 constexpr const char* kAutoOcultar = "AutoOcultar";
 constexpr const char* kAlturaAuto = "IconHeightAuto";
 constexpr const char* kTeclaAtalho = "TeclaAtalho";
-constexpr const char* kChaves[] = {kNomeEmpresa, kIconeEmpresa, kSobreOutros, kTransparencia,
-                                   kNivel,       kCor,          kFonte,       kSalto,
-                                   kEditarTitulo, kAutoOcultar, kAlturaAuto,  kTeclaAtalho};
+constexpr const char* kMonitor = "Monitor";
+constexpr const char* kLado = "Lado";
+constexpr const char* kChaves[] = {kNomeEmpresa,  kIconeEmpresa, kSobreOutros, kTransparencia, kNivel,
+                                   kCor,          kFonte,        kSalto,       kEditarTitulo,  kAutoOcultar,
+                                   kAlturaAuto,   kTeclaAtalho,  kMonitor,     kLado};
 
 constexpr const char* kAusente = "\x01";  // no value of the file can be this
 
 }  // namespace
+
+int NumeroDoMonitor(const std::string& monitor) {
+    const std::string t = Trim(monitor);
+    if (t.empty() || t.size() > 3 || t.find_first_not_of("0123456789") != std::string::npos) return 0;
+    return std::stoi(t);
+}
+
+TLado LadoDe(const std::string& lado) { return SameText(Trim(lado), kLadoEsquerda) ? TLado::Esquerda : TLado::Direita; }
 
 int NivelNoIntervalo(int nivel) { return std::clamp(nivel, kNivelMinimo, kNivelMaximo); }
 int SaltoNoIntervalo(int salto) { return std::clamp(salto, kSaltoMinimo, kSaltoMaximo); }
@@ -50,6 +60,8 @@ void LerConfig(const TMemIniFile& ini, TConfigBarra& c) {
     c.autoOcultar = ini.ReadBool(kSecao, kAutoOcultar, d.autoOcultar);
     c.alturaAutomatica = ini.ReadBool(kSecao, kAlturaAuto, d.alturaAutomatica);
     c.teclaAtalho = ini.ReadString(kSecao, kTeclaAtalho, d.teclaAtalho);
+    c.monitor = ini.ReadString(kSecao, kMonitor, d.monitor);
+    c.lado = ini.ReadString(kSecao, kLado, d.lado);
 }
 
 TConfigBarra LerConfig(const TMemIniFile& ini) {
@@ -71,6 +83,8 @@ void GravarConfig(TMemIniFile& ini, const TConfigBarra& c) {
     ini.WriteBool(kSecao, kAutoOcultar, c.autoOcultar);
     ini.WriteBool(kSecao, kAlturaAuto, c.alturaAutomatica);
     ini.WriteString(kSecao, kTeclaAtalho, c.teclaAtalho);
+    ini.WriteString(kSecao, kMonitor, c.monitor);
+    ini.WriteString(kSecao, kLado, c.lado);
 }
 
 void GravarNivel(TMemIniFile& ini, int nivel) {

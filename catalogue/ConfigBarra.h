@@ -21,6 +21,20 @@ inline constexpr const char* kTituloPadrao = "Meus Atalhos";
 inline constexpr int kNivelMinimo = 100, kNivelMaximo = 255, kNivelPasso = 5;
 inline constexpr int kSaltoMinimo = 32, kSaltoMaximo = 54;
 
+// The edge of the monitor the bar stands at, and the values of the key "Lado" that name them.
+enum class TLado { Direita, Esquerda };
+inline constexpr const char* kLadoDireita = "Direita";
+inline constexpr const char* kLadoEsquerda = "Esquerda";
+// The value of the key "Monitor" that names the primary monitor, whichever it is.
+inline constexpr const char* kMonitorPrincipal = "Principal";
+
+// What the keys "Monitor" and "Lado" mean. The record keeps their text as the file has it, so that a value
+// the program does not understand stays in the file until the user chooses another; it means the
+// primary monitor (0) and the right edge. A monitor is named by its number, 1 for the first the system
+// lists.
+int NumeroDoMonitor(const std::string& monitor);
+TLado LadoDe(const std::string& lado);
+
 // A stored value brought into its range, so that a hand-edited or damaged file can never hide the
 // bar or pile its buttons up.
 int NivelNoIntervalo(int nivel);
@@ -41,6 +55,8 @@ struct TConfigBarra {
     bool autoOcultar = false;                 // AutoOcultar
     bool alturaAutomatica = false;            // IconHeightAuto
     std::string teclaAtalho = kTeclaAtalhoPadrao;  // TeclaAtalho: the global key, as a shortcut's text
+    std::string monitor = kMonitorPrincipal;       // Monitor: "Principal" or a monitor's number
+    std::string lado = kLadoDireita;               // Lado: "Direita" or "Esquerda"
 };
 
 // The section as the file has it now (read at each use: the file is the one truth).

@@ -22,7 +22,7 @@ add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
 target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
 target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(pivel_win32 PUBLIC pivel_core pivel_png ${PIVEL_ZLIB_STATIC} comctl32 uxtheme shell32 shlwapi ole32 uuid version
-                      gdi32 user32 advapi32 msimg32 gdiplus winspool comdlg32 oleacc oleaut32)
+                      gdi32 user32 advapi32 msimg32 gdiplus winspool comdlg32 oleacc oleaut32 shcore)
 
 add_executable(Pivel WIN32 app/WinMain.cpp res/Pivel.rc)
 target_link_libraries(Pivel PRIVATE pivel_win32)

@@ -12,6 +12,8 @@
 #include "support/MessageFilterWin32.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFunWin32.h"
+#include "support/Platform.h"
+#include "support/Text.h"
 #include "support/Win32Text.h"
 #include "ui/GdiWin32.h"
 #include "ui/NqMsgAllForm.h"
@@ -211,6 +213,11 @@ ProjetoDialogo Desenho() {
                     .nome = "bAparenciaMenu",
                     .texto = "Aparência do menu...",
                     .r = {128, 384, 150, 25}});
+    // Where the bar stands: a monitor by the system's number, or the primary, and its edge.
+    rotulo("Label12", "Monitor", {296, 355, 56, 13});
+    conf.push_back({.tipo = TipoControle::Combo, .nome = "cbMonitor", .r = {356, 352, 149, 21}});
+    rotulo("Label13", "Lado", {296, 390, 56, 13});
+    conf.push_back({.tipo = TipoControle::Combo, .nome = "cbLado", .r = {356, 386, 149, 21}});
     AdicionarPagina(c, "pc", {.nome = "tsconf", .texto = "Configurações"}, std::move(conf));
 
     c.push_back({.tipo = TipoControle::Botao,
@@ -309,6 +316,7 @@ void TfrmConfig::FormCreate() {
     teclaLida_ = TeclaDoAtalho(TextToShortCut(lidos_.teclaAtalho));
     SetValor(hkTeclaAtalho, teclaLida_);
     slocalicon_ = lidos_.icone;
+    MostrarLugar();
     bSobreOF_ = Marcado(ckSobreOF);
     lidos_.titulo = v.titulo;
     lidos_.sobreOutros = v.sobreOutros;
@@ -579,6 +587,31 @@ void TfrmConfig::spSaltoKeyDown() {
         SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(w), TRUE);
 }
 
+// The monitors the system lists now, by number, after "Principal"; the edges. A value the file holds that
+// is neither (a monitor not plugged in now, a word the program does not know) is shown as written, chosen,
+// and written back so until the user picks another entry.
+void TfrmConfig::MostrarLugar() {
+    const auto preencher = [this](int lista, std::vector<std::string> itens, const std::string& lido, int& indice) {
+        const HWND w = Controle(lista);
+        if (!w) return;
+        indice = -1;
+        for (std::size_t i = 0; i < itens.size(); ++i)
+            if (SameText(itens[i], Trim(lido))) indice = static_cast<int>(i);
+        if (indice < 0) {
+            itens.push_back(lido);
+            indice = static_cast<int>(itens.size()) - 1;
+        }
+        for (const std::string& item : itens)
+            SendMessageW(w, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        SendMessageW(w, CB_SETCURSEL, static_cast<WPARAM>(indice), 0);
+    };
+    std::vector<std::string> monitores{kMonitorPrincipal};
+    const std::size_t n = CurrentPlatform().monitores->Listar().size();
+    for (std::size_t i = 1; i <= n; ++i) monitores.push_back(std::to_string(i));
+    preencher(cbMonitor, std::move(monitores), lidos_.monitor, monitorLido_);
+    preencher(cbLado, {kLadoDireita, kLadoEsquerda}, lidos_.lado, ladoLido_);
+}
+
 // --- Saving ---------------------------------------------------------------------------------------------
 
 TConfigBarra TfrmConfig::Valores() const {
@@ -597,6 +630,11 @@ TConfigBarra TfrmConfig::Valores() const {
     // An untouched key keeps its text as the file had it.
     const int tecla = Valor(hkTeclaAtalho);
     c.teclaAtalho = tecla == teclaLida_ ? lidos_.teclaAtalho : ShortCutToText(AtalhoDaTecla(tecla));
+    const auto escolhido = [this](int lista) {
+        return static_cast<int>(SendMessageW(Controle(lista), CB_GETCURSEL, 0, 0));
+    };
+    c.monitor = escolhido(cbMonitor) == monitorLido_ ? lidos_.monitor : Texto(cbMonitor);
+    c.lado = escolhido(cbLado) == ladoLido_ ? lidos_.lado : Texto(cbLado);
     return c;
 }
 
@@ -620,6 +658,7 @@ void TfrmConfig::bokClick() {
         }
     }
     barra_.AplicarVisual(VisualDe(c), icoTit_.get());
+    barra_.AplicarLugar();
     if (c.sobreOutros != bSobreOF_) {
         MsgBox(
             "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "

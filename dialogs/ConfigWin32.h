@@ -2,7 +2,8 @@
 // "Configurações": the bar's configuration window. Its first page lists the shortcut catalogue in the
 // data grid, with a navigator, a search box and five filters; its second page holds the bar's title and
 // title icon, stay-on-top, translucency and its level, the title prompt of dropped shortcuts, auto-hide,
-// the distance between buttons, and the bar's colour and caption font. "Salvar | F5" writes the second
+// the distance between buttons, the bar's colour and caption font, the global key, the menus' look, and
+// the monitor and edge the bar stands at. "Salvar | F5" writes the second
 // page's settings, applies them to the bar at once and closes the window with its Tag at 1.
 
 #include <windows.h>
@@ -38,6 +39,8 @@ public:
     virtual std::optional<TMenusEscolha> EscolherAparenciaMenu() = 0;
     virtual TMenusEscolha AparenciaMenu() = 0;
     virtual void AplicarAparenciaMenu(const TMenusEscolha& escolha) = 0;
+    // The bar takes its place again: the monitor and the edge the settings now name.
+    virtual void AplicarLugar() = 0;
 };
 
 // The navigator's buttons, left to right.
@@ -52,7 +55,7 @@ public:
         RadioButton5, tsconf, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1, ckSobreOF, Label6,
         ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3, spSalto,
         ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8, Label10,
-        hkTeclaAtalho, Label11, bAparenciaMenu, bok, bcanc,
+        hkTeclaAtalho, Label11, bAparenciaMenu, Label12, cbMonitor, Label13, cbLado, bok, bcanc,
     };
     static constexpr const char* kControles[] = {
         "pc", "tsAtalhos", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior", "nvProximo", "nvUltimo",
@@ -61,7 +64,8 @@ public:
         "Label2", "Bevel1", "icoTit", "Label8", "nqBevel1", "ckSobreOF", "Label6", "ckUsarTransp",
         "ckEditarTit", "ckAuto", "nqBevel3", "Label5", "spTransp", "Label9", "Label3", "spSalto",
         "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco", "nqBevel8",
-        "Label10", "hkTeclaAtalho", "Label11", "bAparenciaMenu", "bok", "bcanc",
+        "Label10", "hkTeclaAtalho", "Label11", "bAparenciaMenu", "Label12", "cbMonitor", "Label13", "cbLado",
+        "bok", "bcanc",
     };
 
     explicit TfrmConfig(IBarraConfig& barra);
@@ -97,6 +101,7 @@ private:
     void spSaltoKeyDown();
     void ckIconHeightAutoClick();
     void bAparenciaMenuClick();
+    void MostrarLugar();
 
     TConfigBarra Valores() const;
     void MostrarExemplo();
@@ -112,6 +117,8 @@ private:
     bool bSobreOF_ = false;
     TConfigBarra lidos_;  // what the page showed when the window opened
     int teclaLida_ = 0;   // the global key as the hot-key box showed it then
+    int monitorLido_ = -1;  // the entries the monitor and edge lists showed then
+    int ladoLido_ = -1;
     IconHandle icoTit_;
     TColor corExemplo_ = 0;
     TFont fonteExemplo_;

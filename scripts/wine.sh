@@ -23,4 +23,11 @@ xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" || manage
 if ! grep -q "\"Managed\"=\"$managed\"" "$WINEPREFIX/user.reg" 2>/dev/null; then
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 || true
 fi
+# Wine lists the monitors of a display through XRandR, or, told not to use it, through Xinerama: the
+# two-screen display of the monitor tests (scripts/xvfb.sh) shows two monitors only the second way.
+xrandr=${PIVEL_XRANDR:-Y}
+if ! grep -q "\"UseXRandR\"=\"$xrandr\"" "$WINEPREFIX/user.reg" 2>/dev/null; then
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d "$xrandr" /f >/dev/null 2>&1 || true
+    /usr/lib/wine/wineserver -w || true
+fi
 exec "$WINE" "$@"

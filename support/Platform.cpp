@@ -42,11 +42,18 @@ public:
     std::string SystemFolder() override { return {}; }
 };
 
+// One monitor of 1024 x 768, so that whatever is placed on it has somewhere to stand.
+class NullMonitores final : public IMonitores {
+public:
+    std::vector<TMonitor> Listar() override { return {{{0, 0, 1024, 768}, {0, 0, 1024, 768}, 96, true}}; }
+};
+
 NullFileSystem gNullFiles;
 NullVersionInfo gNullVersions;
 NullSystemInfo gNullSystem;
 NullShell gNullShell;
-Platform gPlatform{&gNullFiles, &gNullVersions, &gNullSystem, &gNullShell};
+NullMonitores gNullMonitores;
+Platform gPlatform{&gNullFiles, &gNullVersions, &gNullSystem, &gNullShell, &gNullMonitores};
 }  // namespace
 
 Platform& CurrentPlatform() { return gPlatform; }
@@ -56,6 +63,7 @@ ScopedPlatform::ScopedPlatform(const Platform& p) : previous_(gPlatform) {
     if (p.versions) gPlatform.versions = p.versions;
     if (p.system) gPlatform.system = p.system;
     if (p.shell) gPlatform.shell = p.shell;
+    if (p.monitores) gPlatform.monitores = p.monitores;
 }
 
 ScopedPlatform::~ScopedPlatform() { gPlatform = previous_; }

@@ -101,11 +101,36 @@ public:
     virtual std::string SystemFolder() = 0;
 };
 
+// A rectangle of the screen by its four edges, right and bottom exclusive, in virtual-screen pixels (a
+// monitor left of or above the primary has negative coordinates).
+struct TRetangulo {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const TRetangulo&) const = default;
+};
+
+// A monitor as the system lists it: its whole rectangle, the part of it that the taskbar and docked
+// bars leave (the work area), its density, and whether it is the primary one.
+struct TMonitor {
+    TRetangulo area;
+    TRetangulo trabalho;
+    int dpi = 96;
+    bool principal = false;
+    bool operator==(const TMonitor&) const = default;
+};
+
+class IMonitores {
+public:
+    virtual ~IMonitores() = default;
+    // The monitors in the system's order (the user numbers them 1, 2, ... in this order); at least one.
+    virtual std::vector<TMonitor> Listar() = 0;
+};
+
 struct Platform {
     IFileSystem* files = nullptr;
     IVersionInfo* versions = nullptr;
     ISystemInfo* system = nullptr;
     IShell* shell = nullptr;
+    IMonitores* monitores = nullptr;
 };
 
 // The services in force; every member is non-null once the platform is installed.

@@ -1,6 +1,7 @@
 #include "support/PlatformWin32.h"
 
 #include <windows.h>
+#include <shellscalingapi.h>
 #include <uxtheme.h>
 
 #include <vector>
@@ -257,17 +258,49 @@ public:
     void ProcessMessages() override { ProcessarMensagens(); }
 };
 
+TRetangulo DeRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+class Win32Monitores final : public IMonitores {
+public:
+    std::vector<TMonitor> Listar() override {
+        std::vector<TMonitor> lista;
+        EnumDisplayMonitors(
+            nullptr, nullptr,
+            [](HMONITOR h, HDC, LPRECT, LPARAM p) -> BOOL {
+                MONITORINFO mi{};
+                mi.cbSize = sizeof mi;
+                if (!GetMonitorInfoW(h, &mi)) return TRUE;
+                UINT dx = 0, dy = 0;
+                const int dpi = SUCCEEDED(GetDpiForMonitor(h, MDT_EFFECTIVE_DPI, &dx, &dy)) && dy ? static_cast<int>(dy) : 96;
+                reinterpret_cast<std::vector<TMonitor>*>(p)->push_back(
+                    {DeRECT(mi.rcMonitor), DeRECT(mi.rcWork), dpi, (mi.dwFlags & MONITORINFOF_PRIMARY) != 0});
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&lista));
+        if (lista.empty()) {
+            // The system would not list them: the primary screen and its work area.
+            RECT wa{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+            const TRetangulo tela = DeRECT(wa);
+            SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+            lista.push_back({tela, DeRECT(wa), 96, true});
+        }
+        return lista;
+    }
+};
+
 }  // namespace
 
 void InstallWin32Platform() {
     static Win32FileSystem files;
     static Win32VersionInfo versions;
     static Win32SystemInfo system;
+    static Win32Monitores monitores;
     Platform& p = CurrentPlatform();
     p.files = &files;
     p.versions = &versions;
     p.system = &system;
     p.shell = &Win32Shell();
+    p.monitores = &monitores;
     InstallWin32Cursor();
 }
 

@@ -187,13 +187,21 @@ private:
     FakeFileSystem& files_;
 };
 
+// One primary monitor of 1920 x 1080 with a taskbar at the bottom, unless a test lists others.
+class FakeMonitores : public IMonitores {
+public:
+    std::vector<TMonitor> lista{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96, true}};
+    std::vector<TMonitor> Listar() override { return lista; }
+};
+
 // All the fakes, in force while the object lives.
 struct FakePlatform {
     FakeFileSystem files;
     FakeVersionInfo versions;
     FakeSystemInfo system;
     FakeShell shell{files};
-    ScopedPlatform scope{Platform{&files, &versions, &system, &shell}};
+    FakeMonitores monitores;
+    ScopedPlatform scope{Platform{&files, &versions, &system, &shell, &monitores}};
 };
 
 }  // namespace nq::test

@@ -4,6 +4,7 @@
 
 #include "catalogue/NqIniFiles.h"
 #include "support/Cp1252.h"
+#include "support/Text.h"
 
 namespace nq {
 namespace {
@@ -26,6 +27,8 @@ TEST(ConfigBarraRegistro, AFileWithoutTheKeysGivesTheDefaults) {
     EXPECT_FALSE(c.autoOcultar);
     EXPECT_FALSE(c.alturaAutomatica);
     EXPECT_EQ(c.teclaAtalho, "Ctrl+Alt+P");
+    EXPECT_EQ(c.monitor, "Principal");
+    EXPECT_EQ(c.lado, "Direita");
 }
 
 // A hand-edited or damaged file: the look values come back inside their range, the title within its size.
@@ -66,6 +69,8 @@ TEST(ConfigBarraRegistro, EveryKeyRoundTrips) {
     c.autoOcultar = true;
     c.alturaAutomatica = true;
     c.teclaAtalho = "";
+    c.monitor = "2";
+    c.lado = "Esquerda";
     TMemIniFile ini("PivelConfig.ini", "");
     GravarConfig(ini, c);
     const TConfigBarra lido = LerConfig(TMemIniFile("PivelConfig.ini", ini.FileContent()));
@@ -81,11 +86,44 @@ TEST(ConfigBarraRegistro, EveryKeyRoundTrips) {
     EXPECT_EQ(lido.autoOcultar, c.autoOcultar);
     EXPECT_EQ(lido.alturaAutomatica, c.alturaAutomatica);
     EXPECT_EQ(lido.teclaAtalho, c.teclaAtalho);
+    EXPECT_EQ(lido.monitor, c.monitor);
+    EXPECT_EQ(lido.lado, c.lado);
 
     const std::string antes = ini.FileContent();
     GravarNivel(ini, 200);
     EXPECT_EQ(LerConfig(ini).nivel, 200);
     EXPECT_EQ(ini.FileContent().size(), antes.size()) << "only the opacity's digits changed";
+}
+
+// The monitor and the edge are kept as written; what the program does not understand means the primary
+// monitor and the right edge, and is written back untouched.
+TEST(ConfigBarraRegistro, MonitorAndEdgeKeepTheirTextAndMeanPrimaryAndRightWhenUnknown) {
+    struct Caso {
+        const char* monitor;
+        const char* lado;
+        int numero;
+        TLado ladoLido;
+    };
+    const Caso casos[] = {
+        {"Principal", "Direita", 0, TLado::Direita},
+        {"2", "Esquerda", 2, TLado::Esquerda},
+        {" 1 ", "esquerda", 1, TLado::Esquerda},
+        {"9", "Cima", 9, TLado::Direita},  // a monitor that may not exist: the bar decides
+        {"abc", "", 0, TLado::Direita},
+        {"-1", "Esquerdaa", 0, TLado::Direita},
+        {"2x", "Direita", 0, TLado::Direita},
+        {"99999999999", "Direita", 0, TLado::Direita},
+    };
+    for (const Caso& caso : casos) {
+        const std::string texto = Secao(std::string("Monitor=") + caso.monitor + "\r\nLado=" + caso.lado + "\r\n");
+        TMemIniFile ini("PivelConfig.ini", texto);
+        const TConfigBarra c = LerConfig(ini);
+        EXPECT_EQ(NumeroDoMonitor(c.monitor), caso.numero) << caso.monitor;
+        EXPECT_EQ(LadoDe(c.lado), caso.ladoLido) << caso.lado;
+        GravarConfig(ini, c);
+        EXPECT_EQ(LerConfig(TMemIniFile("PivelConfig.ini", ini.FileContent())).monitor, Trim(caso.monitor));
+        EXPECT_EQ(LerConfig(TMemIniFile("PivelConfig.ini", ini.FileContent())).lado, caso.lado);
+    }
 }
 
 }  // namespace
