@@ -63,7 +63,7 @@ status=$?
 if [ -n "$segundo" ]; then
     source "$root/scripts/xvfb.sh"
     if pivel_start_xvfb_duas_telas; then
-        PIVEL_XRANDR=N passo "$segundo" "${saida:+${saida%.xml}-monitores.xml}" || status=1
+        PIVEL_XRANDR=N PIVEL_DUAS_TELAS=1 passo "$segundo" "${saida:+${saida%.xml}-monitores.xml}" || status=1
         pivel_stop_xvfb_duas_telas
     else
         status=1
