@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "support/ErroSistemaWin32.h"
 #include "support/NqConst.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
@@ -34,18 +35,8 @@ std::wstring CaminhoChave(const std::string& chave) {
     return w;
 }
 
-std::string TextoErroSistema(LSTATUS err) {
-    wchar_t* text = nullptr;
-    FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(err), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string reason = text ? Trim(Narrow(text)) : "erro " + std::to_string(err);
-    if (text) LocalFree(text);
-    return reason;
-}
-
 [[noreturn]] void FalhaRegistro(const std::string& oque, LSTATUS err) {
-    throw ERegistroError("Não foi possível " + oque + " no registro: " + TextoErroSistema(err));
+    throw ERegistroError("Não foi possível " + oque + " no registro: " + TextoErroSistema(static_cast<DWORD>(err)));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "support/ErroSistemaWin32.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
 
@@ -54,15 +55,10 @@ private:
 };
 
 [[noreturn]] void LinkObjectFailed(HRESULT hr) {
-    wchar_t* text = nullptr;
-    FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        static_cast<DWORD>(hr), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     char code[16];
     std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(hr));
-    std::string reason = text ? Trim(Narrow(text)) + " (" + code + ")" : std::string("erro ") + code;
-    if (text) LocalFree(text);
-    throw std::runtime_error("Não foi possível criar o objeto de atalhos do Windows: " + reason);
+    throw std::runtime_error("Não foi possível criar o objeto de atalhos do Windows: " +
+                             TextoErroSistema(static_cast<DWORD>(hr)) + " (" + code + ")");
 }
 
 // The text a getter wrote into a zeroed buffer; a getter that failed leaves it empty.
