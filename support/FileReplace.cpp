@@ -2,7 +2,6 @@
 
 #include <array>
 #include <charconv>
-#include <tuple>
 #include <vector>
 
 #include "support/Caminho.h"
@@ -57,10 +56,6 @@ bool IsEarlierLeftover(std::string_view name) {
     return Number<std::uint32_t>(name.substr(3, name.size() - 7), 16).has_value();
 }
 
-bool Later(const LocalTime& a, const LocalTime& b) {
-    return std::tie(a.year, a.month, a.day, a.hour, a.minute, a.second, a.millisecond) >
-           std::tie(b.year, b.month, b.day, b.hour, b.minute, b.second, b.millisecond);
-}
 
 }  // namespace
 
@@ -139,7 +134,7 @@ void RemoveLeftovers(const std::string& file) {
         bool bestIsNew = false;
         for (const Found& f : found) {
             if (bestIsNew && f.what.replaced) continue;
-            if (best && (f.what.replaced || bestIsNew) && !Later(f.written, bestTime)) continue;
+            if (best && (f.what.replaced || bestIsNew) && f.written <= bestTime) continue;
             std::optional<std::string> bytes = fs.ReadAll(f.path);
             if (!bytes) continue;
             if (!f.what.replaced && (bytes->size() != f.what.size || Crc32(*bytes) != f.what.crc)) continue;

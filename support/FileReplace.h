@@ -5,8 +5,10 @@
 // They sit beside the file and are named after it, so that each program finds its own:
 //   "PivelConfig.ini~<process>-<n>-<size>-<crc>.tmp"  the new content, written and flushed before the
 //                                                     swap; complete when its size and CRC-32 match;
-//   "PivelConfig.ini~<process>-<n>-antigo.tmp"        the file being replaced, moved aside for the
-//                                                     instant of the swap.
+//   "PivelConfig.ini~<process>-<n>-antigo.tmp"        the file being replaced, which earlier builds
+//                                                     moved aside for the instant of the swap (the
+//                                                     swap is now one rename over the file); still
+//                                                     recovered at start.
 
 #include <cstdint>
 #include <optional>

@@ -2,6 +2,7 @@
 // The platform services that the portable routines need. The Windows build installs the real ones at
 // start-up (support/PlatformWin32.cpp); tests install fakes with ScopedPlatform.
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@ namespace nq {
 // A moment in local time, as the file system reports it.
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+    auto operator<=>(const LocalTime&) const = default;  // earlier is less
 };
 
 struct FileEntry {
@@ -31,10 +33,9 @@ public:
     // The whole content of a file, or nothing when it does not exist or cannot be read.
     virtual std::optional<std::string> ReadAll(const std::string& path) = 0;
     // Replaces a file's whole content in one step, keeping the file's own attributes and permissions: a
-    // temporary file in the same folder (support/FileReplace.h) is written and flushed, then swapped in.
-    // The file is always the old one or the new one, whole. On a failure EInOutError is thrown; the
-    // previous file stays whole, or, where the system failed halfway, the temporary files stay for
-    // RemoveLeftovers to recover at the next start.
+    // temporary file in the same folder (support/FileReplace.h) is written and flushed, then renamed over
+    // the file in one step. The file is there at every instant, the old one or the new one, whole. On a
+    // failure EInOutError is thrown and the previous file stays whole.
     virtual void ReplaceAll(const std::string& path, const std::string& bytes) = 0;
     // Writes a new file with these bytes, flushed; false, leaving nothing behind, when a file of that
     // name exists or it cannot be written.

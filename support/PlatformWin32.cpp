@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "support/ErroSistemaWin32.h"
 #include "support/Errors.h"
 #include "support/FileReplace.h"
 #include "support/NqDlgWin32.h"
@@ -79,23 +80,18 @@ public:
             std::wstring temp;
             err = WriteTemporary(path, bytes, n, temp);
             if (err) Fail(path, err);
-            // The new file keeps the attributes of the one it replaces (hidden, system ...): ReplaceFileW
-            // does so on Windows but not under Wine, and the atomic move never does.
+            // The new file keeps the attributes of the one it replaces (hidden, system ...), which the
+            // rename does not carry over.
             if (attributes != INVALID_FILE_ATTRIBUTES) {
                 const DWORD kept = attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED);
                 SetFileAttributesW(temp.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
             }
-            const std::wstring aside = Wide(ReplacedName(path, GetCurrentProcessId(), n));
-            err = SwapIn(target, temp, aside);
+            err = SwapIn(target, temp);
             if (err == 0) return;
             if (err == kTemporaryGone) continue;
-            // The file is whole at its place (the old one): the temporary files are of no use. When it is
-            // not (the system failed halfway), they are the only copies and stay for the next start.
-            if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                DeleteFileW(temp.c_str());
-                DeleteFileW(aside.c_str());
-            }
+            // The old file is still whole at its place: the new content is of no use.
+            DeleteFileW(temp.c_str());
             break;
         }
         Fail(path, err == kTemporaryGone ? ERROR_FILE_NOT_FOUND : err);
@@ -118,8 +114,7 @@ private:
     static constexpr DWORD kTemporaryGone = 0xFFFFFFFF;
 
     static bool Busy(DWORD err) {
-        return err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION || err == ERROR_ACCESS_DENIED ||
-               err == ERROR_UNABLE_TO_REMOVE_REPLACED;
+        return err == ERROR_SHARING_VIOLATION || err == ERROR_LOCK_VIOLATION || err == ERROR_ACCESS_DENIED;
     }
 
     // Writes the new content to a temporary file of its own beside the file, held without sharing until
@@ -144,37 +139,15 @@ private:
         return ok ? 0 : (err ? err : ERROR_WRITE_FAULT);
     }
 
-    // Puts the temporary file in the file's place: ReplaceFileW, which keeps the file's own properties
-    // (attributes, permissions), with the file moved aside under a name of ours for the instant of the
-    // swap; the atomic move where the file is missing or ReplaceFileW cannot be used. Another program (an
-    // antivirus, a backup) may hold the file for a moment: a few tries. 0, kTemporaryGone, or the error.
-    DWORD SwapIn(const std::wstring& target, const std::wstring& temp, const std::wstring& aside) {
+    // Puts the temporary file in the file's place with one rename over it, so that the file is there at
+    // every instant, old or new (a replacement that moves the old file aside first leaves a moment with
+    // none, which a sync client or a backup may see). Another program (an antivirus, a backup) may hold
+    // the file for a moment: a few tries. 0, kTemporaryGone, or the error.
+    DWORD SwapIn(const std::wstring& target, const std::wstring& temp) {
         DWORD err = 0;
         for (int attempt = 0; attempt < 5; ++attempt) {
             if (attempt) Sleep(50);
             if (GetFileAttributesW(temp.c_str()) == INVALID_FILE_ATTRIBUTES) return kTemporaryGone;
-            if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                if (ReplaceFileW(target.c_str(), temp.c_str(), aside.c_str(),
-                                 REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
-                                 nullptr)) {
-                    DeleteFileW(aside.c_str());
-                    return 0;
-                }
-                err = GetLastError();
-                if (err == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 || err == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
-                    // Halfway: the old file is aside, the new one still under its temporary name.
-                    if (MoveFileExW(temp.c_str(), target.c_str(),
-                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-                        DeleteFileW(aside.c_str());
-                        return 0;
-                    }
-                    err = GetLastError();
-                    MoveFileExW(aside.c_str(), target.c_str(), 0);  // the old one back at its place
-                    return err;
-                }
-                if (Busy(err)) continue;
-                // Otherwise ReplaceFileW cannot be used here (or the file went meanwhile): the move.
-            }
             if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
                 return 0;
             err = GetLastError();
@@ -186,12 +159,7 @@ private:
     std::uint32_t nextTemporary_ = 1;
 
     [[noreturn]] static void Fail(const std::string& path, DWORD err) {
-        wchar_t* text = nullptr;
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, err, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        std::string reason = text ? Trim(Narrow(text)) : "erro " + std::to_string(err);
-        if (text) LocalFree(text);
-        throw EInOutError("Não foi possível gravar o arquivo " + path + ": " + reason);
+        throw EInOutError("Não foi possível gravar o arquivo " + path + ": " + TextoErroSistema(err));
     }
 };
 
