@@ -6,6 +6,7 @@
 
 #include "catalogue/LocalConfig.h"
 #include "support/Caminho.h"
+#include "support/ErroSistemaWin32.h"
 #include "support/NqConst.h"
 #include "support/Win32Text.h"
 
@@ -25,17 +26,45 @@ bool PodeGravar(const std::string& pasta) {
 
 }  // namespace
 
+std::string PastaDeDados() {
+    wchar_t pasta[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, pasta)) || !pasta[0])
+        return {};
+    const std::string dados = Narrow(pasta) + "\\" + std::string(NomeDoCaminho(SemExtensao(ExeName))) + "\\";
+    CreateDirectoryW(Wide(dados).c_str(), nullptr);
+    return dados;
+}
+
+std::string MotivoSemGravacao(const std::string& arquivo) {
+    const std::wstring w = Wide(arquivo);
+    const DWORD atributos = GetFileAttributesW(w.c_str());
+    DWORD erro = 0;
+    if (atributos == INVALID_FILE_ATTRIBUTES) {
+        // No file yet: the first save makes one in its folder.
+        if (!PodeGravar(std::string(PastaDoCaminho(arquivo)))) erro = ERROR_ACCESS_DENIED;
+    } else if (atributos & FILE_ATTRIBUTE_READONLY) {
+        erro = ERROR_ACCESS_DENIED;
+    } else {
+        // A save writes a new file beside it and renames it over the file: both the folder and the file
+        // (held by nobody without sharing its deletion) must allow it. Opened and closed, unchanged.
+        HANDLE h = CreateFileW(w.c_str(), GENERIC_WRITE | DELETE,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE)
+            erro = GetLastError();
+        else
+            CloseHandle(h);
+        if (!erro && !PodeGravar(std::string(PastaDoCaminho(arquivo)))) erro = ERROR_ACCESS_DENIED;
+    }
+    return erro ? TextoErroSistema(erro) : std::string();
+}
+
 // Beside the program when its folder can be written, else in the user's application-data folder under the
 // program's name (the first time, a copy of the one beside it).
 std::string ArquivoDeConfiguracoes(bool somenteLeitura) {
     const std::string aoLado = TrocarExtensao(ExeName, "Config.ini");
     const bool gravavel = !somenteLeitura && PodeGravar(DirAplic);
-    std::string dados;
-    wchar_t pasta[MAX_PATH] = L"";
-    if (!gravavel && SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, pasta))) {
-        dados = Narrow(pasta) + "\\" + std::string(NomeDoCaminho(SemExtensao(ExeName))) + "\\";
-        CreateDirectoryW(Wide(dados).c_str(), nullptr);
-    }
+    const std::string dados = gravavel ? std::string() : PastaDeDados();
     const std::string arquivo = LocalDasConfiguracoes(aoLado, gravavel, dados);
     CopiarConfiguracoes(aoLado, arquivo);
     return arquivo;

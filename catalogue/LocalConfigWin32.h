@@ -10,6 +10,14 @@ namespace nq {
 // count as one that cannot be written.
 std::string ArquivoDeConfiguracoes(bool somenteLeitura);
 
+// The user's application-data folder under the program's name, with its trailing backslash, made when
+// missing; empty when the system gives none.
+std::string PastaDeDados();
+
+// Why the settings file cannot be written now, in the system's words (read-only, held by another
+// program, a folder the user may not write in); empty when it can.
+std::string MotivoSemGravacao(const std::string& arquivo);
+
 // Whether a folder lies on a removable drive.
 bool UnidadeRemovivel(const std::string& pasta);
 

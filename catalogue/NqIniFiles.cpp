@@ -624,6 +624,10 @@ const std::string& TMemIniFile::FileName() const {
     return d_->fileName;
 }
 
+bool TMemIniFile::Unreadable() const {
+    return d_->unreadable;
+}
+
 // ---- the process-wide object and the font text ---------------------------------------------------------
 
 void IniciaIni(const std::string& AFileIni) {
@@ -643,10 +647,11 @@ void IniciaIni(TFormatoINI Opcao) {
     NqIni = std::make_unique<TMemIniFile>(TrocarExtensao(ExeName, ending));
 }
 
-std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero) {
+std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero,
+                            std::string_view Rotulo) {
     const std::size_t stem = InicioDaExtensao(FileName);
     std::string name(FileName.substr(0, stem));
-    name += " (cópia";
+    name += " (" + std::string(Rotulo);
     if (Escrita.year > 0)
         name += " " + std::to_string(Escrita.year) + "-" + TwoDigits(Escrita.month) + "-" +
                 TwoDigits(Escrita.day) + " " + TwoDigits(Escrita.hour) + "-" + TwoDigits(Escrita.minute) +

@@ -61,6 +61,8 @@ public:
     // Texts for the user about the copies kept beside the file since the last call.
     std::vector<std::string> TakeNotices();
     const std::string& FileName() const;
+    // The file was there at start but could not be read (another program held it): it is never written.
+    bool Unreadable() const;
     // The exact bytes UpdateFile writes.
     std::string FileContent() const;
 
@@ -88,8 +90,10 @@ void IniciaIni(TFormatoINI Opcao);
 std::string AcertarNomeArquivo(std::string_view FileName);
 
 // The name of a copy kept beside a file, after the moment its bytes were written (left out when
-// unknown): "D:\Apps\PivelConfig (cópia 2024-03-05 14-07-09).ini", then " 2", " 3"... for Numero.
-std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero = 1);
+// unknown): "D:\Apps\PivelConfig (cópia 2024-03-05 14-07-09).ini", then " 2", " 3"... for Numero;
+// Rotulo names another kind of copy in place of "cópia".
+std::string NomeCopiaDatada(std::string_view FileName, const LocalTime& Escrita, int Numero = 1,
+                            std::string_view Rotulo = "cópia");
 
 // The font as one text: name,size,colour,bold,italic,underline,strike-out.
 std::string gravarFonte(const TFont& Fonte);
