@@ -3,6 +3,7 @@
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
 #include "support/Platform.h"
+#include "support/RegistroDeEventos.h"
 #include "ui/DpiWin32.h"
 
 namespace nq {
@@ -100,6 +101,12 @@ void TBarExibicao::VerificarTela() {
         return;
     }
     const TMonitor antes = montado_;
+    if (monitores != monitores_ && !monitores_.empty())
+        RegistrarEvento(TNivelEvento::Info,
+                        "Monitores mudaram: " + std::to_string(monitores.size()) + "; a barra fica em (" +
+                            std::to_string(novo.area.left) + "," + std::to_string(novo.area.top) + ")-(" +
+                            std::to_string(novo.area.right) + "," + std::to_string(novo.area.bottom) + ") a " +
+                            std::to_string(novo.dpi) + " dpi");
     monitores_ = monitores;
     montado_ = novo;
     if (novo.area == antes.area && novo.dpi == antes.dpi) {

@@ -11,10 +11,12 @@
 #include "app/MenuAtalho.h"
 #include "catalogue/AlvoEmUso.h"
 #include "catalogue/AlvosWin32.h"
+#include "support/ErroSistemaWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
 #include "support/NqFunWin32.h"
 #include "support/Platform.h"
+#include "support/RegistroDeEventos.h"
 #include "support/Win32Text.h"
 
 namespace nq {
@@ -53,16 +55,22 @@ class LancadorWin32 final : public ILancador {
 public:
     explicit LancadorWin32(HWND owner) : owner_(owner) {}
     bool SetCurrentFolder(const std::string& pasta) override {
-        return SetCurrentDirectoryW(Wide(pasta).c_str()) != 0;
+        if (SetCurrentDirectoryW(Wide(pasta).c_str())) return true;
+        RegistrarEvento(TNivelEvento::Erro,
+                        "Não foi possível entrar na pasta " + pasta + ": " + TextoErroSistema(GetLastError()));
+        return false;
     }
     bool ShellOpen(const std::string& verbo, const std::string& programa, const std::string& parametros,
                    const std::string& pasta, int showCmd) override {
         if (const std::string teste = ShellDeTeste(); !teste.empty())
             return ExecutarTeste(teste, verbo + "|" + programa + "|" + parametros + "|" + pasta);
         if (verbo == "open") {
-            // Empty texts go as empty strings, never as absent values.
-            ShellExecuteW(owner_, L"open", Wide(programa).c_str(), Wide(parametros).c_str(), Wide(pasta).c_str(),
-                          showCmd);
+            // Empty texts go as empty strings, never as absent values. The shell tells the user of its own
+            // failures; the log keeps them.
+            const auto r = reinterpret_cast<INT_PTR>(ShellExecuteW(owner_, L"open", Wide(programa).c_str(),
+                                                                   Wide(parametros).c_str(), Wide(pasta).c_str(),
+                                                                   showCmd));
+            if (r <= 32) Falhou(verbo, programa, parametros, GetLastError() ? GetLastError() : static_cast<DWORD>(r));
             return true;
         }
         const std::wstring v = Wide(verbo), p = Wide(programa), a = Wide(parametros), d = Wide(pasta);
@@ -76,20 +84,31 @@ public:
         sei.lpDirectory = d.c_str();
         sei.nShow = showCmd;
         // The user who says No to the elevation has answered: nothing to tell.
-        return ShellExecuteExW(&sei) || GetLastError() == ERROR_CANCELLED;
+        if (ShellExecuteExW(&sei) || GetLastError() == ERROR_CANCELLED) return true;
+        Falhou(verbo, programa, parametros, GetLastError());
+        return false;
     }
     // The window's thread shows the busy pointer for the whole launch.
     void CursorAmp() override {}
     void CursorNormal() override {}
 
 private:
+    static void Falhou(const std::string& verbo, const std::string& programa, const std::string& parametros,
+                       DWORD erro) {
+        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir (" + verbo + ") " + programa +
+                                                (parametros.empty() ? "" : " " + parametros) + ": " +
+                                                TextoErroSistema(erro));
+    }
     static bool ExecutarTeste(const std::string& programa, const std::string& pedido) {
         std::wstring linha = L"\"" + Wide(programa) + L"\" " + Wide(pedido);
         STARTUPINFOW si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            RegistrarEvento(TNivelEvento::Erro, "Não foi possível iniciar " + programa + ": " +
+                                                    TextoErroSistema(GetLastError()));
             return false;
+        }
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
         return true;

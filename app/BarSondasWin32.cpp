@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,8 @@ TBarSondas::TBarSondas(TfrmMainPivel& barra)
       itemMenu_(RegisterWindowMessageW(kMsgItemMenu)),
       atalhos_(RegisterWindowMessageW(kMsgAtalhos)),
       textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)),
-      monitores_(RegisterWindowMessageW(kMsgMonitores)) {}
+      monitores_(RegisterWindowMessageW(kMsgMonitores)),
+      falhar_(RegisterWindowMessageW(kMsgFalhar)) {}
 
 bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) const {
     if (msg == 0) return false;
@@ -148,6 +150,8 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
         deTeste.tirados = static_cast<unsigned>(wp);
         resposta = static_cast<LRESULT>(deTeste.Listar().size());
         PostMessageW(barra_.hwnd(), WM_DISPLAYCHANGE, 0, 0);
+    } else if (msg == falhar_) {
+        throw std::runtime_error(kFalhaDeTeste);
     } else {
         return false;
     }

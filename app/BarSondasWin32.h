@@ -34,6 +34,10 @@ constexpr const wchar_t* kMsgTextoMenu = L"Pivel.TextoMenu";
 // wParam has bit n-1 set for monitor n (0 puts every monitor back). The bar then hears of a changed
 // display, and answers with the number of monitors it sees.
 constexpr const wchar_t* kMsgMonitores = L"Pivel.Monitores";
+// A registered message whose handler throws, with the text kFalhaDeTeste: what the bar does with a
+// failure that escapes a handler.
+constexpr const wchar_t* kMsgFalhar = L"Pivel.Falhar";
+constexpr const char* kFalhaDeTeste = "Falha provocada pelo teste";
 
 // Before anything else starts: PIVEL_ALVO_LENTO="ms:prefix" makes every check whether a path that
 // begins with the prefix exists take that long first (a share that does not answer).
@@ -61,7 +65,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, monitores_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, monitores_ = 0, falhar_ = 0;
 };
 
 }  // namespace nq

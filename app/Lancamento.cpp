@@ -4,6 +4,7 @@
 #include "catalogue/AlvoEmUso.h"
 #include "support/Caminho.h"
 #include "support/Platform.h"
+#include "support/RegistroDeEventos.h"
 #include "support/Text.h"
 
 namespace nq {
@@ -47,10 +48,13 @@ bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirApl
     sistema.CursorAmp();
     if (r.isUrl || r.isDirectory) r.showCmd = 3;
     // A bare program name has no folder to go to: the shell finds it from where the program stands.
-    if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta))
+    if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta)) {
         ok = false;
-    else if (!sistema.ShellOpen(r.verbo, r.programa, r.parametros, r.pasta, r.showCmd))
+        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir o atalho de " + r.programa +
+                                                ": sua pasta não pôde ser usada");
+    } else if (!sistema.ShellOpen(r.verbo, r.programa, r.parametros, r.pasta, r.showCmd)) {
         ok = false;
+    }
 
     sistema.CursorNormal();
     if (!sistema.SetCurrentFolder(dirAplic)) ok = false;

@@ -22,6 +22,7 @@
 #include "support/PastasSistema.h"
 #include "support/Platform.h"
 #include "support/PlatformWin32.h"
+#include "support/RegistroDeEventos.h"
 #include "support/Win32Text.h"
 #include "ui/DpiWin32.h"
 
@@ -111,6 +112,7 @@ void TfrmMainPivel::FormCreate() {
         AtualizarIcones();
     } catch (const std::exception& e) {
         // The bar still opens with what was done; the user hears why the rest was not.
+        RegistrarEvento(TNivelEvento::Erro, std::string("Ao iniciar: ") + e.what());
         MsgBoxErro(e.what());
     }
     teclaGlobal_.Registrar();  // before the bar shows: the key works as soon as it can be seen
@@ -159,11 +161,14 @@ void TfrmMainPivel::FormShow() {
 void TfrmMainPivel::DepoisDeMostrar() {
     if (mostrada_) return;
     mostrada_ = true;
+    RegistrarEvento(TNivelEvento::Info, std::string(kApplicationTitle) + " " + GetVersionSis(true) + " iniciado (" +
+                                            ExeName + "); configurações em " +
+                                            (NqIni ? NqIni->FileName() : std::string("(nenhum arquivo)")));
     CriarTray();
     pintura_.CriarDicas();
     PedirVisiveis();
     teclaGlobal_.Vigiar();
-    gravacao_.Avisar();
+    gravacao_.AvisarAoMostrar();
 }
 
 void TfrmMainPivel::FormActivate() {

@@ -8,6 +8,7 @@
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
+#include "support/RegistroDeEventosWin32.h"
 #include "ui/NqMsgAllForm.h"
 
 namespace nq {
@@ -87,6 +88,12 @@ ProjetoDialogo Desenho() {
                  .r = {128, 224, 353, 16},
                  .flags = fSemQuebra | fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
+    // The diagnostic log, for a user asked to send it.
+    c.push_back({.tipo = TipoControle::Rotulo,
+                 .nome = "lbRegistro",
+                 .texto = "Abrir registro de eventos",
+                 .r = {16, 277, 250, 16},
+                 .flags = fSemQuebra | fSemPrefixo | fLink});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",
                  .texto = "OK",
@@ -119,6 +126,7 @@ void TfrmSobre::FormShow() {
 void TfrmSobre::Click(int controle) {
     if (controle == lbSite) lbSiteClick();
     if (controle == lbEmail) lbEmailClick();
+    if (controle == lbRegistro) lbRegistroClick();
 }
 
 void TfrmSobre::lbSiteClick() {
@@ -129,6 +137,17 @@ void TfrmSobre::lbSiteClick() {
 
 void TfrmSobre::lbEmailClick() {
     AbrirArquivoAssoc(std::string("mailto:") + kFornecedor.email);
+}
+
+// The log as it stands now: what is queued is written first, and a log never written yet gets its first
+// line, so that there is always a file to open.
+void TfrmSobre::lbRegistroClick() {
+    const std::string arquivo = ArquivoDoRegistroDeEventos();
+    if (arquivo.empty()) return;
+    RegistrarEvento(TNivelEvento::Info, "Registro de eventos aberto pelo usuário");
+    AguardarRegistroDeEventos(std::chrono::seconds(1));
+    TCursorOcupado ocupado;
+    AbrirArquivoAssoc(arquivo);
 }
 
 bool TNqSobre::MenuSobreClick(UINT comando) {

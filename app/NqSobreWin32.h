@@ -13,12 +13,12 @@ public:
     // The controls, named by their place in the table (kControles: the same, as the table names them).
     enum Controles : int {
         Shape1, imgIcone, lblNomesis, lblVersao, NqBevel3, imgFornecedor, lbFornecedor, lbDescricao, NqBevel2,
-        lbAviso, lbSiteTitulo, lbSite, lbEmailTitulo, lbEmail, lbConfigTitulo, lbConfig, NqBevel1, BitBtn1,
+        lbAviso, lbSiteTitulo, lbSite, lbEmailTitulo, lbEmail, lbConfigTitulo, lbConfig, NqBevel1, lbRegistro, BitBtn1,
     };
     static constexpr const char* kControles[] = {
         "Shape1", "imgIcone", "lblNomesis", "lblVersao", "NqBevel3", "imgFornecedor", "lbFornecedor",
         "lbDescricao", "NqBevel2", "lbAviso", "lbSiteTitulo", "lbSite", "lbEmailTitulo", "lbEmail",
-        "lbConfigTitulo", "lbConfig", "NqBevel1", "BitBtn1",
+        "lbConfigTitulo", "lbConfig", "NqBevel1", "lbRegistro", "BitBtn1",
     };
 
     TfrmSobre();
@@ -31,6 +31,7 @@ protected:
 private:
     void lbSiteClick();
     void lbEmailClick();
+    void lbRegistroClick();
 };
 
 class TNqSobre {

@@ -19,6 +19,7 @@
 #include "dialogs/ItensEditaWin32.h"
 #include "support/NqConst.h"
 #include "support/PlatformWin32.h"
+#include "support/RegistroDeEventosWin32.h"
 #include "support/Text.h"
 #include "support/Win32Text.h"
 
@@ -52,6 +53,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nq::IniciarAplicacao(nq::ModulePath(), CommandLineParameters());
     nq::ApplicationTitle = nq::kApplicationTitle;
     if (nq::EscreverRelatorioInicio()) return 0;
+    nq::IniciarRegistroDeEventos();
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -90,6 +92,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         }
         nq::NqIni.reset();
     }
+    nq::RegistrarEvento(nq::TNivelEvento::Info, "Pivel finalizado");
+    nq::InstalarRegistroDeEventos(nullptr);  // what it holds is written, a second at most
     if (SUCCEEDED(com)) CoUninitialize();
     return 0;
 }

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "support/Errors.h"
 #include "support/MessageFilterWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqOutrosWin32.h"
+#include "support/RegistroDeEventos.h"
 #include "support/Win32Text.h"
 #include "ui/DialogLayout.h"
 #include "ui/DialogoInternoWin32.h"
@@ -245,6 +247,9 @@ void TDialogo::SetImagem(int controle, IconHandle icone) {
 }
 
 void TDialogo::ErroNaoTratado(const std::exception& e) {
+    // A validation message is the user's to read, not a failure to keep.
+    if (!dynamic_cast<const ENqError*>(&e))
+        RegistrarEvento(TNivelEvento::Erro, "Em " + projeto_.titulo + ": " + e.what());
     // The text as it is: the program's own messages carry no "|" for this way.
     MessageBoxW(hwnd_, Wide(e.what()).c_str(), Wide(ApplicationTitle).c_str(), MB_OK | MB_ICONERROR);
 }

@@ -5,10 +5,76 @@
 //  - JanelaDeClasse<T>: a window class of the program's controls (the grid, the dialogs' containers),
 //    created by whoever names the class; every window makes its own T at WM_NCCREATE and deletes it
 //    once the window is gone.
+// Window lets no failure out of a handler (janela::Protegido); a control class's failures reach the
+// dialog that owns it, which reports them.
 
 #include <windows.h>
 
+#include <exception>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/NqConst.h"
+#include "support/NqFunWin32.h"
+#include "support/RegistroDeEventos.h"
+#include "support/Win32Text.h"
+
 namespace nq {
+
+namespace janela {
+
+// The failures waiting to be told, and those told already: each text is told once a run.
+inline std::vector<std::string>& FalhasATratar() {
+    static std::vector<std::string> v;
+    return v;
+}
+inline std::set<std::string>& FalhasContadas() {
+    static std::set<std::string> s;
+    return s;
+}
+inline UINT MensagemFalha() {
+    static const UINT m = RegisterWindowMessageW(L"Pivel.FalhaNaoTratada");
+    return m;
+}
+
+// A failure that escaped a window's handler must not cross the system's frames: it is logged, the user
+// hears of it once the handler is over (from the message loop, never inside a paint), and the window
+// goes on. The answer for the message is 0.
+inline LRESULT Falhou(HWND w, UINT msg, const char* texto) {
+    RegistrarEvento(TNivelEvento::Erro, "Falha ao tratar a mensagem " + std::to_string(msg) + ": " + texto);
+    if (msg == WM_PAINT) ValidateRect(w, nullptr);  // else the paint comes back at once, and fails again
+    if (FalhasContadas().insert(texto).second) {
+        FalhasATratar().push_back(texto);
+        PostMessageW(w, MensagemFalha(), 0, 0);
+    }
+    return 0;
+}
+
+// The posted message of Falhou: tells what waits, in the system's message box with the program's title.
+inline bool ContarFalhas(HWND w, UINT msg) {
+    if (msg != MensagemFalha()) return false;
+    std::vector<std::string> falhas;
+    falhas.swap(FalhasATratar());
+    for (const std::string& f : falhas)
+        MessageBoxW(IsWindow(w) ? JanelaDasMensagens() : nullptr, Wide(f).c_str(), Wide(ApplicationTitle).c_str(),
+                    MB_OK | MB_ICONERROR);
+    return true;
+}
+
+// Runs a handler, turning what escapes it into Falhou.
+template <class F>
+LRESULT Protegido(HWND w, UINT msg, F&& tratar) {
+    try {
+        return tratar();
+    } catch (const std::exception& e) {
+        return Falhou(w, msg, e.what());
+    } catch (...) {
+        return Falhou(w, msg, "erro desconhecido");
+    }
+}
+
+}  // namespace janela
 
 // Registers a window class of the program once (a second call finds it): the arrow pointer, double
 // clicks, and the given procedure and icons.
@@ -70,14 +136,15 @@ private:
             self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         }
         if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+        if (janela::ContarFalhas(hwnd, msg)) return 0;
         if (msg == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            const LRESULT r = self->HandleMessage(msg, wp, lp);
+            const LRESULT r = janela::Protegido(hwnd, msg, [&] { return self->HandleMessage(msg, wp, lp); });
             self->hwnd_ = nullptr;
             self->OnWindowGone();
             return r;
         }
-        return self->HandleMessage(msg, wp, lp);
+        return janela::Protegido(hwnd, msg, [&] { return self->HandleMessage(msg, wp, lp); });
     }
 };
 
