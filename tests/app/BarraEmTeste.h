@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <oleacc.h>
+#include <shlobj.h>
 
 #include <memory>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
+#include "app/BarSoltosWin32.h"
 #include "app/MainWin32.h"
 
 namespace nq::test {
@@ -109,6 +111,49 @@ private:
     HWND janela_ = nullptr;
     bool copiada_ = false;
 };
+
+// The settings kept in application data for a file that would not take them, removed before and after.
+class NaoGravadas {
+public:
+    NaoGravadas() {
+        wchar_t pasta[MAX_PATH] = L"";
+        SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, pasta);
+        pasta_ = Narrow(pasta) + "\\Pivel\\";
+        Limpar();
+    }
+    ~NaoGravadas() { Limpar(); }
+    NaoGravadas(const NaoGravadas&) = delete;
+    NaoGravadas& operator=(const NaoGravadas&) = delete;
+    const std::string& Pasta() const { return pasta_; }
+    std::vector<std::string> Nomes() const {
+        std::vector<std::string> out;
+        for (const std::string& n : test::NamesIn(pasta_))
+            if (n.rfind("PivelConfig (não gravada ", 0) == 0) out.push_back(n);
+        return out;
+    }
+    void Limpar() const {
+        for (const std::string& n : Nomes()) DeleteFileW(Wide(pasta_ + n).c_str());
+    }
+
+private:
+    std::string pasta_;
+};
+
+// Drops files on the bar as the shell hands a drop over from another program: a DROPFILES header, then
+// the wide names, each ended with a zero, and an empty one at the end, sent as WM_COPYDATA.
+inline LRESULT Soltar(HWND bar, const std::vector<std::string>& nomes) {
+    DROPFILES h{};
+    h.pFiles = sizeof h;
+    h.fWide = TRUE;
+    std::string bytes(reinterpret_cast<const char*>(&h), sizeof h);
+    for (const std::string& n : nomes) {
+        const std::wstring w = Wide(n) + L'\0';
+        bytes.append(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t));
+    }
+    bytes.append(sizeof(wchar_t), '\0');
+    COPYDATASTRUCT cd{RegisterWindowMessageW(kSoltarArquivos), static_cast<DWORD>(bytes.size()), bytes.data()};
+    return SendMessageW(bar, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cd));
+}
 
 // The bar's buttons as a screen reader reads them from another process: their names, and their roles
 // when asked for. The caller has joined COM.

@@ -304,21 +304,6 @@ TEST_F(IncluirAtalho, ALogOffDuringTheDialogSavesTheRestAndWaitsForTheRecord) {
     EXPECT_NE(IniTexto().find("titulo=Notepad§"), std::string::npos);
 }
 
-// The bytes of a drop as the shell hands it over: a DROPFILES header, then the wide names, each ended
-// with a zero, and an empty one at the end.
-std::string BlocoDeSoltura(const std::vector<std::string>& nomes) {
-    DROPFILES h{};
-    h.pFiles = sizeof h;
-    h.fWide = TRUE;
-    std::string bytes(reinterpret_cast<const char*>(&h), sizeof h);
-    for (const std::string& n : nomes) {
-        const std::wstring w = Wide(n) + L'\0';
-        bytes.append(reinterpret_cast<const char*>(w.data()), w.size() * sizeof(wchar_t));
-    }
-    bytes.append(sizeof(wchar_t), '\0');
-    return bytes;
-}
-
 TEST_F(IncluirAtalho, ADropAsksForEachTitleRebuildsOnceAndTakesLongPathsWhole) {
     const std::string docs = dir_ / "Docs";
     ASSERT_TRUE(CreateDirectoryW(Wide(docs).c_str(), nullptr));
@@ -339,12 +324,7 @@ TEST_F(IncluirAtalho, ADropAsksForEachTitleRebuildsOnceAndTakesLongPathsWhole) {
     HWND w = StartAberta();
     ASSERT_NE(w, nullptr);
     const LRESULT reconstrucoes = Atalhos(w, 2);
-    auto soltar = [&](const std::vector<std::string>& nomes) {
-        const std::string bloco = BlocoDeSoltura(nomes);
-        COPYDATASTRUCT cd{RegisterWindowMessageW(kSoltarArquivos), static_cast<DWORD>(bloco.size()),
-                          const_cast<char*>(bloco.data())};
-        return SendMessageW(w, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cd));
-    };
+    auto soltar = [&](const std::vector<std::string>& nomes) { return test::Soltar(w, nomes); };
 
     // Three documents: confirmed, cancelled (the proposal stays) and emptied (left out).
     ASSERT_TRUE(soltar({docs + "\\um.txt", docs + "\\dois.pdf", docs + "\\tres.doc"}));

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
@@ -340,6 +341,126 @@ TEST_F(SettingsFile, SavesKilledAtRandomMomentsLeaveAWholeFileAtEveryInstantAndN
                 "times, the new %d, none %d; temporary files left at the kill %d times; at most %d after a "
                 "start\n",
                 runs, static_cast<unsigned long>(closing), oldKept, newWritten, missing, killedSaving, mostTemporaries);
+}
+
+// The whole text of a message box of another program.
+std::string TextosDaCaixa(HWND caixa) {
+    std::string out;
+    for (HWND c = GetWindow(caixa, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out += test::TextoDe(c) + "\n";
+    return out;
+}
+
+// A settings file the bar cannot write, read-only or held by another program from before the start: the
+// user hears it at start through the desktop notice (no box), a shortcut added then is kept in application
+// data and the notice names the file it went to; the end, by WM_CLOSE or by a log-off, waits on nothing,
+// and the next start tells it again, naming what was kept. The file itself is never touched.
+TEST_F(SettingsFile, AFileThatCannotBeWrittenIsToldAtStartAndTheEndWaitsOnNothing) {
+    OtherTrayIcon tray;
+    ASSERT_TRUE(tray.added());
+    test::NaoGravadas guardadas;
+    const std::string doc = dir_ / "relatorio.txt";
+    ASSERT_TRUE(test::WriteFile(doc, "x"));
+    const std::string conteudo = std::string("[Config]\r\nEditarT\xEDtulo=0\r\n\r\n") + kTresAtalhos;
+
+    for (const bool travado : {false, true}) {
+        SCOPED_TRACE(travado ? "held by another program" : "read-only");
+        guardadas.Limpar();
+        ASSERT_TRUE(test::WriteFile(Ini(), conteudo, travado ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY));
+        HANDLE trava = travado ? CreateFileW(Wide(Ini()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                               : INVALID_HANDLE_VALUE;
+        ASSERT_EQ(travado, trava != INVALID_HANDLE_VALUE);
+
+        // The notice comes, clicked it reads the whole text; what it says names the file and the folder.
+        auto lerAviso = [&](test::RunningProcess& p) {
+            std::string texto;
+            HWND aviso = nullptr;
+            if (!test::WaitFor([&] {
+                    aviso = p.FindWindowOfClass(L"TfmDesktopAviso", 0);
+                    return aviso && IsWindowVisible(aviso);
+                }, 10000)) {
+                ADD_FAILURE() << "no notice";
+                return texto;
+            }
+            EXPECT_EQ(p.FindWindowOfClass(L"#32770", 0), nullptr) << "no box before the click";
+            LONG topo = LONG_MIN;
+            test::WaitSteady(  // it slides up first
+                [&] {
+                    RECT r{};
+                    GetWindowRect(aviso, &r);
+                    return std::exchange(topo, r.top) == r.top;
+                },
+                300);
+            RECT r{};
+            GetWindowRect(aviso, &r);
+            test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            HWND caixa = p.FindWindowOfClass(L"#32770", 10000);
+            if (!caixa) {
+                ADD_FAILURE() << "the click showed nothing";
+                return texto;
+            }
+            texto = TextosDaCaixa(caixa);
+            PostMessageW(caixa, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(caixa); }));
+            return texto;
+        };
+
+        HWND w = Start();
+        ASSERT_NE(w, nullptr);
+        std::string texto = lerAviso(Last());
+        EXPECT_NE(texto.find(Ini()), std::string::npos) << texto;
+        EXPECT_NE(texto.find(travado ? "Não foi possível ler o arquivo de configuração"
+                                     : "Não é possível gravar o arquivo de configuração"),
+                  std::string::npos)
+            << texto;
+        EXPECT_NE(texto.find("será guardado na pasta " + guardadas.Pasta()), std::string::npos) << texto;
+
+        // A shortcut added now: kept in application data, and the notice names the file.
+        ASSERT_TRUE(test::Soltar(w, {doc}));
+        if (travado) {
+            // Its settings unread, the bar asks for the title as it does by default.
+            HWND pergunta = Last().FindWindowOfClass(L"#32770", 10000);
+            ASSERT_NE(pergunta, nullptr);
+            ASSERT_TRUE(test::NaFrente(pergunta));
+            test::PressKey(VK_RETURN);
+            ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(pergunta); }));
+        }
+        texto = lerAviso(Last());
+        const std::vector<std::string> nomes = guardadas.Nomes();
+        ASSERT_EQ(nomes.size(), 1u) << texto;
+        EXPECT_NE(texto.find("A configuração da barra foi guardada em " + guardadas.Pasta() + nomes[0]),
+                  std::string::npos)
+            << texto;
+        EXPECT_NE(test::ReadFile(guardadas.Pasta() + nomes[0]).find("programa=" + doc), std::string::npos);
+
+        // The end: at once, no window left, the file as it was, the latest settings kept apart.
+        DWORD pedido = GetTickCount();
+        PostMessageW(w, WM_CLOSE, 0, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(Last().Wait(5000, &code)) << "the end waited";
+        const DWORD aoFechar = test::Elapsed(pedido);
+        EXPECT_EQ(code, 0u);
+        EXPECT_EQ(guardadas.Nomes(), nomes);
+
+        // The next start tells it again and names what was kept; a log-off ends it at once.
+        HWND b = Start();
+        ASSERT_NE(b, nullptr);
+        texto = lerAviso(Last());
+        EXPECT_NE(texto.find(guardadas.Pasta() + nomes[0]), std::string::npos) << texto;
+        pedido = GetTickCount();
+        DWORD_PTR resposta = 0;
+        EXPECT_TRUE(SendMessageTimeoutW(b, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &resposta));
+        EXPECT_EQ(resposta, TRUE);
+        SendMessageTimeoutW(b, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &resposta);
+        EXPECT_TRUE(Last().Wait(5000, &code)) << "the log-off waited";
+        const DWORD aoSair = test::Elapsed(pedido);
+        std::printf("  %s: WM_CLOSE to the end %lu ms, log-off to the end %lu ms\n",
+                    travado ? "held" : "read-only", static_cast<unsigned long>(aoFechar),
+                    static_cast<unsigned long>(aoSair));
+
+        if (trava != INVALID_HANDLE_VALUE) CloseHandle(trava);
+        EXPECT_EQ(test::ReadFile(Ini()), conteudo) << "the file untouched";
+        SetFileAttributesW(Wide(Ini()).c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }
 
 // Counts the temporary files of the settings file created in its folder while it lives: one for every

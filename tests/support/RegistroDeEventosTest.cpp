@@ -64,7 +64,7 @@ TEST(RegistroDeEventos, ALineIsDatedInUtcLevelledAndOneLineWhateverItsText) {
         {0, TNivelEvento::Info, "Pivel iniciado", "1970-01-01 00:00:00.000 UTC  INFO   Pivel iniciado\r\n"},
         {1796982067250LL, TNivelEvento::Erro, "Não foi possível gravar o arquivo C:\\Pivel\\PivelConfig.ini",
          "2026-12-11 09:41:07.250 UTC  ERRO   Não foi possível gravar o arquivo C:\\Pivel\\PivelConfig.ini\r\n"},
-        {1709251199999LL, TNivelEvento::Aviso, "duas\r\nlinhas\ne\rmais",
+        {1709251199999LL, TNivelEvento::Aviso, "duas\r\nlinhas\n\ne\rmais",
          "2024-02-29 23:59:59.999 UTC  AVISO  duas | linhas | e | mais\r\n"},
         {-1, TNivelEvento::Info, "", "1969-12-31 23:59:59.999 UTC  INFO   \r\n"},
     };
