@@ -55,13 +55,15 @@ std::vector<std::string> NaoGravadosPendentes(const std::string& emUso, const st
     if (pastaDados.empty()) return pendentes;
     IFileSystem& arquivos = *CurrentPlatform().files;
     const std::vector<FileEntry> proprio = arquivos.Find(emUso);
+    // A bar without a file yet has nothing to take back (the copies may be another bar's of that name).
+    if (proprio.empty()) return pendentes;
     // "PivelConfig (não gravada *).ini": the dated name with a wildcard for its date and number.
     const std::string nome(NomeDoCaminho(emUso));
     const std::size_t ext = InicioDaExtensao(nome);
     const std::string padrao =
         pastaDados + nome.substr(0, ext) + " (" + std::string(kNaoGravada) + "*)*" + nome.substr(ext);
     for (const FileEntry& e : arquivos.Find(padrao))
-        if (!e.isDirectory && (proprio.empty() || proprio.front().lastWrite < e.lastWrite))
+        if (!e.isDirectory && proprio.front().lastWrite < e.lastWrite)
             pendentes.push_back(pastaDados + e.name);
     std::sort(pendentes.begin(), pendentes.end());
     return pendentes;

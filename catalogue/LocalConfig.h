@@ -27,8 +27,8 @@ bool CopiarConfiguracoes(const std::string& aoLado, const std::string& emUso);
 // moment agora; its path, or empty when none could be written.
 std::string GuardarNaoGravado(const std::string& emUso, const std::string& pastaDados, const std::string& bytes,
                               const LocalTime& agora);
-// The copies kept so for this settings file that are newer than the file (all of them when it is
-// missing): what the user has not had back in it yet. Sorted by name, oldest first.
+// The copies kept so for this settings file that are newer than the file: what the user has not had back
+// in it yet (none while there is no file). Sorted by name, oldest first.
 std::vector<std::string> NaoGravadosPendentes(const std::string& emUso, const std::string& pastaDados);
 
 // The whole text of the notice at start about a settings file that cannot be written (motivo, the

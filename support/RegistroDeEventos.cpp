@@ -69,7 +69,7 @@ std::string LinhaDeEvento(std::chrono::system_clock::time_point quando, TNivelEv
     for (std::size_t i = 0; i < texto.size(); ++i) {
         const char c = texto[i];
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') ++i;
+            while (i + 1 < texto.size() && (texto[i + 1] == '\r' || texto[i + 1] == '\n')) ++i;
             out += " | ";
         } else {
             out += c;

@@ -48,7 +48,7 @@ private:
     std::shared_ptr<Estado> estado_;
 };
 
-// One line: "2026-12-11 09:41:07.250 UTC  ERRO   text\r\n", its line breaks folded into " | ".
+// One line: "2026-12-11 09:41:07.250 UTC  ERRO   text\r\n", each run of line breaks folded into " | ".
 std::string LinhaDeEvento(std::chrono::system_clock::time_point quando, TNivelEvento nivel,
                             std::string_view texto);
 

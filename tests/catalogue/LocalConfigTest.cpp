@@ -42,6 +42,8 @@ TEST(LocalConfig, SettingsTheFileWouldNotTakeAreKeptApartAndPendingUntilTheFileI
     const std::string emUso = "D:\\Pivel\\PivelConfig.ini";
     const std::string dados = "C:\\users\\ana\\AppData\\Roaming\\Pivel\\";
     const LocalTime agora{2026, 12, 11, 10, 7, 9, 0};
+    fake.files.Add(dados + "PivelConfig (não gravada 2026-12-01 10-00-00).ini", LocalTime{2026, 12, 1, 10, 0, 0, 0});
+    EXPECT_TRUE(NaoGravadosPendentes(emUso, dados).empty()) << "no file yet: nothing to take back";
     const std::string primeira = GuardarNaoGravado(emUso, dados, "[Config]\r\n", agora);
     EXPECT_EQ(primeira, dados + "PivelConfig (não gravada 2026-12-11 10-07-09).ini");
     EXPECT_EQ(GuardarNaoGravado(emUso, dados, "[IconesMenu]\r\n", agora),
@@ -53,6 +55,7 @@ TEST(LocalConfig, SettingsTheFileWouldNotTakeAreKeptApartAndPendingUntilTheFileI
 
     fake.files.Add(emUso, LocalTime{2026, 12, 11, 9, 0, 0, 0});
     fake.files.Add(dados + "PivelConfig (não gravada 2026-12-10 18-00-00).ini", LocalTime{2026, 12, 10, 18, 0, 0, 0});
+    fake.files.refuseWrites = false;
     fake.files.Add(dados + "PivelConfig (não gravada 2026-12-11 10-07-09).ini", agora);
     fake.files.Add(dados + "PivelConfig (não gravada 2026-12-11 10-07-09) 2.ini", agora);
     fake.files.Add(dados + "PivelConfig (cópia 2026-12-11 10-07-09).ini", agora);
