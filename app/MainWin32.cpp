@@ -100,6 +100,8 @@ void TfrmMainPivel::FormCreate() {
     try {
         ConfigUnica = true;
         IniciaIni(ArquivoDeConfiguracoes(PastaDoProgramaSomenteLeitura()));
+        RegistrarEvento(TNivelEvento::Info, std::string(kApplicationTitle) + " " + GetVersionSis(true) +
+                                                " iniciado (" + ExeName + "); configurações em " + NqIni->FileName());
         // A carried bar: shortcuts added on its own drive are stored relative to the program.
         ProgramaEmUnidadeRemovivel = UnidadeRemovivelSimulada() || UnidadeRemovivel(DirAplic);
         NqIni->KeepCopyIfDamaged();  // told once the bar shows
@@ -161,9 +163,6 @@ void TfrmMainPivel::FormShow() {
 void TfrmMainPivel::DepoisDeMostrar() {
     if (mostrada_) return;
     mostrada_ = true;
-    RegistrarEvento(TNivelEvento::Info, std::string(kApplicationTitle) + " " + GetVersionSis(true) + " iniciado (" +
-                                            ExeName + "); configurações em " +
-                                            (NqIni ? NqIni->FileName() : std::string("(nenhum arquivo)")));
     CriarTray();
     pintura_.CriarDicas();
     PedirVisiveis();

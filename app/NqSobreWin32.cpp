@@ -1,5 +1,7 @@
 #include "app/NqSobreWin32.h"
 
+#include <shellapi.h>
+
 #include "resource.h"
 #include "app/NqSobre.h"
 #include "catalogue/NqIniFiles.h"
@@ -9,6 +11,7 @@
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
 #include "support/RegistroDeEventosWin32.h"
+#include "support/Win32Text.h"
 #include "ui/NqMsgAllForm.h"
 
 namespace nq {
@@ -147,7 +150,9 @@ void TfrmSobre::lbRegistroClick() {
     RegistrarEvento(TNivelEvento::Info, "Registro de eventos aberto pelo usuário");
     AguardarRegistroDeEventos(std::chrono::seconds(1));
     TCursorOcupado ocupado;
-    AbrirArquivoAssoc(arquivo);
+    // A system without a program for ".log" (Wine, say) still has the notepad.
+    if (!AbrirArquivoAssoc(arquivo))
+        ShellExecuteW(hwnd(), L"open", L"notepad.exe", Wide("\"" + arquivo + "\"").c_str(), nullptr, SW_SHOWNORMAL);
 }
 
 bool TNqSobre::MenuSobreClick(UINT comando) {
