@@ -25,11 +25,13 @@ bool PodeGravar(const std::string& pasta) {
 
 }  // namespace
 
-// Beside the program when its folder can be written, else in the user's application-data folder under the
-// program's name (the first time, a copy of the one beside it).
+// Beside the program when its folder can be written and it was not installed for all users, else in the
+// user's application-data folder under the program's name (the first time, a copy of the one beside it).
 std::string ArquivoDeConfiguracoes(bool somenteLeitura) {
     const std::string aoLado = TrocarExtensao(ExeName, "Config.ini");
-    const bool gravavel = !somenteLeitura && PodeGravar(DirAplic);
+    const bool paraTodos =
+        GetFileAttributesW(Wide(DirAplic + kMarcaTodosUsuarios).c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool gravavel = !somenteLeitura && !paraTodos && PodeGravar(DirAplic);
     std::string dados;
     wchar_t pasta[MAX_PATH] = L"";
     if (!gravavel && SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, pasta))) {
