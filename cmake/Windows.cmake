@@ -2,6 +2,34 @@
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 enable_language(RC)
 
+# Reproducible: the same commit gives the same bytes wherever and whenever it is built; no build time in
+# the executables' headers, no build folder in their text.
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+add_link_options(-Wl,--no-insert-timestamp)
+
+# The version resource's numbers from project(VERSION), the one place the version is kept: one header
+# per version built (the upgrade test's older build carries a lower one, PIVEL_VERSAO_ANTERIOR).
+function(pivel_cabecalho_versao versao pasta)
+    string(REPLACE "." ";" partes ${versao})
+    list(GET partes 0 PIVEL_VERSAO_MAJOR)
+    list(GET partes 1 PIVEL_VERSAO_MINOR)
+    list(GET partes 2 PIVEL_VERSAO_PATCH)
+    set(PIVEL_VERSAO ${versao})
+    configure_file(${CMAKE_SOURCE_DIR}/res/PivelVersao.h.in ${pasta}/PivelVersao.h @ONLY)
+endfunction()
+if(PROJECT_VERSION_PATCH GREATER 0)
+    math(EXPR anterior "${PROJECT_VERSION_PATCH} - 1")
+    set(PIVEL_VERSAO_ANTERIOR ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${anterior})
+elseif(PROJECT_VERSION_MINOR GREATER 0)
+    math(EXPR anterior "${PROJECT_VERSION_MINOR} - 1")
+    set(PIVEL_VERSAO_ANTERIOR ${PROJECT_VERSION_MAJOR}.${anterior}.99)
+else()
+    math(EXPR anterior "${PROJECT_VERSION_MAJOR} - 1")
+    set(PIVEL_VERSAO_ANTERIOR ${anterior}.99.99)
+endif()
+pivel_cabecalho_versao(${PROJECT_VERSION} ${CMAKE_BINARY_DIR}/versao)
+pivel_cabecalho_versao(${PIVEL_VERSAO_ANTERIOR} ${CMAKE_BINARY_DIR}/versao-anterior)
+
 set(PIVEL_WIN32_DEFS UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
 if(MINGW)
     set(PIVEL_STATIC_LINK -static -static-libgcc -static-libstdc++)
@@ -20,7 +48,7 @@ find_library(PIVEL_ZLIB_STATIC NAMES libz.a REQUIRED)
 
 add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
 target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
-target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res)
+target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/versao)
 target_link_libraries(pivel_win32 PUBLIC pivel_core pivel_png ${PIVEL_ZLIB_STATIC} comctl32 uxtheme shell32 shlwapi ole32 uuid version
                       gdi32 user32 advapi32 msimg32 gdiplus winspool comdlg32 oleacc oleaut32 shcore)
 
