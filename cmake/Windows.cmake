@@ -59,6 +59,31 @@ if(MINGW)
     target_link_options(Pivel PRIVATE -municode ${PIVEL_STATIC_LINK})
 endif()
 
+# The same program with a lower version, for the upgrade test: only its resource differs.
+add_executable(Pivel_anterior WIN32 EXCLUDE_FROM_ALL app/WinMain.cpp res/Pivel.rc)
+target_include_directories(Pivel_anterior BEFORE PRIVATE ${CMAKE_BINARY_DIR}/versao-anterior)
+target_link_libraries(Pivel_anterior PRIVATE pivel_win32)
+set_target_properties(Pivel_anterior PROPERTIES OUTPUT_NAME Pivel RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/anterior)
+if(MINGW)
+    target_link_options(Pivel_anterior PRIVATE -municode ${PIVEL_STATIC_LINK})
+endif()
+
+# The installer (NSIS, scripts/installer.sh): Pivel-VERSION-instalador.exe beside the program, and the
+# older build's in bin/anterior.
+find_program(PIVEL_MAKENSIS makensis REQUIRED)
+function(pivel_instalador alvo versao programa pasta)
+    set(saida ${pasta}/Pivel-${versao}-instalador.exe)
+    add_custom_command(OUTPUT ${saida}
+        COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/installer.sh ${versao} $<TARGET_FILE:${programa}> ${saida}
+        DEPENDS ${programa} ${CMAKE_SOURCE_DIR}/scripts/installer.sh ${CMAKE_SOURCE_DIR}/installer/Pivel.nsi
+                ${CMAKE_SOURCE_DIR}/installer/LEIAME.txt ${CMAKE_SOURCE_DIR}/installer/TodosOsUsuarios.txt
+                ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/res/Pivel.ico
+        VERBATIM)
+    add_custom_target(${alvo} ${ARGN} DEPENDS ${saida})
+endfunction()
+pivel_instalador(instalador ${PROJECT_VERSION} Pivel ${CMAKE_BINARY_DIR}/bin ALL)
+pivel_instalador(instalador_anterior ${PIVEL_VERSAO_ANTERIOR} Pivel_anterior ${CMAKE_BINARY_DIR}/bin/anterior)
+
 # GoogleTest for Windows, built from Debian's googletest sources.
 set(PIVEL_GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
@@ -111,6 +136,21 @@ if(MINGW)
     target_link_options(startclock PRIVATE -municode -static)
 endif()
 add_dependencies(pivel_wine_tests floor startclock)
+
+# The installer's tests: the installers of this build and of the older one, run in a fresh Wine prefix
+# (scripts/installer-tests.sh).
+add_executable(pivel_installer_tests ${PIVEL_INSTALLER_TESTS})
+target_include_directories(pivel_installer_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(pivel_installer_tests PRIVATE PIVEL_VERSAO_ANTERIOR="${PIVEL_VERSAO_ANTERIOR}")
+target_link_libraries(pivel_installer_tests PRIVATE pivel_win32 gtest gtest_main)
+if(MINGW)
+    target_link_options(pivel_installer_tests PRIVATE ${PIVEL_STATIC_LINK})
+endif()
+add_dependencies(pivel_installer_tests instalador instalador_anterior)
+
+add_test(NAME wine-installer
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/installer-tests.sh ${CMAKE_BINARY_DIR}/bin/pivel_installer_tests.exe
+                 --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/wine-installer-tests.xml)
 
 add_test(NAME wine
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-tests.sh ${CMAKE_BINARY_DIR}/bin/pivel_wine_tests.exe
