@@ -44,7 +44,7 @@ Var Configuracoes  ; the settings file an uninstall kept, if any
 !define MUI_ICON "${PASTA}\Pivel.ico"
 !define MUI_UNICON "${PASTA}\Pivel.ico"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "Este assistente instala o ${NOME} ${VERSAO}, a barra de atalhos na borda da tela.$\r$\n$\r$\nSe o ${NOME} estiver aberto, ele será fechado (os seus atalhos são salvos) e aberto de novo no final.$\r$\n$\r$\nClique em Avançar para continuar."
+!define MUI_WELCOMEPAGE_TEXT "Este assistente instala o ${NOME} ${VERSAO}, a barra de atalhos na borda da tela.$\r$\n$\r$\nSe o ${NOME} estiver aberto, ele será fechado (os seus atalhos são salvos) e aberto de novo no final.$\r$\n$\r$\nClique em Próximo para continuar."
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_CUSTOMFUNCTION_PRE PularPastaNaAtualizacao
 !insertmacro MUI_PAGE_DIRECTORY
