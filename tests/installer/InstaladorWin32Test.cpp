@@ -17,6 +17,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <tlhelp32.h>
 
 namespace nq {
 namespace {
@@ -175,11 +176,8 @@ protected:
     // Whatever a failed test left: the bar ended in order, the uninstallers run.
     void TearDown() override {
         EncerrarBarra();
-        for (const std::string& pasta : {PorUsuario(), TodosUsuarios()}) {
-            if (!test::Exists(pasta + "Desinstalar.exe")) continue;
-            Executar(pasta + "Desinstalar.exe", "/S");
-            test::WaitFor([&] { return !test::Exists(pasta + "Desinstalar.exe"); }, 60000);
-        }
+        for (const std::string& pasta : {PorUsuario(), TodosUsuarios()})
+            if (test::Exists(pasta + "Desinstalar.exe")) Desinstalar(pasta);
     }
 
     static std::string PorUsuario() { return PastaDoSistema(CSIDL_LOCAL_APPDATA) + "Programs\\Pivel\\"; }
@@ -189,11 +187,22 @@ protected:
     static DWORD Executar(const std::string& exe, const std::string& args) {
         return test::RunProcess(exe, args, {}, 120000).exitCode;
     }
-    // A silent uninstall, which goes on in a copy of the uninstaller: done when the program is gone.
+    // A silent uninstall. The uninstaller hands the work to a copy of itself in the temporary folder and
+    // ends, as every NSIS uninstaller does so that it can delete itself: done when that copy ("Un.exe",
+    // or "Un_A.exe" and on when the name is taken) has ended too.
     static bool Desinstalar(const std::string& pasta) {
-        return Executar(pasta + "Desinstalar.exe", "/S") == 0 &&
-               test::WaitFor([&] { return !test::Exists(pasta + "Desinstalar.exe") && !test::Exists(pasta + "Pivel.exe"); },
-                             60000);
+        return Executar(pasta + "Desinstalar.exe", "/S") == 0 && test::WaitFor([] { return !CopiaDesinstalando(); }, 60000);
+    }
+    static bool CopiaDesinstalando() {
+        HANDLE lista = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (lista == INVALID_HANDLE_VALUE) return false;
+        PROCESSENTRY32W p{};
+        p.dwSize = sizeof p;
+        bool aberta = false;
+        for (BOOL ok = Process32FirstW(lista, &p); ok && !aberta; ok = Process32NextW(lista, &p))
+            aberta = lstrcmpiW(p.szExeFile, L"Un.exe") == 0 || _wcsnicmp(p.szExeFile, L"Un_", 3) == 0;
+        CloseHandle(lista);
+        return aberta;
     }
 };
 
