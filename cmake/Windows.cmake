@@ -3,9 +3,12 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 enable_language(RC)
 
 # Reproducible: the same commit gives the same bytes wherever and whenever it is built; no build time in
-# the executables' headers, no build folder in their text.
-add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/= -ffile-prefix-map=${CMAKE_BINARY_DIR}/=)
+# the executables' headers, and no build folder in the text of what ships (PIVEL_REPRODUZIVEL, given to the
+# program's targets below; the tests keep whole paths in __FILE__, which they use to find their data).
 add_link_options(-Wl,--no-insert-timestamp)
+set(PIVEL_REPRODUZIVEL
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=;-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>")
+target_compile_options(pivel_core PRIVATE ${PIVEL_REPRODUZIVEL})
 
 # The version resource's numbers from project(VERSION), the one place the version is kept: one header
 # per version built (the upgrade test's older build carries a lower one, PIVEL_VERSAO_ANTERIOR).
@@ -47,6 +50,7 @@ set_target_properties(pivel_png PROPERTIES IMPORTED_LOCATION ${PIVEL_LIBPNG_PREF
 find_library(PIVEL_ZLIB_STATIC NAMES libz.a REQUIRED)
 
 add_library(pivel_win32 STATIC ${PIVEL_WIN32_SOURCES})
+target_compile_options(pivel_win32 PRIVATE ${PIVEL_REPRODUZIVEL})
 target_compile_definitions(pivel_win32 PUBLIC ${PIVEL_WIN32_DEFS})
 target_include_directories(pivel_win32 PUBLIC ${CMAKE_SOURCE_DIR}/res ${CMAKE_BINARY_DIR}/versao)
 target_link_libraries(pivel_win32 PUBLIC pivel_core pivel_png ${PIVEL_ZLIB_STATIC} comctl32 uxtheme shell32 shlwapi ole32 uuid version
@@ -54,6 +58,7 @@ target_link_libraries(pivel_win32 PUBLIC pivel_core pivel_png ${PIVEL_ZLIB_STATI
 
 add_executable(Pivel WIN32 app/WinMain.cpp res/Pivel.rc)
 target_link_libraries(Pivel PRIVATE pivel_win32)
+target_compile_options(Pivel PRIVATE ${PIVEL_REPRODUZIVEL})
 target_include_directories(Pivel PRIVATE ${CMAKE_SOURCE_DIR}/res)
 if(MINGW)
     target_link_options(Pivel PRIVATE -municode ${PIVEL_STATIC_LINK})
@@ -63,6 +68,7 @@ endif()
 add_executable(Pivel_anterior WIN32 EXCLUDE_FROM_ALL app/WinMain.cpp res/Pivel.rc)
 target_include_directories(Pivel_anterior BEFORE PRIVATE ${CMAKE_BINARY_DIR}/versao-anterior)
 target_link_libraries(Pivel_anterior PRIVATE pivel_win32)
+target_compile_options(Pivel_anterior PRIVATE ${PIVEL_REPRODUZIVEL})
 set_target_properties(Pivel_anterior PROPERTIES OUTPUT_NAME Pivel RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/anterior)
 if(MINGW)
     target_link_options(Pivel_anterior PRIVATE -municode ${PIVEL_STATIC_LINK})
