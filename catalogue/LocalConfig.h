@@ -10,6 +10,10 @@
 
 namespace nq {
 
+// The file an installation for all users leaves beside the program: every user then keeps the settings
+// in their own application data, even one who could write in the program's folder.
+inline constexpr const char* kMarcaTodosUsuarios = "TodosOsUsuarios.txt";
+
 // The file to use: aoLado when the program's folder can be written or the system gives no
 // application-data folder; else the file of the same name in pastaDados (with its trailing backslash).
 std::string LocalDasConfiguracoes(const std::string& aoLado, bool pastaGravavel, const std::string& pastaDados);

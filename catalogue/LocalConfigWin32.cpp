@@ -59,11 +59,13 @@ std::string MotivoSemGravacao(const std::string& arquivo) {
     return erro ? TextoErroSistema(erro) : std::string();
 }
 
-// Beside the program when its folder can be written, else in the user's application-data folder under the
-// program's name (the first time, a copy of the one beside it).
+// Beside the program when its folder can be written and it was not installed for all users, else in the
+// user's application-data folder under the program's name (the first time, a copy of the one beside it).
 std::string ArquivoDeConfiguracoes(bool somenteLeitura) {
     const std::string aoLado = TrocarExtensao(ExeName, "Config.ini");
-    const bool gravavel = !somenteLeitura && PodeGravar(DirAplic);
+    const bool paraTodos =
+        GetFileAttributesW(Wide(DirAplic + kMarcaTodosUsuarios).c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool gravavel = !somenteLeitura && !paraTodos && PodeGravar(DirAplic);
     const std::string dados = gravavel ? std::string() : PastaDeDados();
     const std::string arquivo = LocalDasConfiguracoes(aoLado, gravavel, dados);
     CopiarConfiguracoes(aoLado, arquivo);

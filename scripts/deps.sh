@@ -9,6 +9,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev libinih-dev libsimpleini-dev
     wine wine64 fonts-wine fonts-dejavu-core
     xvfb xauth x11-utils imagemagick xdotool
+    nsis
 )
 packages+=(${PIVEL_EXTRA_PACKAGES:-})
 

@@ -13,7 +13,8 @@ source scripts/xvfb.sh
 pivel_start_xvfb || exit 1
 trap pivel_stop_xvfb EXIT
 
-rm -f build/native/native-tests.xml build/win/wine-tests.xml build/win/wine-tests-monitores.xml
+rm -f build/native/native-tests.xml build/win/wine-tests.xml build/win/wine-tests-monitores.xml \
+    build/win/wine-installer-tests.xml
 status=0
 (cd build/native && ctest --output-on-failure) || status=1
 (cd build/win && ctest --output-on-failure --timeout 900) || status=1
@@ -21,7 +22,8 @@ status=0
 # Sums the test cases that GoogleTest recorded in its XML reports.
 passed=0
 failed=0
-for xml in build/native/native-tests.xml build/win/wine-tests.xml build/win/wine-tests-monitores.xml; do
+for xml in build/native/native-tests.xml build/win/wine-tests.xml build/win/wine-tests-monitores.xml \
+    build/win/wine-installer-tests.xml; do
     if [ ! -f "$xml" ]; then
         echo "missing test report: $xml"
         status=1

@@ -103,7 +103,7 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
         ASSERT_NE(sobre, nullptr) << "opening " << vez;
         EXPECT_EQ(test::ClienteDe(sobre), (Rect{0, 0, 497, 305}));
         const std::string textos = TextosDe(sobre);
-        EXPECT_NE(textos.find("Versão 2.0.3\n"), std::string::npos) << textos;
+        EXPECT_NE(textos.find("Versão " PIVEL_VERSION_TEXT "\n"), std::string::npos) << textos;
         // The notice ends with the year the program's file was written: this very year.
         std::time_t agora = std::time(nullptr);
         const int ano = std::localtime(&agora)->tm_year + 1900;
