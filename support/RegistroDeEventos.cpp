@@ -169,14 +169,17 @@ bool TRegistroDeEventos::Aguardar(std::chrono::milliseconds limite) {
 
 namespace {
 
+// Never destroyed: a process that ends at once (ExitProcess) has its other threads gone, one of them
+// perhaps holding a lock, and a destructor run then could wait on it for ever. The normal end removes the
+// log itself (InstalarRegistroDeEventos(nullptr)) while its thread still runs.
 std::mutex& MutexGlobal() {
-    static std::mutex m;
-    return m;
+    static std::mutex* m = new std::mutex;
+    return *m;
 }
 
 std::shared_ptr<TRegistroDeEventos>& RegistroGlobal() {
-    static std::shared_ptr<TRegistroDeEventos> r;
-    return r;
+    static auto* r = new std::shared_ptr<TRegistroDeEventos>;
+    return *r;
 }
 
 std::shared_ptr<TRegistroDeEventos> Atual() {
