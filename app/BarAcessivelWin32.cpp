@@ -153,7 +153,7 @@ HRESULT TBarAcessivel::get_accState(VARIANT v, VARIANT* estado) {
     if (GetMonitorInfoW(MonitorFromWindow(janela_, MONITOR_DEFAULTTONEAREST), &monitor))
         IntersectRect(&visivel, &janela, &monitor.rcMonitor);
     RECT dentro{};
-    if (!IsWindowVisible(janela_) || !IntersectRect(&dentro, &r, &visivel))
+    if (!IsWindowVisible(janela_) || !barra_->BotaoNaVista(f - 1) || !IntersectRect(&dentro, &r, &visivel))
         s |= STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN;
     Inteiro(estado, s);
     return S_OK;
@@ -265,7 +265,7 @@ HRESULT TBarAcessivel::accHitTest(long x, long y, VARIANT* filho) {
     const POINT p{x, y};
     for (int i = 0; i < barra_->Botoes(); ++i) {
         const RECT r = barra_->RetanguloBotao(i);
-        if (PtInRect(&r, p)) {
+        if (barra_->BotaoNaVista(i) && PtInRect(&r, p)) {
             Inteiro(filho, i + 1);
             return S_OK;
         }

@@ -19,6 +19,7 @@ public:
     virtual int Botoes() const = 0;
     virtual std::string NomeBotao(int i) const = 0;
     virtual RECT RetanguloBotao(int i) const = 0;  // on the screen
+    virtual bool BotaoNaVista(int i) const = 0;     // false: scrolled out of the bar's panel
     virtual int BotaoMarcado() const = 0;          // the keyboard's mark, -1 for none
     virtual int BotaoQuente() const = 0;           // under the pointer, -1 for none
     virtual void AcionarBotao(int i) = 0;          // what a click does

@@ -9,6 +9,11 @@
 
 namespace nq {
 
+namespace {
+constexpr UINT_PTR kSetaTimerId = 7;  // while the pointer rests on an arrow
+constexpr UINT kSetaMs = 150;         // one button per tick
+}  // namespace
+
 // --- The keyboard ---------------------------------------------------------------------------------------
 
 bool TBarEntrada::PreTranslate(MSG& msg) {
@@ -53,9 +58,10 @@ bool TBarEntrada::FormKeyDown(WPARAM key) {
         for (const auto& [vk, tecla] : teclas) {
             if (vk != key) continue;
             const int antes = teclado_.Marcado();
+            const std::string buscaAntes = teclado_.Busca();
             const TAcaoBarra acao = teclado_.Tecla(tecla, shift);
             if (acao.tipo != TAcaoBarra::Passar) {
-                AcaoDoTeclado(acao, antes);
+                AcaoDoTeclado(acao, antes, buscaAntes);
                 return true;
             }
             if (key != VK_ESCAPE) return true;  // nothing to do with it now
@@ -74,18 +80,22 @@ bool TBarEntrada::FormKeyDown(WPARAM key) {
 void TBarEntrada::WMChar(wchar_t ch) {
     if (!barra_.Aberta()) return;
     const int antes = teclado_.Marcado();
+    const std::string buscaAntes = teclado_.Busca();
     const TAcaoBarra acao = teclado_.Caractere(static_cast<char32_t>(ch));
-    if (acao.tipo != TAcaoBarra::Passar) AcaoDoTeclado(acao, antes);
+    if (acao.tipo != TAcaoBarra::Passar) AcaoDoTeclado(acao, antes, buscaAntes);
 }
 
-void TBarEntrada::AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes) {
+void TBarEntrada::AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes, const std::string& buscaAntes) {
     if (acao.tipo == TAcaoBarra::Abrir && acao.botao >= 0 &&
         static_cast<std::size_t>(acao.botao) < barra_.Painel().Botoes().size()) {
         barra_.Lancamento().clickBotao(static_cast<std::size_t>(acao.botao));
         return;
     }
-    // The typed text dims and brightens any of them; a mark that only moved repaints two buttons.
-    if (teclado_.Busca().empty() && marcadoAntes == teclado_.Marcado()) return;
+    if (acao.tipo == TAcaoBarra::Recusar) MessageBeep(MB_OK);  // nothing holds that text
+    // The typed text shows in the title and dims and brightens the buttons; a mark that moved is
+    // scrolled into view.
+    if (teclado_.Busca() == buscaAntes && marcadoAntes == teclado_.Marcado()) return;
+    barra_.MostrarBotao(teclado_.Marcado());
     InvalidateRect(barra_.hwnd(), nullptr, FALSE);
     if (teclado_.Marcado() != marcadoAntes) barra_.AvisarFoco(teclado_.Marcado());
 }
@@ -97,6 +107,57 @@ int TBarEntrada::X96(int x) const { return MulDiv(x, 96, barra_.Dpi()); }
 int TBarEntrada::Y96(int y) const { return MulDiv(y - barra_.S(kTitlePanelHeight), 96, barra_.Dpi()); }
 
 bool TBarEntrada::InButtonPanel(int, int y) const { return y >= barra_.S(kTitlePanelHeight); }
+
+bool TBarEntrada::NaFaixaDeSeta(int x, int y) const {
+    if (!InButtonPanel(x, y)) return false;
+    const TBotoesPainel::Part part = barra_.Painel().HitTest(X96(x), Y96(y)).part;
+    return part == TBotoesPainel::Part::SetaAcima || part == TBotoesPainel::Part::SetaAbaixo;
+}
+
+int TBarEntrada::SetaEm(int x, int y) const {
+    if (!InButtonPanel(x, y)) return 0;
+    switch (barra_.Painel().HitTest(X96(x), Y96(y)).part) {
+        case TBotoesPainel::Part::SetaAcima: return barra_.Painel().MaisAcima() ? -1 : 0;
+        case TBotoesPainel::Part::SetaAbaixo: return barra_.Painel().MaisAbaixo() ? 1 : 0;
+        default: return 0;
+    }
+}
+
+// Resting on an arrow keeps the buttons scrolling, one per tick, until the pointer leaves it or the end
+// comes.
+void TBarEntrada::VigiarSeta(int seta) {
+    if (seta == seta_) return;
+    seta_ = seta;
+    if (seta_ != 0)
+        SetTimer(barra_.hwnd(), kSetaTimerId, kSetaMs, nullptr);
+    else
+        KillTimer(barra_.hwnd(), kSetaTimerId);
+}
+
+bool TBarEntrada::WMTimer(UINT_PTR id) {
+    if (id != kSetaTimerId) return false;
+    POINT pt;
+    GetCursorPos(&pt);
+    ScreenToClient(barra_.hwnd(), &pt);
+    const int seta = barra_.Aberta() ? SetaEm(pt.x, pt.y) : 0;
+    if (seta != 0 && seta == seta_) barra_.Rolar(seta);
+    if (SetaEm(pt.x, pt.y) != seta_ || seta == 0) VigiarSeta(0);
+    return true;
+}
+
+void TBarEntrada::WMMouseWheel(int delta) {
+    if (!barra_.Aberta() || !barra_.Painel().Rolavel()) return;
+    UINT linhas = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &linhas, 0);
+    if (linhas == 0) return;
+    // A page for the "one screen at a time" setting.
+    const int porNotch = linhas == WHEEL_PAGESCROLL ? barra_.Painel().Cabem() : static_cast<int>(linhas);
+    rodaResto_ += delta * porNotch;  // fine wheels send less than a notch
+    const int botoes = rodaResto_ / WHEEL_DELTA;
+    if (botoes == 0) return;
+    rodaResto_ -= botoes * WHEEL_DELTA;
+    barra_.Rolar(-botoes);
+}
 
 // The button under a point of the client area, or -1.
 int TBarEntrada::HitButton(int x, int y) const {
@@ -123,6 +184,7 @@ void TBarEntrada::WMMouseMove(int x, int y) {
     const bool hot = PtInRect(&cfg, POINT{x, y});
     if (hot != configHot_) InvalidateRect(barra_.hwnd(), &cfg, FALSE);
     configHot_ = hot;
+    VigiarSeta(barra_.Aberta() ? SetaEm(x, y) : 0);
     // Only the button the pointer left and the one it entered are painted again.
     const int before = barra_.Painel().HoveredIndex();
     const bool changed = InButtonPanel(x, y)
@@ -136,6 +198,7 @@ void TBarEntrada::WMMouseMove(int x, int y) {
 
 void TBarEntrada::WMMouseLeave() {
     trackingMouse_ = false;
+    VigiarSeta(0);
     const int before = barra_.Painel().HoveredIndex();
     if (barra_.Painel().MouseLeave()) barra_.InvalidarBotao(before);
     if (configHot_) {
@@ -152,6 +215,8 @@ void TBarEntrada::WMLButtonDown(int x, int y) {
     backgroundPressed_ = false;
     if (configPressed_)
         InvalidateRect(barra_.hwnd(), &cfg, FALSE);
+    else if (NaFaixaDeSeta(x, y))
+        barra_.Rolar(SetaEm(x, y));  // a click on an arrow scrolls by one button; its band is never background
     else if (HitButton(x, y) >= 0)
         barra_.Painel().MouseDown(X96(x), Y96(y));
     else

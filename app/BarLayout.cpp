@@ -38,7 +38,7 @@ Rect OpenBarRect(int workWidth, int workHeight, int dpi) {
 
 int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons) {
     if (!autoHeight || barButtons <= 0) return storedStep;
-    return std::min((workHeight - kTitlePanelHeight) / barButtons, kAutoStepMax);
+    return std::clamp((workHeight - kTitlePanelHeight) / barButtons, kAutoStepMin, kAutoStepMax);
 }
 
 Rect CaptionRect(int buttonLeft, int buttonTop, int panelWidth) {

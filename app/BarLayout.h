@@ -19,6 +19,8 @@ constexpr int kAutoStepMax = 44;
 constexpr int kButtonLeft = 8;
 constexpr int kIconSize = 32;
 constexpr int kCaptionHeight = 35;
+// The least automatic distance: a button's caption box and a pixel between it and the next one's.
+constexpr int kAutoStepMin = kCaptionHeight + 1;
 
 // The bar's window rectangle on a work area, in device pixels, at its right or left edge. The window is
 // never mirrored: at the left edge it stands further left, so that what shows of it is its right part (the
@@ -32,7 +34,8 @@ Rect OpenBarRect(int workWidth, int workHeight, int dpi = 96);
 
 // The distance from one button's top to the next, in 96-dpi pixels: the stored distance, or with
 // automatic spacing the free height (work-area height in 96-dpi pixels less the title panel) shared
-// by the bar's buttons, at most 44.
+// by the bar's buttons, at most 44 and never less than a button and its caption need (the buttons
+// that do not fit then scroll).
 int ButtonStep(int storedStep, bool autoHeight, int workHeight, int barButtons);
 
 // The caption box beside a button (left and top of the button inside a panel of the given width).

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/BarLancamentoWin32.h"
 #include "app/BarLayout.h"
@@ -10,6 +11,7 @@
 #include "resource.h"
 #include "support/NqConst.h"
 #include "support/Win32Text.h"
+#include "ui/Legenda.h"
 
 namespace nq {
 
@@ -41,6 +43,22 @@ void DrawBoxedText(HDC dc, const std::wstring& text, RECT box, UINT align) {
     IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
     RestoreDC(dc, saved);
+}
+
+constexpr UINT_PTR kPrimeiraDicaBotao = 100;  // the tools of the logo and the menu button are 1 and 2
+
+// Lines drawn one under the other, centred as a block in a box; each line fits its width already.
+void DrawLines(HDC dc, const std::vector<std::string>& linhas, const RECT& box) {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const int alto = std::max(1, static_cast<int>(tm.tmHeight));
+    int y = box.top + std::max(0, static_cast<int>(box.bottom - box.top) - alto * static_cast<int>(linhas.size())) / 2;
+    for (const std::string& linha : linhas) {
+        const std::wstring w = Wide(linha);
+        RECT r{box.left, y, box.right, y + alto};
+        DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+        y += alto;
+    }
 }
 
 }  // namespace
@@ -137,7 +155,9 @@ void TBarPintura::PaintTitle(HDC dc) {
     SetTextColor(dc, ToColorRef(visual.fonte.color));
     {
         ScopedSelectObject sel(dc, titleFont_.get());
-        DrawBoxedText(dc, Wide(visual.titulo),
+        // While the keyboard finds a shortcut, its text stands in the title's place.
+        const std::string& busca = barra_.Teclado().Busca();
+        DrawBoxedText(dc, Wide(busca.empty() ? visual.titulo : "Localizar: " + busca),
                       RECT{barra_.S(43), barra_.S(6), barra_.S(43 + 114), barra_.S(6 + 32)}, DT_CENTER);
     }
 
@@ -153,6 +173,30 @@ void TBarPintura::PaintTitle(HDC dc) {
     }
 }
 
+std::vector<std::string> TBarPintura::LinhasDoBotao(std::size_t i, HDC dc) {
+    const TBotoesPainel& painel = barra_.Painel();
+    if (i >= painel.Botoes().size()) return {};
+    const TIconeComando& b = painel.Botoes()[i];
+    MemoryDC tela;
+    std::optional<ScopedSelectObject> fonte;
+    if (!dc) {
+        tela = MemoryDC(nullptr);
+        dc = tela.get();
+        fonte.emplace(dc, (b.Hovered() ? captionHoverFont_ : captionFont_).get());
+    }
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    const Rect c = b.CaptionBox(painel.PanelWidth());
+    const int linhas = barra_.S(c.height) / std::max(1, static_cast<int>(tm.tmHeight));
+    const MedirTexto medir = [dc](std::string_view texto) {
+        const std::wstring w = Wide(texto);
+        SIZE sz{};
+        GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &sz);
+        return static_cast<int>(sz.cx);
+    };
+    return LinhasDaLegenda(b.Titulo(), barra_.S(c.left + c.width) - barra_.S(c.left), linhas, medir);
+}
+
 void TBarPintura::PaintButtons(HDC dc, const RECT& dirty) {
     const TVisualBarra& visual = barra_.Visual();
     const int panelTop = barra_.S(kTitlePanelHeight);
@@ -161,22 +205,34 @@ void TBarPintura::PaintButtons(HDC dc, const RECT& dirty) {
     const TBotoesPainel& painel = barra_.Painel();
     const auto& botoes = painel.Botoes();
     const TBuscaAlvos* busca = barra_.Lancamento().Busca();
-    for (std::size_t i = 0; i < botoes.size(); ++i) {
+    const int saved = SaveDC(dc);
+    if (painel.Rolavel()) {
+        // The buttons stay between the arrows' bands.
+        const RECT setaAcima = barra_.SetaRect(true), setaAbaixo = barra_.SetaRect(false);
+        IntersectClipRect(dc, 0, setaAcima.bottom, setaAcima.right, setaAbaixo.top);
+    }
+    // Only the buttons that show: 10,000 shortcuts paint as 25 do.
+    const std::size_t desde = static_cast<std::size_t>(painel.Primeiro());
+    const std::size_t ate = std::min(botoes.size(), desde + static_cast<std::size_t>(painel.Cabem()));
+    for (std::size_t i = desde; i < ate; ++i) {
         if (!Intersects(dirty, barra_.BotaoRect(i))) continue;  // also every button below the bar's bottom
         const TIconeComando& b = botoes[i];
+        const int dy = painel.Topo(i) - b.Top();
         const Rect c = b.CaptionBox(painel.PanelWidth());
         const bool apagado = barra_.Teclado().Apagado(i);
         SetTextColor(dc, apagado ? CorEntre(ToColorRef(visual.cor), ToColorRef(visual.fonte.color), 2)
                                  : ToColorRef(visual.fonte.color));
         {
             ScopedSelectObject sel(dc, b.Hovered() ? captionHoverFont_.get() : captionFont_.get());
-            DrawBoxedText(dc, barra_.Legendas()[i],
-                          RECT{barra_.S(c.left), panelTop + barra_.S(c.top), barra_.S(c.left + c.width),
-                               panelTop + barra_.S(c.top + c.height)},
-                          DT_LEFT);
+            const RECT caixa{barra_.S(c.left), panelTop + barra_.S(c.top + dy), barra_.S(c.left + c.width),
+                             panelTop + barra_.S(c.top + dy + c.height)};
+            const int salvo = SaveDC(dc);
+            IntersectClipRect(dc, caixa.left, caixa.top, caixa.right, caixa.bottom);
+            DrawLines(dc, LinhasDoBotao(i, dc), caixa);
+            RestoreDC(dc, salvo);
         }
-        const RECT box{barra_.S(b.Left()), panelTop + barra_.S(b.Top()), barra_.S(b.Left() + kIconSize),
-                       panelTop + barra_.S(b.Top() + kIconSize)};
+        const RECT box{barra_.S(b.Left()), panelTop + barra_.S(b.Top() + dy), barra_.S(b.Left() + kIconSize),
+                       panelTop + barra_.S(b.Top() + dy + kIconSize)};
         const TBuscaAlvos::TBotao estado = busca ? busca->Botao(i) : TBuscaAlvos::TBotao{};
         if (estado.estado == TBuscaAlvos::Estado::Pendente) {
             PaintNeutral(dc, box);
@@ -190,6 +246,29 @@ void TBarPintura::PaintButtons(HDC dc, const RECT& dirty) {
                        DI_NORMAL);
         if (apagado) Velar(dc, box);
         if (static_cast<int>(i) == barra_.Teclado().Marcado()) PaintMark(dc, i);
+    }
+    RestoreDC(dc, saved);
+    if (painel.Rolavel()) PaintSetas(dc);
+}
+
+// The arrows that say more buttons lie above or below: small triangles in the captions' colour, centred
+// in their bands; none where the column ends.
+void TBarPintura::PaintSetas(HDC dc) {
+    const TBotoesPainel& painel = barra_.Painel();
+    const COLORREF cor = ToColorRef(barra_.Visual().fonte.color);
+    ScopedSelectObject pen(dc, GetStockObject(DC_PEN));
+    ScopedSelectObject brush(dc, GetStockObject(DC_BRUSH));
+    SetDCPenColor(dc, cor);
+    SetDCBrushColor(dc, cor);
+    for (const bool acima : {true, false}) {
+        if (acima ? !painel.MaisAcima() : !painel.MaisAbaixo()) continue;
+        const RECT r = barra_.SetaRect(acima);
+        const int meio = (r.left + r.right) / 2, alto = barra_.S(5), largo = barra_.S(6);
+        const int topo = (r.top + r.bottom - alto) / 2, base = topo + alto;
+        const POINT seta[3] = {{meio - largo, acima ? base : topo},
+                               {meio + largo, acima ? base : topo},
+                               {meio, acima ? topo : base}};
+        Polygon(dc, seta, 3);
     }
 }
 
@@ -254,6 +333,36 @@ void TBarPintura::CriarDicas() {
         ti.rect = rects[i];
         ti.lpszText = const_cast<wchar_t*>(texts[i]->c_str());
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    // A title and a target on lines of their own, however long.
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, barra_.S(480));
+    AtualizarDicas();
+}
+
+void TBarPintura::AtualizarDicas() {
+    if (!tooltip_) return;
+    const HWND w = barra_.hwnd();
+    TTTOOLINFOW ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = w;
+    for (int k = 0; k < dicasBotoes_; ++k) {
+        ti.uId = kPrimeiraDicaBotao + static_cast<UINT_PTR>(k);
+        SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    }
+    dicasBotoes_ = 0;
+    const TBotoesPainel& painel = barra_.Painel();
+    const std::size_t desde = static_cast<std::size_t>(painel.Primeiro());
+    const std::size_t ate = std::min(painel.Botoes().size(), desde + static_cast<std::size_t>(painel.Cabem()));
+    for (std::size_t i = desde; i < ate; ++i) {
+        const TIconeComando& b = painel.Botoes()[i];
+        std::string texto = b.Titulo() + "\r\n" + b.Programa();
+        if (!b.Parametros().empty()) texto += " " + b.Parametros();
+        std::wstring largo = Wide(texto);
+        ti.uFlags = TTF_SUBCLASS;
+        ti.uId = kPrimeiraDicaBotao + static_cast<UINT_PTR>(dicasBotoes_);
+        ti.rect = barra_.BotaoRect(i, false);
+        ti.lpszText = largo.data();  // the tooltip keeps a copy
+        if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti))) ++dicasBotoes_;
     }
 }
 

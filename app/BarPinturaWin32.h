@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "support/NqOutrosWin32.h"
 #include "support/Win32Handles.h"
@@ -35,6 +36,12 @@ public:
     HICON IconeTitulo() const { return titleIcon_ ? titleIcon_.get() : logo_.get(); }
     // The tooltips of the logo and of the menu button, once the bar shows.
     void CriarDicas();
+    // The buttons that show each get a tooltip with the whole title and the target as typed (after a
+    // rebuild and a scroll).
+    void AtualizarDicas();
+    // A button's caption as it is drawn, one line each, in a device context holding the caption font
+    // (a screen one when dc is null).
+    std::vector<std::string> LinhasDoBotao(std::size_t i, HDC dc = nullptr);
 
 private:
     void Paint(HDC dc, const RECT& dirty);
@@ -42,6 +49,7 @@ private:
     void PaintButtons(HDC dc, const RECT& dirty);
     void PaintMark(HDC dc, std::size_t i);
     void PaintNeutral(HDC dc, const RECT& box);
+    void PaintSetas(HDC dc);
     void Velar(HDC dc, const RECT& r);
     void CarregarFiguras();
 
@@ -56,6 +64,7 @@ private:
     MemoryDC veuDc_;
     COLORREF veuCor_ = 0;
     HWND tooltip_ = nullptr;
+    int dicasBotoes_ = 0;  // the buttons' tools in the tooltip, ids from kPrimeiraDicaBotao
 };
 
 }  // namespace nq

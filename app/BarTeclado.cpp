@@ -81,7 +81,15 @@ TAcaoBarra TBarTeclado::Tecla(TeclaBarra t, bool shift) {
 
 TAcaoBarra TBarTeclado::Caractere(char32_t c) {
     if (c < 32 || c == 127) return TAcaoBarra{};
+    const std::string antes = busca_;
     AppendUtf8(busca_, c);
+    const std::string chave = CollationKey(busca_);
+    bool algum = false;
+    for (const std::string& k : chaves_) algum = algum || k.find(chave) != std::string::npos;
+    if (!algum) {
+        busca_ = antes;  // the last match stays as it was
+        return TAcaoBarra{TAcaoBarra::Recusar, marcado_};
+    }
     Buscar();
     return TAcaoBarra{TAcaoBarra::Redesenhar, marcado_};
 }

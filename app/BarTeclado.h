@@ -1,7 +1,8 @@
 #pragma once
 // The open bar at the keyboard: a mark that moves across the buttons, and typing that finds them. The
 // buttons whose title holds the typed text (without regard to case or accents) stay bright, the others
-// dim, and the first of them is marked. The bar's own keys (Esc with nothing typed, Ctrl+arrows, Ins,
+// dim, and the first of them is marked; a character that would leave no button bright is refused (the
+// bar beeps) and the last match stays. The bar's own keys (Esc with nothing typed, Ctrl+arrows, Ins,
 // F5, Shift+Esc) stay the bar's: what this does not handle, it passes on.
 
 #include <string>
@@ -15,7 +16,7 @@ namespace nq {
 enum class TeclaBarra { Cima, Baixo, Tab, Inicio, Fim, Enter, Esc, Apagar, Menu };
 
 struct TAcaoBarra {
-    enum Tipo { Passar, Redesenhar, Abrir, AbrirMenu } tipo = Passar;
+    enum Tipo { Passar, Redesenhar, Abrir, AbrirMenu, Recusar } tipo = Passar;
     int botao = -1;  // the marked button, for Abrir and AbrirMenu (-1: none)
     bool operator==(const TAcaoBarra&) const = default;
 };

@@ -22,16 +22,18 @@ void TBuscaAlvos::Reiniciar(std::vector<std::string> programas, int tamanho) {
     tamanho_ = tamanho;
     programas_ = std::move(programas);
     botoes_.assign(programas_.size(), TBotao{});
-    pedidos_ = 0;
+    pedidos_.assign(programas_.size(), false);
 }
 
-void TBuscaAlvos::PedirAte(std::size_t ate) {
+void TBuscaAlvos::Pedir(std::size_t de, std::size_t ate) {
     ate = std::min(ate, programas_.size());
-    for (; pedidos_ < ate; ++pedidos_) {
+    for (std::size_t i = de; i < ate; ++i) {
+        if (pedidos_[i]) continue;
+        pedidos_[i] = true;
         TPedidoAlvo p;
         p.geracao = geracao_;
-        p.indice = pedidos_;
-        p.programa = programas_[pedidos_];
+        p.indice = i;
+        p.programa = programas_[i];
         p.tamanho = tamanho_;
         p.precisaImagem = imagens_.find(ChaveDe(p.programa, p.tamanho)) == imagens_.end();
         trabalhador_.Enfileirar([p = std::move(p), buscar = buscar_, entregar = entregar_] {

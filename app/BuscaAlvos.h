@@ -54,8 +54,10 @@ public:
     // A rebuild: the buttons' targets in their order and the picture size. Nothing is known of the new
     // buttons yet, and what the worker still had to do for the earlier ones is dropped.
     void Reiniciar(std::vector<std::string> programas, int tamanho);
-    // Asks for every button before `ate` that was not asked for yet, in order: the ones that show.
-    void PedirAte(std::size_t ate);
+    // Asks for every button from `de` to before `ate` that was not asked for yet, in order: the ones
+    // that show, the panel scrolled or not.
+    void Pedir(std::size_t de, std::size_t ate);
+    void PedirAte(std::size_t ate) { Pedir(0, ate); }
     // An answer, on the window's thread: the index of the button it changed, or nothing when it came
     // from an earlier rebuild (its buttons are gone; only its picture is kept for its target).
     std::optional<std::size_t> Receber(std::unique_ptr<TAlvoBuscado> resposta);
@@ -71,7 +73,6 @@ public:
         const TImagem* imagem = nullptr;
     };
     TBotao Botao(std::size_t i) const;
-    std::size_t Pedidos() const { return pedidos_; }
     int Geracao() const { return geracao_; }
     std::size_t ImagensGuardadas() const { return imagens_.size(); }
     // Waits until the worker has nothing left to do (answers may still be on their way).
@@ -87,7 +88,7 @@ private:
     int tamanho_ = 0;
     std::vector<std::string> programas_;
     std::vector<TBotao> botoes_;
-    std::size_t pedidos_ = 0;
+    std::vector<bool> pedidos_;  // asked for already, per button
     std::map<Chave, std::unique_ptr<TImagem>> imagens_;  // a null picture: the target gives none
     TTrabalhador trabalhador_;                           // last: stopped before the rest goes
 };

@@ -53,7 +53,11 @@ private:
     int FNqLeft = 0;
 };
 
-// The buttons of the panel in creation order, and the pointer's dealings with them.
+// The buttons of the panel in creation order, the part of them that shows, and the pointer's dealings
+// with them. Buttons keep their place in the whole column (top of the first at iTamInicial); when the
+// column is taller than the panel, a band at the top and one at the bottom hold the arrows that scroll
+// it, and only the buttons that fit whole between them show. Points given here are in the panel's
+// 96-dpi pixels as it shows, scrolled.
 class TBotoesPainel {
 public:
     explicit TBotoesPainel(int panelWidth = kBarWidth) : panelWidth_(panelWidth) {}
@@ -65,13 +69,36 @@ public:
     // The button whose caption the pointer is over, or -1.
     int HoveredIndex() const { return hovered_; }
 
-    enum class Part { None, Icon, Caption };
+    // The panel's height and the distance between buttons; the first button that shows stays where it
+    // was as far as the new size allows.
+    void DefinirVista(int altura, int passo);
+    int Altura() const { return altura_; }
+    int Passo() const { return passo_; }
+    // The column is taller than the panel: the arrows' bands take their place.
+    bool Rolavel() const;
+    int Faixa() const { return Rolavel() ? kFaixaSeta : 0; }
+    int Primeiro() const { return primeiro_; }
+    // How many buttons show whole between the bands (at least one).
+    int Cabem() const;
+    bool Visivel(std::size_t i) const;
+    bool MaisAcima() const { return primeiro_ > 0; }
+    bool MaisAbaixo() const;
+    // The top of a button as it shows, scrolled (above the panel or below it when it does not show).
+    int Topo(std::size_t i) const;
+    // The arrows' bands, across the panel.
+    Rect SetaRect(bool acima) const;
+    // Scrolls by a number of buttons (negative: up); true when the first button that shows changed.
+    bool Rolar(int botoes);
+    // Scrolls as little as needed for a button to show whole.
+    bool MostrarBotao(int i);
+
+    enum class Part { None, Icon, Caption, SetaAcima, SetaAbaixo };
     struct Hit {
         int index = -1;
         Part part = Part::None;
     };
-    // What lies under a point: the last-created control wins where they overlap, a caption being
-    // created before its own button.
+    // What lies under a point: an arrow's band (index -1), or among the buttons that show the
+    // last-created control where they overlap, a caption being created before its own button.
     Hit HitTest(int x, int y) const;
 
     // Pointer movement; returns true when something must be repainted.
@@ -83,9 +110,16 @@ public:
     // The index of the clicked button, or -1.
     int MouseUp(int x, int y);
 
+    static constexpr int kFaixaSeta = 14;  // the height of an arrow's band
+
 private:
+    int PrimeiroMaximo() const;
+
     std::vector<TIconeComando> botoes_;
     int panelWidth_;
+    int altura_ = 0;  // 0: no height given, every button shows where its column puts it
+    int passo_ = iSalto;
+    int primeiro_ = 0;
     int hovered_ = -1;
     int pressed_ = -1;
 };

@@ -248,13 +248,13 @@ void TfrmMainPivel::AtualizarIcones() {
         MontarBarra(cds, config.salto, config.alturaAutomatica, MulDiv(wa.bottom - wa.top, 96, dpi_));
 
     botoes_.Clear();
-    legendas_.clear();
+    const int step = conteudo.step;
     std::vector<std::string> programas;
     for (TIconeComando& b : conteudo.botoes) {
-        legendas_.push_back(Wide(b.Titulo()));
         programas.push_back(b.Programa());
         botoes_.Botoes().push_back(std::move(b));
     }
+    botoes_.DefinirVista(AlturaPainel96(), step);
     menu_.DefinirAtalhos(std::move(conteudo.menu));
     std::vector<std::string> titulos;
     for (const TIconeComando& b : botoes_.Botoes()) titulos.push_back(b.Titulo());
@@ -264,29 +264,59 @@ void TfrmMainPivel::AtualizarIcones() {
         busca->Reiniciar(std::move(programas), S(kIconSize));
         PedirVisiveis();
     }
+    if (mostrada_) pintura_.AtualizarDicas();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void TfrmMainPivel::PedirVisiveis() {
     TBuscaAlvos* busca = lancamento_.Busca();
     if (!busca || !mostrada_) return;
-    // The buttons whose top lies inside the open bar's button panel; those below it are never drawn.
-    const RECT wa = exibicao_.AreaDeTrabalho();
-    const int painel = MulDiv(wa.bottom - wa.top, 96, dpi_) - kTitlePanelHeight;
-    std::size_t visiveis = 0;
-    const auto& botoes = botoes_.Botoes();
-    for (std::size_t i = 0; i < botoes.size(); ++i)
-        if (botoes[i].Top() < painel) visiveis = i + 1;
-    busca->PedirAte(visiveis);
+    // The buttons that show in the open bar's panel, scrolled or not; the others are never drawn.
+    const std::size_t primeiro = static_cast<std::size_t>(botoes_.Primeiro());
+    busca->Pedir(primeiro, primeiro + static_cast<std::size_t>(botoes_.Cabem()));
 }
 
-RECT TfrmMainPivel::BotaoRect(std::size_t i) const {
+int TfrmMainPivel::AlturaPainel96() const {
+    const RECT wa = exibicao_.AreaDeTrabalho();
+    return MulDiv(wa.bottom - wa.top, 96, dpi_) - kTitlePanelHeight;
+}
+
+RECT TfrmMainPivel::PainelRect() const {
+    const RECT wa = exibicao_.AreaDeTrabalho();
+    return RECT{0, S(kTitlePanelHeight), S(kBarWidth), wa.bottom - wa.top};
+}
+
+RECT TfrmMainPivel::SetaRect(bool acima) const {
+    const Rect r = botoes_.SetaRect(acima);
+    const int top = S(kTitlePanelHeight);
+    return RECT{S(r.left), top + S(r.top), S(r.left + r.width), top + S(r.top + r.height)};
+}
+
+RECT TfrmMainPivel::BotaoRect(std::size_t i, bool comMargem) const {
     const TIconeComando& b = botoes_.Botoes()[i];
     const Rect c = b.CaptionBox(botoes_.PanelWidth());
     const int top = S(kTitlePanelHeight);
-    const int margem = S(1) + 1;  // a hovered button stands a pixel up and left
-    return RECT{S(b.Left()) - margem, top + S(std::min(b.Top(), c.top)) - margem, S(c.left + c.width) + margem,
-                top + S(std::max(b.Top() + kIconSize, c.top + c.height)) + margem};
+    const int dy = botoes_.Topo(i) - b.Top();  // the column scrolled
+    const int margem = comMargem ? S(1) + 1 : 0;  // a hovered button stands a pixel up and left
+    return RECT{S(b.Left()) - margem, top + S(std::min(b.Top(), c.top) + dy) - margem,
+                S(c.left + c.width) + margem, top + S(std::max(b.Top() + kIconSize, c.top + c.height) + dy) + margem};
+}
+
+void TfrmMainPivel::Rolar(int botoes) {
+    if (botoes_.Rolar(botoes)) Rolado();
+}
+
+void TfrmMainPivel::MostrarBotao(int i) {
+    if (botoes_.MostrarBotao(i)) Rolado();
+}
+
+void TfrmMainPivel::Rolado() {
+    if (hwnd_) {
+        const RECT painel = PainelRect();
+        InvalidateRect(hwnd_, &painel, FALSE);
+    }
+    pintura_.AtualizarDicas();
+    PedirVisiveis();
 }
 
 void TfrmMainPivel::InvalidarBotao(int i) {
@@ -307,10 +337,14 @@ std::string TfrmMainPivel::NomeBotao(int i) const {
 }
 
 RECT TfrmMainPivel::RetanguloBotao(int i) const {
-    RECT r = static_cast<std::size_t>(i) < botoes_.Botoes().size() ? BotaoRect(static_cast<std::size_t>(i))
+    RECT r = static_cast<std::size_t>(i) < botoes_.Botoes().size() ? BotaoRect(static_cast<std::size_t>(i), false)
                                                                    : ConfigButtonRect();
     MapWindowPoints(hwnd_, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
+}
+
+bool TfrmMainPivel::BotaoNaVista(int i) const {
+    return static_cast<std::size_t>(i) >= botoes_.Botoes().size() || botoes_.Visivel(static_cast<std::size_t>(i));
 }
 
 int TfrmMainPivel::BotaoMarcado() const { return Teclado().Marcado(); }
@@ -358,6 +392,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_LBUTTONDBLCLK: entrada_.WMLButtonDown(GET_X_LPARAM(lp), GET_Y_LPARAM(lp)); return 0;
         case WM_LBUTTONUP: entrada_.WMLButtonUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), wp); return 0;
         case WM_CONTEXTMENU: entrada_.WMContextMenu(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
+        case WM_MOUSEWHEEL: entrada_.WMMouseWheel(GET_WHEEL_DELTA_WPARAM(wp)); return 0;
         case WM_KEYDOWN: entrada_.FormKeyDown(wp); return 0;
         case WM_CHAR: entrada_.WMChar(static_cast<wchar_t>(wp)); return 0;
         case WM_HOTKEY: teclaGlobal_.WMHotKey(wp); return 0;
@@ -376,7 +411,8 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (HIWORD(wp) == 0 && lp == 0) menu_.Executar(LOWORD(wp));
             return 0;
         case WM_TIMER:
-            if (!teclaGlobal_.WMTimer(wp) && !exibicao_.WMTimer(wp) && wp == kTrayTimerId) TentarBandeja();
+            if (!teclaGlobal_.WMTimer(wp) && !exibicao_.WMTimer(wp) && !entrada_.WMTimer(wp) && wp == kTrayTimerId)
+                TentarBandeja();
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();

@@ -98,7 +98,7 @@ public:
     TConfigBarra Config() const;
     const TBotoesPainel& Painel() const { return botoes_; }
     TBotoesPainel& Painel() { return botoes_; }
-    const std::vector<std::wstring>& Legendas() const { return legendas_; }
+    std::vector<std::string> LinhasDoBotao(std::size_t i) { return pintura_.LinhasDoBotao(i); }
     const TBarTeclado& Teclado() const { return entrada_.Teclado(); }
     TBarTeclado& Teclado() { return entrada_.Teclado(); }
     bool ConfigQuente() const { return entrada_.ConfigQuente(); }
@@ -107,9 +107,20 @@ public:
     void MudarNivel(bool mais);
     // The keyboard's mark moved: screen readers hear of it.
     void AvisarFoco(int botao);
-    RECT BotaoRect(std::size_t i) const;
+    // A button with its caption in the client area, as it shows scrolled; with margem, and the pixel
+    // a hovered button moves, all that its painting may touch.
+    RECT BotaoRect(std::size_t i, bool margem = true) const;
     RECT ConfigButtonRect() const;
+    // The button panel below the title, and its height in 96-dpi pixels in the open bar.
+    RECT PainelRect() const;
+    int AlturaPainel96() const;
+    // An arrow's band in the client area (acima: the top one).
+    RECT SetaRect(bool acima) const;
     void InvalidarBotao(int i);
+    // Scrolls the buttons by a number of them, or as little as makes one show; the bar is painted again
+    // and the worker asked for the buttons that came into view.
+    void Rolar(int botoes);
+    void MostrarBotao(int i);
     // Asks the worker for the targets and icons of the buttons that show in the open bar.
     void PedirVisiveis();
     int Reconstrucoes() const { return reconstrucoes_; }
@@ -137,11 +148,13 @@ private:
     void WMDestroy();
     void WMDpiChanged();
     void ApplyTranslucency();
+    void Rolado();
 
     // What a screen reader reads of the bar: its buttons, then the title's menu button.
     int Botoes() const override;
     std::string NomeBotao(int i) const override;
     RECT RetanguloBotao(int i) const override;
+    bool BotaoNaVista(int i) const override;
     int BotaoMarcado() const override;
     int BotaoQuente() const override;
     void AcionarBotao(int i) override;
@@ -150,7 +163,6 @@ private:
     TVisualBarra visual_;  // the look, from the settings
 
     TBotoesPainel botoes_;
-    std::vector<std::wstring> legendas_;  // the buttons' captions in UTF-16, made once per rebuild
     int reconstrucoes_ = 0;
     TBarAcessivel* acessivel_ = nullptr;
     bool mostrada_ = false;  // shown once: the work put off until then is done

@@ -33,7 +33,9 @@ TEST(BarLayout, ScalesWidthsWithTheDensity) {
 
 TEST(BarLayout, ButtonStep) {
     EXPECT_EQ(ButtonStep(38, false, 1040, 30), 38);
-    EXPECT_EQ(ButtonStep(38, true, 1040, 30), 33);
+    EXPECT_EQ(ButtonStep(38, true, 1040, 26), 38);
+    EXPECT_EQ(ButtonStep(38, true, 1040, 30), kAutoStepMin);   // never below what a caption needs
+    EXPECT_EQ(ButtonStep(38, true, 1040, 60), kAutoStepMin);
     EXPECT_EQ(ButtonStep(38, true, 1040, 10), 44);
     EXPECT_EQ(ButtonStep(50, true, 1040, 0), 50);  // no bar buttons: nothing to share
     EXPECT_EQ(ButtonStep(0, false, 1040, 3), 0);

@@ -50,11 +50,14 @@ TEST(BarTeclado, TypingFindsWithoutRegardToCaseOrAccents) {
     TBarTeclado a = Barra();
     for (char32_t c : std::u32string(U"agu")) a.Caractere(c);
     EXPECT_EQ(a.Marcado(), 3) << "\"agu\" finds \"Água e Luz\"";
-    a.Caractere(U'x');
-    EXPECT_EQ(a.Marcado(), -1) << "nothing holds \"agux\"";
-    EXPECT_EQ(a.Tecla(TeclaBarra::Enter), TAcaoBarra{});
-    a.Tecla(TeclaBarra::Apagar);
+    // Nothing holds "agux": the character is refused and the last match stays, bright and marked.
+    EXPECT_EQ(a.Caractere(U'x'), (TAcaoBarra{TAcaoBarra::Recusar, 3}));
     EXPECT_EQ(a.Busca(), "agu");
+    EXPECT_EQ(a.Marcado(), 3);
+    EXPECT_FALSE(a.Apagado(3));
+    EXPECT_EQ(a.Tecla(TeclaBarra::Enter), (TAcaoBarra{TAcaoBarra::Abrir, 3}));
+    a.Tecla(TeclaBarra::Apagar);
+    EXPECT_EQ(a.Busca(), "ag");
     EXPECT_EQ(a.Marcado(), 3);
 
     // Esc clears the text first, then is the bar's own.

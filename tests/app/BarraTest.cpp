@@ -58,10 +58,13 @@ TEST_F(Barra, FoldersFirstThenByTitleStackedAtTheStoredStep) {
 }
 
 TEST_F(Barra, AutomaticSpacingSharesTheFreeHeight) {
-    for (int i = 0; i < 30; ++i) Add("A" + std::to_string(100 + i), "C:\\a.exe", 1, false);
+    for (int i = 0; i < 24; ++i) Add("A" + std::to_string(100 + i), "C:\\a.exe", 1, false);
     Add("No menu", "C:\\m.exe", 1, true);
-    EXPECT_EQ(MontarBarra(cds, iSalto, true, 1040).step, 33);
-    EXPECT_EQ(MontarBarra(cds, iSalto, true, 1040).botoes[2].Top(), 2 + 66);
+    EXPECT_EQ(MontarBarra(cds, iSalto, true, 1040).step, 41);
+    EXPECT_EQ(MontarBarra(cds, iSalto, true, 1040).botoes[2].Top(), 2 + 82);
+    // More than fit: the step stays what a caption needs and the rest scrolls.
+    for (int i = 0; i < 30; ++i) Add("C" + std::to_string(100 + i), "C:\\c.exe", 1, false);
+    EXPECT_EQ(MontarBarra(cds, iSalto, true, 1040).step, kAutoStepMin);
     EXPECT_FALSE(cds.Filtered());
 
     cds.EmptyDataSet();

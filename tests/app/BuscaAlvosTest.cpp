@@ -113,9 +113,11 @@ TEST(BuscaAlvos, AsksOnlyForTheButtonsThatShowAndTakesEachPictureOnce) {
     EXPECT_EQ(busca.Botao(2).imagem, nullptr);
     EXPECT_EQ(busca.Botao(3).estado, TBuscaAlvos::Estado::Pendente);
 
-    // The bar grew: the rest is asked for, and nothing twice.
+    // Scrolled to the end, then the bar grew: the rest is asked for, and nothing twice.
+    busca.Pedir(4, 5);
+    EXPECT_EQ(alvos.Entregues(busca, 1), (std::vector<int>{4}));
     busca.PedirAte(10);
-    EXPECT_EQ(alvos.Entregues(busca, 2), (std::vector<int>{3, 4}));
+    EXPECT_EQ(alvos.Entregues(busca, 1), (std::vector<int>{3}));
     EXPECT_EQ(alvos.Pedidos().size(), 5u);
     EXPECT_EQ(busca.ImagensGuardadas(), 4u);
 

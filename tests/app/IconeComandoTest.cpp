@@ -72,5 +72,64 @@ TEST(IconeComando, OverlappingCaptionsBelongToTheLaterButton) {
     EXPECT_EQ(p.HitTest(60, 10).index, 0);
 }
 
+// 60 buttons on a 991-pixel panel (a 1080-pixel screen's work area less the title): 25 show whole
+// between the arrows' bands.
+TEST(IconeComando, AColumnTallerThanThePanelScrollsBetweenItsArrows) {
+    TBotoesPainel p = PainelCom(60, iSalto);
+    p.DefinirVista(991, iSalto);
+    ASSERT_TRUE(p.Rolavel());
+    EXPECT_EQ(p.Cabem(), 25);
+    EXPECT_FALSE(p.MaisAcima());
+    EXPECT_TRUE(p.MaisAbaixo());
+    EXPECT_EQ(p.Topo(0), TBotoesPainel::kFaixaSeta + iTamInicial);
+    EXPECT_FALSE(p.Visivel(25));
+
+    EXPECT_FALSE(p.Rolar(-1));  // already at the top
+    EXPECT_TRUE(p.Rolar(1000));
+    EXPECT_EQ(p.Primeiro(), 35);  // the last button shows at the bottom, no further
+    EXPECT_TRUE(p.Visivel(59));
+    EXPECT_FALSE(p.MaisAbaixo());
+    EXPECT_LE(p.Topo(59) + kCaptionHeight, 991 - TBotoesPainel::kFaixaSeta);
+
+    // The mark brought into view moves the column as little as it can.
+    struct Caso {
+        int primeiro, botao, depois;
+    } casos[] = {{35, 3, 3}, {3, 20, 3}, {3, 40, 16}, {16, 59, 35}, {0, -1, 0}};
+    for (const Caso& c : casos) {
+        p.Rolar(c.primeiro - p.Primeiro());
+        p.MostrarBotao(c.botao);
+        EXPECT_EQ(p.Primeiro(), c.depois) << c.botao;
+    }
+
+    // Points land on the buttons as they show; the bands are the arrows'.
+    p.Rolar(10 - p.Primeiro());
+    EXPECT_EQ(p.HitTest(20, 5).part, TBotoesPainel::Part::SetaAcima);
+    EXPECT_EQ(p.HitTest(20, 985).part, TBotoesPainel::Part::SetaAbaixo);
+    EXPECT_EQ(p.HitTest(20, 985).index, -1);
+    EXPECT_EQ(p.HitTest(20, p.Topo(10) + 5).index, 10);
+    EXPECT_EQ(p.HitTest(60, p.Topo(34) + 5).index, 34);
+    EXPECT_EQ(p.HitTest(60, p.Topo(35) + 5).index, -1);  // the next one lies under the band
+
+    // A scroll moves the buttons from under the pointer.
+    EXPECT_TRUE(p.MouseMove(60, p.Topo(12) + 5));
+    EXPECT_TRUE(p.Rolar(1));
+    EXPECT_EQ(p.HoveredIndex(), -1);
+}
+
+TEST(IconeComando, AColumnThatFitsHasNoArrows) {
+    TBotoesPainel p = PainelCom(5, iSalto);
+    p.DefinirVista(991, iSalto);
+    EXPECT_FALSE(p.Rolavel());
+    EXPECT_EQ(p.Faixa(), 0);
+    EXPECT_FALSE(p.Rolar(3));
+    EXPECT_EQ(p.HitTest(20, 5).index, 0);
+    // A panel that grows back keeps no scroll it no longer needs.
+    TBotoesPainel q = PainelCom(60, iSalto);
+    q.DefinirVista(991, iSalto);
+    q.Rolar(30);
+    q.DefinirVista(3000, iSalto);
+    EXPECT_EQ(q.Primeiro(), 0);
+}
+
 }  // namespace
 }  // namespace nq
