@@ -1,5 +1,7 @@
 #include "app/BarMenuWin32.h"
 
+#include <commctrl.h>
+
 #include <exception>
 #include <utility>
 
@@ -15,6 +17,7 @@
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
+#include "support/RegistroDeEventos.h"
 
 namespace nq {
 
@@ -176,6 +179,7 @@ void TBarMenu::Mostrar(POINT tela, HWND antes, const std::optional<TAtalhoDoMenu
             TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, tela.x, tela.y, 0, janela, nullptr));
         if (filtro) UnhookWindowsHookEx(filtro);
         noFiltro_ = nullptr;
+        MostrarDicaDaEntrada(0, nullptr);
     }
     aberto_ = false;
     // The menu ran its own loop: the window may have been destroyed meanwhile.
@@ -239,6 +243,47 @@ HMENU TBarMenu::SubmenuAtalhos() const {
     return nullptr;
 }
 
+// Beside an "Outros atalhos" entry under the pointer or the keys, a tooltip with its whole title and its
+// target as typed; none for other entries.
+void TBarMenu::MostrarDicaDaEntrada(UINT id, HMENU menu) {
+    const auto entrada = menu && menu == SubmenuAtalhos() ? AtalhoDaEntrada(id) : std::nullopt;
+    if (!entrada) {
+        if (dicaMenu_) SendMessageW(dicaMenu_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&dicaInfo_));
+        return;
+    }
+    if (!dicaMenu_) {
+        dicaMenu_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, barra_.hwnd(),
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (!dicaMenu_) return;
+        dicaInfo_ = TTTOOLINFOW{};
+        dicaInfo_.cbSize = sizeof dicaInfo_;
+        dicaInfo_.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+        dicaInfo_.hwnd = barra_.hwnd();
+        dicaInfo_.uId = 1;
+        dicaInfo_.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(dicaMenu_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&dicaInfo_));
+        SendMessageW(dicaMenu_, TTM_SETMAXTIPWIDTH, 0, barra_.S(480));
+    }
+    std::string texto = entrada->titulo + "\r\n" + entrada->programa;
+    if (!entrada->parametros.empty()) texto += " " + entrada->parametros;
+    std::wstring largo = Wide(texto);
+    dicaInfo_.lpszText = largo.data();  // the tooltip keeps a copy
+    SendMessageW(dicaMenu_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&dicaInfo_));
+    dicaInfo_.lpszText = nullptr;
+    // The submenu's own window places the entry (not the bar, which does not hold it).
+    RECT item{};
+    GetMenuItemRect(nullptr, menu, id - mnAtalhoPrimeiro, &item);
+    SendMessageW(dicaMenu_, TTM_TRACKPOSITION, 0, MAKELPARAM(item.left, item.bottom));
+    SendMessageW(dicaMenu_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&dicaInfo_));
+    // Its size is known once it shows: to the left of the entry, where the bar's menus open, or to its
+    // right where the screen ends first.
+    const LRESULT tamanho = SendMessageW(dicaMenu_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&dicaInfo_));
+    int x = item.left - LOWORD(tamanho) - barra_.S(4);
+    if (x < GetSystemMetrics(SM_XVIRTUALSCREEN)) x = item.right + barra_.S(4);
+    SendMessageW(dicaMenu_, TTM_TRACKPOSITION, 0, MAKELPARAM(x, item.top));
+}
+
 void TBarMenu::DevolverTeclado(bool lancou) {
     HWND voltar = std::exchange(voltar_, nullptr);
     if (!voltar || lancou || !IsWindow(voltar)) return;  // a launched program keeps what it took
@@ -264,6 +309,8 @@ bool TBarMenu::Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
             return resposta != 0;
         case WM_MENUSELECT:
             selecionado_ = HIWORD(wp) & MF_POPUP ? 0 : LOWORD(wp);
+            // The menu closed (0xFFFF with no menu) or another entry: the tooltip follows.
+            MostrarDicaDaEntrada(HIWORD(wp) == 0xFFFF && !lp ? 0 : selecionado_, reinterpret_cast<HMENU>(lp));
             return false;
         case WM_MENURBUTTONUP:
             // Where the system tells of it: the right button let go over an entry.

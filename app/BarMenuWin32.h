@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <memory>
 #include <optional>
@@ -82,6 +84,7 @@ private:
     // follows.
     void DireitoNaEntrada(UINT id);
     HMENU SubmenuAtalhos() const;
+    void MostrarDicaDaEntrada(UINT id, HMENU menu);
     // The menu loop's messages, while a menu of the bar's is open.
     static LRESULT CALLBACK FiltroDoMenu(int code, WPARAM wp, LPARAM lp);
     static TBarMenu* noFiltro_;
@@ -107,6 +110,8 @@ private:
     std::unique_ptr<TImageListWin32> imgMenu;
     int imgMenuDpi_ = 0;
     bool aberto_ = false;
+    HWND dicaMenu_ = nullptr;  // the "Outros atalhos" entries' tooltip, a child of the bar's
+    TTTOOLINFOW dicaInfo_{};
     HWND voltar_ = nullptr;  // had the keyboard when the menu opened from the tray icon
     TNqSobre nqSobre1;
 };
