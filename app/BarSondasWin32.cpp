@@ -118,6 +118,7 @@ TBarSondas::TBarSondas(TfrmMainPivel& barra)
       itemMenu_(RegisterWindowMessageW(kMsgItemMenu)),
       atalhos_(RegisterWindowMessageW(kMsgAtalhos)),
       textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)),
+      legenda_(RegisterWindowMessageW(kMsgLegenda)),
       monitores_(RegisterWindowMessageW(kMsgMonitores)),
       falhar_(RegisterWindowMessageW(kMsgFalhar)) {}
 
@@ -137,6 +138,8 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
             resposta = static_cast<LRESULT>(barra_.Menu().Atalhos());
         } else if (wp == 2) {
             resposta = barra_.Reconstrucoes();
+        } else if (wp == 4) {
+            resposta = barra_.Painel().Primeiro();
         } else {
             const TBuscaAlvos* busca = barra_.Lancamento().Busca();
             LRESULT pendentes = 0;
@@ -144,6 +147,10 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
                 pendentes += busca->Botao(i).estado == TBuscaAlvos::Estado::Pendente;
             resposta = pendentes;
         }
+    } else if (msg == legenda_) {
+        std::string texto;
+        for (const std::string& linha : barra_.LinhasDoBotao(wp)) texto += (texto.empty() ? "" : "\n") + linha;
+        resposta = wp < barra_.Painel().Botoes().size() ? GlobalAddAtomW(Wide(texto).c_str()) : 0;
     } else if (msg == monitores_) {
         static MonitoresDeTeste deTeste(*CurrentPlatform().monitores);
         CurrentPlatform().monitores = &deTeste;

@@ -23,13 +23,17 @@ constexpr const wchar_t* kMsgItemMenu = L"Pivel.ItemMenu";
 constexpr LRESULT kItemMenuDesenhado = 0x10000;
 // A registered message that the bar answers with what it shows: wParam 0 the number of buttons, 1 the
 // number of "Outros atalhos" entries, 2 how many times it was rebuilt since it started, 3 how many
-// buttons still wait for what the background worker finds out about their targets.
+// buttons still wait for what the background worker finds out about their targets, 4 the first button
+// that shows in the scrolled panel.
 constexpr const wchar_t* kMsgAtalhos = L"Pivel.Atalhos";
 // A registered message that the bar answers, while a menu of its own is open, with a global atom holding
 // the text of the entry at position wParam of the menu (lParam 0) or of the open "Outros atalhos" submenu
 // (lParam 1) as the system menu keeps it for screen readers, preceded by "!" for the default entry; 0
 // when there is no such entry. The asker deletes the atom.
 constexpr const wchar_t* kMsgTextoMenu = L"Pivel.TextoMenu";
+// A registered message that the bar answers with a global atom holding the caption of button wParam as
+// it is drawn, its lines joined by "\n"; 0 when there is no such button. The asker deletes the atom.
+constexpr const wchar_t* kMsgLegenda = L"Pivel.Legenda";
 // A registered message that takes monitors out of the list the bar reads, as if they had been unplugged:
 // wParam has bit n-1 set for monitor n (0 puts every monitor back). The bar then hears of a changed
 // display, and answers with the number of monitors it sees.
@@ -65,7 +69,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, monitores_ = 0, falhar_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, legenda_ = 0, monitores_ = 0, falhar_ = 0;
 };
 
 }  // namespace nq

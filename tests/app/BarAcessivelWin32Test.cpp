@@ -25,6 +25,7 @@ struct BarraFalsa final : IBarraAcessivel {
         GetWindowRect(janela, &r);
         return RECT{r.left + 8, r.top + 10 + 38 * i, r.left + 190, r.top + 45 + 38 * i};
     }
+    bool BotaoNaVista(int) const override { return true; }
     int BotaoMarcado() const override { return marcado; }
     int BotaoQuente() const override { return quente; }
     void AcionarBotao(int i) override { acionados.push_back(i); }

@@ -112,6 +112,21 @@ private:
     bool copiada_ = false;
 };
 
+// How the recorder program was started: its command line, first of its lines.
+inline std::string Gravado(const std::string& arquivo) {
+    const std::string raw = ReadFile(arquivo);
+    const std::string texto =
+        Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+    return texto.substr(0, texto.find('\n'));
+}
+
+// A bar shortcut to the recorder (copied beside the bar) with a parameter of its own, so that each
+// launch says which it was.
+inline std::string Gravador(const BarraEmTeste& b, const std::string& titulo, const std::string& param) {
+    return "titulo=" + titulo + "\xA7programa=" + (b.Pasta() / "recorder.exe") + "\xA7param=" + param +
+           "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7";
+}
+
 // The settings kept in application data for a file that would not take them, removed before and after.
 class NaoGravadas {
 public:

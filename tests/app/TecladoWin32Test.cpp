@@ -18,20 +18,9 @@ namespace nq {
 namespace {
 
 using test::BarraEmTeste;
+using test::Gravado;
+using test::Gravador;
 
-// How the recorder program was started: its command line, first of its lines.
-std::string Gravado(const std::string& arquivo) {
-    const std::string raw = test::ReadFile(arquivo);
-    const std::string texto =
-        Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
-    return texto.substr(0, texto.find('\n'));
-}
-
-// A shortcut to the recorder with a parameter of its own, so that each launch says which it was.
-std::string Gravador(const BarraEmTeste& b, const std::string& titulo, const std::string& param) {
-    return "titulo=" + titulo + "\xA7programa=" + (b.Pasta() / "recorder.exe") + "\xA7param=" + param +
-           "\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7";
-}
 
 class Teclado : public ::testing::Test {
 protected:
