@@ -119,6 +119,7 @@ TBarSondas::TBarSondas(TfrmMainPivel& barra)
       atalhos_(RegisterWindowMessageW(kMsgAtalhos)),
       textoMenu_(RegisterWindowMessageW(kMsgTextoMenu)),
       legenda_(RegisterWindowMessageW(kMsgLegenda)),
+      rolar_(RegisterWindowMessageW(kMsgRolar)),
       monitores_(RegisterWindowMessageW(kMsgMonitores)),
       falhar_(RegisterWindowMessageW(kMsgFalhar)) {}
 
@@ -151,6 +152,15 @@ bool TBarSondas::Responder(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) co
         std::string texto;
         for (const std::string& linha : barra_.LinhasDoBotao(wp)) texto += (texto.empty() ? "" : "\n") + linha;
         resposta = wp < barra_.Painel().Botoes().size() ? GlobalAddAtomW(Wide(texto).c_str()) : 0;
+    } else if (msg == rolar_) {
+        LARGE_INTEGER f, t0, t1;
+        QueryPerformanceFrequency(&f);
+        QueryPerformanceCounter(&t0);
+        const int antes = barra_.Painel().Primeiro();
+        barra_.Rolar(static_cast<int>(static_cast<INT_PTR>(wp)));
+        UpdateWindow(barra_.hwnd());
+        QueryPerformanceCounter(&t1);
+        resposta = barra_.Painel().Primeiro() == antes ? -1 : static_cast<LRESULT>((t1.QuadPart - t0.QuadPart) * 1000000 / f.QuadPart);
     } else if (msg == monitores_) {
         static MonitoresDeTeste deTeste(*CurrentPlatform().monitores);
         CurrentPlatform().monitores = &deTeste;

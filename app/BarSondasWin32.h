@@ -34,6 +34,10 @@ constexpr const wchar_t* kMsgTextoMenu = L"Pivel.TextoMenu";
 // A registered message that the bar answers with a global atom holding the caption of button wParam as
 // it is drawn, its lines joined by "\n"; 0 when there is no such button. The asker deletes the atom.
 constexpr const wchar_t* kMsgLegenda = L"Pivel.Legenda";
+// A registered message that scrolls the open bar's buttons by wParam of them (negative: up) and paints
+// the bar at once, as a turn of the wheel does; the answer is the time that took in microseconds, or -1
+// when the buttons did not move (an end was reached). For the benchmark.
+constexpr const wchar_t* kMsgRolar = L"Pivel.Rolar";
 // A registered message that takes monitors out of the list the bar reads, as if they had been unplugged:
 // wParam has bit n-1 set for monitor n (0 puts every monitor back). The bar then hears of a changed
 // display, and answers with the number of monitors it sees.
@@ -69,7 +73,7 @@ public:
 
 private:
     TfrmMainPivel& barra_;
-    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, legenda_ = 0, monitores_ = 0, falhar_ = 0;
+    UINT objetosGdi_ = 0, itemMenu_ = 0, atalhos_ = 0, textoMenu_ = 0, legenda_ = 0, rolar_ = 0, monitores_ = 0, falhar_ = 0;
 };
 
 }  // namespace nq

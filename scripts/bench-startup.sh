@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Start-up benchmark under Wine: the time from process start to the bar's window showing, with 0 (the
-# three first shortcuts), 100 and 1,000 shortcuts, each run alternating with the floor program
+# three first shortcuts), 100, 1,000 and 10,000 shortcuts, each run alternating with the floor program
 # (tests/fixtures/floor.c: one window, Common Controls, COM, one shell icon and a tray icon) in the
-# same run; prints each median and the ratios to the floor. Then, with 1,000 shortcuts, the working set
-# and the processor time over 30 idle seconds.
+# same run; prints each median and the ratios to the floor. Then, with 10,000 shortcuts, the time one
+# step of the wheel takes to scroll and paint the open bar; with 1,000, the working set and the
+# processor time over 30 idle seconds.
 #   scripts/bench-startup.sh            (PIVEL_BENCH_RUNS runs per case, 15 by default)
 # PIVEL_BENCH_PIVEL names another Pivel.exe to measure (an earlier build, for a comparison).
 # Uses its own Wine prefix (build/bench-wineprefix) and folders under build/bench-startup.
@@ -33,7 +34,7 @@ scripts/wine.sh cmd /c exit >/dev/null 2>&1 || true  # creates the prefix on fir
 mapfile -t targets < <(cd "$PIVEL_WINEPREFIX/drive_c/windows/system32" && ls | grep -iE '\.(exe|dll)$' | sort | head -n 1000)
 
 # A copy of the bar per case, its catalogue in its settings file (Windows-1252: \xA7 and \xE3).
-for n in 0 100 1000; do
+for n in 0 100 1000 10000; do
     mkdir -p "$work/p$n"
     cp "${PIVEL_BENCH_PIVEL:-$bin/Pivel.exe}" "$work/p$n/Pivel.exe"
     {
@@ -51,11 +52,11 @@ median() { sort -g | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (
 
 floor_exe=$(winpath "$work/floor/floor.exe")
 clock "$floor_exe" >/dev/null  # first starts load the prefix's files: not counted
-for n in 0 100 1000; do clock "$(winpath "$work/p$n/Pivel.exe")" >/dev/null; done
+for n in 0 100 1000 10000; do clock "$(winpath "$work/p$n/Pivel.exe")" >/dev/null; done
 
 echo "start-up to the visible window, median of $runs runs each (ms):"
 printf '%-22s %10s %10s %8s\n' "shortcuts" "floor" "Pivel" "ratio"
-for n in 0 100 1000; do
+for n in 0 100 1000 10000; do
     exe=$(winpath "$work/p$n/Pivel.exe")
     floors=() bars=()
     for ((r = 0; r < runs; r++)); do
@@ -68,6 +69,11 @@ for n in 0 100 1000; do
     [ "$n" = 0 ] && label="0 (3 first shortcuts)"
     printf '%-22s %10.1f %10.1f %8.2f\n' "$label" "$f" "$b" "$(awk -v b="$b" -v f="$f" 'BEGIN {print b / f}')"
 done
+
+# One step of the wheel (three buttons) with 10,000 shortcuts: scrolled and painted, 200 steps.
+echo "with 10000 shortcuts, one wheel step scrolled and painted (ms):"
+clock --wheel 200 "$(winpath "$work/p10000/Pivel.exe")" |
+    sed -n 's/^wheel_ms_median=/  median: /p; s/^wheel_ms_max=/  slowest: /p'
 
 # Idle: the bar with 1,000 shortcuts, brought to the front as by the user's first click, settles for
 # 5 s; then its processor time (user + system, from Linux's own count for the Wine process, since Wine
