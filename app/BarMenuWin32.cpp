@@ -441,6 +441,7 @@ void TBarMenu::mnExcluirIconsClick() {
 }
 
 void TBarMenu::mnDesativarInicClick() {
+    if (!MsgBoxConf("Remover o Pivel da inicialização do Windows e finalizar?", 2)) return;
     try {
         IniciarComWindows(KEY_RUN_PIVEL, "", "", HKEY_CURRENT_USER, iwExcluir);
     } catch (const std::exception& e) {
