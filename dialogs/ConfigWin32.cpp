@@ -639,7 +639,7 @@ TConfigBarra TfrmConfig::Valores() const {
 }
 
 void TfrmConfig::bokClick() {
-    if (!hwnd()) return;
+    if (!hwnd() || !NumerosValidos()) return;
     const TConfigBarra c = Valores();
     if (NqIni) {
         const TCopiaConfig antes = CopiarConfig(*NqIni);
