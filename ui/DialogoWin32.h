@@ -109,6 +109,9 @@ public:
     void Relayout();
     // Repaints the windowless items and labels.
     void Invalidar();
+    // The control takes its font from the table again, at the dialog's density: after a handler has
+    // changed Item(controle).fonte (a sample of the chosen font).
+    void AplicarFonte(int controle);
     // A font of the table at the dialog's density, kept while the dialog lives.
     HFONT Fonte(const ProjetoFonte& f);
     HFONT FonteDe(int controle);  // the font a control of the table is drawn with
