@@ -723,7 +723,7 @@ TEST_F(ConfigBarra, ANumberOutOfItsRangeIsToldWhenLeftAndTheFocusStaysUntilCance
             wchar_t buf[256] = L"";
             test::WaitFor([&] { return GetDlgItemTextW(m, 0xFFFF, buf, 256) > 0; });
             texto = Narrow(buf);
-            if (!foto.empty()) test::SalvarTela(GetAncestor(m, GA_ROOT), foto + std::to_string(dpi));
+            if (!foto.empty()) test::SalvarTela(d, foto + std::to_string(dpi));  // the message over its window
             EXPECT_TRUE(test::NaFrente(m));
             test::PressKey(VK_RETURN);
             EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(m); }));
