@@ -706,13 +706,10 @@ TEST_F(ConfigBarra, ANumberOutOfItsRangeIsToldWhenLeftAndTheFocusStaysUntilCance
         // and the focus after it is answered.
         const auto digitarESair = [&](HWND caixa, const wchar_t* valor, const std::function<void()>& sair,
                                       const std::string& foto) {
+            // Clicked, its text selected with Home and Shift+End, typed over: keys that follow the click.
             Clicar(caixa);
-            // The click has reached the box once it holds the focus and its caret, nothing selected.
-            EXPECT_TRUE(test::WaitFor([&] {
-                const auto selecao = static_cast<DWORD>(SendMessageW(caixa, EM_GETSEL, 0, 0));
-                return test::FocoDe(d) == caixa && LOWORD(selecao) == HIWORD(selecao);
-            }));
-            SendMessageW(caixa, EM_SETSEL, 0, -1);
+            test::PressKey(VK_HOME);
+            test::PressKey(VK_END, true);
             test::Digitar(valor);
             EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(caixa) == Narrow(valor); }))
                 << TextoDoControle(caixa) << " foco " << DescreverFoco(d);
