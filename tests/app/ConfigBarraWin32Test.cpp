@@ -689,7 +689,7 @@ TEST_F(ConfigBarra, TheMenuLooksFontSampleFollowsTheChosenFontAndSize) {
 }
 
 // A number out of its range is told when the box is left, and the box keeps the focus: "Nível de
-// transparência" by Tab and by a click elsewhere, "Tamanho dos ícones" by a click on "Salvar". Esc and
+// transparência" by Tab, by a click elsewhere and by F5, "Tamanho dos ícones" by a click on "Salvar". Esc and
 // "Cancelar" still close without a word, and nothing is written.
 TEST_F(ConfigBarra, ANumberOutOfItsRangeIsToldWhenLeftAndTheFocusStaysUntilCancelled) {
     for (int dpi : {96, 144}) {
@@ -732,6 +732,8 @@ TEST_F(ConfigBarra, ANumberOutOfItsRangeIsToldWhenLeftAndTheFocusStaysUntilCance
         EXPECT_EQ(digitarESair(transp, L"999", [] { test::PressKey(VK_TAB); }, "faixa-"), faixa);
         EXPECT_EQ(TextoDoControle(transp), "999") << "the value stays as typed, to be corrected";
         EXPECT_EQ(digitarESair(transp, L"5", [&] { Clicar(titulo); }, ""), faixa);
+        EXPECT_EQ(digitarESair(transp, L"5", [] { test::PressKey(VK_F5); }, ""), faixa);
+        EXPECT_TRUE(IsWindowVisible(d)) << "F5 saved nothing";
         SendMessageW(transp, EM_SETSEL, 0, -1);
         test::Digitar(L"200");
         EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(transp) == "200"; }));
