@@ -56,8 +56,9 @@ public:
     explicit LancadorWin32(HWND owner) : owner_(owner) {}
     bool SetCurrentFolder(const std::string& pasta) override {
         if (SetCurrentDirectoryW(Wide(pasta).c_str())) return true;
-        RegistrarEvento(TNivelEvento::Erro,
-                        "Não foi possível entrar na pasta " + pasta + ": " + TextoErroSistema(GetLastError()));
+        const std::string erro = TextoErroSistema(GetLastError());
+        RegistrarEvento(TNivelEvento::Erro, "Não foi possível entrar na pasta " + pasta + ": " + erro);
+        Motivo(erro);
         return false;
     }
     bool ShellOpen(const std::string& verbo, const std::string& programa, const std::string& parametros,
@@ -91,22 +92,28 @@ public:
     // The window's thread shows the busy pointer for the whole launch.
     void CursorAmp() override {}
     void CursorNormal() override {}
+    // The system's words for the first failure of the launch; empty while none.
+    const std::string& Motivo() const { return motivo_; }
 
 private:
-    static void Falhou(const std::string& verbo, const std::string& programa, const std::string& parametros,
-                       DWORD erro) {
-        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir (" + verbo + ") " + programa +
-                                                (parametros.empty() ? "" : " " + parametros) + ": " +
-                                                TextoErroSistema(erro));
+    void Motivo(const std::string& erro) {
+        if (motivo_.empty()) motivo_ = erro;
     }
-    static bool ExecutarTeste(const std::string& programa, const std::string& pedido) {
+    void Falhou(const std::string& verbo, const std::string& programa, const std::string& parametros, DWORD erro) {
+        const std::string texto = TextoErroSistema(erro);
+        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir (" + verbo + ") " + programa +
+                                                (parametros.empty() ? "" : " " + parametros) + ": " + texto);
+        Motivo(texto);
+    }
+    bool ExecutarTeste(const std::string& programa, const std::string& pedido) {
         std::wstring linha = L"\"" + Wide(programa) + L"\" " + Wide(pedido);
         STARTUPINFOW si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
         if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            RegistrarEvento(TNivelEvento::Erro, "Não foi possível iniciar " + programa + ": " +
-                                                    TextoErroSistema(GetLastError()));
+            const std::string erro = TextoErroSistema(GetLastError());
+            RegistrarEvento(TNivelEvento::Erro, "Não foi possível iniciar " + programa + ": " + erro);
+            Motivo(erro);
             return false;
         }
         CloseHandle(pi.hThread);
@@ -114,6 +121,7 @@ private:
         return true;
     }
     HWND owner_;
+    std::string motivo_;
 };
 
 // A target as the launcher's thread finds it: through its variables and relative folder, and a bare name
@@ -148,20 +156,28 @@ void TBarLancamento::Iniciar() {
 
 void TBarLancamento::clickIcone(std::function<TAtalhoRec()> ler) {
     const std::string dirAplic = DirAplic;
-    Lancar([dirAplic, ler = std::move(ler)](HWND janela, std::string&) {
-        TAtalhoRec r = ler();
+    Lancar([dirAplic, ler = std::move(ler)](HWND janela, TFimLancamento& fim) {
+        TAtalhoRec r;
         LancadorWin32 sistema(janela);
-        return executeProgram(r, sistema, dirAplic, true, {});
+        try {
+            r = ler();
+            if (executeProgram(r, sistema, dirAplic, true, {})) return true;
+            fim.falha = TextoFalhaLancamento(r, sistema.Motivo());
+        } catch (const std::exception& e) {
+            fim.falha = TextoFalhaLancamento(r, e.what());
+        }
+        RegistrarEvento(TNivelEvento::Erro, fim.falha);
+        return false;
     });
 }
 
 void TBarLancamento::AbrirLocal(const std::string& programa) {
-    Lancar([programa](HWND janela, std::string& naoEncontrado) {
+    Lancar([programa](HWND janela, TFimLancamento& fim) {
         const std::string alvo = AlvoNoDisco(programa);
         if (alvo.empty()) {
             // Nothing else is opened in its place: the user hears that it is gone.
             const std::string usado = AlvoEmUso(programa);
-            naoEncontrado = usado.rfind(kAlvoInvalido, 0) == 0 ? programa : usado;
+            fim.naoEncontrado = usado.rfind(kAlvoInvalido, 0) == 0 ? programa : usado;
             return true;
         }
         LancadorWin32 sistema(janela);
@@ -169,7 +185,7 @@ void TBarLancamento::AbrirLocal(const std::string& programa) {
     });
 }
 
-void TBarLancamento::Lancar(std::function<bool(HWND, std::string&)> trabalho) {
+void TBarLancamento::Lancar(std::function<bool(HWND, TFimLancamento&)> trabalho) {
     barra_.AvisoErro().Hide();
     if (!lancador_) return;
     if (lancamentos_++ == 0) nq::CursorAmp();
@@ -179,31 +195,36 @@ void TBarLancamento::Lancar(std::function<bool(HWND, std::string&)> trabalho) {
     // the bar's painting. The bar is switched on its own thread once the launch is over.
     lancador_->Enfileirar([janela, trabalho = std::move(trabalho)] {
         bool ok = false;
-        auto naoEncontrado = std::make_unique<std::string>();
+        auto fim = std::make_unique<TFimLancamento>();
         try {
-            ok = trabalho(janela, *naoEncontrado);
-        } catch (const std::exception&) {
+            ok = trabalho(janela, *fim);
+        } catch (const std::exception& e) {
             ok = false;  // the notice tells of it
+            fim->falha = e.what();
         }
-        if (naoEncontrado->empty()) naoEncontrado.reset();
-        if (PostMessageW(janela, WM_LANCADO, ok, reinterpret_cast<LPARAM>(naoEncontrado.get())))
-            naoEncontrado.release();
+        if (fim->naoEncontrado.empty() && fim->falha.empty()) fim.reset();
+        if (PostMessageW(janela, WM_LANCADO, ok, reinterpret_cast<LPARAM>(fim.get()))) fim.release();
     });
 }
 
-void TBarLancamento::Lancado(bool ok, LPARAM naoEncontrado) {
-    const std::unique_ptr<std::string> faltou(reinterpret_cast<std::string*>(naoEncontrado));
+void TBarLancamento::Lancado(bool ok, LPARAM fim) {
+    const std::unique_ptr<TFimLancamento> f(reinterpret_cast<TFimLancamento*>(fim));
     if (lancamentos_ > 0 && --lancamentos_ == 0) nq::CursorNormal();
-    if (faltou) {
+    if (f && !f->naoEncontrado.empty()) {
         // Nothing was opened: the bar stays as it is and says why.
-        MsgBox(AvisoNaoEncontrado(*faltou));
+        MsgBox(AvisoNaoEncontrado(f->naoEncontrado));
         return;
     }
     // The keyboard stays with the bar if it had it at the click and nothing else took it meanwhile (an
     // X server without a window manager drops the focus of a window that has moved).
     if (focoNoClique_ && NobodyInFront()) SetForegroundWindow(barra_.hwnd());
     if (!barra_.Config().autoOcultar) barra_.clickForm();
-    if (!ok) barra_.AvisoErro().Show();
+    // The notice keeps its picture; a click on it reads what failed and why.
+    if (!ok) {
+        std::function<void()> ler;
+        if (f && !f->falha.empty()) ler = [texto = f->falha] { MsgBoxTexto(texto); };
+        barra_.AvisoErro().Show(std::move(ler));
+    }
 }
 
 void TBarLancamento::clickBotao(std::size_t i) {
@@ -232,7 +253,7 @@ void TBarLancamento::DescartarRespostas() {
     while (PeekMessageW(&m, barra_.hwnd(), WM_ALVO_BUSCADO, WM_ALVO_BUSCADO, PM_REMOVE))
         delete reinterpret_cast<TAlvoBuscado*>(m.lParam);
     while (PeekMessageW(&m, barra_.hwnd(), WM_LANCADO, WM_LANCADO, PM_REMOVE))
-        delete reinterpret_cast<std::string*>(m.lParam);
+        delete reinterpret_cast<TFimLancamento*>(m.lParam);
 }
 
 }  // namespace nq

@@ -24,11 +24,17 @@ struct TImagemIcone final : TImagem {
     IconHandle icone;
 };
 
+// How a launch ended, when there is something to tell.
+struct TFimLancamento {
+    std::string naoEncontrado;  // a target that was not found: nothing was opened
+    std::string falha;          // a failed launch: the shortcut, its target and the system's reason
+};
+
 class TBarLancamento {
 public:
     // The workers' answers: what was found out about a button's target (lParam owns a TAlvoBuscado),
     // and the end of a launch (wParam false when the notice must tell of a failure; lParam, when not 0,
-    // owns the std::string of a target that was not found).
+    // owns a TFimLancamento).
     static constexpr UINT WM_ALVO_BUSCADO = WM_APP + 1;
     static constexpr UINT WM_LANCADO = WM_APP + 2;
 
@@ -46,7 +52,7 @@ public:
     // gone is told of, and nothing is opened.
     void AbrirLocal(const std::string& programa);
     // WM_LANCADO: the launch is over.
-    void Lancado(bool ok, LPARAM naoEncontrado = 0);
+    void Lancado(bool ok, LPARAM fim = 0);
     // WM_ALVO_BUSCADO: a button's target is known; its button is painted again.
     void Recebido(LPARAM resposta);
     // The window goes: answers still waiting would be lost with it, and their icons with them.
@@ -54,8 +60,8 @@ public:
 
 private:
     // Runs a job on the launcher's thread with the busy pointer on; it answers false when the notice
-    // must tell of a failure, and names a target it did not find.
-    void Lancar(std::function<bool(HWND, std::string&)> trabalho);
+    // must tell of a failure, and says what a click on the notice reads or names a target it did not find.
+    void Lancar(std::function<bool(HWND, TFimLancamento&)> trabalho);
 
     TfrmMainPivel& barra_;
     std::unique_ptr<TBuscaAlvos> busca_;

@@ -23,6 +23,15 @@ namespace nq {
 
 namespace {
 
+// An "Outros atalhos" entry's launch: its target and parameters from its hint, its title to tell a failure.
+std::function<TAtalhoRec()> LerEntrada(std::string hint, std::string titulo) {
+    return [hint = std::move(hint), titulo = std::move(titulo)] {
+        TAtalhoRec r = readProgramData(hint);
+        r.titulo = titulo;
+        return r;
+    };
+}
+
 // The taskbar and the notification area (Windows', or the window Wine shows the icons in without one).
 bool DaBarraDeTarefas(HWND w) {
     wchar_t classe[48] = L"";
@@ -369,12 +378,12 @@ void TBarMenu::ExecutarComando(UINT id) {
     if (id >= mnAtalhoPrimeiro) {
         // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
         if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
-            barra_.Lancamento().clickIcone([hint = item->Hint] { return readProgramData(hint); });
+            barra_.Lancamento().clickIcone(LerEntrada(item->Hint, StrTran(item->Caption, "&&", "&")));
             return;
         }
         const std::size_t i = id - mnAtalhoPrimeiro;
         if (i >= atalhos_.size()) return;
-        barra_.Lancamento().clickIcone([hint = atalhos_[i].hint] { return readProgramData(hint); });
+        barra_.Lancamento().clickIcone(LerEntrada(atalhos_[i].hint, atalhos_[i].caption));
         return;
     }
     switch (id) {
@@ -398,7 +407,7 @@ void TBarMenu::ExecutarNoAtalho(ComandoAtalho comando, const TAtalhoDoMenu& a) {
                 barra_.Lancamento().clickBotao(i);
                 return;
             }
-            barra_.Lancamento().clickIcone([hint = a.programa + "|" + a.parametros] { return readProgramData(hint); });
+            barra_.Lancamento().clickIcone(LerEntrada(a.programa + "|" + a.parametros, a.titulo));
             return;
         }
         case ComandoAtalho::Administrador: {
@@ -479,6 +488,7 @@ void TBarMenu::mnExcluirIconsClick() {
 }
 
 void TBarMenu::mnDesativarInicClick() {
+    if (!MsgBoxConf("Remover o Pivel da inicialização do Windows e finalizar?", 2)) return;
     try {
         IniciarComWindows(KEY_RUN_PIVEL, "", "", HKEY_CURRENT_USER, iwExcluir);
     } catch (const std::exception& e) {

@@ -166,7 +166,9 @@ void TDesktopAviso::Show(const std::string& texto, std::function<void()> aoClica
                                      std::move(aoClicar));
 }
 
-void TDesktopAviso::Show() { TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide); }
+void TDesktopAviso::Show(std::function<void()> aoClicar) {
+    TfmDesktopAviso::Instance().Open(picture_.get(), width_, height_, SecondsToHide, {}, std::move(aoClicar));
+}
 
 void TDesktopAviso::Hide() { TfmDesktopAviso::Instance().Hide(); }
 

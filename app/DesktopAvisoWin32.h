@@ -47,7 +47,8 @@ public:
     // Takes its picture from a PNG resource of the program; a picture that cannot be decoded leaves
     // the notice without one (it then shows a plain panel).
     void LoadPicture(int resourceId);
-    void Show();
+    // Shows the picture alone; a click on it runs aoClicar, when given.
+    void Show(std::function<void()> aoClicar = {});
     // Shows the notice with a text of the program's written beside the picture's sign; a click on it
     // runs aoClicar, when given.
     void Show(const std::string& texto, std::function<void()> aoClicar = {});

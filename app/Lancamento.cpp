@@ -21,8 +21,12 @@ TAtalhoRec readProgramData(const std::string& hint) {
     TAtalhoRec r;
     // Only the first "|" separates: a target holds none, the parameters may (a pipe in a command line).
     const std::size_t bar = hint.find('|');
-    r.programa = AlvoExistente(hint.substr(0, bar));
-    if (bar != std::string::npos) r.parametros = ParametrosEmUso(hint.substr(bar + 1));
+    r.programaDigitado = hint.substr(0, bar);
+    r.programa = AlvoExistente(r.programaDigitado);
+    if (bar != std::string::npos) {
+        r.parametrosDigitados = hint.substr(bar + 1);
+        r.parametros = ParametrosEmUso(r.parametrosDigitados);
+    }
     r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
     // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
     const std::string lower = LowerCase(r.programa);
@@ -34,12 +38,24 @@ TAtalhoRec readProgramData(const std::string& hint) {
 
 TAtalhoRec readProgramData(const TIconeComando& botao) {
     TAtalhoRec r;
+    r.titulo = botao.Titulo();
+    r.programaDigitado = botao.Programa();
+    r.parametrosDigitados = botao.Parametros();
     r.programa = AlvoExistente(botao.Programa());
     r.parametros = ParametrosEmUso(botao.Parametros());
     r.isDirectory = botao.IsDirectory();
     r.isUrl = botao.IsURL();
     FillFolder(r);
     return r;
+}
+
+std::string TextoFalhaLancamento(const TAtalhoRec& r, const std::string& motivo) {
+    std::string texto = r.titulo.empty() ? "Não foi possível abrir o atalho."
+                                         : "Não foi possível abrir o atalho \"" + r.titulo + "\".";
+    texto += "\n\nDestino: " + r.programaDigitado;
+    if (!Trim(r.parametrosDigitados).empty()) texto += "\nParâmetros: " + r.parametrosDigitados;
+    texto += "\nMotivo: " + (motivo.empty() ? std::string("o sistema não informou o motivo.") : motivo);
+    return texto;
 }
 
 bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirAplic, bool autoOcultar,

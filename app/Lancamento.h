@@ -18,6 +18,11 @@ struct TAtalhoRec {
     bool isUrl = false;
     // The shell's verb: "open", or "runas" (the user is asked to let the program run as administrator).
     std::string verbo = "open";
+    // The shortcut as the user knows it, for telling of a failure: its title, its target and parameters
+    // as typed (the fields above are as used).
+    std::string titulo;
+    std::string programaDigitado;
+    std::string parametrosDigitados;
 };
 
 // What a launch asks of the system.
@@ -41,6 +46,10 @@ public:
 TAtalhoRec readProgramData(const std::string& hint);
 // From a bar button, with the classification fixed when the bar was built; taken the same way.
 TAtalhoRec readProgramData(const TIconeComando& botao);
+
+// What a click on the failed launch's notice tells: the shortcut, its target and parameters as typed
+// (one per line; the parameters only when there are some) and the system's reason.
+std::string TextoFalhaLancamento(const TAtalhoRec& r, const std::string& motivo);
 
 // Opens the target and cleans up: the pointer and the program's folder are put back and, without
 // auto-hide, the bar is toggled, whatever happened. False when the notice must tell of a failure.

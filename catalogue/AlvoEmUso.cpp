@@ -112,6 +112,13 @@ std::string AlvoEmUso(const std::string& guardado) {
     return caminho ? *caminho : kAlvoInvalido + guardado;
 }
 
+bool EnderecoWeb(std::string_view alvo) {
+    const std::string lower = LowerCase(alvo);
+    for (const char* marca : {"www.", "http:", "https:", "ftp:"})
+        if (lower.find(marca) != std::string::npos) return true;
+    return false;
+}
+
 bool ProgramaEmUnidadeRemovivel = false;
 
 std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel) {

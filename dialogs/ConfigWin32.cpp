@@ -496,7 +496,7 @@ void TfrmConfig::MostrarExemplo() {
     ex.fonte.sublinhado = fonteExemplo_.underline;
     ex.fonte.riscado = fonteExemplo_.strikeOut;
     ex.fonte.cor = fonteExemplo_.color;
-    if (HWND w = Controle(lbEx)) InvalidateRect(w, nullptr, TRUE);
+    AplicarFonte(lbEx);
 }
 
 bool TfrmConfig::DesenharItem(int controle, DRAWITEMSTRUCT* dis) {
@@ -639,7 +639,7 @@ TConfigBarra TfrmConfig::Valores() const {
 }
 
 void TfrmConfig::bokClick() {
-    if (!hwnd()) return;
+    if (!hwnd() || !NumerosValidos()) return;
     const TConfigBarra c = Valores();
     if (NqIni) {
         const TCopiaConfig antes = CopiarConfig(*NqIni);

@@ -4,12 +4,54 @@
 #include "catalogue/Alvos.h"
 #include "support/Caminho.h"
 #include "support/NqFun.h"
+#include "support/NqConst.h"
 #include "support/Platform.h"
+#include "support/Text.h"
 
 namespace nq {
 
 std::string PastaDoTexto(std::string_view texto) {
     return std::string(PastaDoCaminho(texto, kSeparadoresAlvo));
+}
+
+namespace {
+
+// "mailto:", "shell:", "ms-settings:": a scheme of two letters or more (one letter is a drive).
+bool ComEsquema(std::string_view alvo) {
+    const std::size_t fim = alvo.find(':');
+    if (fim == std::string_view::npos || fim < 2) return false;
+    for (std::size_t i = 0; i < fim; ++i) {
+        const unsigned char c = static_cast<unsigned char>(alvo[i]);
+        const bool letra = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letra && (i == 0 || !((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) return false;
+    }
+    return true;
+}
+
+bool NoCaminhoDoSistema(const std::string& nome) {
+    IShell& shell = *CurrentPlatform().shell;
+    std::vector<std::string> pastas{DirAplic, shell.SystemFolder()};
+    for (const std::string& p : AParse(shell.EnvironmentVariable("PATH").value_or(""), ";"))
+        if (!Empty(p)) pastas.push_back(Trim(p));
+    const bool semExtensao = NomeDoCaminho(nome, kSeparadoresAlvo).find('.') == std::string_view::npos;
+    for (std::string pasta : pastas) {
+        if (pasta.empty()) continue;
+        if (pasta.back() != '\\' && pasta.back() != '/') pasta += '\\';
+        if (shell.FileExists(pasta + nome) || (semExtensao && shell.FileExists(pasta + nome + ".exe"))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool AlvoEncontrado(const std::string& programa) {
+    if (EnderecoWeb(programa) || ComEsquema(programa)) return true;
+    const std::string emUso = AlvoEmUso(programa);
+    if (emUso.rfind(kAlvoInvalido, 0) == 0) return false;
+    if (EnderecoWeb(emUso) || ComEsquema(emUso)) return true;
+    IShell& shell = *CurrentPlatform().shell;
+    if (shell.FileExists(emUso) || shell.DirectoryExists(emUso)) return true;
+    return emUso.find_first_of("\\/:") == std::string::npos && NoCaminhoDoSistema(emUso);
 }
 
 TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo, bool menu) {
@@ -32,6 +74,7 @@ TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo,
     d.Tipo = CurrentPlatform().shell->DirectoryExists(emUso) ? 0 : 1;
     d.OpcaoMenu = menu;
     d.guardar = AlvoParaGuardar(programa);
+    d.encontrado = d.Tipo == 0 || AlvoEncontrado(programa);
     return d;
 }
 

@@ -10,6 +10,7 @@
 #include "support/Errors.h"
 #include "support/NqFun.h"
 #include "ui/NqMsgAllForm.h"
+#include "ui/NqMsgAllFormWin32.h"
 
 namespace nq {
 
@@ -176,6 +177,12 @@ void TfrmItensEdita::BitBtn1Click() {
     if (d.falta == TDecisaoItem::Titulo) {
         Foco(eTitulo);
         throw ENqError(d.mensagem);
+    }
+    // A target that is not there may be one that comes later (a drive plugged in, a program installed):
+    // the user decides.
+    if (!d.encontrado && !Conf(kPerguntaNaoEncontrado, {programa}, 1)) {
+        Foco(ePrograma);
+        return;
     }
     if (d.guardar != programa) SetCampo("Programa", d.guardar);
     cds_.FieldByName("Icone").SetAsInteger(d.Icone);

@@ -151,7 +151,7 @@ void TfrmMenusConfig::AtualizaFonte() {
     exemplo.fonte.nome = nome.empty() ? Projeto().fonte.nome : nome;
     exemplo.fonte.pixels = 0;
     exemplo.fonte.pontos = Valor(edTam);
-    if (HWND w = Controle(lblExemplo)) InvalidateRect(w, nullptr, TRUE);
+    AplicarFonte(lblExemplo);
 }
 
 void TfrmMenusConfig::Click(int controle) {

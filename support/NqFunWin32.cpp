@@ -28,6 +28,11 @@ void MsgBox(std::string_view msg) {
     Caixa(msg, MB_OK | MB_ICONINFORMATION);
 }
 
+void MsgBoxTexto(std::string_view msg) {
+    MessageBoxW(JanelaDasMensagens(), Wide(StrTran(msg, "\n", "\r\n")).c_str(), Wide(ApplicationTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION | MB_APPLMODAL);
+}
+
 void MsgBoxErro(std::string_view msg) {
     Caixa(msg, MB_OK | MB_ICONERROR);
 }

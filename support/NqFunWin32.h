@@ -11,6 +11,9 @@ namespace nq {
 
 void MsgBox(std::string_view msg);
 void MsgBoxErro(std::string_view msg);
+// A notice whose text is shown as it is, lines broken by "\n": for texts that carry what the user typed,
+// where a "|" is the user's own.
+void MsgBoxTexto(std::string_view msg);
 // True only when the user chose "Yes". BotaoDefault 1 makes "Yes" the default button, 2 "No".
 bool MsgBoxConf(std::string_view msg, int BotaoDefault = 1);
 

@@ -249,4 +249,23 @@ std::string ClasseToolkit(const ProjetoControle& c) {
     return {};
 }
 
+std::optional<std::string> ForaDoIntervalo(std::string_view texto, int minimo, int maximo) {
+    while (!texto.empty() && texto.front() == ' ') texto.remove_prefix(1);
+    while (!texto.empty() && texto.back() == ' ') texto.remove_suffix(1);
+    const bool negativo = !texto.empty() && texto.front() == '-';
+    if (negativo) texto.remove_prefix(1);
+    long long valor = 0;
+    bool numero = !texto.empty();
+    for (const char c : texto) {
+        if (c < '0' || c > '9' || valor > 1000000000LL) {
+            numero = false;
+            break;
+        }
+        valor = valor * 10 + (c - '0');
+    }
+    if (negativo) valor = -valor;
+    if (numero && valor >= minimo && valor <= maximo) return std::nullopt;
+    return "O valor deve estar entre " + std::to_string(minimo) + " e " + std::to_string(maximo) + ".";
+}
+
 }  // namespace nq

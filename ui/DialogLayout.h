@@ -4,7 +4,9 @@
 // controls following their container's change of size.
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/DialogProjeto.h"
@@ -42,5 +44,10 @@ std::string ClasseToolkit(const ProjetoControle& c);
 
 bool EhSemJanela(TipoControle t);
 bool EhContainer(TipoControle t);
+
+// A number box's text against its range: nothing when it is a whole number from minimo to maximo,
+// otherwise the message that tells the user the range ("O valor deve estar entre 100 e 255."). Every
+// number box of every dialog is checked by this one rule when the user leaves it.
+std::optional<std::string> ForaDoIntervalo(std::string_view texto, int minimo, int maximo);
 
 }  // namespace nq

@@ -12,6 +12,9 @@ namespace nq::dialogo {
 constexpr int kIdPrimeiro = 100;  // control i has the identifier kIdPrimeiro + i
 constexpr const wchar_t* kClasseContainer = L"NqContainer";
 constexpr int kExtraCombo = 200;                     // room for a drop-down list, 96 dpi
+// Posted when a number box out of its range has lost the focus (wParam: its index): it is looked at once
+// the focus has settled, so that the cancel button can still be pressed.
+constexpr UINT kMsgConferirNumero = WM_APP + 0x3E0;
 
 inline bool EhBotao(TipoControle t) {
     return t == TipoControle::Botao || t == TipoControle::BotaoPlano || t == TipoControle::Caixa ||

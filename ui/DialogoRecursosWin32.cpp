@@ -68,6 +68,17 @@ HFONT TDialogo::Fonte(const ProjetoFonte& f) {
     return out ? out : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
+void TDialogo::AplicarFonte(int controle) {
+    const int i = Valido(controle);
+    HWND w = Controle(controle);
+    if (i < 0 || !w) return;
+    const std::size_t k = static_cast<std::size_t>(i);
+    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(Fonte(FonteEfetiva(k))), FALSE);
+    estreitas_.erase(k);  // no longer held by the control
+    if (k < rects_.size()) AjustarAoTexto(k);
+    InvalidateRect(w, nullptr, TRUE);
+}
+
 HFONT TDialogo::FonteDe(int controle) {
     const int i = Valido(controle);
     return i < 0 ? Fonte(projeto_.fonte) : Fonte(FonteEfetiva(static_cast<std::size_t>(i)));

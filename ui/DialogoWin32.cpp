@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "support/Errors.h"
 #include "support/MessageFilterWin32.h"
 #include "support/NqEnterAsTabWin32.h"
 #include "support/NqConst.h"
@@ -312,6 +313,63 @@ void TDialogo::LimitarNumero(std::size_t i) {
     SendMessageW(setas_[i], UDM_SETPOS32, 0, v);
 }
 
+std::optional<std::string> TDialogo::NumeroInvalido(std::size_t i) const {
+    if (i >= janelas_.size() || !janelas_[i] || projeto_.controles[i].tipo != TipoControle::Numero ||
+        !IsWindowEnabled(janelas_[i]))
+        return std::nullopt;
+    const ProjetoControle& c = projeto_.controles[i];
+    return ForaDoIntervalo(Texto(static_cast<int>(i)), c.limite, std::max(c.limite, c.maximo));
+}
+
+// A box left out of range is told only when the focus went to another control of this dialog: not to
+// its cancel button (the user is leaving without saving), nor out of the dialog (another program, or
+// the dialog closing); the box is back in front when the dialog is.
+void TDialogo::ConferirNumero(std::size_t i) {
+    const HWND foco = GetFocus();
+    if (!hwnd_ || avisandoNumero_ || !foco || foco == janelas_[i] || foco == setas_[i] || !IsChild(hwnd_, foco))
+        return;
+    const int para = IndiceDe(foco);
+    if (para >= 0 && (projeto_.controles[static_cast<std::size_t>(para)].flags & fCancelar)) return;
+    if (const auto m = NumeroInvalido(i)) AvisarNumero(i, *m);
+}
+
+bool TDialogo::NumerosValidos() {
+    for (std::size_t i = 0; i < janelas_.size(); ++i) {
+        const auto m = NumeroInvalido(i);
+        if (!m) continue;
+        AvisarNumero(i, *m);
+        return false;
+    }
+    return true;
+}
+
+void TDialogo::AvisarNumero(std::size_t i, const std::string& mensagem) {
+    if (avisandoNumero_) return;  // already being told: the answer brings the focus back to the box
+    avisandoNumero_ = true;
+    struct Fim {
+        bool& avisando;
+        ~Fim() { avisando = false; }
+    } fim{avisandoNumero_};
+    MostrarPaginaDe(i);
+    Foco(static_cast<int>(i));
+    ErroNaoTratado(ENqError(mensagem));
+    if (hwnd_) Foco(static_cast<int>(i));
+}
+
+void TDialogo::MostrarPaginaDe(std::size_t i) {
+    for (int c = containers_[i]; c != kSemPai; c = containers_[static_cast<std::size_t>(c)]) {
+        if (projeto_.controles[static_cast<std::size_t>(c)].tipo != TipoControle::Pagina) continue;
+        const int abas = containers_[static_cast<std::size_t>(c)];
+        if (abas == kSemPai) continue;
+        int pagina = 0;
+        for (int p = 0; p < c; ++p)
+            if (containers_[static_cast<std::size_t>(p)] == abas &&
+                projeto_.controles[static_cast<std::size_t>(p)].tipo == TipoControle::Pagina)
+                ++pagina;
+        if (PaginaAtiva(abas) != pagina) SetPagina(abas, pagina);
+    }
+}
+
 // --- Keys
 // ---------------------------------------------------------------------------------------------------
 
@@ -334,6 +392,13 @@ bool TDialogo::TeclaDeEntrada(WPARAM tecla) {
     if (tecla == VK_F5 && Valido(projeto_.botaoF5) >= 0) {
         HWND salvar = Controle(projeto_.botaoF5);
         if (!salvar || !IsWindowEnabled(salvar) || !IsWindowVisible(salvar)) return false;
+        // A number box being typed in is checked first: the save waits for a number in its range.
+        const int foco = IndiceDe(GetFocus());
+        if (foco >= 0 && projeto_.controles[static_cast<std::size_t>(foco)].tipo == TipoControle::Numero)
+            if (const auto m = NumeroInvalido(static_cast<std::size_t>(foco))) {
+                AvisarNumero(static_cast<std::size_t>(foco), *m);
+                return true;
+            }
         Foco(projeto_.botaoF5);
         // Pressed once the key has left the message filters: saving may show messages.
         PostMessageW(salvar, BM_CLICK, 0, 0);
@@ -386,7 +451,13 @@ void TDialogo::ComandoDe(HWND controle, int codigo) {
         Click(i);
         return;
     }
-    if (c.tipo == TipoControle::Numero && codigo == EN_KILLFOCUS) LimitarNumero(static_cast<std::size_t>(i));
+    if (c.tipo == TipoControle::Numero && codigo == EN_KILLFOCUS) {
+        // Out of range: told once the focus has settled where it went; otherwise the box shows its number.
+        if (NumeroInvalido(static_cast<std::size_t>(i)))
+            PostMessageW(hwnd_, kMsgConferirNumero, static_cast<WPARAM>(i), 0);
+        else
+            LimitarNumero(static_cast<std::size_t>(i));
+    }
     Comando(i, codigo);
 }
 
@@ -395,6 +466,9 @@ INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
     const INT_PTR r = Mensagem(msg, wp, lp, tratada);
     if (tratada) return r;
     switch (msg) {
+        case kMsgConferirNumero:
+            if (wp < janelas_.size()) ConferirNumero(wp);
+            return TRUE;
         case WM_INITDIALOG:
             Iniciar();
             // A first focus set by FormShow stays; otherwise the dialog manager picks the first control.

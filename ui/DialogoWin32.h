@@ -16,6 +16,7 @@
 #include <map>
 #include <span>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,10 @@ public:
     void SetPagina(int abas, int pagina);
     // The button Enter presses while the focus is not on another button; empty for none.
     void SetPadrao(int controle);
+    // Every number box that is on holds a number in its range; otherwise the first that does not is shown
+    // (its page turned to), takes the focus, and the user is told its range. For a save button: a box
+    // left out of range (the focus went to the cancel button, say) stops the save.
+    bool NumerosValidos();
     // A picture made while the dialog runs (a file's icon) shown by an Imagem control in place of its
     // resource; an empty handle brings the resource back.
     void SetImagem(int controle, IconHandle icone);
@@ -104,6 +109,9 @@ public:
     void Relayout();
     // Repaints the windowless items and labels.
     void Invalidar();
+    // The control takes its font from the table again, at the dialog's density: after a handler has
+    // changed Item(controle).fonte (a sample of the chosen font).
+    void AplicarFonte(int controle);
     // A font of the table at the dialog's density, kept while the dialog lives.
     HFONT Fonte(const ProjetoFonte& f);
     HFONT FonteDe(int controle);  // the font a control of the table is drawn with
@@ -172,6 +180,11 @@ private:
     bool TeclaDeEntrada(WPARAM tecla);
     void TrocarPagina(std::size_t abas);
     void LimitarNumero(std::size_t i);
+    // The message for a number box whose text is out of its range; nothing when it is within it or off.
+    std::optional<std::string> NumeroInvalido(std::size_t i) const;
+    void ConferirNumero(std::size_t i);
+    void AvisarNumero(std::size_t i, const std::string& mensagem);
+    void MostrarPaginaDe(std::size_t i);
     void ReligarJanelas();
     void GuardarValores();
     ProjetoFonte FonteEfetiva(std::size_t i) const;
@@ -202,6 +215,7 @@ private:
     int quente_ = -1;               // the flat button under the pointer
     int apertado_ = -1;             // the flat button held down
     std::vector<HWND> desligadas_;  // the program's windows this dialog disabled
+    bool avisandoNumero_ = false;   // a number box's range is being told
 };
 
 // Keeps a window inside the work area of its monitor: a window centred on the narrow bar at the

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,7 @@
 #include "app/MainWin32.h"
 #include "support/NqFun.h"
 #include "support/Text.h"
+#include "ui/DialogTestUtil.h"
 
 namespace nq {
 namespace {
@@ -197,7 +199,35 @@ TEST_F(Bar, RegistersForLogOnAndDesinstalarRemovesIt) {
     EXPECT_TRUE(test::WaitFor([&] { return RunValue::Read().value_or(L"") == expected; }))
         << Narrow(RunValue::Read().value_or(L""));
 
-    PostMessageW(w, WM_COMMAND, mnDesativarInic, 0);
+    // "Desinstalar" asks first, "Não" focused: Enter answers "Não" and nothing changes; "Sim" removes the
+    // value and ends the bar.
+    const auto pergunta = [&] {
+        PostMessageW(w, WM_COMMAND, mnDesativarInic, 0);
+        HWND caixa = bar.FindWindowOfClass(L"#32770", 10000);
+        if (caixa) test::WaitFor([&] { return IsWindowVisible(caixa) != 0; });
+        return caixa;
+    };
+    HWND caixa = pergunta();
+    ASSERT_NE(caixa, nullptr);
+    wchar_t texto[256] = L"";
+    test::WaitFor([&] { return GetDlgItemTextW(caixa, 0xFFFF, texto, 256) > 0; });
+    EXPECT_EQ(Narrow(texto), "Remover o Pivel da inicializa\xC3\xA7\xC3\xA3o do Windows e finalizar?");
+    const char* dpi = std::getenv("PIVEL_DPI");
+    test::SalvarTela(caixa, std::string("desinstalar-pergunta-") + (dpi && *dpi ? dpi : "96"));
+    ASSERT_TRUE(test::NaFrente(caixa));
+    EXPECT_TRUE(test::WaitFor([&] { return GetDlgCtrlID(test::FocoDe(caixa)) == IDNO; }));
+    test::PressKey(VK_RETURN);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(caixa); }));
+    DWORD_PTR nada = 0;  // the command is over once the window answers again
+    EXPECT_TRUE(SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &nada));
+    EXPECT_FALSE(bar.Wait(0)) << "the bar goes on";
+    EXPECT_EQ(RunValue::Read().value_or(L""), expected);
+
+    caixa = pergunta();
+    ASSERT_NE(caixa, nullptr);
+    RECT sim{};
+    GetWindowRect(GetDlgItem(caixa, IDYES), &sim);
+    test::ClickAt((sim.left + sim.right) / 2, (sim.top + sim.bottom) / 2);
     DWORD code = 1;
     ASSERT_TRUE(bar.Wait(15000, &code));
     EXPECT_EQ(code, 0u);

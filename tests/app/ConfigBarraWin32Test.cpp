@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "BarraEmTeste.h"
@@ -173,15 +174,15 @@ protected:
     void TearDown() override { CoUninitialize(); }
 
     // Starts the bar, opens it with a click on its strip and waits until it has the keyboard.
-    HWND Start(const std::string& args = "") {
-        HWND w = barra_.Iniciar(args);
+    HWND Start(const std::string& args = "", int dpi = 96) {
+        HWND w = dpi == 96 ? barra_.Iniciar(args) : barra_.Iniciar(args, {"PIVEL_DPI=" + std::to_string(dpi)});
         if (!w) {
             ADD_FAILURE() << "no bar window";
             return nullptr;
         }
         RECT wa{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
-        open_ = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top);
+        open_ = OpenBarRect(wa.right - wa.left, wa.bottom - wa.top, dpi);
         RECT r{};
         // Programming mode opens the bar by itself; otherwise a click on its strip does.
         if (args.find("/p") == std::string::npos) test::ClickAt(wa.right - 1, wa.bottom - 10);
@@ -572,6 +573,202 @@ TEST_F(ConfigBarra, AMenuLookChosenFromTheSecondPageIsSavedAndComesBackAfterARes
     ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
     EXPECT_TRUE(RealceDoWin7("menu-win7-reiniciado")) << "still painted in the Windows 7 style";
     Close(bar);
+}
+
+// The second page of "Configurações" at a density, with a real click on its tab.
+void SegundaPagina(HWND d, int dpi) {
+    POINT aba{Scale(8 + 120 + 60, dpi), Scale(8 + 14, dpi)};
+    ClientToScreen(d, &aba);
+    test::ClickAt(aba.x, aba.y);
+    HWND botao = Filho(d, "Aparência do menu...");
+    EXPECT_TRUE(botao && test::WaitFor([&] { return IsWindowVisible(botao) != 0; }));
+}
+
+void Clicar(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// The child of a dialog's page whose top left corner stands at a point of the design (96 dpi).
+HWND NoPonto(HWND janela, int x, int y, int dpi) {
+    struct Q {
+        int x, y;
+        HWND achado;
+    } q{Scale(x, dpi), Scale(y, dpi), nullptr};
+    EnumChildWindows(
+        janela,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* q = reinterpret_cast<Q*>(p);
+            const Rect r = test::RetanguloNoPai(w);
+            if (r.left == q->x && r.top == q->y && IsWindowVisible(w)) {
+                q->achado = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.achado;
+}
+
+std::string DescreverFoco(HWND d) {
+    HWND f = test::FocoDe(d);
+    wchar_t cls[64] = L"";
+    GetClassNameW(f, cls, 64);
+    const Rect r = test::RetanguloNoPai(f);
+    return Narrow(cls) + " " + TextoDoControle(f) + " @" + std::to_string(r.left) + "," + std::to_string(r.top);
+}
+
+// A window's picture as the screen shows it.
+std::vector<COLORREF> Pixels(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    std::vector<COLORREF> out;
+    HDC tela = GetDC(nullptr);
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) out.push_back(GetPixel(tela, x, y));
+    ReleaseDC(nullptr, tela);
+    return out;
+}
+
+// "Aparência do menu...": the sample below the font list shows the chosen font and size as they change.
+TEST_F(ConfigBarra, TheMenuLooksFontSampleFollowsTheChosenFontAndSize) {
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        HWND bar = Start("", dpi);
+        ASSERT_NE(bar, nullptr);
+        HWND d = AbrirConfig();
+        ASSERT_NE(d, nullptr);
+        SegundaPagina(d, dpi);
+        Clicar(Filho(d, "Aparência do menu..."));
+        HWND menus = DialogoDoProcesso(barra_.Ultimo().pid(), "Menus");
+        ASSERT_NE(menus, nullptr);
+        ASSERT_TRUE(test::NaFrente(menus));
+        // The font of its own, not Windows' menu font.
+        HWND fonteWin = Filho(menus, "&Fonte padrão dos menus do Windows");
+        ASSERT_NE(fonteWin, nullptr);
+        if (SendMessageW(fonteWin, BM_GETCHECK, 0, 0) == BST_CHECKED) Clicar(fonteWin);
+        HWND exemplo = Filho(menus, "Exemplo da fonte escolhida...");
+        HWND fonte = FilhoDaClasse(menus, L"ComboBox");
+        HWND tamanho = FilhoDaClasse(menus, L"Edit");
+        ASSERT_TRUE(exemplo && fonte && tamanho);
+        EXPECT_EQ(test::RetanguloNoPai(exemplo).height, Scale(38, dpi));
+        // Another font in the list, chosen with the keyboard.
+        ASSERT_TRUE(test::WaitFor([&] { return IsWindowEnabled(fonte) != 0; }));
+        const std::vector<COLORREF> antes = Pixels(exemplo);
+        SendMessageW(menus, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(fonte), TRUE);
+        ASSERT_TRUE(test::WaitFor([&] { return test::FocoDe(menus) == fonte; })) << DescreverFoco(menus);
+        const std::string primeira = TextoDoControle(fonte);
+        test::SalvarTela(menus, "menus-fonte-1-" + std::to_string(dpi));
+        // Down the list to a font of another kind, a serif one where the system has it.
+        for (int i = 0; i < 60 && TextoDoControle(fonte).find("Serif") == std::string::npos; ++i) {
+            const std::string antes = TextoDoControle(fonte);
+            test::PressKey(VK_DOWN);
+            if (!test::WaitFor([&] { return TextoDoControle(fonte) != antes; }, 1000)) break;  // the last one
+        }
+        ASSERT_NE(TextoDoControle(fonte), primeira);
+        EXPECT_TRUE(test::WaitFor([&] { return Pixels(exemplo) != antes; }))
+            << primeira << " -> " << TextoDoControle(fonte);
+        test::SalvarTela(menus, "menus-fonte-2-" + std::to_string(dpi));
+        // A bigger size with the box's arrows.
+        const std::vector<COLORREF> naFonte = Pixels(exemplo);
+        const std::string tam = TextoDoControle(tamanho);
+        SendMessageW(menus, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(tamanho), TRUE);
+        ASSERT_TRUE(test::WaitFor([&] { return test::FocoDe(menus) == tamanho; }));
+        for (int i = 0; i < 4; ++i) test::PressKey(VK_UP);
+        ASSERT_TRUE(test::WaitFor([&] { return TextoDoControle(tamanho) != tam; }));
+        EXPECT_TRUE(test::WaitFor([&] { return Pixels(exemplo) != naFonte; })) << tam << " -> " << TextoDoControle(tamanho);
+        test::SalvarTela(menus, "menus-fonte-3-" + std::to_string(dpi));
+        test::PressKey(VK_ESCAPE);
+        ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(menus); }));
+        ASSERT_TRUE(test::NaFrente(d));
+        test::PressKey(VK_ESCAPE);
+        ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+        Close(bar);
+    }
+}
+
+// A number out of its range is told when the box is left, and the box keeps the focus: "Nível de
+// transparência" by Tab, by a click elsewhere and by F5, "Tamanho dos ícones" by a click on "Salvar". Esc and
+// "Cancelar" still close without a word, and nothing is written.
+TEST_F(ConfigBarra, ANumberOutOfItsRangeIsToldWhenLeftAndTheFocusStaysUntilCancelled) {
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        HWND bar = Start("", dpi);
+        ASSERT_NE(bar, nullptr);
+        const DWORD pid = barra_.Ultimo().pid();
+        HWND d = AbrirConfig();
+        ASSERT_NE(d, nullptr);
+        SegundaPagina(d, dpi);
+        HWND transp = NoPonto(d, 128, 200, dpi), salto = NoPonto(d, 128, 232, dpi), titulo = NoPonto(d, 128, 8, dpi);
+        ASSERT_TRUE(transp && salto && titulo);
+        // Types a value over the box's text and leaves the box as `sair` does; what the message says,
+        // and the focus after it is answered.
+        const auto digitarESair = [&](HWND caixa, const wchar_t* valor, const std::function<void()>& sair,
+                                      const std::string& foto) {
+            // Clicked, its text selected with Home and Shift+End, typed over: keys that follow the click.
+            Clicar(caixa);
+            test::PressKey(VK_HOME);
+            test::PressKey(VK_END, true);
+            test::Digitar(valor);
+            EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(caixa) == Narrow(valor); }))
+                << TextoDoControle(caixa) << " foco " << DescreverFoco(d);
+            sair();
+            HWND m = DialogoDoProcesso(pid, "", d, 10000);
+            std::string texto;
+            if (!m) return texto;
+            wchar_t buf[256] = L"";
+            test::WaitFor([&] { return GetDlgItemTextW(m, 0xFFFF, buf, 256) > 0; });
+            texto = Narrow(buf);
+            if (!foto.empty()) test::SalvarTela(d, foto + std::to_string(dpi));  // the message over its window
+            EXPECT_TRUE(test::NaFrente(m));
+            test::PressKey(VK_RETURN);
+            EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(m); }));
+            EXPECT_TRUE(test::WaitSteady([&] { return test::FocoDe(d) == caixa; }, 300)) << "the focus stays";
+            EXPECT_TRUE(test::NaFrente(d));
+            return texto;
+        };
+        const std::string faixa = "O valor deve estar entre 100 e 255.";
+        EXPECT_EQ(digitarESair(transp, L"999", [] { test::PressKey(VK_TAB); }, "faixa-"), faixa);
+        EXPECT_EQ(TextoDoControle(transp), "999") << "the value stays as typed, to be corrected";
+        EXPECT_EQ(digitarESair(transp, L"5", [&] { Clicar(titulo); }, ""), faixa);
+        EXPECT_EQ(digitarESair(transp, L"5", [] { test::PressKey(VK_F5); }, ""), faixa);
+        EXPECT_TRUE(IsWindowVisible(d)) << "F5 saved nothing";
+        SendMessageW(transp, EM_SETSEL, 0, -1);
+        test::Digitar(L"200");
+        EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(transp) == "200"; }));
+        if (IsWindowEnabled(salto)) {
+            EXPECT_EQ(digitarESair(salto, L"60", [&] { Clicar(Filho(d, "Salvar | F5")); }, ""),
+                      "O valor deve estar entre 32 e 54.");
+            SendMessageW(salto, EM_SETSEL, 0, -1);
+            test::Digitar(L"40");
+            EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(salto) == "40"; }));
+        }
+        EXPECT_EQ(test::FocoDe(d), IsWindowEnabled(salto) ? salto : transp);
+        // Out of range again, Esc closes without a word.
+        SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(transp), TRUE);
+        ASSERT_TRUE(test::NaFrente(d));
+        test::Digitar(L"5");
+        EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(transp) == "5"; }));
+        test::PressKey(VK_ESCAPE);
+        EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+        EXPECT_TRUE(test::WaitSteady([&] { return DialogoDoProcesso(pid, "", nullptr, 0) == nullptr; }, 500));
+
+        // "Cancelar" with the mouse, the box out of range: closed without a word.
+        d = AbrirConfig();
+        ASSERT_NE(d, nullptr);
+        SegundaPagina(d, dpi);
+        transp = NoPonto(d, 128, 200, dpi);
+        SendMessageW(d, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(transp), TRUE);  // all of its text selected
+        EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == transp; }));
+        test::Digitar(L"999");
+        EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(transp) == "999"; }));
+        Clicar(Filho(d, "Cancelar"));
+        EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }));
+        EXPECT_TRUE(test::WaitSteady([&] { return DialogoDoProcesso(pid, "", nullptr, 0) == nullptr; }, 500));
+        Close(bar);
+        EXPECT_EQ(test::ReadFile(Ini()).find("[Config]"), std::string::npos) << "no setting written";
+    }
 }
 
 TEST_F(ConfigBarra, ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving) {

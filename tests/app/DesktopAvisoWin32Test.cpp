@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
+
 #include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
+#include "support/ErroSistemaWin32.h"
+#include "ui/DialogTestUtil.h"
+#include "ui/Geometry.h"
 
 namespace nq {
 namespace {
@@ -96,6 +102,65 @@ TEST(DesktopAviso, AFailedLaunchShowsTheNoticeInTheCornerWithoutTakingTheFocus) 
     EXPECT_GE(test::Elapsed(shown), 1500u);
     PostMessageW(w, WM_CLOSE, 0, 0);
     EXPECT_TRUE(bar.Wait(15000));
+}
+
+// A click on a failed launch's notice reads which shortcut failed, its target and parameters as typed and
+// the system's own reason; the log keeps the same. The target's folder is missing, so the launch stops
+// before the shell is asked.
+TEST(DesktopAviso, AFailedLaunchsNoticeClickedTellsTheShortcutItsTargetAndTheSystemsReason) {
+    ASSERT_FALSE(SetCurrentDirectoryW(L"Q:\\Sumiu\\"));
+    const std::string motivo = TextoErroSistema(GetLastError());
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        test::BarraEmTeste barra;
+        ASSERT_TRUE(barra.Copiada());
+        ASSERT_TRUE(barra.Catalogo(
+            {"titulo=Relat\xF3rio mensal\xA7programa=Q:\\Sumiu\\app.exe\xA7param=/abrir ontem\xA7tipo=1\xA7opcaomenu=N\xE3o\xA7"}));
+        const std::string registro = barra.Pasta() / "registro";
+        HWND w = barra.Iniciar("", {"PIVEL_DPI=" + std::to_string(dpi), "PIVEL_PASTA_REGISTRO=" + registro});
+        ASSERT_NE(w, nullptr);
+        const Rect wa = test::BarraEmTeste::AreaDeTrabalho();
+        const Rect open = OpenBarRect(wa.width, wa.height, dpi);
+        test::ClickAt(wa.width - 1, wa.height - 10);
+        ASSERT_TRUE(test::WaitFor([&] {
+            RECT r;
+            GetWindowRect(w, &r);
+            return r.left == open.left;
+        }));
+        ASSERT_TRUE(barra.ComTeclado());
+        test::ClickAt(open.left + Scale(kButtonLeft + 16, dpi), Scale(kTitlePanelHeight + iTamInicial + 16, dpi));
+        HWND aviso = nullptr;
+        ASSERT_TRUE(test::WaitFor([&] {
+            aviso = barra.Processo().FindWindowOfClass(L"TfmDesktopAviso", 0);
+            return aviso && IsWindowVisible(aviso);
+        }, 10000));
+        EXPECT_EQ(barra.Processo().FindWindowOfClass(L"#32770", 0), nullptr) << "nothing before the click";
+        LONG topo = LONG_MIN;
+        test::WaitSteady(  // it slides up first
+            [&] {
+                RECT r{};
+                GetWindowRect(aviso, &r);
+                return std::exchange(topo, r.top) == r.top;
+            },
+            200);
+        RECT r{};
+        GetWindowRect(aviso, &r);
+        test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        HWND caixa = barra.Processo().FindWindowOfClass(L"#32770", 10000);
+        ASSERT_NE(caixa, nullptr) << "the click showed nothing";
+        EXPECT_FALSE(IsWindowVisible(aviso));
+        wchar_t texto[1024] = L"";
+        test::WaitFor([&] { return IsWindowVisible(caixa) && GetDlgItemTextW(caixa, 0xFFFF, texto, 1024) > 0; });
+        EXPECT_EQ(Narrow(texto), "N\xC3\xA3o foi poss\xC3\xADvel abrir o atalho \"Relat\xC3\xB3rio mensal\".\r\n\r\n"
+                                 "Destino: Q:\\Sumiu\\app.exe\r\nPar\xC3\xA2metros: /abrir ontem\r\nMotivo: " + motivo);
+        test::SalvarTela(caixa, "falha-lancamento-" + std::to_string(dpi));
+        PostMessageW(caixa, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(caixa); }));
+        EXPECT_TRUE(barra.Encerrar());
+        const std::string log = test::ReadFile(registro + "\\Pivel.log");
+        EXPECT_NE(log.find("Relat\xC3\xB3rio mensal"), std::string::npos) << log;
+        EXPECT_NE(log.find("Motivo: " + motivo), std::string::npos) << log;
+    }
 }
 
 }  // namespace

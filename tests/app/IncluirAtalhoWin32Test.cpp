@@ -229,6 +229,71 @@ TEST_F(IncluirAtalho, InsOpensTheEditDialogAndF5AddsAButtonThatIsSavedAtOnce) {
     EXPECT_EQ(ini.find("regedit"), std::string::npos);
 }
 
+// A target that is not there is asked about before it is saved, "Sim" focused: "Não" keeps the dialog with
+// the focus on the target, "Sim" saves it. A web address is never asked about.
+TEST_F(IncluirAtalho, AMissingTargetIsAskedAboutBeforeSavingAndAWebAddressIsNot) {
+    HWND w = StartAberta();
+    ASSERT_NE(w, nullptr);
+    const LRESULT botoes = Atalhos(w, 0);
+    HWND d = Ins(w);
+    ASSERT_NE(d, nullptr);
+    HWND programa = ControleEm(d, 80, 16), titulo = ControleEm(d, 80, 64);
+    ASSERT_TRUE(programa && titulo);
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == programa; }));
+    test::Digitar(L"C:\\nao\\existe.exe");
+    test::PressKey(VK_TAB);
+    test::PressKey(VK_TAB);
+    EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(titulo) == "Existe"; }));
+    // Saved with F5: the question, "Sim" focused.
+    const auto perguntar = [&] {
+        const std::set<HWND> antes = Dialogos();
+        test::PressKey(VK_F5);
+        return NovoDialogo(antes);
+    };
+    HWND p = perguntar();
+    ASSERT_NE(p, nullptr);
+    EXPECT_NE(TextosDe(p).find("O arquivo C:\\nao\\existe.exe n\xC3\xA3o foi encontrado. Salvar assim mesmo?"),
+              std::string::npos)
+        << TextosDe(p);
+    HWND sim = FindWindowExW(p, nullptr, L"Button", L"&Sim"), nao = FindWindowExW(p, nullptr, L"Button", L"&N\u00E3o");
+    ASSERT_TRUE(sim && nao);
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(p) == sim; }));
+    test::SalvarTela(p, "alvo-inexistente");
+    RECT r{};
+    GetWindowRect(nao, &r);
+    test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    ASSERT_TRUE(test::WaitFor([&] { return !IsWindow(p); }));
+    EXPECT_TRUE(IsWindowVisible(d)) << "\"N\xC3\xA3o\" keeps the dialog";
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == programa; }));
+    EXPECT_EQ(Atalhos(w, 0), botoes);
+    // Asked again, Enter answers "Sim": saved as typed.
+    ASSERT_TRUE(test::NaFrente(d));
+    p = perguntar();
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(test::NaFrente(p));
+    test::PressKey(VK_RETURN);
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }, 10000));
+    EXPECT_TRUE(test::WaitFor([&] { return Atalhos(w, 0) == botoes + 1; }, 10000));
+    EXPECT_NE(IniTexto().find("titulo=Existe§programa=C:\\nao\\existe.exe§"), std::string::npos) << IniTexto();
+
+    // A web address: saved at once.
+    ASSERT_TRUE(barra_.Aberta() || barra_.Abrir());
+    d = Ins(w);
+    ASSERT_NE(d, nullptr);
+    programa = ControleEm(d, 80, 16);
+    titulo = ControleEm(d, 80, 64);
+    EXPECT_TRUE(test::WaitFor([&] { return test::FocoDe(d) == programa; }));
+    test::Digitar(L"https://www.exemplo.com.br/sumiu.html");
+    test::PressKey(VK_TAB);
+    test::PressKey(VK_TAB);
+    test::Digitar(L"Site");
+    EXPECT_TRUE(test::WaitFor([&] { return TextoDoControle(titulo) == "Site"; }));
+    test::PressKey(VK_F5);
+    EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(d); }, 10000)) << "no question";
+    EXPECT_TRUE(test::WaitFor([&] { return Atalhos(w, 0) == botoes + 2; }, 10000));
+    Fechar(w);
+}
+
 TEST_F(IncluirAtalho, ABlankProgramIsRefusedAndAPickedFileGoesToOtherShortcuts) {
     const std::string documento = dir_ / "Relatório anual.txt";
     ASSERT_TRUE(test::WriteFile(documento, "texto"));

@@ -166,5 +166,28 @@ TEST(Lancamento, AsAdministratorAsksForTheVerbAndTellsOfAFailure) {
     }
 }
 
+// A failed launch is told with the shortcut as the user typed it, not as it was used: the title, the
+// target with its variables, the parameters only when there are some, and the system's reason.
+TEST(Lancamento, AFailureIsToldWithTheShortcutAsTypedAndTheSystemsReason) {
+    test::FakePlatform fake;
+    fake.shell.environment["DADOS"] = "E:\\Dados";
+    TIconeComando b;
+    b.AddShortCut("Relatório", "%DADOS%\\Sumiu\\app.exe", false, "/abrir %DADOS%");
+    const TAtalhoRec botao = readProgramData(b);
+    EXPECT_EQ(botao.programa, "E:\\Dados\\Sumiu\\app.exe");
+    EXPECT_EQ(TextoFalhaLancamento(botao, "O caminho não foi encontrado."),
+              "Não foi possível abrir o atalho \"Relatório\".\n\n"
+              "Destino: %DADOS%\\Sumiu\\app.exe\nParâmetros: /abrir %DADOS%\nMotivo: O caminho não foi encontrado.");
+
+    // An "Outros atalhos" entry: its hint holds target and parameters; a pipe stays the user's.
+    TAtalhoRec entrada = readProgramData(std::string("C:\\Windows\\cmd.exe|/c dir | more"));
+    entrada.titulo = "Lista";
+    EXPECT_EQ(TextoFalhaLancamento(entrada, "Acesso negado."),
+              "Não foi possível abrir o atalho \"Lista\".\n\nDestino: C:\\Windows\\cmd.exe\n"
+              "Parâmetros: /c dir | more\nMotivo: Acesso negado.");
+    EXPECT_EQ(TextoFalhaLancamento(readProgramData(std::string("Q:\\x.exe|  ")), ""),
+              "Não foi possível abrir o atalho.\n\nDestino: Q:\\x.exe\nMotivo: o sistema não informou o motivo.");
+}
+
 }  // namespace
 }  // namespace nq

@@ -6,6 +6,7 @@
 
 #include "FakePlatform.h"
 #include "support/ArquivoDialogo.h"
+#include "support/NqConst.h"
 
 namespace nq {
 namespace {
@@ -59,6 +60,53 @@ TEST(ItensEdita, TheSaveStepAsksForTheProgramThenTheTitleThenFillsTheRest) {
         EXPECT_EQ(d.Tipo, c.tipo) << c.programa;
         EXPECT_EQ(d.OpcaoMenu, c.menu) << c.programa;
     }
+}
+
+// Before a target is saved the dialog asks whether it is there, as the program will use it: variables
+// and the program's folder resolved, a bare name where the shell looks for it, any address never asked.
+TEST(ItensEdita, ATargetThatIsNotThereIsToldApartFromAddressesAndNamesTheShellFinds) {
+    test::FakePlatform fake;
+    const std::string dirAplic = DirAplic;
+    DirAplic = "C:\\Pivel\\";
+    fake.files.Add("D:\\Apps\\edit.exe");
+    fake.files.AddFolder("D:\\Dados");
+    fake.files.Add("C:\\Pivel\\Apps\\x.exe");
+    fake.files.Add("C:\\Windows\\system32\\calc.exe");
+    fake.files.Add("E:\\Ferramentas\\grep.exe");
+    fake.files.Add("C:\\Pivel\\leia.txt");
+    fake.shell.environment["APPS"] = "D:\\Apps";
+    fake.shell.environment["PATH"] = "C:\\Nada; E:\\Ferramentas\\";
+    const std::pair<const char*, bool> casos[] = {
+        {"D:\\Apps\\edit.exe", true},
+        {"d:\\apps\\EDIT.exe", true},
+        {"D:\\Dados\\", true},
+        {"D:\\Apps\\sumiu.exe", false},
+        {"Q:\\Sumiu\\app.exe", false},
+        {"%APPS%\\edit.exe", true},
+        {"%APPS%\\sumiu.exe", false},
+        {"%NAOEXISTE%\\edit.exe", false},
+        {"Apps\\x.exe", true},  // beside the program
+        {"..\\..\\..\\x.exe", false},  // above the drive's root: no path at all
+        {"calc.exe", true},
+        {"calc", true},
+        {"grep", true},  // in a folder of PATH
+        {"leia.txt", true},
+        {"leia", false},  // ".exe" only is added
+        {"naoexiste.exe", false},
+        {"www.exemplo.com.br", true},
+        {"HTTPS://exemplo.com.br/sumiu.html", true},
+        {"ftp://servidor/arquivo", true},
+        {"mailto:ana@exemplo.com.br", true},
+        {"shell:startup", true},
+        {"Z:sumiu.exe", false},  // a drive, not a scheme
+    };
+    for (auto [programa, encontrado] : casos) EXPECT_EQ(AlvoEncontrado(programa), encontrado) << programa;
+
+    // The save step asks for a missing file only; a folder is there by its kind.
+    EXPECT_FALSE(DecidirItem("D:\\Apps\\sumiu.exe", "Sumiu", false).encontrado);
+    EXPECT_TRUE(DecidirItem("D:\\Dados", "Dados", false).encontrado);
+    EXPECT_TRUE(DecidirItem("https://exemplo.com.br", "Site", false).encontrado);
+    DirAplic = dirAplic;
 }
 
 TEST(ItensEdita, TheFileDialogListsItsFiveTypes) {

@@ -145,5 +145,23 @@ TEST(DialogLayout, SwitchingOnAndOffReachesWhatIsInside) {
     EXPECT_EQ(nomes("campo"), (std::vector<std::string>{"campo"}));
 }
 
+// What a number box may hold when it is left: a whole number in its range; anything else tells the range.
+TEST(DialogLayout, ANumberOutOfItsRangeOrNoNumberAtAllTellsTheRange) {
+    const std::pair<const char*, bool> casos[] = {
+        {"100", true}, {"255", true}, {" 180 ", true}, {"0180", true},
+        {"99", false}, {"256", false}, {"999", false}, {"5", false}, {"", false}, {"   ", false},
+        {"-5", false}, {"1e2", false}, {"12a", false}, {"99999999999999999999", false},
+    };
+    for (auto [texto, valido] : casos) {
+        const auto m = ForaDoIntervalo(texto, 100, 255);
+        EXPECT_EQ(!m.has_value(), valido) << '"' << texto << '"';
+        if (m) {
+            EXPECT_EQ(*m, "O valor deve estar entre 100 e 255.");
+        }
+    }
+    EXPECT_FALSE(ForaDoIntervalo("-3", -5, 5).has_value());
+    EXPECT_EQ(ForaDoIntervalo("60", 32, 54).value_or(""), "O valor deve estar entre 32 e 54.");
+}
+
 }  // namespace
 }  // namespace nq
