@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/AlvoEmUso.h"
 #include "catalogue/ConfigBarra.h"
-#include "support/Text.h"
 
 namespace nq {
 
@@ -52,11 +52,6 @@ int OpacityDown(int opacity) { return std::max(kOpacityMin, opacity - 5); }
 int StoredOpacity(int stored) { return NivelNoIntervalo(stored); }
 int StoredStep(int stored) { return SaltoNoIntervalo(stored); }
 
-bool IsURL(std::string_view target) {
-    const std::string lower = LowerCase(target);
-    for (const char* mark : {"www.", "http:", "https:", "ftp:"})
-        if (lower.find(mark) != std::string::npos) return true;
-    return false;
-}
+bool IsURL(std::string_view target) { return EnderecoWeb(target); }
 
 }  // namespace nq
