@@ -67,17 +67,17 @@ ProjetoDialogo Desenho() {
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbPastaTitulo",
                  .texto = "Pasta do programa:",
-                 .r = {16, 148, 110, 16},
+                 .r = {16, 148, 116, 16},
                  .flags = fSemQuebra});
     c.push_back(
-        {.tipo = TipoControle::Rotulo, .nome = "lbPasta", .r = {128, 148, 353, 28}, .flags = fSemPrefixo});
+        {.tipo = TipoControle::Rotulo, .nome = "lbPasta", .r = {136, 148, 345, 28}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbConfigTitulo",
                  .texto = "Configurações:",
-                 .r = {16, 180, 110, 16},
+                 .r = {16, 180, 116, 16},
                  .flags = fSemQuebra});
     c.push_back(
-        {.tipo = TipoControle::Rotulo, .nome = "lbConfig", .r = {128, 180, 353, 28}, .flags = fSemPrefixo});
+        {.tipo = TipoControle::Rotulo, .nome = "lbConfig", .r = {136, 180, 345, 28}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 208, 481, 14}});
     // The diagnostic log, for a user asked to send it.
     c.push_back({.tipo = TipoControle::Rotulo,

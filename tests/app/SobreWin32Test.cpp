@@ -10,6 +10,7 @@
 #include "app/MainWin32.h"
 #include "support/NqFun.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/Geometry.h"
 
 namespace nq {
 namespace {
@@ -119,7 +120,7 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
         EXPECT_NE(textos.find("Configurações:\n" + barra.Ini() + "\n"), std::string::npos) << textos;
         EXPECT_NE(textos.find("Abrir registro de eventos\n"), std::string::npos) << textos;
         EXPECT_FALSE(IsWindowEnabled(bar)) << "the bar waits while the box is open";
-        if (vez == 1) test::SalvarTela(sobre, "Sobre-pivel");
+        if (vez == 1) test::SalvarTela(sobre, "Sobre-96");
         f.fechar(sobre);
         EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(sobre) || !IsWindowVisible(sobre); })) << f.como;
         EXPECT_TRUE(test::WaitFor([&] { return IsWindowEnabled(bar) != 0; })) << f.como;
@@ -128,16 +129,19 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     EXPECT_TRUE(pivel.Wait(15000));
 }
 
-// In programming mode Shift+Esc in a dialog ends the process at once, without saving.
+// In programming mode Shift+Esc in a dialog ends the process at once, without saving. The box is
+// opened at 144 dpi here: it is scaled whole.
 TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
     test::BarraEmTeste barra;
     ASSERT_TRUE(barra.Copiada());
-    HWND bar = barra.Iniciar("/p");
+    HWND bar = barra.Iniciar("/p", {"PIVEL_DPI=144"});
     ASSERT_NE(bar, nullptr);
     test::RunningProcess& pivel = barra.Processo();
     PostMessageW(bar, WM_COMMAND, mnSobre, 0);
     HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
     ASSERT_NE(sobre, nullptr);
+    EXPECT_EQ(test::ClienteDe(sobre), Scale(Rect{0, 0, 497, 265}, 144));
+    test::SalvarTela(sobre, "Sobre-144");
     ASSERT_TRUE(test::NaFrente(sobre));
     test::PressKey(VK_ESCAPE, true);
     DWORD codigo = 1;
