@@ -248,8 +248,8 @@ void TBarExibicao::VigiarBorda() {
 bool TBarExibicao::WMTimer(WPARAM id) {
     if (id == kTimerId) {
         // A focus change that brought no deactivation message (the bar had no focus to lose) still
-        // closes an auto-hiding bar.
-        // Pointing opened the bar without the focus: the program in front is still the user's.
+        // closes an auto-hiding bar; one that pointing opened leaves the focus where it was, and closes
+        // when the pointer goes away.
         if (aberta_ && !apontada_ && OutroProgramaNaFrente()) AutoOcultar();
         VerificarTela();
         return true;
