@@ -1,5 +1,7 @@
 #include "app/BarExibicaoWin32.h"
 
+#include <algorithm>
+
 #include "app/BarLayout.h"
 #include "app/MainWin32.h"
 #include "support/Platform.h"
@@ -12,6 +14,22 @@ namespace {
 
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT_PTR kDeactivateTimerId = 2;
+constexpr UINT_PTR kBordaTimerId = 8;  // the pointer on the edge, for opening by pointing
+constexpr UINT kBordaMs = 100;
+
+// A mouse button is down: a drag that passes by the edge neither opens nor closes the bar.
+bool BotaoApertado() {
+    for (int b : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2})
+        if (GetAsyncKeyState(b) & 0x8000) return true;
+    return false;
+}
+
+// The bar's thread runs a menu's loop (its popup, a shortcut's own menu).
+bool EmMenu() {
+    GUITHREADINFO gi{};
+    gi.cbSize = sizeof gi;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &gi) && (gi.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));
+}
 
 }  // namespace
 
@@ -52,17 +70,24 @@ void TBarExibicao::Recolocar() {
     TLugarBarra lugar = Lugar(monitores, aberta_);
     if (monitores.empty()) return;
     monitor_ = monitores[lugar.monitor];
+    lado_ = LadoDe(barra_.Config().lado);
     // The sizes, pictures and fonts follow the density of the monitor the bar stands on.
     if (lugar.dpi != barra_.Dpi()) barra_.MudarDpi(lugar.dpi);
     MoveTo(lugar);
 }
 
-void TBarExibicao::Alternar() {
+void TBarExibicao::Alternar() { Mudar(false); }
+
+// Opening by pointing leaves the keyboard with the user's program: the bar only comes to the top.
+void TBarExibicao::Mudar(bool apontando) {
     const HWND janela = barra_.hwnd();
     focoAntesDeMover_ = GetForegroundWindow() == janela;
     tickMovido_ = GetTickCount();
     aberta_ = !aberta_;
+    apontada_ = apontando && aberta_;
+    if (!apontando) apontar_.Reiniciar(PonteiroNaBorda());
     Recolocar();
+    if (apontada_) SetWindowPos(janela, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     AjustarTimer();
     if (!aberta_) {
         barra_.Teclado().Limpar();
@@ -70,7 +95,8 @@ void TBarExibicao::Alternar() {
         if (barra_.Mostrada()) barra_.TeclaGlobal().VerificarTelaCheia();
     }
     // Already in front after a click on the bar; asking again would only stir the focus.
-    if (aberta_ && barra_.Config().autoOcultar && GetForegroundWindow() != janela) SetForegroundWindow(janela);
+    if (aberta_ && !apontando && barra_.Config().autoOcultar && GetForegroundWindow() != janela)
+        SetForegroundWindow(janela);
 }
 
 void TBarExibicao::Abrir() {
@@ -80,6 +106,7 @@ void TBarExibicao::Abrir() {
 
 void TBarExibicao::Fechada() {
     aberta_ = false;
+    apontada_ = false;
     Recolocar();
     AjustarTimer();
 }
@@ -145,8 +172,10 @@ void TBarExibicao::ConfirmarDesativacao() {
     }
 }
 
+// A bar that pointing opened is the user's once activated (a click on it): it closes by the usual ways.
 void TBarExibicao::Ativada() {
     ativada_ = true;
+    apontada_ = false;
     AjustarTimer();
 }
 
@@ -154,23 +183,79 @@ void TBarExibicao::Ativada() {
 void TBarExibicao::Desativada() { SetTimer(barra_.hwnd(), kDeactivateTimerId, 50, nullptr); }
 
 // The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
-// of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes.
+// of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes. The edge's timer runs
+// only with opening by pointing on: while the bar is closed, and while pointing keeps it open.
 void TBarExibicao::AjustarTimer() {
-    const bool precisa = ativada_ && aberta_ && barra_.Config().autoOcultar;
+    const TConfigBarra c = barra_.Config();
+    if (!c.abrirAoApontar) apontada_ = false;
+    const bool precisa = ativada_ && aberta_ && c.autoOcultar;
     if (precisa && !timerLigado_) {
         timerLigado_ = SetTimer(barra_.hwnd(), kTimerId, 100, nullptr) != 0;
     } else if (!precisa && timerLigado_) {
         KillTimer(barra_.hwnd(), kTimerId);
         timerLigado_ = false;
     }
+    const bool borda = c.abrirAoApontar && (!aberta_ || apontada_);
+    if (borda && !bordaLigada_) {
+        bordaLigada_ = SetTimer(barra_.hwnd(), kBordaTimerId, kBordaMs, nullptr) != 0;
+    } else if (!borda && bordaLigada_) {
+        KillTimer(barra_.hwnd(), kBordaTimerId);
+        bordaLigada_ = false;
+    }
+}
+
+bool TBarExibicao::PonteiroNaBorda() const {
+    POINT p{};
+    return GetCursorPos(&p) && NaBordaDeApontar(monitor_.trabalho, lado_, barra_.Dpi(), p.x, p.y);
+}
+
+// A tick of the edge's watch: where the pointer is, and whether a button is held.
+void TBarExibicao::VigiarBorda() {
+    const HWND janela = barra_.hwnd();
+    TPonteiro ponteiro;
+    ponteiro.agora = GetTickCount();
+    POINT p{};
+    if (GetCursorPos(&p)) {  // not on a desktop the user cannot see (a locked session)
+        ponteiro.naBorda = NaBordaDeApontar(monitor_.trabalho, lado_, barra_.Dpi(), p.x, p.y);
+        RECT r{};
+        GetWindowRect(janela, &r);
+        // Only the part of the window on its monitor shows.
+        ponteiro.sobreBarra = p.x >= std::max<LONG>(r.left, monitor_.area.left) &&
+                              p.x < std::min<LONG>(r.right, monitor_.area.right) && p.y >= r.top &&
+                              p.y < r.bottom;
+    }
+    ponteiro.botao = BotaoApertado();
+    // A menu of the bar or a dialog over it: the user is at it, and it closes by the usual ways.
+    if (apontada_ && (EmMenu() || !IsWindowEnabled(janela))) {
+        apontada_ = false;
+        AjustarTimer();
+        return;
+    }
+    // A strip that stepped aside for a full-screen program, or waits under a dialog, does not open.
+    if (!aberta_ && (!IsWindowVisible(janela) || !IsWindowEnabled(janela))) ponteiro.naBorda = false;
+    switch (apontar_.Passo(ponteiro, aberta_, apontada_)) {
+        case TAcaoApontar::Abrir:
+            Mudar(true);
+            break;
+        case TAcaoApontar::Fechar:
+            Mudar(false);
+            break;
+        case TAcaoApontar::Nada:
+            break;
+    }
 }
 
 bool TBarExibicao::WMTimer(WPARAM id) {
     if (id == kTimerId) {
         // A focus change that brought no deactivation message (the bar had no focus to lose) still
-        // closes an auto-hiding bar.
-        if (aberta_ && OutroProgramaNaFrente()) AutoOcultar();
+        // closes an auto-hiding bar; one that pointing opened leaves the focus where it was, and closes
+        // when the pointer goes away.
+        if (aberta_ && !apontada_ && OutroProgramaNaFrente()) AutoOcultar();
         VerificarTela();
+        return true;
+    }
+    if (id == kBordaTimerId) {
+        VigiarBorda();
         return true;
     }
     if (id == kDeactivateTimerId) {
@@ -184,7 +269,8 @@ bool TBarExibicao::WMTimer(WPARAM id) {
 void TBarExibicao::Desligar() {
     KillTimer(barra_.hwnd(), kTimerId);
     KillTimer(barra_.hwnd(), kDeactivateTimerId);
-    timerLigado_ = false;
+    KillTimer(barra_.hwnd(), kBordaTimerId);
+    timerLigado_ = bordaLigada_ = false;
 }
 
 }  // namespace nq

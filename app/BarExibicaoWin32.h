@@ -1,12 +1,14 @@
 #pragma once
 // Where the bar stands and whether it is open: the closed strip and the open bar at the edge of the work
 // area of the monitor the settings choose (app/LugarBarra.h), auto-hide when another program takes the
-// focus, and new monitors, sizes and work areas taken up.
+// focus, opening by pointing at that edge (app/ApontarBorda.h), and new monitors, sizes and work areas
+// taken up.
 
 #include <windows.h>
 
 #include <vector>
 
+#include "app/ApontarBorda.h"
 #include "app/LugarBarra.h"
 
 namespace nq {
@@ -39,6 +41,9 @@ public:
     // WM_ACTIVATE (active) and WM_ACTIVATEAPP (lost).
     void Ativada();
     void Desativada();
+    // The timers run only while they have something to watch: auto-hide's while an open bar may have to
+    // hide, the edge's while the settings ask for opening by pointing. Again after the settings change.
+    void AjustarTimer();
     bool WMTimer(WPARAM id);
     // The window goes.
     void Desligar();
@@ -47,8 +52,10 @@ private:
     std::vector<TMonitor> Monitores() const;
     TLugarBarra Lugar(const std::vector<TMonitor>& monitores, bool aberta) const;
     void MoveTo(const TLugarBarra& lugar);
-    void AjustarTimer();
+    void Mudar(bool apontando);
     void AutoOcultar();
+    bool PonteiroNaBorda() const;
+    void VigiarBorda();
     void ConfirmarDesativacao();
     bool OutroProgramaNaFrente() const;
 
@@ -60,8 +67,12 @@ private:
     TMonitor montado_;                 // the one it was laid out for
     TMonitor monitor_;                 // the one it stands on
     Rect visivel_;                     // the window's part on its monitor, when it was placed
+    TLado lado_ = TLado::Direita;      // the edge it stands at
     bool timerLigado_ = false;
     bool ativada_ = false;  // the bar has been active once
+    TApontarBorda apontar_;
+    bool bordaLigada_ = false;  // the edge's timer runs
+    bool apontada_ = false;     // pointing opened the bar, and no click, key or menu took it since
 };
 
 }  // namespace nq

@@ -233,6 +233,7 @@ void TfrmMainPivel::WMDpiChanged() { exibicao_.Recolocar(); }
 void TfrmMainPivel::AplicarLugar() {
     exibicao_.Recolocar();
     exibicao_.LembrarTela();
+    exibicao_.AjustarTimer();  // the edge is watched for opening by pointing, or no longer
     AtualizarIcones();
 }
 

@@ -1,29 +1,27 @@
 #pragma once
-// What the about box says of the program and where to reach its makers, in one place. The addresses
-// are placeholders on a reserved example domain until the project has real ones.
+// What the about box says of the program: its name, what it is for, and its notice. The project has no
+// public web address yet: the box shows only what is real (the program's folder and its settings file).
 
 #include <string>
 
 namespace nq {
 
-struct TFornecedor {
+struct TProjeto {
     const char* nome;
     const char* descricao;
-    const char* site;
-    const char* email;
+    const char* titular;  // the copyright holder, as the licence names it
 };
 
-inline constexpr TFornecedor kFornecedor{
+inline constexpr TProjeto kProjeto{
     "Nq-Pivel",
     "Seus atalhos sempre à mão, na borda da tela.",
-    "https://www.example.com/pivel/",
-    "pivel@example.com",
+    "Nq",
 };
 
-// The notice line, ending with the year the program's file last changed.
+// The notice line: the year the program's file last changed, its holder, and the licence.
 inline std::string AvisoDireitos(int ano) {
-    return std::string("Copyright © ") + std::to_string(ano) + " " + kFornecedor.nome +
-           ". Todos os direitos reservados.";
+    return std::string("Copyright © ") + std::to_string(ano) + " " + kProjeto.titular +
+           ". Software livre sob a Licença MIT.";
 }
 
 }  // namespace nq

@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "app/NqSobre.h"
 #include "catalogue/NqIniFiles.h"
+#include "support/Caminho.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
 #include "support/NqDlgWin32.h"
@@ -23,7 +24,7 @@ ProjetoDialogo Desenho() {
     d.lugar = LugarDialogo::SobrePrincipalMaior;
     d.titulo = "Sobre o sistema";
     d.largura = 497;
-    d.altura = 305;
+    d.altura = 265;
     d.fonte = ProjetoFonte{"Tahoma", 8};
     auto& c = d.controles;
     const TColor navy = RGBColor(0, 0, 128);
@@ -48,8 +49,7 @@ ProjetoDialogo Desenho() {
                  .nome = "NqBevel3",
                  .r = {0, 57, 497, 9},
                  .forma = TBevelShape::bsTopLine});
-    // The makers: a picture, the name and what the program is for; below the line their notice and
-    // addresses.
+    // The project: a picture, the name and what the program is for; below the line its notice and licence.
     c.push_back(
         {.tipo = TipoControle::Imagem, .nome = "imgFornecedor", .r = {16, 66, 32, 32}, .imagem = IDI_LOGO});
     c.push_back({.tipo = TipoControle::Rotulo,
@@ -61,46 +61,34 @@ ProjetoDialogo Desenho() {
         {.tipo = TipoControle::Rotulo, .nome = "lbDescricao", .r = {64, 84, 417, 16}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel2", .r = {8, 104, 481, 14}});
     c.push_back(
-        {.tipo = TipoControle::Rotulo, .nome = "lbAviso", .r = {16, 128, 465, 32}, .flags = fSemPrefixo});
+        {.tipo = TipoControle::Rotulo, .nome = "lbAviso", .r = {16, 120, 465, 16}, .flags = fSemPrefixo});
+    // Where the program lives: its folder and the settings file in use (beside it, or in the user's
+    // application data). A long path wraps onto a second line.
     c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbSiteTitulo",
-                 .texto = "Página na internet:",
-                 .r = {16, 176, 110, 16},
+                 .nome = "lbPastaTitulo",
+                 .texto = "Pasta do programa:",
+                 .r = {16, 148, 116, 16},
                  .flags = fSemQuebra});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbSite",
-                 .r = {128, 176, 353, 16},
-                 .flags = fSemQuebra | fSemPrefixo | fLink});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbEmailTitulo",
-                 .texto = "E-mail:",
-                 .r = {16, 200, 110, 16},
-                 .flags = fSemQuebra});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbEmail",
-                 .r = {128, 200, 353, 16},
-                 .flags = fSemQuebra | fSemPrefixo | fLink});
-    // The settings file in use: beside the program, or in the user's application data.
+    c.push_back(
+        {.tipo = TipoControle::Rotulo, .nome = "lbPasta", .r = {136, 148, 345, 28}, .flags = fSemPrefixo});
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbConfigTitulo",
                  .texto = "Configurações:",
-                 .r = {16, 224, 110, 16},
+                 .r = {16, 180, 116, 16},
                  .flags = fSemQuebra});
-    c.push_back({.tipo = TipoControle::Rotulo,
-                 .nome = "lbConfig",
-                 .r = {128, 224, 353, 16},
-                 .flags = fSemQuebra | fSemPrefixo});
-    c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 248, 481, 14}});
+    c.push_back(
+        {.tipo = TipoControle::Rotulo, .nome = "lbConfig", .r = {136, 180, 345, 28}, .flags = fSemPrefixo});
+    c.push_back({.tipo = TipoControle::Linha, .nome = "NqBevel1", .r = {8, 208, 481, 14}});
     // The diagnostic log, for a user asked to send it.
     c.push_back({.tipo = TipoControle::Rotulo,
                  .nome = "lbRegistro",
                  .texto = "Abrir registro de eventos",
-                 .r = {16, 277, 250, 16},
+                 .r = {16, 237, 250, 16},
                  .flags = fSemQuebra | fSemPrefixo | fLink});
     c.push_back({.tipo = TipoControle::Botao,
                  .nome = "BitBtn1",
                  .texto = "OK",
-                 .r = {408, 272, 81, 25},
+                 .r = {408, 232, 81, 25},
                  .flags = fPadrao | fCancelar,
                  .imagem = IDI_BTN_OK,
                  .resultado = mrOk});
@@ -114,11 +102,11 @@ TfrmSobre::TfrmSobre() : TDialogo(Desenho(), kControles) {}
 void TfrmSobre::FormCreate() {
     SetTexto(lblNomesis, ApplicationTitle);
     SetTexto(lblVersao, "Versão " + GetVersionSis(false));
-    SetTexto(lbFornecedor, kFornecedor.nome);
-    SetTexto(lbDescricao, kFornecedor.descricao);
+    SetTexto(lbFornecedor, kProjeto.nome);
+    SetTexto(lbDescricao, kProjeto.descricao);
     SetTexto(lbAviso, AvisoDireitos(AnoData(FileDate(ExeName))));
-    SetTexto(lbSite, kFornecedor.site);
-    SetTexto(lbEmail, kFornecedor.email);
+    // As the system spells it (DirAplic is in FormatPath's capitalised form).
+    SetTexto(lbPasta, std::string(PastaDoCaminho(ExeName)));
     SetTexto(lbConfig, NqIni ? NqIni->FileName() : std::string());
 }
 
@@ -127,19 +115,7 @@ void TfrmSobre::FormShow() {
 }
 
 void TfrmSobre::Click(int controle) {
-    if (controle == lbSite) lbSiteClick();
-    if (controle == lbEmail) lbEmailClick();
     if (controle == lbRegistro) lbRegistroClick();
-}
-
-void TfrmSobre::lbSiteClick() {
-    TCursorOcupado ocupado;
-    AbrirArquivoAssoc(kFornecedor.site);
-    Sleep(100);
-}
-
-void TfrmSobre::lbEmailClick() {
-    AbrirArquivoAssoc(std::string("mailto:") + kFornecedor.email);
 }
 
 // The log as it stands now: what is queued is written first, and a log never written yet gets its first

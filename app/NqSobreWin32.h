@@ -1,6 +1,6 @@
 #pragma once
 // The about box: TNqSobre takes over the click of the menu item it is given and shows TfrmSobre, with
-// the program's icon, title and version and the details of its makers.
+// the program's icon, title and version, its notice and licence, where it lives and a link to its log.
 
 #include <windows.h>
 
@@ -13,12 +13,12 @@ public:
     // The controls, named by their place in the table (kControles: the same, as the table names them).
     enum Controles : int {
         Shape1, imgIcone, lblNomesis, lblVersao, NqBevel3, imgFornecedor, lbFornecedor, lbDescricao, NqBevel2,
-        lbAviso, lbSiteTitulo, lbSite, lbEmailTitulo, lbEmail, lbConfigTitulo, lbConfig, NqBevel1, lbRegistro, BitBtn1,
+        lbAviso, lbPastaTitulo, lbPasta, lbConfigTitulo, lbConfig, NqBevel1, lbRegistro, BitBtn1,
     };
     static constexpr const char* kControles[] = {
         "Shape1", "imgIcone", "lblNomesis", "lblVersao", "NqBevel3", "imgFornecedor", "lbFornecedor",
-        "lbDescricao", "NqBevel2", "lbAviso", "lbSiteTitulo", "lbSite", "lbEmailTitulo", "lbEmail",
-        "lbConfigTitulo", "lbConfig", "NqBevel1", "lbRegistro", "BitBtn1",
+        "lbDescricao", "NqBevel2", "lbAviso", "lbPastaTitulo", "lbPasta", "lbConfigTitulo", "lbConfig",
+        "NqBevel1", "lbRegistro", "BitBtn1",
     };
 
     TfrmSobre();
@@ -29,8 +29,6 @@ protected:
     void Click(int controle) override;
 
 private:
-    void lbSiteClick();
-    void lbEmailClick();
     void lbRegistroClick();
 };
 

@@ -22,13 +22,14 @@ constexpr const char* kFonte = "FonteÍcones";
 constexpr const char* kSalto = "DistânciaÍcones";
 constexpr const char* kEditarTitulo = "EditarTítulo";
 constexpr const char* kAutoOcultar = "AutoOcultar";
+constexpr const char* kAbrirAoApontar = "AbrirAoApontar";
 constexpr const char* kAlturaAuto = "IconHeightAuto";
 constexpr const char* kTeclaAtalho = "TeclaAtalho";
 constexpr const char* kMonitor = "Monitor";
 constexpr const char* kLado = "Lado";
-constexpr const char* kChaves[] = {kNomeEmpresa,  kIconeEmpresa, kSobreOutros, kTransparencia, kNivel,
-                                   kCor,          kFonte,        kSalto,       kEditarTitulo,  kAutoOcultar,
-                                   kAlturaAuto,   kTeclaAtalho,  kMonitor,     kLado};
+constexpr const char* kChaves[] = {kNomeEmpresa,    kIconeEmpresa, kSobreOutros, kTransparencia, kNivel,
+                                   kCor,            kFonte,        kSalto,       kEditarTitulo,  kAutoOcultar,
+                                   kAbrirAoApontar, kAlturaAuto,   kTeclaAtalho, kMonitor,       kLado};
 
 constexpr const char* kAusente = "\x01";  // no value of the file can be this
 
@@ -58,6 +59,7 @@ void LerConfig(const TMemIniFile& ini, TConfigBarra& c) {
     c.salto = SaltoNoIntervalo(ini.ReadInteger(kSecao, kSalto, d.salto));
     c.editarTitulo = ini.ReadBool(kSecao, kEditarTitulo, d.editarTitulo);
     c.autoOcultar = ini.ReadBool(kSecao, kAutoOcultar, d.autoOcultar);
+    c.abrirAoApontar = ini.ReadBool(kSecao, kAbrirAoApontar, d.abrirAoApontar);
     c.alturaAutomatica = ini.ReadBool(kSecao, kAlturaAuto, d.alturaAutomatica);
     c.teclaAtalho = ini.ReadString(kSecao, kTeclaAtalho, d.teclaAtalho);
     c.monitor = ini.ReadString(kSecao, kMonitor, d.monitor);
@@ -81,6 +83,7 @@ void GravarConfig(TMemIniFile& ini, const TConfigBarra& c) {
     ini.WriteInteger(kSecao, kSalto, c.salto);
     ini.WriteBool(kSecao, kEditarTitulo, c.editarTitulo);
     ini.WriteBool(kSecao, kAutoOcultar, c.autoOcultar);
+    ini.WriteBool(kSecao, kAbrirAoApontar, c.abrirAoApontar);
     ini.WriteBool(kSecao, kAlturaAuto, c.alturaAutomatica);
     ini.WriteString(kSecao, kTeclaAtalho, c.teclaAtalho);
     ini.WriteString(kSecao, kMonitor, c.monitor);

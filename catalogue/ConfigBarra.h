@@ -53,6 +53,7 @@ struct TConfigBarra {
     int salto = 38;                           // DistânciaÍcones
     bool editarTitulo = true;                 // EditarTítulo
     bool autoOcultar = false;                 // AutoOcultar
+    bool abrirAoApontar = false;              // AbrirAoApontar: the pointer resting on the edge opens the bar
     bool alturaAutomatica = false;            // IconHeightAuto
     std::string teclaAtalho = kTeclaAtalhoPadrao;  // TeclaAtalho: the global key, as a shortcut's text
     std::string monitor = kMonitorPrincipal;       // Monitor: "Principal" or a monitor's number

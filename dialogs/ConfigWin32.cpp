@@ -163,7 +163,9 @@ ProjetoDialogo Desenho() {
     rotulo("Label6", "Comportamento", {8, 112, 110, 13});
     caixa("ckUsarTransp", "Usar transparência", {128, 112, 330, 17});
     caixa("ckEditarTit", "Editar o título do atalho ao arrastar para a Pivel", {128, 136, 330, 17});
-    caixa("ckAuto", "Ocultar automaticamente", {128, 160, 330, 17});
+    caixa("ckAuto", "Ocultar automaticamente", {128, 160, 170, 17});
+    // Off by default: a click on the closed strip stays the way to open the bar.
+    caixa("ckAbrirAoApontar", "Abrir ao apontar", {304, 160, 200, 17});
     linha("nqBevel3", 176);
     rotulo("Label5", "Nível de transparência", {8, 203, 120, 13});
     conf.push_back({.tipo = TipoControle::Numero,
@@ -312,6 +314,7 @@ void TfrmConfig::FormCreate() {
     SetValor(spSalto, lidos_.salto);
     Marcar(ckEditarTit, lidos_.editarTitulo);
     Marcar(ckAuto, lidos_.autoOcultar);
+    Marcar(ckAbrirAoApontar, lidos_.abrirAoApontar);
     Marcar(ckIconHeightAuto, lidos_.alturaAutomatica);
     teclaLida_ = TeclaDoAtalho(TextToShortCut(lidos_.teclaAtalho));
     SetValor(hkTeclaAtalho, teclaLida_);
@@ -626,6 +629,7 @@ TConfigBarra TfrmConfig::Valores() const {
     c.salto = std::clamp(Valor(spSalto), kSaltoMinimo, kSaltoMaximo);
     c.editarTitulo = Marcado(ckEditarTit);
     c.autoOcultar = Marcado(ckAuto);
+    c.abrirAoApontar = Marcado(ckAbrirAoApontar);
     c.alturaAutomatica = Marcado(ckIconHeightAuto);
     // An untouched key keeps its text as the file had it.
     const int tecla = Valor(hkTeclaAtalho);

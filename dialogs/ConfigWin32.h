@@ -1,10 +1,10 @@
 #pragma once
 // "Configurações": the bar's configuration window. Its first page lists the shortcut catalogue in the
 // data grid, with a navigator, a search box and five filters; its second page holds the bar's title and
-// title icon, stay-on-top, translucency and its level, the title prompt of dropped shortcuts, auto-hide,
-// the distance between buttons, the bar's colour and caption font, the global key, the menus' look, and
-// the monitor and edge the bar stands at. "Salvar | F5" writes the second
-// page's settings, applies them to the bar at once and closes the window with its Tag at 1.
+// title icon, stay-on-top, translucency and its level, the title prompt of dropped shortcuts, auto-hide
+// and opening by pointing at the edge, the distance between buttons, the bar's colour and caption font,
+// the global key, the menus' look, and the monitor and edge the bar stands at. "Salvar | F5" writes the
+// second page's settings, applies them to the bar at once and closes the window with its Tag at 1.
 
 #include <windows.h>
 
@@ -39,7 +39,8 @@ public:
     virtual std::optional<TMenusEscolha> EscolherAparenciaMenu() = 0;
     virtual TMenusEscolha AparenciaMenu() = 0;
     virtual void AplicarAparenciaMenu(const TMenusEscolha& escolha) = 0;
-    // The bar takes its place again: the monitor and the edge the settings now name.
+    // The bar takes its place again: the monitor and the edge the settings now name, and whether the
+    // pointer resting on that edge opens it.
     virtual void AplicarLugar() = 0;
 };
 
@@ -53,19 +54,19 @@ public:
         pc, tsAtalhos, Panel1, Panel2, g, nvPrimeiro, nvAnterior, nvProximo, nvUltimo, nvIncluir, nvExcluir,
         nvAlterar, Label16, eFind, bClear, Label7, RadioButton1, RadioButton2, RadioButton3, RadioButton4,
         RadioButton5, tsconf, Label1, eTitulo, Label2, Bevel1, icoTit, Label8, nqBevel1, ckSobreOF, Label6,
-        ckUsarTransp, ckEditarTit, ckAuto, nqBevel3, Label5, spTransp, Label9, Label3, spSalto,
-        ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8, Label10,
-        hkTeclaAtalho, Label11, bAparenciaMenu, Label12, cbMonitor, Label13, cbLado, bok, bcanc,
+        ckUsarTransp, ckEditarTit, ckAuto, ckAbrirAoApontar, nqBevel3, Label5, spTransp, Label9, Label3,
+        spSalto, ckIconHeightAuto, nqBevel2, Label4, Bevel2, lbEx, bpesqCorFnd, bpesqFontIco, nqBevel8,
+        Label10, hkTeclaAtalho, Label11, bAparenciaMenu, Label12, cbMonitor, Label13, cbLado, bok, bcanc,
     };
     static constexpr const char* kControles[] = {
         "pc", "tsAtalhos", "Panel1", "Panel2", "g", "nvPrimeiro", "nvAnterior", "nvProximo", "nvUltimo",
         "nvIncluir", "nvExcluir", "nvAlterar", "Label16", "eFind", "bClear", "Label7", "RadioButton1",
         "RadioButton2", "RadioButton3", "RadioButton4", "RadioButton5", "tsconf", "Label1", "eTitulo",
         "Label2", "Bevel1", "icoTit", "Label8", "nqBevel1", "ckSobreOF", "Label6", "ckUsarTransp",
-        "ckEditarTit", "ckAuto", "nqBevel3", "Label5", "spTransp", "Label9", "Label3", "spSalto",
-        "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco", "nqBevel8",
-        "Label10", "hkTeclaAtalho", "Label11", "bAparenciaMenu", "Label12", "cbMonitor", "Label13", "cbLado",
-        "bok", "bcanc",
+        "ckEditarTit", "ckAuto", "ckAbrirAoApontar", "nqBevel3", "Label5", "spTransp", "Label9", "Label3",
+        "spSalto", "ckIconHeightAuto", "nqBevel2", "Label4", "Bevel2", "lbEx", "bpesqCorFnd", "bpesqFontIco",
+        "nqBevel8", "Label10", "hkTeclaAtalho", "Label11", "bAparenciaMenu", "Label12", "cbMonitor",
+        "Label13", "cbLado", "bok", "bcanc",
     };
 
     explicit TfrmConfig(IBarraConfig& barra);

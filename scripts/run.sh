@@ -4,23 +4,28 @@
 # screenshot of the open bar is saved to build/shot.png; the program is then ended.
 #   scripts/run.sh [Pivel arguments...]
 # PIVEL_RUN_DEADLINE: seconds to wait for the bar's window (default 120).
+# PIVEL_WINEPREFIX: the Wine prefix to run in (default build/wineprefix); at the end only that prefix's
+# Wine server is ended, never another's.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 start=$SECONDS
+export PIVEL_WINEPREFIX=${PIVEL_WINEPREFIX:-$root/build/wineprefix}
+prefix=$PIVEL_WINEPREFIX
 
 bash scripts/deps.sh
 bash scripts/build.sh --program
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     scripts/wine.sh cmd /c exit >/dev/null 2>&1 || true  # the prefix is made before the program starts
-    echo "Pivel runs on $DISPLAY; end it with its menu's \"Finalizar\" or Ctrl+C here."
+    echo "Pivel runs on $DISPLAY in the Wine prefix $prefix;"
+    echo "end it with its menu's \"Finalizar\" or Ctrl+C here."
     exec scripts/wine.sh build/win/bin/Pivel.exe "$@"
 fi
 
 source scripts/xvfb.sh
 pivel_start_xvfb
-prefix="$root/build/wineprefix"
+# Only this prefix's programs and server end here: a Wine session of another prefix is left alone.
 cleanup() {
     WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
     pivel_stop_xvfb
@@ -77,4 +82,5 @@ wait_for steady || true
 rm -f build/shot.rgb build/shot-before.rgb
 import -window root build/shot.png
 echo "The open bar: $root/build/shot.png (took $((SECONDS - start)) s)."
-echo "The program has been ended. To use it yourself, run it with a display: DISPLAY=:0 bash scripts/run.sh"
+echo "The program has been ended, with the Wine server of $prefix."
+echo "To use it yourself, run it with a display: DISPLAY=:0 bash scripts/run.sh"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with the project's private prefix (created on first use).
 #   scripts/wine.sh PROGRAM.exe [ARGS...]
-# PIVEL_WINEPREFIX overrides the prefix folder; DISPLAY must name an X server (scripts/xvfb.sh).
+# PIVEL_WINEPREFIX overrides the prefix folder (build/wineprefix by default); DISPLAY must name an X
+# server (scripts/xvfb.sh). What it waits for and ends is that prefix's Wine server only.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${PIVEL_WINEPREFIX:-$root/build/wineprefix}
@@ -11,6 +12,7 @@ export WINEARCH=win64
 WINE=/usr/lib/wine/wine64
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Making the Wine prefix $WINEPREFIX..." >&2
     mkdir -p "$WINEPREFIX"
     "$WINE" wineboot -i >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w || true

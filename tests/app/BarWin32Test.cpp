@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -158,6 +159,101 @@ TEST_F(Bar, AutoHideClosesTheBarWhenAnotherWindowIsActivated) {
     }));
     DestroyWindow(other);
     Close(w);
+}
+
+// The pointer moved for real, as a mouse moves it; with a button held when `botao` says so (a drag).
+void Apontar(int x, int y, DWORD botao = 0) {
+    SetCursorPos(x, y);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT i{};
+    i.type = INPUT_MOUSE;
+    i.mi.dx = static_cast<LONG>((x * 65536LL + w - 1) / w);
+    i.mi.dy = static_cast<LONG>((y * 65536LL + h - 1) / h);
+    i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | botao;
+    SendInput(1, &i, sizeof i);
+}
+
+// "Abrir ao apontar": the pointer resting on the screen's edge at the bar's side, above the closed strip,
+// opens the bar without taking the keyboard from the program in front; moving away closes it; a drag
+// reaching the edge does not open it. Off (the default), resting there does nothing.
+TEST_F(Bar, PointingAtTheEdgeOpensTheBarOnlyWhenChosenAndMovingAwayClosesIt) {
+    struct Caso {
+        bool ligado;
+        bool esquerda;
+    };
+    std::size_t processo = 0;
+    for (const Caso caso : {Caso{false, false}, Caso{true, false}, Caso{true, true}}) {
+        SCOPED_TRACE(std::string(caso.ligado ? "AbrirAoApontar=1" : "AbrirAoApontar=0") +
+                     (caso.esquerda ? ", Lado=Esquerda" : ""));
+        ASSERT_TRUE(test::WriteFile(Ini(), std::string("[Config]\r\nAbrirAoApontar=") + (caso.ligado ? "1" : "0") +
+                                               (caso.esquerda ? "\r\nLado=Esquerda" : "") + "\r\n"));
+        const Rect wa = WorkAreaSize();
+        const Rect strip = ClosedBarRect(wa.width, wa.height);
+        Apontar(wa.width / 2, wa.height / 2);
+        HWND w = Start();
+        ASSERT_NE(w, nullptr);
+        HWND other = CreateWindowExW(0, L"STATIC", L"outra janela", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 100,
+                                     300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(other, nullptr);
+        const auto bombear = [] {
+            MSG m;
+            while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        };
+        test::ClickAt(850, 200);
+        SetForegroundWindow(other);
+        ASSERT_TRUE(test::WaitSteady([&] { bombear(); return GetForegroundWindow() == other; }, 300));
+        // Open or closed by what shows of the window on the screen: the whole bar, or a strip a few
+        // pixels wide.
+        const auto mostra = [&] {
+            const RECT r = WindowRect(w);
+            return std::min<LONG>(r.right, wa.width) - std::max<LONG>(r.left, 0);
+        };
+        const auto aberta = [&] {
+            bombear();
+            return mostra() > 150;
+        };
+        const auto fechada = [&] {
+            bombear();
+            return mostra() < 10;
+        };
+        ASSERT_TRUE(fechada());
+        const int borda = caso.esquerda ? 0 : wa.width - 1;
+        const int longe = caso.esquerda ? 400 : wa.width - 400;  // beyond the open bar
+
+        // At the edge, above the strip (which covers the lower 70 % of the height).
+        ASSERT_GT(strip.top, 40);
+        Apontar(borda, strip.top / 2);
+        if (!caso.ligado) {
+            // Resting well past the time that opens the bar when chosen: nothing opens.
+            EXPECT_TRUE(test::WaitSteady(fechada, 1500, 3000));
+            DestroyWindow(other);
+            Close(w, processo++);
+            continue;
+        }
+        EXPECT_TRUE(test::WaitFor(aberta));
+        EXPECT_TRUE(test::WaitSteady([&] { bombear(); return GetForegroundWindow() == other; }, 300))
+            << "the program in front keeps the keyboard";
+        // Over the bar it stays open; away from it and the edge it closes.
+        Apontar(caso.esquerda ? 100 : wa.width - 100, wa.height / 2);
+        EXPECT_TRUE(test::WaitSteady(aberta, 800));
+        Apontar(longe, wa.height / 2);
+        EXPECT_TRUE(test::WaitFor(fechada));
+
+        if (!caso.esquerda) {
+            // A drag that begins in the other window and reaches the edge: nothing opens while the button
+            // is held; once let go on the edge, the pointer resting there opens the bar.
+            Apontar(850, 200);
+            Apontar(850, 200, MOUSEEVENTF_LEFTDOWN);
+            Apontar(borda, 20);
+            EXPECT_TRUE(test::WaitSteady(fechada, 1000, 3000));
+            Apontar(borda, 20, MOUSEEVENTF_LEFTUP);
+            EXPECT_TRUE(test::WaitFor(aberta));
+            Apontar(longe, wa.height / 2);
+            EXPECT_TRUE(test::WaitFor(fechada));
+        }
+        DestroyWindow(other);
+        Close(w, processo++);
+    }
 }
 
 TEST_F(Bar, ASecondStartOpensTheRunningBarAndEnds) {

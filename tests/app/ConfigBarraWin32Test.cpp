@@ -443,7 +443,8 @@ TEST_F(ConfigBarra, SavingTheTitleLevelAndColourChangesTheBarAtOnceAndWritesItsK
                        "TransparênciaAtivada=1\r\nNívelTransparência=150\r\nColor=" +
                        std::to_string(RGB(20, 90, 40)) +
                        "\r\nFonteÍcones=Tahoma,9,16777215,0,0,0,0\r\nDistânciaÍcones=38\r\nEditarTítulo=1\r\n"
-                       "AutoOcultar=0\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\nLado=Direita\r\n\r\n"),
+                       "AutoOcultar=0\r\nAbrirAoApontar=0\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\n"
+                       "Monitor=Principal\r\nLado=Direita\r\n\r\n"),
               std::string::npos)
         << ini;
     Close(bar);

@@ -117,6 +117,26 @@ TEST_F(Monitores, TheBarStandsAtEitherEdgeOfTheSecondMonitor) {
     }
 }
 
+// "Abrir ao apontar" watches the right edge of the bar's own monitor, the second: the pointer resting there
+// above the strip opens the bar; resting on the first monitor's right edge does not.
+TEST_F(Monitores, PointingOpensTheBarAtTheEdgeOfItsOwnMonitorOnly) {
+    const Rect trabalho = RectDe(monitores_[1].trabalho), outro = RectDe(monitores_[0].trabalho);
+    ASSERT_NE(trabalho.right(), outro.right()) << "the two monitors' right edges differ";
+    HWND w = Iniciar("AbrirAoApontar=1\r\nMonitor=2\r\nLado=Direita\r\n");
+    ASSERT_NE(w, nullptr);
+    const Rect fechada = Esperado(2, TLado::Direita, false), aberta = Esperado(2, TLado::Direita, true);
+    ASSERT_TRUE(Em(fechada)) << Texto(barra_.Retangulo());
+    const int y = trabalho.top + 20;  // above the strip, which covers the lower 70 %
+    SetCursorPos(outro.right() - 1, y);
+    EXPECT_TRUE(test::WaitSteady([&] { return barra_.Retangulo() == fechada; }, 1000, 3000))
+        << "the first monitor's edge: " << Texto(barra_.Retangulo());
+    SetCursorPos(trabalho.right() - 1, y);
+    EXPECT_TRUE(Em(aberta)) << Texto(barra_.Retangulo());
+    SetCursorPos(trabalho.left + trabalho.width / 3, trabalho.top + trabalho.height / 2);
+    EXPECT_TRUE(Em(fechada)) << Texto(barra_.Retangulo());
+    EXPECT_TRUE(barra_.Encerrar());
+}
+
 // Chosen in "Configurações" and saved, the monitor and the edge are taken at once.
 TEST_F(Monitores, TheChoiceInTheConfigurationWindowIsSavedAndTakenWithoutARestart) {
     HWND w = Iniciar("");

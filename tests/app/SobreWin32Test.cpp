@@ -1,5 +1,5 @@
 // "Sobre..." on a running Pivel.exe: the about box opens from the bar's menu every time, says the
-// program's version and year, and closes with OK, Esc and its close box.
+// program's version, year and licence and where it lives, and closes with OK, Esc and its close box.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "app/MainWin32.h"
 #include "support/NqFun.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/Geometry.h"
 
 namespace nq {
 namespace {
@@ -101,15 +102,25 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
         HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
         if (!sobre) test::SalvarTela(GetDesktopWindow(), "Sobre-falhou");
         ASSERT_NE(sobre, nullptr) << "opening " << vez;
-        EXPECT_EQ(test::ClienteDe(sobre), (Rect{0, 0, 497, 305}));
+        EXPECT_EQ(test::ClienteDe(sobre), (Rect{0, 0, 497, 265}));
         const std::string textos = TextosDe(sobre);
         EXPECT_NE(textos.find("Versão " PIVEL_VERSION_TEXT "\n"), std::string::npos) << textos;
-        // The notice ends with the year the program's file was written: this very year.
+        // The notice has the year the program's file was written (this very year) and the licence the
+        // project is under; nothing that contradicts it, and no made-up address.
         std::time_t agora = std::time(nullptr);
         const int ano = std::localtime(&agora)->tm_year + 1900;
-        EXPECT_NE(textos.find(std::to_string(ano)), std::string::npos) << textos;
+        EXPECT_NE(textos.find("Copyright © " + std::to_string(ano) + " Nq. Software livre sob a Licença MIT.\n"),
+                  std::string::npos)
+            << textos;
+        for (const char* falso : {"reservados", "example", "@", "http"})
+            EXPECT_EQ(textos.find(falso), std::string::npos) << falso << " in " << textos;
+        // Where it lives: the program's own folder and its settings file beside it.
+        EXPECT_NE(textos.find("Pasta do programa:\n" + barra.Pasta().path() + "\n"), std::string::npos)
+            << textos;
+        EXPECT_NE(textos.find("Configurações:\n" + barra.Ini() + "\n"), std::string::npos) << textos;
+        EXPECT_NE(textos.find("Abrir registro de eventos\n"), std::string::npos) << textos;
         EXPECT_FALSE(IsWindowEnabled(bar)) << "the bar waits while the box is open";
-        if (vez == 1) test::SalvarTela(sobre, "Sobre-pivel");
+        if (vez == 1) test::SalvarTela(sobre, "Sobre-96");
         f.fechar(sobre);
         EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(sobre) || !IsWindowVisible(sobre); })) << f.como;
         EXPECT_TRUE(test::WaitFor([&] { return IsWindowEnabled(bar) != 0; })) << f.como;
@@ -118,16 +129,19 @@ TEST(Sobre, OpensFromTheMenuEveryTimeAndClosesEveryWay) {
     EXPECT_TRUE(pivel.Wait(15000));
 }
 
-// In programming mode Shift+Esc in a dialog ends the process at once, without saving.
+// In programming mode Shift+Esc in a dialog ends the process at once, without saving. The box is
+// opened at 144 dpi here: it is scaled whole.
 TEST(Sobre, ShiftEscInADialogEndsAProgrammingModeProcessAtOnce) {
     test::BarraEmTeste barra;
     ASSERT_TRUE(barra.Copiada());
-    HWND bar = barra.Iniciar("/p");
+    HWND bar = barra.Iniciar("/p", {"PIVEL_DPI=144"});
     ASSERT_NE(bar, nullptr);
     test::RunningProcess& pivel = barra.Processo();
     PostMessageW(bar, WM_COMMAND, mnSobre, 0);
     HWND sobre = JanelaDe(pivel.pid(), L"Sobre o sistema");
     ASSERT_NE(sobre, nullptr);
+    EXPECT_EQ(test::ClienteDe(sobre), Scale(Rect{0, 0, 497, 265}, 144));
+    test::SalvarTela(sobre, "Sobre-144");
     ASSERT_TRUE(test::NaFrente(sobre));
     test::PressKey(VK_ESCAPE, true);
     DWORD codigo = 1;

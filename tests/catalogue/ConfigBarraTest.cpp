@@ -25,6 +25,7 @@ TEST(ConfigBarraRegistro, AFileWithoutTheKeysGivesTheDefaults) {
     EXPECT_EQ(c.salto, 38);
     EXPECT_TRUE(c.editarTitulo);
     EXPECT_FALSE(c.autoOcultar);
+    EXPECT_FALSE(c.abrirAoApontar) << "a click on the strip stays the way to open";
     EXPECT_FALSE(c.alturaAutomatica);
     EXPECT_EQ(c.teclaAtalho, "Ctrl+Alt+P");
     EXPECT_EQ(c.monitor, "Principal");
@@ -67,6 +68,7 @@ TEST(ConfigBarraRegistro, EveryKeyRoundTrips) {
     c.salto = 44;
     c.editarTitulo = false;
     c.autoOcultar = true;
+    c.abrirAoApontar = true;
     c.alturaAutomatica = true;
     c.teclaAtalho = "";
     c.monitor = "2";
@@ -84,10 +86,15 @@ TEST(ConfigBarraRegistro, EveryKeyRoundTrips) {
     EXPECT_EQ(lido.salto, c.salto);
     EXPECT_EQ(lido.editarTitulo, c.editarTitulo);
     EXPECT_EQ(lido.autoOcultar, c.autoOcultar);
+    EXPECT_EQ(lido.abrirAoApontar, c.abrirAoApontar);
     EXPECT_EQ(lido.alturaAutomatica, c.alturaAutomatica);
     EXPECT_EQ(lido.teclaAtalho, c.teclaAtalho);
     EXPECT_EQ(lido.monitor, c.monitor);
     EXPECT_EQ(lido.lado, c.lado);
+
+    // Booleans are stored as "1" and "0"; the new key follows auto-hide.
+    EXPECT_NE(ini.FileContent().find("AutoOcultar=1\r\nAbrirAoApontar=1\r\n"), std::string::npos)
+        << ini.FileContent();
 
     const std::string antes = ini.FileContent();
     GravarNivel(ini, 200);

@@ -189,7 +189,8 @@ TEST(ConfigBarra, TheKeysAreWrittenInTheirOrderAndReadBack) {
         "[Config]\r\nNomeEmpresa=Meus Atalhos\r\nIconeEmpresa=C:\\Icones\\a.ico\r\nSobreOutros=1\r\n"
         "TransparênciaAtivada=1\r\nNívelTransparência=200\r\nColor=1714213\r\n"
         "FonteÍcones=Tahoma,9,16777215,0,0,0,0\r\nDistânciaÍcones=54\r\nEditarTítulo=1\r\nAutoOcultar=1\r\n"
-        "IconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\nLado=Direita\r\n\r\n");
+        "AbrirAoApontar=0\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\n"
+        "Lado=Direita\r\n\r\n");
 
     // The global key round-trips as the file gives it, none (empty) included.
     for (const char* tecla : {"", "Shift+Ctrl+F12", "Alt+K"}) {

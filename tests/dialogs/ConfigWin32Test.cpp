@@ -363,6 +363,7 @@ TEST_F(Configuracao, SavingWritesItsKeysInOrderAndAppliesTheLookAtOnce) {
         SetWindowTextW(d->Controle(d->Indice("eTitulo")), L"Atalhos da Ana");
         SetWindowTextW(d->Controle(d->Indice("spTransp")), L"150");
         Clicar(d->Controle(d->Indice("ckAuto")));
+        Clicar(d->Controle(d->Indice("ckAbrirAoApontar")));
         Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);  // F5 anywhere saves
     });
     EXPECT_EQ(tag, 1);
@@ -375,8 +376,9 @@ TEST_F(Configuracao, SavingWritesItsKeysInOrderAndAppliesTheLookAtOnce) {
         "[Config]\r\nNomeEmpresa=Atalhos da Ana\r\nIconeEmpresa=\r\nSobreOutros=1\r\n"
         "TransparênciaAtivada=1\r\nNívelTransparência=150\r\nColor=1714213\r\n"
         "FonteÍcones=Tahoma,9,16777215,0,0,0,0\r\nDistânciaÍcones=38\r\nEditarTítulo=1\r\nAutoOcultar=1\r\n"
-        "IconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\nLado=Direita\r\n\r\n");
-    EXPECT_EQ(barra.lugaresAplicados, 1);
+        "AbrirAoApontar=1\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\n"
+        "Lado=Direita\r\n\r\n");
+    EXPECT_EQ(barra.lugaresAplicados, 1);  // the bar takes its edge, and its watch on it, at once
 }
 
 // The lists offer "Principal", the monitors by number and both edges; a value they do not know is shown as
