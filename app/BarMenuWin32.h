@@ -106,6 +106,7 @@ private:
     TMenuWin32 pmEditaWin32_{pmEdita};
     std::unique_ptr<TImageListWin32> imgMenu;
     int imgMenuDpi_ = 0;
+    bool imgMenuEscuro_ = false;  // made of the dark mode's pictures
     bool aberto_ = false;
     HWND voltar_ = nullptr;  // had the keyboard when the menu opened from the tray icon
     TNqSobre nqSobre1;

@@ -175,8 +175,8 @@ CoresDaLinha LinhaDaTela(int esquerda, int direita, int y) {
     return r;
 }
 
-// In Windows' dark mode the menu's items are dark with light text; back in the light mode, the next menu
-// follows without a restart.
+// In Windows' dark mode the menu's items are dark with light text, and the pictures the dark would hide
+// are the light versions; back in the light mode, the next menu follows without a restart.
 TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
     ModoDoWindows modo;
     modo.Claro(false);
@@ -189,18 +189,39 @@ TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
         const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
         return LinhaDaTela(r.left + 30, r.right - 10, r.top + borda + 28 + 11);
     };
+    // The red of the three bars of "Configurações", below "Incluir atalho": the reddest pixel's red in the
+    // entry's gutter.
+    auto vermelho = [&](HWND menu) {
+        RECT r{};
+        GetWindowRect(menu, &r);
+        const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
+        int maior = 0;
+        HDC tela = GetDC(nullptr);
+        for (int y = r.top + borda + 50; y < r.top + borda + 72; ++y) {
+            for (int x = r.left + borda; x < r.left + borda + 24; ++x) {
+                const COLORREF c = GetPixel(tela, x, y);
+                if (GetRValue(c) > GetGValue(c) + 60) maior = std::max<int>(maior, GetRValue(c));
+            }
+        }
+        ReleaseDC(nullptr, tela);
+        return maior;
+    };
     HWND menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     const CoresDaLinha escuro = linha(menu);
     test::SalvarTela(menu, "menu-escuro");
     EXPECT_LT(escuro.fundo, 70) << "a dark background";
     EXPECT_GT(escuro.maisClara, 180) << "light text";
+    EXPECT_GT(vermelho(menu), 220) << "the light red bars, which the dark gutter does not hide";
     ASSERT_TRUE(CloseMenus());
 
     modo.Claro(true);
     menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_GT(linha(menu).fundo, 200) << "light again at the next menu";
+    const int claro = vermelho(menu);
+    EXPECT_GT(claro, 100);
+    EXPECT_LT(claro, 180) << "the dark red bars of the light menu";
     ASSERT_TRUE(CloseMenus());
     Close(bar);
 }
