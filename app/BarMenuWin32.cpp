@@ -65,6 +65,20 @@ constexpr int kImagensMenu[] = {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCL
 // A shortcut's commands' pictures in that list, in the order of ComandoAtalho.
 constexpr int kImagemDoComando[] = {9, 10, 6, 11, 7, 1, 8};
 
+// A picture of the menu as the dark mode shows it: the few that would sink into the dark gutter (the
+// dark red bars, the grey bin) have light versions.
+int ImagemDoModo(int id, bool escuro) {
+    if (!escuro) return id;
+    switch (id) {
+        case IDI_MENU_CONFIG:
+            return IDI_MENU_CONFIG_ESCURO;
+        case IDI_MENU_EXCLUIR:
+            return IDI_MENU_EXCLUIR_ESCURO;
+        default:
+            return id;
+    }
+}
+
 }  // namespace
 
 TBarMenu* TBarMenu::noFiltro_ = nullptr;
@@ -125,11 +139,14 @@ void TBarMenu::BuildPopupMenu(const TAtalhoDoMenu* atalho) {
     // menu follows it without a restart.
     if (NqMenu1->Escuro() != menuSistema_.ModoEscuro()) NqMenu1->Atualizar();
     const int dpi = barra_.Dpi();
-    if (!imgMenu || imgMenuDpi_ != dpi) {
-        // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp.
+    const bool escuro = NqMenu1->Escuro();
+    if (!imgMenu || imgMenuDpi_ != dpi || imgMenuEscuro_ != escuro) {
+        // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp, in the mode's
+        // versions.
         imgMenu = std::make_unique<TImageListWin32>(barra_.S(16));
-        for (int id : kImagensMenu) imgMenu->AddResource(id);
+        for (int id : kImagensMenu) imgMenu->AddResource(ImagemDoModo(id, escuro));
         imgMenuDpi_ = dpi;
+        imgMenuEscuro_ = escuro;
         pmEdita.Images = imgMenu.get();
     }
     // The tray icon's menu opens while a dialog edits a record too: what would begin or drop records waits.

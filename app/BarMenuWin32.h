@@ -109,6 +109,7 @@ private:
     TMenuWin32 pmEditaWin32_{pmEdita};
     std::unique_ptr<TImageListWin32> imgMenu;
     int imgMenuDpi_ = 0;
+    bool imgMenuEscuro_ = false;  // made of the dark mode's pictures
     bool aberto_ = false;
     HWND dicaMenu_ = nullptr;  // the "Outros atalhos" entries' tooltip, a child of the bar's
     TTTOOLINFOW dicaInfo_{};

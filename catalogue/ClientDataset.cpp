@@ -41,8 +41,9 @@ std::pair<std::string, std::string> SplitDisplayValues(const std::string& values
     return {values.substr(0, semi), values.substr(semi + 1)};
 }
 
-// Byte-comparable encoding of one sort field: null sorts first, integers by value, texts by their
-// collation key (with 0x00 escaped so that a shorter text sorts before its extensions).
+// Byte-comparable encoding of one sort field: null sorts first, integers by value, texts by ChaveDeOrdem
+// (case and accents ignored, numbers in them by value; 0x00 escaped so that a shorter text sorts before
+// its extensions).
 void AppendSortKey(std::string& key, const TFieldValue& v, TFieldType type) {
     if (v.null) {
         key += '\0';
@@ -50,7 +51,7 @@ void AppendSortKey(std::string& key, const TFieldValue& v, TFieldType type) {
     }
     key += '\1';
     if (type == TFieldType::ftString) {
-        for (char c : CollationKey(v.text)) {
+        for (char c : ChaveDeOrdem(v.text)) {
             key += c;
             if (c == '\0') key += '\xFF';
         }

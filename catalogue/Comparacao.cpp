@@ -50,12 +50,56 @@ void AppendFolded(std::string& out, char32_t c) {
     AppendUtf8(out, c);
 }
 
+bool Digito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A count as a byte-comparable run: up to 8 as one digit, more as '9' and then the count's own
+// number of digits and its digits, so that a larger count always compares larger.
+void AppendContagem(std::string& out, std::size_t n) {
+    if (n < 9) {
+        out += static_cast<char>('0' + n);
+        return;
+    }
+    const std::string digitos = std::to_string(n);
+    out += '9';
+    out += static_cast<char>('0' + digitos.size());  // under 10 digits for any count a string holds
+    out += digitos;
+}
+
 }  // namespace
 
 std::string CollationKey(std::string_view Text) {
     std::string out;
     out.reserve(Text.size());
     for (std::size_t pos = 0; pos < Text.size();) AppendFolded(out, NextCodePoint(Text, pos));
+    return out;
+}
+
+std::string ChaveDeOrdem(std::string_view Text) {
+    const std::string dobrado = CollationKey(Text);
+    std::string out, zeros;
+    out.reserve(dobrado.size() + 8);
+    bool comZeros = false;
+    for (std::size_t i = 0; i < dobrado.size();) {
+        if (!Digito(dobrado[i])) {
+            out += dobrado[i++];
+            continue;
+        }
+        std::size_t z = 0;
+        while (i < dobrado.size() && dobrado[i] == '0') ++z, ++i;
+        const std::size_t inicio = i;
+        while (i < dobrado.size() && Digito(dobrado[i])) ++i;
+        // Its number of significant digits, then the digits: every byte lies in '0'..'9', so against
+        // another character the run compares as a digit does.
+        AppendContagem(out, i - inicio);
+        out.append(dobrado, inicio, i - inicio);
+        AppendContagem(zeros, z);
+        comZeros = comZeros || z > 0;
+    }
+    // Texts equal but for leading zeros: the one with fewer, run by run, first. Below every character,
+    // the mark keeps the key's first part deciding.
+    if (comZeros) out += '\x01' + zeros;
     return out;
 }
 

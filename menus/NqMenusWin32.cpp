@@ -166,6 +166,13 @@ bool TMenuWin32::Desenhar(const DRAWITEMSTRUCT& dis, int dpi) {
             item, canvas, RectLTRB(rc.left, rc.top, rc.right, rc.bottom),
             TOwnerDrawState{(dis.itemState & ODS_SELECTED) != 0, (dis.itemState & ODS_HOTLIGHT) != 0});
     }
+    // The system paints a submenu's arrow over the entry once it is drawn, on the same context: a black
+    // triangle in a white box, whatever the style and mode. The renderer drew its own, so the entry is
+    // taken out of what the context may still paint.
+    if (item.Count() > 0) {
+        const RECT& rc = dis.rcItem;
+        ExcludeClipRect(dis.hDC, rc.left, rc.top, rc.right, rc.bottom);
+    }
     // A title switches itself off when painted: the system menu must refuse it too.
     if (habilitado && !item.Enabled) EnableMenuItem(r.menu, r.pos, MF_BYPOSITION | MF_GRAYED);
     return true;

@@ -39,7 +39,8 @@ public:
     void Destruir();
     HMENU Handle() const { return handle_; }
 
-    // WM_MEASUREITEM and WM_DRAWITEM for this menu's items, at a density; false for anything else.
+    // WM_MEASUREITEM and WM_DRAWITEM for this menu's items, at a density; false for anything else. An
+    // entry with a submenu is left with the renderer's arrow only: the system's is kept off it.
     bool Medir(MEASUREITEMSTRUCT& mis, int dpi);
     bool Desenhar(const DRAWITEMSTRUCT& dis, int dpi);
     // WM_MENUCHAR: the entry of that system menu whose access key ("&x") was typed, to be chosen, or

@@ -14,6 +14,9 @@
 #define IDI_MENU_EXCLUIR 19
 #define IDI_WEB 20
 #define IDI_CROSS 21
+// Dark-mode versions of the menu pictures that the dark menu would hide.
+#define IDI_MENU_CONFIG_ESCURO 24
+#define IDI_MENU_EXCLUIR_ESCURO 25
 #define IDR_AVISO 30
 #define IDR_AVISO_TEXTO 31
 #define IDI_MSG_ERRO 40

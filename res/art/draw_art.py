@@ -134,6 +134,11 @@ def draw_menu_config(n):
     return three_bars(n, 16, 2, 2, 3, RED_DARK)
 
 
+def draw_menu_config_dark(n):
+    """The same bars in a light red, for the menu's dark mode, where the dark red sinks into the gutter."""
+    return three_bars(n, 16, 2, 2, 3, RED_LIGHT)
+
+
 # --- menu pictures --------------------------------------------------------------------------------
 
 def plus(n, arm, thick):
@@ -250,11 +255,18 @@ def draw_menu_copy(n):
     return img
 
 
-def draw_menu_delete(n):
+# The waste bin's greys: its body's gradient, its outline and its grooves. On the dark menu the bin is
+# drawn light, with a light outline, so that it stands out of the dark gutter as the light one does of the
+# light menu.
+BIN_LIGHT = ((196, 204, 216), (120, 130, 146), (70, 78, 92), (70, 78, 92))
+BIN_DARK = ((236, 240, 246), (172, 180, 194), (222, 227, 235), (88, 96, 112))
+
+
+def draw_menu_delete(n, greys=BIN_LIGHT):
     """A waste bin: its lid with a handle, and a body narrowing to the bottom with three grooves."""
     s = n / 16.0
     c = n / 2.0
-    grey_light, grey_dark, edge = (196, 204, 216), (120, 130, 146), (70, 78, 92)
+    grey_light, grey_dark, edge, groove_colour = greys
     lid_w, lid_h = even(12 * s), max(2, px(2 * s))
     lid_y = px(3 * s)
     lid = union(box(centred(n, lid_w), lid_y, centred(n, lid_w) + lid_w, lid_y + lid_h, radius=0.4 * s),
@@ -268,10 +280,14 @@ def draw_menu_delete(n):
     groove = max(1, px(0.75 * s))
     for dx in (-2 * s, 0, 2 * s):
         x = px(c + dx - groove / 2.0)
-        img.fill(box(x, top + px(2 * s), x + groove, bottom - px(2 * s)), edge, 0.7)
+        img.fill(box(x, top + px(2 * s), x + groove, bottom - px(2 * s)), groove_colour, 0.7)
     img.fill(lid, linear(0, lid_y, grey_light, 0, lid_y + lid_h, grey_dark))
     img.fill(outline(lid, max(1.0, 0.6 * s)), edge)
     return img
+
+
+def draw_menu_delete_dark(n):
+    return draw_menu_delete(n, BIN_DARK)
 
 
 # --- fallback pictures of the bar buttons ----------------------------------------------------------
@@ -314,6 +330,7 @@ PICTURES = [
     ("Logo", draw_logo, scales(32)),
     ("Bars", draw_bars, scales(24)),
     ("MenuConfig", draw_menu_config, scales(16)),
+    ("MenuConfigEscuro", draw_menu_config_dark, scales(16)),
     ("MenuAtalhos", draw_menu_shortcuts, scales(16)),
     ("MenuIncluir", draw_menu_add, scales(16)),
     ("MenuSobre", draw_menu_about, scales(16)),
@@ -322,6 +339,7 @@ PICTURES = [
     ("MenuAdministrador", draw_menu_admin, scales(16)),
     ("MenuCopiar", draw_menu_copy, scales(16)),
     ("MenuExcluir", draw_menu_delete, scales(16)),
+    ("MenuExcluirEscuro", draw_menu_delete_dark, scales(16)),
     ("WebBrowser", draw_globe, scales(32)),
     ("RedCross", draw_missing, scales(32)),
 ]

@@ -57,6 +57,21 @@ TEST_F(Barra, FoldersFirstThenByTitleStackedAtTheStoredStep) {
     EXPECT_EQ(cds.IndexFieldNames(), "Tipo;Titulo");
 }
 
+TEST_F(Barra, NumbersInTitlesGoByValueOnTheBarAndInOutrosAtalhos) {
+    for (const char* titulo : {"Pasta 100", "Pasta 7", "Pasta 20"}) {
+        Add(titulo, "D:\\Dados", 0, false);
+        Add(titulo, "D:\\Dados", 1, true);
+    }
+    const TBarraConteudo b = MontarBarra(cds, iSalto, false, 1040);
+    ASSERT_EQ(b.botoes.size(), 3u);
+    ASSERT_EQ(b.menu.size(), 3u);
+    const char* titles[] = {"Pasta 7", "Pasta 20", "Pasta 100"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(b.botoes[i].Titulo(), titles[i]);
+        EXPECT_EQ(b.menu[i].caption, titles[i]);
+    }
+}
+
 TEST_F(Barra, AutomaticSpacingSharesTheFreeHeight) {
     for (int i = 0; i < 24; ++i) Add("A" + std::to_string(100 + i), "C:\\a.exe", 1, false);
     Add("No menu", "C:\\m.exe", 1, true);

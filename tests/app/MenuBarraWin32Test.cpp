@@ -36,9 +36,11 @@ protected:
         ASSERT_TRUE(test::WriteFile(barra_.Ini(), ini));
     }
 
-    // Starts the bar at a density and opens it.
-    HWND Start(int dpi) {
-        HWND w = barra_.Iniciar("", {"PIVEL_DPI=" + std::to_string(dpi)});
+    // Starts the bar at a density (and in a style of menu, PIVEL_TIPO_MENU, when given) and opens it.
+    HWND Start(int dpi, int tipoMenu = -1) {
+        std::vector<std::string> env = {"PIVEL_DPI=" + std::to_string(dpi)};
+        if (tipoMenu >= 0) env.push_back("PIVEL_TIPO_MENU=" + std::to_string(tipoMenu));
+        HWND w = barra_.Iniciar("", env);
         if (!w) return nullptr;
         RECT wa{};
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
@@ -173,8 +175,8 @@ CoresDaLinha LinhaDaTela(int esquerda, int direita, int y) {
     return r;
 }
 
-// In Windows' dark mode the menu's items are dark with light text; back in the light mode, the next menu
-// follows without a restart.
+// In Windows' dark mode the menu's items are dark with light text, and the pictures the dark would hide
+// are the light versions; back in the light mode, the next menu follows without a restart.
 TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
     ModoDoWindows modo;
     modo.Claro(false);
@@ -187,20 +189,103 @@ TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
         const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
         return LinhaDaTela(r.left + 30, r.right - 10, r.top + borda + 28 + 11);
     };
+    // The red of the three bars of "Configurações", below "Incluir atalho": the reddest pixel's red in the
+    // entry's gutter.
+    auto vermelho = [&](HWND menu) {
+        RECT r{};
+        GetWindowRect(menu, &r);
+        const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
+        int maior = 0;
+        HDC tela = GetDC(nullptr);
+        for (int y = r.top + borda + 50; y < r.top + borda + 72; ++y) {
+            for (int x = r.left + borda; x < r.left + borda + 24; ++x) {
+                const COLORREF c = GetPixel(tela, x, y);
+                if (GetRValue(c) > GetGValue(c) + 60) maior = std::max<int>(maior, GetRValue(c));
+            }
+        }
+        ReleaseDC(nullptr, tela);
+        return maior;
+    };
     HWND menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     const CoresDaLinha escuro = linha(menu);
     test::SalvarTela(menu, "menu-escuro");
     EXPECT_LT(escuro.fundo, 70) << "a dark background";
     EXPECT_GT(escuro.maisClara, 180) << "light text";
+    EXPECT_GT(vermelho(menu), 220) << "the light red bars, which the dark gutter does not hide";
     ASSERT_TRUE(CloseMenus());
 
     modo.Claro(true);
     menu = OpenMenu();
     ASSERT_NE(menu, nullptr);
     EXPECT_GT(linha(menu).fundo, 200) << "light again at the next menu";
+    const int claro = vermelho(menu);
+    EXPECT_GT(claro, 100);
+    EXPECT_LT(claro, 180) << "the dark red bars of the light menu";
     ASSERT_TRUE(CloseMenus());
     Close(bar);
+}
+
+// The screen's pixels at the end of the menu's first entry (its last 24 columns, 22 rows at 96 dpi):
+// those near white and those near black. The menu's frame is as wide on every side.
+struct FimDaEntrada {
+    int claros = 0, pretos = 0;
+};
+FimDaEntrada FimDaPrimeiraEntrada(HWND menu, int dpi) {
+    RECT r{};
+    GetWindowRect(menu, &r);
+    const int entrada = Scale(22, dpi), total = 6 * entrada + 3 * Scale(6, dpi);
+    const int borda = (r.bottom - r.top - total) / 2;
+    FimDaEntrada fim;
+    HDC tela = GetDC(nullptr);
+    for (int y = r.top + borda; y < r.top + borda + entrada; ++y) {
+        for (int x = r.right - borda - Scale(24, dpi); x < r.right - borda; ++x) {
+            const COLORREF p = GetPixel(tela, x, y);
+            const int luz = (GetRValue(p) * 299 + GetGValue(p) * 587 + GetBValue(p) * 114) / 1000;
+            fim.claros += luz > 180;
+            fim.pretos += luz < 20;
+        }
+    }
+    ReleaseDC(nullptr, tela);
+    return fim;
+}
+
+// "Outros atalhos" ends in the renderer's arrow, in the colour of the entry's text: in the dark mode a
+// light triangle on the dark entry in every style, in the light mode a black one; never the system's
+// black triangle in a white box besides it.
+TEST_F(MenuBarra, TheArrowOfOutrosAtalhosIsTheRenderersInTheColourOfTheText) {
+    struct Caso {
+        int tipo;
+        int dpi;
+        bool escuro;
+    };
+    const Caso casos[] = {{0, 96, true}, {1, 96, true},  {2, 96, true}, {3, 96, true},
+                          {4, 96, true}, {1, 144, true}, {1, 96, false}};
+    ModoDoWindows modo;
+    for (const Caso& c : casos) {
+        SCOPED_TRACE("style " + std::to_string(c.tipo) + " at " + std::to_string(c.dpi) +
+                     (c.escuro ? " dark" : " light"));
+        modo.Claro(!c.escuro);
+        HWND bar = Start(c.dpi, c.tipo);
+        ASSERT_NE(bar, nullptr);
+        HWND menu = OpenMenu();
+        ASSERT_NE(menu, nullptr);
+        // A triangle of n columns, 2n - 1 rows high, n = 4 at 96 dpi: n * n pixels.
+        const int n = Scale(4, c.dpi), seta = n * n;
+        FimDaEntrada fim;
+        const bool pintada = test::WaitFor([&] {
+            fim = FimDaPrimeiraEntrada(menu, c.dpi);
+            return (c.escuro ? fim.claros : fim.pretos) == seta;
+        });
+        if (c.dpi == 96)
+            test::SalvarTela(menu, "menu-seta-" + std::to_string(c.tipo) + (c.escuro ? "-escuro" : ""));
+        EXPECT_TRUE(pintada) << fim.claros << " light, " << fim.pretos << " black pixels";
+        if (c.escuro) {
+            EXPECT_EQ(fim.pretos, 0) << "no black on the dark entry";
+        }
+        ASSERT_TRUE(CloseMenus());
+        Close(bar);
+    }
 }
 
 TEST_F(MenuBarra, OpeningAndClosingTheMenuTwoHundredTimesLeavesNoGdiObjectBehind) {

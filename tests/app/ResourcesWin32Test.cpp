@@ -64,7 +64,8 @@ TEST_F(PivelResources, EditDialogPicturesHaveEveryDensitysSize) {
     EXPECT_EQ(Sizes(IDI_BTN_PASTA_AZUL), (std::set<int>{16, 20, 24, 32}));
     EXPECT_EQ(Sizes(IDI_NEUTRO), (std::set<int>{32, 40, 48, 64}));
     for (int menu : {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE, IDI_MENU_FINALIZAR,
-                     IDI_MENU_ABRIR, IDI_MENU_ADMINISTRADOR, IDI_MENU_COPIAR, IDI_MENU_EXCLUIR})
+                     IDI_MENU_ABRIR, IDI_MENU_ADMINISTRADOR, IDI_MENU_COPIAR, IDI_MENU_EXCLUIR,
+                     IDI_MENU_CONFIG_ESCURO, IDI_MENU_EXCLUIR_ESCURO})
         EXPECT_EQ(Sizes(menu), (std::set<int>{16, 20, 24, 32})) << menu;
 }
 

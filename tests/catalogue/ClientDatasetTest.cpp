@@ -6,6 +6,7 @@
 #include <random>
 #include <tuple>
 
+#include "support/Cp1252.h"
 #include "support/NqFun.h"
 #include "support/Text.h"
 
@@ -51,10 +52,45 @@ using Names = std::vector<std::string>;
 
 TEST(Collation, FoldsCaseAndAccents) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Água", "agua"},    {"AÇÃO ÊXITO", "acao exito"},   {"Łódź", "lodz"}, {"Straße", "strasse"},
-        {"Œuvre", "oeuvre"}, {"Šárka Žofie", "sarka zofie"}, {"ÿÝÑñ", "yynn"}, {"€ 5,00", "€ 5,00"},
+        {"Água", "agua"},           {"AÇÃO ÊXITO", "acao exito"},   {"Łódź", "lodz"}, {"Straße", "strasse"},
+        {"Œuvre", "oeuvre"},        {"Šárka Žofie", "sarka zofie"}, {"ÿÝÑñ", "yynn"}, {"€ 5,00", "€ 5,00"},
+        {"Pasta 007", "pasta 007"},  // type-to-find looks for the digits as typed
     };
     for (auto [in, out] : cases) EXPECT_EQ(CollationKey(in), out) << in;
+}
+
+// The sort key: each pair in order, numbers by value, case and accents still ignored.
+TEST(Collation, TheSortKeyOrdersNumbersByValue) {
+    const std::pair<std::string, std::string> antes[] = {
+        {"Pasta 7", "Pasta 20"},
+        {"Pasta 20", "Pasta 100"},
+        {"a2", "a10"},
+        {"a10", "b1"},  // the text before the number decides first
+        {"a", "a1"},    // a shorter text first
+        {"a1", "aa"},   // digits before letters, as before
+        {"a-1", "a1"},  // and after punctuation
+        {"a1", "a1b"},
+        {"a9b", "a10a"},    // the number decides before what follows it
+        {"v1.9", "v1.10"},  // each run on its own
+        {"v1.10", "v2.1"},
+        {"0", "1"},
+        {"a99999999", "a123456789"},  // eight digits against nine, nine against ten
+        {"a999999999", "a1234567890"},
+        {"n99999999999999999999", "n100000000000000000000"},  // beyond any machine integer
+        {"7 b", "07 b"},                                      // equal but for leading zeros: fewer first...
+        {"07 b", "007 b"},
+        {"0", "00"},
+        {"07 b", "7 c"},     // ...only when nothing else differs
+        {"x7y07", "x07y7"},  // and the first run with zeros decides
+        {"Ação 9", "acao 10"},
+        {"Água 9", "AGUA 9 b"},
+        {Cp1252ToUtf8("Relat\xF3rio 9"), "RELATÓRIO 10"},  // read from a Windows-1252 file
+        {Cp1252ToUtf8("C\xE9u 2"), Cp1252ToUtf8("ceu 002")},
+    };
+    for (const auto& [a, b] : antes) EXPECT_LT(ChaveDeOrdem(a), ChaveDeOrdem(b)) << a << " < " << b;
+    const std::pair<std::string, std::string> iguais[] = {
+        {"Pasta 7", "pasta 7"}, {"Água 10", "agua 10"}, {Cp1252ToUtf8("A\xE7\xE3o 3"), "ACAO 3"}, {"", ""}};
+    for (const auto& [a, b] : iguais) EXPECT_EQ(ChaveDeOrdem(a), ChaveDeOrdem(b)) << a << " = " << b;
 }
 
 TEST(Collation, LikeMatchesPercentAsAnyRun) {
@@ -106,10 +142,20 @@ TEST_F(Table, SortsByTypeThenTitleAsAReaderExpects) {
     EXPECT_EQ(t.IndexFieldNames(), "");
 }
 
+TEST_F(Table, SortsTheNumbersInTitlesByValue) {
+    for (const char* titulo : {"Pasta 100", "Pasta 7", "pasta 20", "Pasta 07", "Pasta", "Pasta 2b", "Ação 10",
+                               "acao 9", "Pasta 20"})
+        Add(titulo);
+    t.SetIndexFieldNames("Tipo;Titulo");
+    EXPECT_EQ(Titles(), (Names{"acao 9", "Ação 10", "Pasta", "Pasta 2b", "Pasta 7", "Pasta 07", "pasta 20",
+                               "Pasta 20", "Pasta 100"}));
+}
+
 // Against a plain reference sort, through adds, edits of the sort fields and deletes in any mix.
 TEST_F(Table, OrderStaysRightThroughChanges) {
     std::mt19937 rng(7);
-    const char* words[] = {"água", "Agua", "bloco", "Bloco", "casa", "ÇAPA", "dado", "", "éter", "Zé"};
+    const char* words[] = {"água", "Agua",    "bloco", "Bloco", "casa 9",
+                           "ÇAPA", "dado 10", "",      "éter",  "Zé 010"};
     auto word = [&] { return std::string(words[rng() % 10]) + std::string(rng() % 3, 'x'); };
     t.SetIndexFieldNames("Tipo;Titulo");
     for (int step = 0; step < 3000; ++step) {
@@ -132,7 +178,7 @@ TEST_F(Table, OrderStaysRightThroughChanges) {
         std::vector<std::tuple<int, std::string, int, std::string>> got;
         for (t.First(); !t.Eof(); t.Next()) {
             const std::string titulo = Current();
-            got.emplace_back(t.FieldByName("Tipo").AsInteger(), CollationKey(titulo),
+            got.emplace_back(t.FieldByName("Tipo").AsInteger(), ChaveDeOrdem(titulo),
                              t.FieldByName("Id").AsInteger(), titulo);
         }
         auto expected = got;

@@ -34,5 +34,20 @@ TEST(Ordenar, SortsByTheChosenFieldsThenTheRequiredOnesAndKeepsTheCurrentRecord)
     EXPECT_EQ(cds.FieldByName("Titulo").AsString(), atual);
 }
 
+// The grid's title click sorts titles as the bar does: numbers by value.
+TEST(Ordenar, NumbersInTitlesGoByValue) {
+    TClientDataset cds;
+    test::EncherCatalogo(cds, 0);
+    for (const char* titulo : {"Pasta 100", "pasta 7", "Pasta 20", "Pasta 07"}) {
+        cds.Append();
+        cds.FieldByName("Titulo").SetAsString(titulo);
+        cds.Post();
+    }
+    Ordenar(cds, 0, {"Titulo"});
+    std::vector<std::string> titulos;
+    for (cds.First(); !cds.Eof(); cds.Next()) titulos.push_back(cds.FieldByName("Titulo").AsString());
+    EXPECT_EQ(titulos, (std::vector<std::string>{"pasta 7", "Pasta 07", "Pasta 20", "Pasta 100"}));
+}
+
 }  // namespace
 }  // namespace nq

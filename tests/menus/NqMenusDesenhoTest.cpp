@@ -51,8 +51,8 @@ struct Cena {
         menu.MedeItem(item, c, w, h);
         return Size{w, h};
     }
-    RecordingCanvas Desenha(TMenuItem& item, Rect r, bool selected = false, bool hot = false) {
-        RecordingCanvas c;
+    RecordingCanvas Desenha(TMenuItem& item, Rect r, bool selected = false, bool hot = false, int dpi = 96) {
+        RecordingCanvas c(dpi);
         menu.DesenhaItem(item, c, r, TOwnerDrawState{selected, hot});
         return c;
     }
@@ -532,6 +532,62 @@ TEST(TNqMenuDesenho, TheDarkModeDrawsDarkItemsWithLightTextAndFlatSeparators) {
         EXPECT_EQ(linha.find("edge"), std::string::npos) << linha;
         EXPECT_NE(linha.find("#505050"), std::string::npos) << linha;
     }
+}
+
+// An entry that opens a submenu ends in an arrow the renderer draws itself, in the colour of the entry's
+// text: in every style, light and dark, highlighted or not, greyed when disabled. The system's own arrow,
+// a black triangle in a white box, never shows (the window layer keeps it off).
+TEST(TNqMenuDesenho, AnEntryWithASubmenuEndsInAnArrowInTheColourOfItsText) {
+    // The columns of a triangle pointing right, 4 pixels wide and 7 high, centred in the last 16 of the
+    // entry (0,0)-(200,22).
+    const std::vector<std::string> seta = {"190,7,191,14", "191,8,192,13", "192,9,193,12", "193,10,194,11"};
+    for (bool escuro : {false, true}) {
+        for (TTipoMenu tipo : kEstilos) {
+            for (bool habilitado : {true, false}) {
+                for (bool selecionado : {false, true}) {
+                    SCOPED_TRACE(std::string(Nome(tipo)) + (escuro ? " dark" : " light") +
+                                 (habilitado ? "" : " disabled") + (selecionado ? " selected" : ""));
+                    Cena cena(tipo);
+                    cena.sis.escuro = escuro;
+                    cena.menu.Atualizar();
+                    TMenuItem& item = cena.Subentrada("Mais");
+                    TMenuItem& mais = cena.popup.Items().Items(0);
+                    mais.ImageIndex = 1;
+                    mais.Enabled = habilitado;
+                    const RecordingCanvas pintura = cena.Desenha(mais, Rect{0, 0, 200, 22}, selecionado);
+                    const auto textos = pintura.Of(CanvasCall::Text);
+                    const auto fills = pintura.Of(CanvasCall::Fill);
+                    ASSERT_EQ(textos.size(), 1u);
+                    ASSERT_GE(fills.size(), seta.size());
+                    const TColor cor = textos[0].font.color;
+                    for (std::size_t i = 0; i < seta.size(); ++i) {
+                        const CanvasCall& f = fills[fills.size() - seta.size() + i];
+                        EXPECT_EQ(test::RectText(f.rect), seta[i]);
+                        EXPECT_EQ(test::ColorName(f.brush), test::ColorName(cor));
+                    }
+                    if (escuro && habilitado && !selecionado) {
+                        EXPECT_EQ(test::ColorName(cor), "#F2F2F2");
+                    }
+                    // The entry of the submenu opens nothing: no arrow.
+                    for (const CanvasCall& f : cena.Desenha(item, Rect{0, 0, 200, 22}).Of(CanvasCall::Fill))
+                        EXPECT_LT(f.rect.left, 184) << test::RectText(f.rect);
+                }
+            }
+        }
+    }
+    // At 144 dpi: 6 columns, 11 rows, in the last 24 pixels.
+    Cena cena(TTipoMenu::tmOffice);
+    cena.Subentrada("Filho");
+    const auto fills = cena.Desenha(cena.popup.Items().Items(0), Rect{0, 0, 300, 33}, false, false, 144)
+                           .Of(CanvasCall::Fill);
+    ASSERT_GE(fills.size(), 6u);
+    EXPECT_EQ(test::RectText(fills[fills.size() - 6].rect), "285,11,286,22");
+    EXPECT_EQ(test::RectText(fills.back().rect), "290,16,291,17");
+    // A title of the menu bar opens its menu below it, without an arrow.
+    TMenuItem& titulo = cena.Titulo("Arquivo");
+    titulo.Add(NewItem(nullptr, "Abrir"));
+    for (const CanvasCall& f : cena.Desenha(titulo, Rect{0, 0, 120, 19}).Of(CanvasCall::Fill))
+        EXPECT_GT(f.rect.width, 1) << test::RectText(f.rect);
 }
 
 }  // namespace
