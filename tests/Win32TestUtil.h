@@ -280,6 +280,19 @@ inline void ClickAt(int x, int y, WORD modifier = 0, bool right = false) {
 
 inline void RightClickAt(int x, int y) { ClickAt(x, y, 0, true); }
 
+// The pointer moved for real through the system's input queue, as a mouse moves it; with a button
+// pressed or let go on the way when `botao` says so (MOUSEEVENTF_LEFTDOWN, for a drag).
+inline void MoverPara(int x, int y, DWORD botao = 0) {
+    SetCursorPos(x, y);
+    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    INPUT i{};
+    i.type = INPUT_MOUSE;
+    i.mi.dx = static_cast<LONG>((x * 65536LL + w - 1) / w);
+    i.mi.dy = static_cast<LONG>((y * 65536LL + h - 1) / h);
+    i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | botao;
+    SendInput(1, &i, sizeof i);
+}
+
 inline void PressKey(WORD vk, bool shift = false, bool ctrl = false) {
     std::vector<INPUT> in;
     auto key = [&](WORD k, bool up) {

@@ -161,17 +161,7 @@ TEST_F(Bar, AutoHideClosesTheBarWhenAnotherWindowIsActivated) {
     Close(w);
 }
 
-// The pointer moved for real, as a mouse moves it; with a button held when `botao` says so (a drag).
-void Apontar(int x, int y, DWORD botao = 0) {
-    SetCursorPos(x, y);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT i{};
-    i.type = INPUT_MOUSE;
-    i.mi.dx = static_cast<LONG>((x * 65536LL + w - 1) / w);
-    i.mi.dy = static_cast<LONG>((y * 65536LL + h - 1) / h);
-    i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | botao;
-    SendInput(1, &i, sizeof i);
-}
+using test::MoverPara;
 
 // "Abrir ao apontar": the pointer resting on the screen's edge at the bar's side, above the closed strip,
 // opens the bar without taking the keyboard from the program in front; moving away closes it; a drag
@@ -189,7 +179,7 @@ TEST_F(Bar, PointingAtTheEdgeOpensTheBarOnlyWhenChosenAndMovingAwayClosesIt) {
                                                (caso.esquerda ? "\r\nLado=Esquerda" : "") + "\r\n"));
         const Rect wa = WorkAreaSize();
         const Rect strip = ClosedBarRect(wa.width, wa.height);
-        Apontar(wa.width / 2, wa.height / 2);
+        MoverPara(wa.width / 2, wa.height / 2);
         HWND w = Start();
         ASSERT_NE(w, nullptr);
         HWND other = CreateWindowExW(0, L"STATIC", L"outra janela", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700, 100,
@@ -222,7 +212,7 @@ TEST_F(Bar, PointingAtTheEdgeOpensTheBarOnlyWhenChosenAndMovingAwayClosesIt) {
 
         // At the edge, above the strip (which covers the lower 70 % of the height).
         ASSERT_GT(strip.top, 40);
-        Apontar(borda, strip.top / 2);
+        MoverPara(borda, strip.top / 2);
         if (!caso.ligado) {
             // Resting well past the time that opens the bar when chosen: nothing opens.
             EXPECT_TRUE(test::WaitSteady(fechada, 1500, 3000));
@@ -234,21 +224,21 @@ TEST_F(Bar, PointingAtTheEdgeOpensTheBarOnlyWhenChosenAndMovingAwayClosesIt) {
         EXPECT_TRUE(test::WaitSteady([&] { bombear(); return GetForegroundWindow() == other; }, 300))
             << "the program in front keeps the keyboard";
         // Over the bar it stays open; away from it and the edge it closes.
-        Apontar(caso.esquerda ? 100 : wa.width - 100, wa.height / 2);
+        MoverPara(caso.esquerda ? 100 : wa.width - 100, wa.height / 2);
         EXPECT_TRUE(test::WaitSteady(aberta, 800));
-        Apontar(longe, wa.height / 2);
+        MoverPara(longe, wa.height / 2);
         EXPECT_TRUE(test::WaitFor(fechada));
 
         if (!caso.esquerda) {
             // A drag that begins in the other window and reaches the edge: nothing opens while the button
             // is held; once let go on the edge, the pointer resting there opens the bar.
-            Apontar(850, 200);
-            Apontar(850, 200, MOUSEEVENTF_LEFTDOWN);
-            Apontar(borda, 20);
+            MoverPara(850, 200);
+            MoverPara(850, 200, MOUSEEVENTF_LEFTDOWN);
+            MoverPara(borda, 20);
             EXPECT_TRUE(test::WaitSteady(fechada, 1000, 3000));
-            Apontar(borda, 20, MOUSEEVENTF_LEFTUP);
+            MoverPara(borda, 20, MOUSEEVENTF_LEFTUP);
             EXPECT_TRUE(test::WaitFor(aberta));
-            Apontar(longe, wa.height / 2);
+            MoverPara(longe, wa.height / 2);
             EXPECT_TRUE(test::WaitFor(fechada));
         }
         DestroyWindow(other);

@@ -9,8 +9,10 @@
 #include <oleacc.h>
 #include <shlobj.h>
 
+#include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Win32TestUtil.h"
@@ -111,6 +113,35 @@ private:
     HWND janela_ = nullptr;
     bool copiada_ = false;
 };
+
+// The desktop notice of a process clicked once it shows and has slid into place: the box the click shows,
+// or nullptr with a failure when either did not come. `aviso` receives the notice's window.
+inline HWND ClicarNoAviso(RunningProcess& p, HWND* aviso = nullptr) {
+    HWND janela = nullptr;
+    if (!WaitFor([&] {
+            janela = p.FindWindowOfClass(L"TfmDesktopAviso", 0);
+            return janela && IsWindowVisible(janela);
+        }, 10000)) {
+        ADD_FAILURE() << "no notice";
+        return nullptr;
+    }
+    if (aviso) *aviso = janela;
+    EXPECT_EQ(p.FindWindowOfClass(L"#32770", 0), nullptr) << "no box before the click";
+    LONG topo = LONG_MIN;
+    WaitSteady(  // it slides up first
+        [&] {
+            RECT r{};
+            GetWindowRect(janela, &r);
+            return std::exchange(topo, r.top) == r.top;
+        },
+        300);
+    RECT r{};
+    GetWindowRect(janela, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    HWND caixa = p.FindWindowOfClass(L"#32770", 10000);
+    if (!caixa) ADD_FAILURE() << "the click showed nothing";
+    return caixa;
+}
 
 // How the recorder program was started: its command line, first of its lines.
 inline std::string Gravado(const std::string& arquivo) {

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <utility>
-
 #include "BarraEmTeste.h"
 #include "Win32TestUtil.h"
 #include "app/BarLayout.h"
@@ -130,24 +127,8 @@ TEST(DesktopAviso, AFailedLaunchsNoticeClickedTellsTheShortcutItsTargetAndTheSys
         ASSERT_TRUE(barra.ComTeclado());
         test::ClickAt(open.left + Scale(kButtonLeft + 16, dpi), Scale(kTitlePanelHeight + iTamInicial + 16, dpi));
         HWND aviso = nullptr;
-        ASSERT_TRUE(test::WaitFor([&] {
-            aviso = barra.Processo().FindWindowOfClass(L"TfmDesktopAviso", 0);
-            return aviso && IsWindowVisible(aviso);
-        }, 10000));
-        EXPECT_EQ(barra.Processo().FindWindowOfClass(L"#32770", 0), nullptr) << "nothing before the click";
-        LONG topo = LONG_MIN;
-        test::WaitSteady(  // it slides up first
-            [&] {
-                RECT r{};
-                GetWindowRect(aviso, &r);
-                return std::exchange(topo, r.top) == r.top;
-            },
-            200);
-        RECT r{};
-        GetWindowRect(aviso, &r);
-        test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        HWND caixa = barra.Processo().FindWindowOfClass(L"#32770", 10000);
-        ASSERT_NE(caixa, nullptr) << "the click showed nothing";
+        HWND caixa = test::ClicarNoAviso(barra.Processo(), &aviso);
+        ASSERT_NE(caixa, nullptr);
         EXPECT_FALSE(IsWindowVisible(aviso));
         wchar_t texto[1024] = L"";
         test::WaitFor([&] { return IsWindowVisible(caixa) && GetDlgItemTextW(caixa, 0xFFFF, texto, 1024) > 0; });

@@ -27,6 +27,7 @@ namespace {
 using test::BarraEmTeste;
 using test::Gravado;
 using test::Gravador;
+using test::MoverPara;
 
 struct BotaoLido {
     std::string nome;
@@ -66,18 +67,6 @@ std::vector<BotaoLido> Botoes(HWND bar) {
 }
 
 POINT Centro(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// The pointer moved through the system's input queue, as a mouse moves it.
-void MoverPara(int x, int y) {
-    SetCursorPos(x, y);
-    const int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    INPUT i{};
-    i.type = INPUT_MOUSE;
-    i.mi.dx = static_cast<LONG>((x * 65536LL + w - 1) / w);
-    i.mi.dy = static_cast<LONG>((y * 65536LL + h - 1) / h);
-    i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &i, sizeof i);
-}
 
 // One notch of the wheel towards the user (down the list).
 void RodaParaBaixo() {

@@ -373,31 +373,8 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenIsToldAtStartAndTheEndWaitsOnNothin
         // The notice comes, clicked it reads the whole text; what it says names the file and the folder.
         auto lerAviso = [&](test::RunningProcess& p) {
             std::string texto;
-            HWND aviso = nullptr;
-            if (!test::WaitFor([&] {
-                    aviso = p.FindWindowOfClass(L"TfmDesktopAviso", 0);
-                    return aviso && IsWindowVisible(aviso);
-                }, 10000)) {
-                ADD_FAILURE() << "no notice";
-                return texto;
-            }
-            EXPECT_EQ(p.FindWindowOfClass(L"#32770", 0), nullptr) << "no box before the click";
-            LONG topo = LONG_MIN;
-            test::WaitSteady(  // it slides up first
-                [&] {
-                    RECT r{};
-                    GetWindowRect(aviso, &r);
-                    return std::exchange(topo, r.top) == r.top;
-                },
-                300);
-            RECT r{};
-            GetWindowRect(aviso, &r);
-            test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-            HWND caixa = p.FindWindowOfClass(L"#32770", 10000);
-            if (!caixa) {
-                ADD_FAILURE() << "the click showed nothing";
-                return texto;
-            }
+            HWND caixa = test::ClicarNoAviso(p);
+            if (!caixa) return texto;
             texto = TextosDaCaixa(caixa);
             PostMessageW(caixa, WM_COMMAND, IDOK, 0);
             EXPECT_TRUE(test::WaitFor([&] { return !IsWindow(caixa); }));
