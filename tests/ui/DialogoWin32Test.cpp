@@ -407,7 +407,7 @@ TEST_F(Dialogo, EveryWindowStandsAsDesignedAtBothDensities) {
              return m;
          }},
         {"TfmReadForm", {0, 0, 364, 129}, false, [] { return std::make_unique<TfmReadForm>(); }},
-        {"TfrmSobre", {0, 0, 497, 305}, false, [] { return std::make_unique<TfrmSobre>(); }},
+        {"TfrmSobre", {0, 0, 497, 265}, false, [] { return std::make_unique<TfrmSobre>(); }},
         {"TfSeldir2",
          {0, 0, 444, 501},
          true,
