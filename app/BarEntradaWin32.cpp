@@ -140,8 +140,10 @@ bool TBarEntrada::WMTimer(UINT_PTR id) {
     GetCursorPos(&pt);
     ScreenToClient(barra_.hwnd(), &pt);
     const int seta = barra_.Aberta() ? SetaEm(pt.x, pt.y) : 0;
-    if (seta != 0 && seta == seta_) barra_.Rolar(seta);
-    if (SetaEm(pt.x, pt.y) != seta_ || seta == 0) VigiarSeta(0);
+    if (seta != 0 && seta == seta_)
+        barra_.Rolar(seta);
+    else
+        VigiarSeta(0);  // the pointer left the arrow, or the end came
     return true;
 }
 
