@@ -56,9 +56,7 @@ public:
     explicit LancadorWin32(HWND owner) : owner_(owner) {}
     bool SetCurrentFolder(const std::string& pasta) override {
         if (SetCurrentDirectoryW(Wide(pasta).c_str())) return true;
-        const std::string erro = TextoErroSistema(GetLastError());
-        RegistrarEvento(TNivelEvento::Erro, "Não foi possível entrar na pasta " + pasta + ": " + erro);
-        Motivo(erro);
+        Motivo(TextoErroSistema(GetLastError()));
         return false;
     }
     bool ShellOpen(const std::string& verbo, const std::string& programa, const std::string& parametros,
@@ -67,11 +65,14 @@ public:
             return ExecutarTeste(teste, verbo + "|" + programa + "|" + parametros + "|" + pasta);
         if (verbo == "open") {
             // Empty texts go as empty strings, never as absent values. The shell tells the user of its own
-            // failures; the log keeps them.
+            // failures, and the launch counts as done: only the log keeps them.
             const auto r = reinterpret_cast<INT_PTR>(ShellExecuteW(owner_, L"open", Wide(programa).c_str(),
                                                                    Wide(parametros).c_str(), Wide(pasta).c_str(),
                                                                    showCmd));
-            if (r <= 32) Falhou(verbo, programa, parametros, GetLastError() ? GetLastError() : static_cast<DWORD>(r));
+            if (r <= 32)
+                RegistrarEvento(TNivelEvento::Erro,
+                                "Não foi possível abrir " + programa + (parametros.empty() ? "" : " " + parametros) +
+                                    ": " + TextoErroSistema(GetLastError() ? GetLastError() : static_cast<DWORD>(r)));
             return true;
         }
         const std::wstring v = Wide(verbo), p = Wide(programa), a = Wide(parametros), d = Wide(pasta);
@@ -86,24 +87,19 @@ public:
         sei.nShow = showCmd;
         // The user who says No to the elevation has answered: nothing to tell.
         if (ShellExecuteExW(&sei) || GetLastError() == ERROR_CANCELLED) return true;
-        Falhou(verbo, programa, parametros, GetLastError());
+        Motivo(TextoErroSistema(GetLastError()));
         return false;
     }
     // The window's thread shows the busy pointer for the whole launch.
     void CursorAmp() override {}
     void CursorNormal() override {}
-    // The system's words for the first failure of the launch; empty while none.
+    // The system's words for the first failure of the launch, which its caller tells and logs; empty
+    // while none.
     const std::string& Motivo() const { return motivo_; }
 
 private:
     void Motivo(const std::string& erro) {
         if (motivo_.empty()) motivo_ = erro;
-    }
-    void Falhou(const std::string& verbo, const std::string& programa, const std::string& parametros, DWORD erro) {
-        const std::string texto = TextoErroSistema(erro);
-        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir (" + verbo + ") " + programa +
-                                                (parametros.empty() ? "" : " " + parametros) + ": " + texto);
-        Motivo(texto);
     }
     bool ExecutarTeste(const std::string& programa, const std::string& pedido) {
         std::wstring linha = L"\"" + Wide(programa) + L"\" " + Wide(pedido);
@@ -111,9 +107,7 @@ private:
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
         if (!CreateProcessW(nullptr, linha.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            const std::string erro = TextoErroSistema(GetLastError());
-            RegistrarEvento(TNivelEvento::Erro, "Não foi possível iniciar " + programa + ": " + erro);
-            Motivo(erro);
+            Motivo(TextoErroSistema(GetLastError()));
             return false;
         }
         CloseHandle(pi.hThread);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/BarSondasWin32.h"
+#include "app/Barra.h"
 #include "app/MainWin32.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/NqIniFiles.h"
@@ -17,7 +18,6 @@
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
 #include "support/NqFunWin32.h"
-#include "support/RegistroDeEventos.h"
 
 namespace nq {
 
@@ -291,9 +291,7 @@ void TBarMenu::MostrarDicaDaEntrada(UINT id, HMENU menu) {
         SendMessageW(dicaMenu_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&dicaInfo_));
         SendMessageW(dicaMenu_, TTM_SETMAXTIPWIDTH, 0, barra_.S(480));
     }
-    std::string texto = entrada->titulo + "\r\n" + entrada->programa;
-    if (!entrada->parametros.empty()) texto += " " + entrada->parametros;
-    std::wstring largo = Wide(texto);
+    std::wstring largo = Wide(DicaDoAtalho(entrada->titulo, entrada->programa, entrada->parametros));
     dicaInfo_.lpszText = largo.data();  // the tooltip keeps a copy
     SendMessageW(dicaMenu_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&dicaInfo_));
     dicaInfo_.lpszText = nullptr;

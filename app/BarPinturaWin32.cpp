@@ -7,6 +7,7 @@
 
 #include "app/BarLancamentoWin32.h"
 #include "app/BarLayout.h"
+#include "app/Barra.h"
 #include "app/MainWin32.h"
 #include "resource.h"
 #include "support/NqConst.h"
@@ -355,9 +356,7 @@ void TBarPintura::AtualizarDicas() {
     const std::size_t ate = std::min(painel.Botoes().size(), desde + static_cast<std::size_t>(painel.Cabem()));
     for (std::size_t i = desde; i < ate; ++i) {
         const TIconeComando& b = painel.Botoes()[i];
-        std::string texto = b.Titulo() + "\r\n" + b.Programa();
-        if (!b.Parametros().empty()) texto += " " + b.Parametros();
-        std::wstring largo = Wide(texto);
+        std::wstring largo = Wide(DicaDoAtalho(b.Titulo(), b.Programa(), b.Parametros()));
         ti.uFlags = TTF_SUBCLASS;
         ti.uId = kPrimeiraDicaBotao + static_cast<UINT_PTR>(dicasBotoes_);
         ti.rect = barra_.BotaoRect(i, false);

@@ -4,6 +4,12 @@
 
 namespace nq {
 
+std::string DicaDoAtalho(const std::string& titulo, const std::string& programa, const std::string& parametros) {
+    std::string texto = titulo + "\r\n" + programa;
+    if (!parametros.empty()) texto += " " + parametros;
+    return texto;
+}
+
 TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96) {
     TBarraConteudo out;
     out.step = storedStep;

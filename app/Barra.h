@@ -24,6 +24,10 @@ struct TBarraConteudo {
     int step = iSalto;  // the distance used between buttons
 };
 
+// A shortcut's tooltip, on its button or its "Outros atalhos" entry: the whole title, then the target and
+// its parameters as typed.
+std::string DicaDoAtalho(const std::string& titulo, const std::string& programa, const std::string& parametros);
+
 // Orders the catalogue by "Tipo;Titulo" (the order stays on it) and lays out its shortcuts, without
 // touching the disk, so that any number of them costs the window's thread next to nothing.
 // workHeight96 is the work area's height in 96-dpi pixels, for the automatic spacing.

@@ -4,7 +4,6 @@
 #include "catalogue/AlvoEmUso.h"
 #include "support/Caminho.h"
 #include "support/Platform.h"
-#include "support/RegistroDeEventos.h"
 #include "support/Text.h"
 
 namespace nq {
@@ -64,13 +63,10 @@ bool executeProgram(TAtalhoRec& r, ILancador& sistema, const std::string& dirApl
     sistema.CursorAmp();
     if (r.isUrl || r.isDirectory) r.showCmd = 3;
     // A bare program name has no folder to go to: the shell finds it from where the program stands.
-    if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta)) {
+    if (!r.isUrl && !r.pasta.empty() && !sistema.SetCurrentFolder(r.pasta))
         ok = false;
-        RegistrarEvento(TNivelEvento::Erro, "Não foi possível abrir o atalho de " + r.programa +
-                                                ": sua pasta não pôde ser usada");
-    } else if (!sistema.ShellOpen(r.verbo, r.programa, r.parametros, r.pasta, r.showCmd)) {
+    else if (!sistema.ShellOpen(r.verbo, r.programa, r.parametros, r.pasta, r.showCmd))
         ok = false;
-    }
 
     sistema.CursorNormal();
     if (!sistema.SetCurrentFolder(dirAplic)) ok = false;

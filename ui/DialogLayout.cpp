@@ -1,6 +1,7 @@
 #include "ui/DialogLayout.h"
 
 #include <algorithm>
+#include <charconv>
 #include <numeric>
 
 namespace nq {
@@ -252,19 +253,11 @@ std::string ClasseToolkit(const ProjetoControle& c) {
 std::optional<std::string> ForaDoIntervalo(std::string_view texto, int minimo, int maximo) {
     while (!texto.empty() && texto.front() == ' ') texto.remove_prefix(1);
     while (!texto.empty() && texto.back() == ' ') texto.remove_suffix(1);
-    const bool negativo = !texto.empty() && texto.front() == '-';
-    if (negativo) texto.remove_prefix(1);
-    long long valor = 0;
-    bool numero = !texto.empty();
-    for (const char c : texto) {
-        if (c < '0' || c > '9' || valor > 1000000000LL) {
-            numero = false;
-            break;
-        }
-        valor = valor * 10 + (c - '0');
-    }
-    if (negativo) valor = -valor;
-    if (numero && valor >= minimo && valor <= maximo) return std::nullopt;
+    int valor = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, valor);
+    if (!texto.empty() && erro == std::errc{} && lido == fim && valor >= minimo && valor <= maximo)
+        return std::nullopt;
     return "O valor deve estar entre " + std::to_string(minimo) + " e " + std::to_string(maximo) + ".";
 }
 
