@@ -8,11 +8,11 @@ constexpr int kBordaPx = 2;  // at 96 dpi
 
 }  // namespace
 
-bool NaBordaDeApontar(const TRetangulo& trabalho, TLado lado, int dpi, int x, int y) {
-    if (y < trabalho.top || y >= trabalho.bottom) return false;
+bool NaBordaDeApontar(const Rect& trabalho, TLado lado, int dpi, int x, int y) {
+    if (y < trabalho.top || y >= trabalho.bottom()) return false;
     const int largura = dpi > 96 ? (kBordaPx * dpi + 95) / 96 : kBordaPx;
     return lado == TLado::Esquerda ? x >= trabalho.left && x < trabalho.left + largura
-                                   : x < trabalho.right && x >= trabalho.right - largura;
+                                   : x < trabalho.right() && x >= trabalho.right() - largura;
 }
 
 TAcaoApontar TApontarBorda::Passo(const TPonteiro& p, bool aberta, bool apontada) {

@@ -13,7 +13,7 @@ inline constexpr unsigned kApontarEsperaMs = 300;
 
 // The pointer at (x, y) lies on the edge of the work area at the bar's side: the few pixels a pointer
 // pushed against the screen's edge stops in, at the density given, from the work area's top to its bottom.
-bool NaBordaDeApontar(const TRetangulo& trabalho, TLado lado, int dpi, int x, int y);
+bool NaBordaDeApontar(const Rect& trabalho, TLado lado, int dpi, int x, int y);
 
 enum class TAcaoApontar { Nada, Abrir, Fechar };
 

@@ -20,7 +20,7 @@ void Inteiro(VARIANT* v, long valor) {
 
 }  // namespace
 
-TBarAcessivel::TBarAcessivel(HWND janela, IBarraAcessivel& barra) : janela_(janela), barra_(&barra) {
+TBarAcessivel::TBarAcessivel(HWND janela, IBarAcessivel& barra) : janela_(janela), barra_(&barra) {
     CreateStdAccessibleObject(janela, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&padrao_));
 }
 

@@ -13,9 +13,9 @@
 namespace nq {
 
 // The bar as the accessible object reads it; buttons are numbered from 0.
-class IBarraAcessivel {
+class IBarAcessivel {
 public:
-    virtual ~IBarraAcessivel() = default;
+    virtual ~IBarAcessivel() = default;
     virtual int Botoes() const = 0;
     virtual std::string NomeBotao(int i) const = 0;
     virtual RECT RetanguloBotao(int i) const = 0;  // on the screen
@@ -29,7 +29,7 @@ public:
 // calls Desligar when it goes, after which the object answers that it is no longer there.
 class TBarAcessivel final : public IAccessible {
 public:
-    TBarAcessivel(HWND janela, IBarraAcessivel& barra);
+    TBarAcessivel(HWND janela, IBarAcessivel& barra);
     TBarAcessivel(const TBarAcessivel&) = delete;
     TBarAcessivel& operator=(const TBarAcessivel&) = delete;
 
@@ -80,7 +80,7 @@ private:
 
     LONG refs_ = 1;
     HWND janela_;
-    IBarraAcessivel* barra_;
+    IBarAcessivel* barra_;
     IAccessible* padrao_ = nullptr;  // the system's object for the window's client area
 };
 

@@ -43,11 +43,11 @@ TLugarBarra TBarExibicao::Lugar(const std::vector<TMonitor>& monitores, bool abe
 RECT TBarExibicao::AreaDeTrabalho() const {
     const std::vector<TMonitor> monitores = Monitores();
     if (monitores.empty()) return RECT{};
-    const TRetangulo& t = monitores[MonitorDaBarra(monitores, NumeroDoMonitor(barra_.Config().monitor))].trabalho;
-    return RECT{t.left, t.top, t.right, t.bottom};
+    const Rect& t = monitores[MonitorDaBarra(monitores, NumeroDoMonitor(barra_.Config().monitor))].trabalho;
+    return RECT{t.left, t.top, t.right(), t.bottom()};
 }
 
-TRetangulo TBarExibicao::MonitorAtual() const { return monitor_.area; }
+Rect TBarExibicao::MonitorAtual() const { return monitor_.area; }
 
 void TBarExibicao::MoveTo(const TLugarBarra& lugar) {
     const Rect& r = lugar.janela;
@@ -132,14 +132,14 @@ void TBarExibicao::VerificarTela() {
         RegistrarEvento(TNivelEvento::Info,
                         "Monitores mudaram: " + std::to_string(monitores.size()) + "; a barra fica em (" +
                             std::to_string(novo.area.left) + "," + std::to_string(novo.area.top) + ")-(" +
-                            std::to_string(novo.area.right) + "," + std::to_string(novo.area.bottom) + ") a " +
+                            std::to_string(novo.area.right()) + "," + std::to_string(novo.area.bottom()) + ") a " +
                             std::to_string(novo.dpi) + " dpi");
     monitores_ = monitores;
     montado_ = novo;
     if (novo.area == antes.area && novo.dpi == antes.dpi) {
         // The same screen with another work area (the taskbar moved or changed size): the bar keeps its
         // state at the new edge, with the buttons the new height holds.
-        if (novo.trabalho.bottom - novo.trabalho.top != antes.trabalho.bottom - antes.trabalho.top)
+        if (novo.trabalho.height != antes.trabalho.height)
             barra_.AtualizarIcones();
         Recolocar();
         return;
@@ -221,7 +221,7 @@ void TBarExibicao::VigiarBorda() {
         GetWindowRect(janela, &r);
         // Only the part of the window on its monitor shows.
         ponteiro.sobreBarra = p.x >= std::max<LONG>(r.left, monitor_.area.left) &&
-                              p.x < std::min<LONG>(r.right, monitor_.area.right) && p.y >= r.top &&
+                              p.x < std::min<LONG>(r.right, monitor_.area.right()) && p.y >= r.top &&
                               p.y < r.bottom;
     }
     ponteiro.botao = BotaoApertado();

@@ -23,7 +23,7 @@ public:
     // The work area of the monitor the bar stands on.
     RECT AreaDeTrabalho() const;
     // The whole of the monitor the bar stood on when it was last placed.
-    TRetangulo MonitorAtual() const;
+    Rect MonitorAtual() const;
     // Opens the closed bar or closes the open one (a click on the strip, the title, the global key).
     void Alternar();
     // Opens the bar whatever it was (a second start asks for it).

@@ -115,15 +115,15 @@ void TBarTeclaGlobal::VerificarTelaCheia() {
         GetWindowThreadProcessId(frente, &processo);
         // The bar's own monitor is the one it chose, whatever the system takes its window's to be (a
         // closed strip at a monitor's left edge lies mostly on the neighbour).
-        const TRetangulo monitor = barra_.Exibicao().MonitorAtual();
+        const Rect monitor = barra_.Exibicao().MonitorAtual();
         MONITORINFO mi{};
         mi.cbSize = sizeof mi;
         RECT r{};
         if (processo != GetCurrentProcessId() &&
             GetMonitorInfoW(MonitorFromWindow(frente, MONITOR_DEFAULTTONEAREST), &mi) &&
-            TRetangulo{mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom} == monitor &&
+            RectLTRB(mi.rcMonitor.left, mi.rcMonitor.top, mi.rcMonitor.right, mi.rcMonitor.bottom) == monitor &&
             GetWindowRect(frente, &r))
-            cheia = CobreMonitor({r.left, r.top, r.right, r.bottom}, monitor);
+            cheia = CobreMonitor(RectLTRB(r.left, r.top, r.right, r.bottom), monitor);
     }
     const bool afastar = cheia && !barra_.Aberta();
     if (afastar == afastada_) return;

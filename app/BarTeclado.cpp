@@ -103,9 +103,9 @@ unsigned TeclaVirtualGlobal(TShortCut atalho) {
     return atalho & 0xFFu;
 }
 
-bool CobreMonitor(const TRetangulo& janela, const TRetangulo& monitor) {
-    return janela.left <= monitor.left && janela.top <= monitor.top && janela.right >= monitor.right &&
-           janela.bottom >= monitor.bottom;
+bool CobreMonitor(const Rect& janela, const Rect& monitor) {
+    return janela.left <= monitor.left && janela.top <= monitor.top && janela.right() >= monitor.right() &&
+           janela.bottom() >= monitor.bottom();
 }
 
 }  // namespace nq

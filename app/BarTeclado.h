@@ -54,6 +54,6 @@ unsigned ModificadoresTeclaGlobal(TShortCut atalho);
 unsigned TeclaVirtualGlobal(TShortCut atalho);
 
 // A window covers its monitor when its rectangle holds the whole of it (right and bottom exclusive).
-bool CobreMonitor(const TRetangulo& janela, const TRetangulo& monitor);
+bool CobreMonitor(const Rect& janela, const Rect& monitor);
 
 }  // namespace nq

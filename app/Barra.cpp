@@ -10,8 +10,8 @@ std::string DicaDoAtalho(const std::string& titulo, const std::string& programa,
     return texto;
 }
 
-TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96) {
-    TBarraConteudo out;
+TBarConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96) {
+    TBarConteudo out;
     out.step = storedStep;
     if (autoHeight) {
         cds.SetFilter("(not opcaoMenu)");

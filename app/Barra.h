@@ -18,7 +18,7 @@ struct TMenuAtalho {
     std::uint64_t registro = 0;  // the catalogue record (a bookmark)
 };
 
-struct TBarraConteudo {
+struct TBarConteudo {
     std::vector<TIconeComando> botoes;
     std::vector<TMenuAtalho> menu;
     int step = iSalto;  // the distance used between buttons
@@ -31,6 +31,6 @@ std::string DicaDoAtalho(const std::string& titulo, const std::string& programa,
 // Orders the catalogue by "Tipo;Titulo" (the order stays on it) and lays out its shortcuts, without
 // touching the disk, so that any number of them costs the window's thread next to nothing.
 // workHeight96 is the work area's height in 96-dpi pixels, for the automatic spacing.
-TBarraConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96);
+TBarConteudo MontarBarra(TClientDataset& cds, int storedStep, bool autoHeight, int workHeight96);
 
 }  // namespace nq

@@ -11,8 +11,6 @@
 
 namespace nq {
 
-Rect RectDe(const TRetangulo& r);
-
 // The monitor the bar stands on, as an index in the list: the one numbered n (1 for the first listed), or
 // the primary for 0, for a number past the list's end and for a monitor that went; the first when none is
 // flagged primary. The list is never empty (IMonitores).

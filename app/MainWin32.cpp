@@ -245,7 +245,7 @@ void TfrmMainPivel::AtualizarIcones() {
     ++reconstrucoes_;
     const TConfigBarra config = Config();
     const RECT wa = exibicao_.AreaDeTrabalho();
-    TBarraConteudo conteudo =
+    TBarConteudo conteudo =
         MontarBarra(cds, config.salto, config.alturaAutomatica, MulDiv(wa.bottom - wa.top, 96, dpi_));
 
     botoes_.Clear();

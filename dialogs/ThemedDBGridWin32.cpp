@@ -126,7 +126,7 @@ void TDBGridWin32::Pintar(HDC dc) {
     }
 }
 
-LRESULT TDBGridWin32::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TDBGridWin32::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE:
             dpi_ = DpiDaJanela(hwnd_);

@@ -49,7 +49,7 @@ private:
     friend class JanelaDeClasse<TDBGridWin32>;
     explicit TDBGridWin32(HWND w);
     ~TDBGridWin32();
-    LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void Medir();
     void Pintar(HDC dc);
     void CarregarImagens();

@@ -26,13 +26,51 @@ cp "$root/build/win/bin/Pivel.exe" "$work/"
 names=(padrao office semicones win7 marvo)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 modo() { "$root/scripts/wine.sh" reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+# Waits (30 s at most) until CONDITION holds.
+esperar() {
+    local i
+    for i in $(seq 1 150); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    echo "gave up waiting for: $*" >&2
+}
+# The bar's window, and the program's windows without a title that show (its menus and tooltips).
+barra() { xdotool search --onlyvisible --name '^Nq-Pivel$' 2>/dev/null | head -n 1; }
+sem_titulo() {
+    local w n=0
+    for w in $(xdotool search --onlyvisible --classname '^pivel.exe$' 2>/dev/null); do
+        [ -z "$(xdotool getwindowname "$w" 2>/dev/null)" ] && n=$((n + 1))
+    done
+    echo "$n"
+}
+menus_abertos() { [ "$(sem_titulo)" -ge "$1" ]; }
+aberta() {
+    local id
+    id=$(barra) && [ -n "$id" ] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "$X" -lt 1900 ]
+}
+# The screen once it has settled: two equal pictures in a row.
+foto() {
+    local i
+    for i in $(seq 1 20); do
+        sleep 0.4
+        import -window root -crop "$1" +repage "$work/a.png"
+        if [ -f "$work/b.png" ] && cmp -s <(convert "$work/a.png" rgb:-) <(convert "$work/b.png" rgb:-); then break; fi
+        mv "$work/a.png" "$work/b.png"
+    done
+    mv "$work/a.png" "$2" 2>/dev/null || mv "$work/b.png" "$2"
+    rm -f "$work/a.png" "$work/b.png"
+}
 # Starts the bar at a density (and a menu style) and opens it with a click on its strip.
 abrir() {
     PIVEL_DPI=$1 PIVEL_TIPO_MENU=${2:-} "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
     pid=$!
-    sleep 4
+    esperar barra
     xdotool mousemove 1919 1070 click 1
-    sleep 1.5
+    esperar aberta
+    sleep 0.5
 }
 # Closes the menus (one Esc each) and ends the bar.
 encerrar() {
@@ -42,7 +80,7 @@ encerrar() {
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    sleep 1
+    esperar eval '[ -z "$(barra)" ]'
 }
 for mode in claro escuro; do
   modo $([ $mode = claro ] && echo 1 || echo 0)
@@ -55,14 +93,14 @@ for mode in claro escuro; do
         h=$((dpi == 96 ? 22 : 33))
         y=$((300 + 3 + h / 2))
         xdotool mousemove $x 300 click 3
-        sleep 1
+        esperar menus_abertos 1
         xdotool mousemove $((x + 80)) $y
-        sleep 1.2
+        esperar menus_abertos 2
         xdotool mousemove $((x - 60)) $y
         sleep 0.3
         xdotool mousemove $((x - 60)) $((y + 3 * h))
-        sleep 1
-        import -window root -crop 900x560+1020+250 +repage "$out/menu-${names[$style]}-$mode-$dpi.png"
+        esperar menus_abertos 3  # the entry's tooltip
+        foto 900x560+1020+250 "$out/menu-${names[$style]}-$mode-$dpi.png"
         encerrar 2
     done
   done
@@ -73,8 +111,8 @@ for dpi in 96 144; do
     abrir $dpi
     s() { echo $(($1 * dpi / 96)); }
     xdotool mousemove $((1920 - $(s 198) + $(s 70))) $(($(s 49) + $(s 2) + $(s 16))) click 3
-    sleep 1.2
-    import -window root -crop 900x560+1020+0 +repage "$out/menu-atalho-$dpi.png"
+    esperar menus_abertos 1
+    foto 900x560+1020+0 "$out/menu-atalho-$dpi.png"
     encerrar 1
 done
 echo "screenshots in $out"

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Rect.h"
+
 namespace nq {
 
 // A moment in local time, as the file system reports it.
@@ -102,18 +104,11 @@ public:
     virtual std::string SystemFolder() = 0;
 };
 
-// A rectangle of the screen by its four edges, right and bottom exclusive, in virtual-screen pixels (a
-// monitor left of or above the primary has negative coordinates).
-struct TRetangulo {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const TRetangulo&) const = default;
-};
-
 // A monitor as the system lists it: its whole rectangle, the part of it that the taskbar and docked
 // bars leave (the work area), its density, and whether it is the primary one.
 struct TMonitor {
-    TRetangulo area;
-    TRetangulo trabalho;
+    Rect area;
+    Rect trabalho;
     int dpi = 96;
     bool principal = false;
     bool operator==(const TMonitor&) const = default;

@@ -226,7 +226,7 @@ public:
     void ProcessMessages() override { ProcessarMensagens(); }
 };
 
-TRetangulo DeRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+Rect DeRECT(const RECT& r) { return RectLTRB(r.left, r.top, r.right, r.bottom); }
 
 class Win32Monitores final : public IMonitores {
 public:
@@ -248,7 +248,7 @@ public:
         if (lista.empty()) {
             // The system would not list them: the primary screen and its work area.
             RECT wa{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-            const TRetangulo tela = DeRECT(wa);
+            const Rect tela = DeRECT(wa);
             SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
             lista.push_back({tela, DeRECT(wa), 96, true});
         }

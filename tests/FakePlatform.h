@@ -190,7 +190,7 @@ private:
 // One primary monitor of 1920 x 1080 with a taskbar at the bottom, unless a test lists others.
 class FakeMonitores : public IMonitores {
 public:
-    std::vector<TMonitor> lista{{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96, true}};
+    std::vector<TMonitor> lista{{RectLTRB(0, 0, 1920, 1080), RectLTRB(0, 0, 1920, 1040), 96, true}};
     std::vector<TMonitor> Listar() override { return lista; }
 };
 

@@ -32,7 +32,7 @@ inline TDialogo* DialogoDe(HWND w) {
 class TContainer {
 public:
     explicit TContainer(HWND w) : hwnd_(w) {}
-    LRESULT Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     int indice = -1;  // the container's place in the dialog's table
 

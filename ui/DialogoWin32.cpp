@@ -461,7 +461,7 @@ void TDialogo::ComandoDe(HWND controle, int codigo) {
     Comando(i, codigo);
 }
 
-INT_PTR TDialogo::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR TDialogo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     bool tratada = false;
     const INT_PTR r = Mensagem(msg, wp, lp, tratada);
     if (tratada) return r;
@@ -620,14 +620,14 @@ INT_PTR CALLBACK TDialogo::DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     // A failure must not cross the system's frames: it is reported, and the dialog goes on.
     try {
-        return self->Tratar(msg, wp, lp);
+        return self->HandleMessage(msg, wp, lp);
     } catch (const std::exception& e) {
         self->ErroNaoTratado(e);
         return TRUE;
     }
 }
 
-LRESULT dialogo::TContainer::Tratar(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT dialogo::TContainer::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_COMMAND:
         case WM_NOTIFY:

@@ -157,7 +157,7 @@ private:
     static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK BotaoPlanoProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                            DWORD_PTR ref);
-    INT_PTR Tratar(UINT msg, WPARAM wp, LPARAM lp);
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     // Where the dialog stands before it shows, as its table's `lugar` says.
     friend class dialogo::TContainer;  // paints its windowless items
 

@@ -148,7 +148,7 @@ private:
     }
 };
 
-// T has T(HWND), made while the window is being created, and LRESULT Tratar(UINT, WPARAM, LPARAM),
+// T has T(HWND), made while the window is being created, and LRESULT HandleMessage(UINT, WPARAM, LPARAM),
 // which gets every message but WM_NCDESTROY.
 template <class T>
 class JanelaDeClasse {
@@ -168,7 +168,7 @@ private:
             delete self;
             return DefWindowProcW(w, msg, wp, lp);
         }
-        return self->Tratar(msg, wp, lp);
+        return self->HandleMessage(msg, wp, lp);
     }
 };
 

@@ -10,7 +10,7 @@ namespace {
 // The edge is the work area's at the bar's side, over its whole height (not only the closed strip's),
 // a couple of pixels wide, more at a higher density.
 TEST(ApontarBorda, TheEdgeIsTheWorkAreasAtTheBarsSideOverItsWholeHeight) {
-    const TRetangulo trabalho{1920, 0, 3200, 984};  // a second monitor, the taskbar at its bottom
+    const Rect trabalho = RectLTRB(1920, 0, 3200, 984);  // a second monitor, the taskbar at its bottom
     struct Caso {
         TLado lado;
         int dpi, x, y;

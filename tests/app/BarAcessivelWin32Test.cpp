@@ -13,7 +13,7 @@
 namespace nq {
 namespace {
 
-struct BarraFalsa final : IBarraAcessivel {
+struct BarraFalsa final : IBarAcessivel {
     std::vector<std::string> nomes{"Documentos", "Bloco de notas", "Calculadora"};
     int marcado = 1, quente = -1;
     std::vector<int> acionados;

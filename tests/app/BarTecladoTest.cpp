@@ -86,11 +86,11 @@ TEST(BarTeclado, TheGlobalKeyAndFullScreenWindows) {
     EXPECT_EQ(ModificadoresTeclaGlobal(0), 0u);
     EXPECT_EQ(ShortCutToText(TextToShortCut(kTeclaAtalhoPadrao)), kTeclaAtalhoPadrao);
 
-    const TRetangulo monitor{0, 0, 1920, 1080};
-    EXPECT_TRUE(CobreMonitor({0, 0, 1920, 1080}, monitor));
-    EXPECT_TRUE(CobreMonitor({-8, -8, 1928, 1088}, monitor)) << "a maximised-style frame beyond the edges";
-    EXPECT_FALSE(CobreMonitor({0, 0, 1920, 1040}, monitor)) << "a window that leaves the taskbar";
-    EXPECT_FALSE(CobreMonitor({1920, 0, 3840, 1080}, monitor)) << "another monitor";
+    const Rect monitor = RectLTRB(0, 0, 1920, 1080);
+    EXPECT_TRUE(CobreMonitor(RectLTRB(0, 0, 1920, 1080), monitor));
+    EXPECT_TRUE(CobreMonitor(RectLTRB(-8, -8, 1928, 1088), monitor)) << "a maximised-style frame beyond the edges";
+    EXPECT_FALSE(CobreMonitor(RectLTRB(0, 0, 1920, 1040), monitor)) << "a window that leaves the taskbar";
+    EXPECT_FALSE(CobreMonitor(RectLTRB(1920, 0, 3840, 1080), monitor)) << "another monitor";
 }
 
 }  // namespace

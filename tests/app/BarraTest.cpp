@@ -39,7 +39,7 @@ TEST_F(Barra, FoldersFirstThenByTitleStackedAtTheStoredStep) {
     Add("Site", "https://exemplo.com.br", 1, false);
     Add("Ajuda", "D:\\Util\\ajuda.exe", 1, true);
 
-    const TBarraConteudo b = MontarBarra(cds, iSalto, false, 1040);
+    const TBarConteudo b = MontarBarra(cds, iSalto, false, 1040);
     ASSERT_EQ(b.botoes.size(), 4u);
     const char* titles[] = {"Dados", "bloco de notas", "Calculadora", "Site"};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -62,7 +62,7 @@ TEST_F(Barra, NumbersInTitlesGoByValueOnTheBarAndInOutrosAtalhos) {
         Add(titulo, "D:\\Dados", 0, false);
         Add(titulo, "D:\\Dados", 1, true);
     }
-    const TBarraConteudo b = MontarBarra(cds, iSalto, false, 1040);
+    const TBarConteudo b = MontarBarra(cds, iSalto, false, 1040);
     ASSERT_EQ(b.botoes.size(), 3u);
     ASSERT_EQ(b.menu.size(), 3u);
     const char* titles[] = {"Pasta 7", "Pasta 20", "Pasta 100"};
@@ -88,7 +88,7 @@ TEST_F(Barra, AutomaticSpacingSharesTheFreeHeight) {
 
     cds.EmptyDataSet();
     Add("So menu", "C:\\m.exe", 1, true);
-    const TBarraConteudo onlyMenu = MontarBarra(cds, 50, true, 1040);
+    const TBarConteudo onlyMenu = MontarBarra(cds, 50, true, 1040);
     EXPECT_TRUE(onlyMenu.botoes.empty());
     EXPECT_EQ(onlyMenu.step, 50);
 }

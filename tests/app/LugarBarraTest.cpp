@@ -9,10 +9,10 @@ namespace {
 
 // The primary with a taskbar at the bottom, one monitor on its left (lower, negative x), one on its right
 // at 144 dpi with a taskbar, one above it (negative y) at 120 dpi, in the order the system lists them.
-const TMonitor kPrincipal{{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 96, true};
-const TMonitor kEsquerda{{-1280, 56, 0, 1080}, {-1280, 56, 0, 1080}, 96, false};
-const TMonitor kDireita144{{1920, 0, 4480, 1440}, {1920, 0, 4480, 1400}, 144, false};
-const TMonitor kAcima120{{0, -1024, 1280, 0}, {0, -1024, 1280, 0}, 120, false};
+const TMonitor kPrincipal{RectLTRB(0, 0, 1920, 1080), RectLTRB(0, 0, 1920, 1040), 96, true};
+const TMonitor kEsquerda{RectLTRB(-1280, 56, 0, 1080), RectLTRB(-1280, 56, 0, 1080), 96, false};
+const TMonitor kDireita144{RectLTRB(1920, 0, 4480, 1440), RectLTRB(1920, 0, 4480, 1400), 144, false};
+const TMonitor kAcima120{RectLTRB(0, -1024, 1280, 0), RectLTRB(0, -1024, 1280, 0), 120, false};
 const std::vector<TMonitor> kQuatro{kPrincipal, kEsquerda, kDireita144, kAcima120};
 
 TEST(LugarBarra, EachMonitorAndEdgeOpenAndClosed) {

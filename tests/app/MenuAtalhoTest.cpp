@@ -99,7 +99,7 @@ TEST(MenuAtalho, ActsOnTheRecordOfItsButtonOnly) {
         cds.FieldByName("Programa").SetAsString(std::string("C:\\") + t + ".exe");
         cds.Post();
     }
-    const TBarraConteudo bar = MontarBarra(cds, 38, false, 1000);
+    const TBarConteudo bar = MontarBarra(cds, 38, false, 1000);
     ASSERT_EQ(bar.botoes.size(), 3u);
     const std::uint64_t bloco = bar.botoes[1].Registro();
     ASSERT_EQ(bar.botoes[1].Titulo(), "Bloco");
@@ -110,7 +110,7 @@ TEST(MenuAtalho, ActsOnTheRecordOfItsButtonOnly) {
     EXPECT_EQ(cds.FieldByName("Titulo").AsString(), "Bloco");
     EXPECT_TRUE(cds.FieldByName("OpcaoMenu").AsBoolean());
 
-    const TBarraConteudo depois = MontarBarra(cds, 38, false, 1000);
+    const TBarConteudo depois = MontarBarra(cds, 38, false, 1000);
     ASSERT_EQ(depois.menu.size(), 1u);
     EXPECT_EQ(depois.menu[0].registro, bloco);
     ASSERT_TRUE(AlternarMenuDoAtalho(cds, depois.menu[0].registro));

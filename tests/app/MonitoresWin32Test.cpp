@@ -61,7 +61,7 @@ protected:
         ASSERT_TRUE(barra_.Copiada());
         const TMonitor& segundo = monitores_[1];
         std::printf("  monitors: %zu; the second at %s, work area %s\n", monitores_.size(),
-                    Texto(RectDe(segundo.area)).c_str(), Texto(RectDe(segundo.trabalho)).c_str());
+                    Texto(segundo.area).c_str(), Texto(segundo.trabalho).c_str());
     }
 
     // Starts the bar with these settings and waits until it stands closed where they say.
@@ -85,7 +85,7 @@ protected:
 // The closed strip and the open bar at the right edge of the second monitor, then at its left edge: what
 // shows of them (2 and 198 pixels) lies inside that monitor's work area, at its edge.
 TEST_F(Monitores, TheBarStandsAtEitherEdgeOfTheSecondMonitor) {
-    const Rect trabalho = RectDe(monitores_[1].trabalho);
+    const Rect trabalho = monitores_[1].trabalho;
     for (const TLado lado : {TLado::Direita, TLado::Esquerda}) {
         const bool esquerda = lado == TLado::Esquerda;
         SCOPED_TRACE(esquerda ? "Lado=Esquerda" : "Lado=Direita");
@@ -120,7 +120,7 @@ TEST_F(Monitores, TheBarStandsAtEitherEdgeOfTheSecondMonitor) {
 // "Abrir ao apontar" watches the right edge of the bar's own monitor, the second: the pointer resting there
 // above the strip opens the bar; resting on the first monitor's right edge does not.
 TEST_F(Monitores, PointingOpensTheBarAtTheEdgeOfItsOwnMonitorOnly) {
-    const Rect trabalho = RectDe(monitores_[1].trabalho), outro = RectDe(monitores_[0].trabalho);
+    const Rect trabalho = monitores_[1].trabalho, outro = monitores_[0].trabalho;
     ASSERT_NE(trabalho.right(), outro.right()) << "the two monitors' right edges differ";
     HWND w = Iniciar("AbrirAoApontar=1\r\nMonitor=2\r\nLado=Direita\r\n");
     ASSERT_NE(w, nullptr);
@@ -192,7 +192,7 @@ TEST_F(Monitores, AFullScreenProgramOnAnotherMonitorLeavesTheStrip) {
     HWND w = Iniciar("Monitor=2\r\n");
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(Em(Esperado(2, TLado::Direita, false)));
-    const Rect primeiro = RectDe(monitores_[0].area);
+    const Rect primeiro = monitores_[0].area;
     HWND cheia = CreateWindowExW(0, test::PlainWindowClass(L"PivelTesteTelaCheia"), L"Video", WS_POPUP | WS_VISIBLE,
                                  primeiro.left, primeiro.top, primeiro.width, primeiro.height, nullptr, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
