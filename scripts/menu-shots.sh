@@ -30,7 +30,7 @@ modo() { "$root/scripts/wine.sh" reg add "$personalize" /v AppsUseLightTheme /t 
 esperar() {
     local i
     for i in $(seq 1 150); do
-        "$@" && return 0
+        "$@" >/dev/null && return 0
         sleep 0.2
     done
     echo "gave up waiting for: $*" >&2
