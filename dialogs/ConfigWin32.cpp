@@ -316,7 +316,6 @@ void TfrmConfig::FormCreate() {
     SetValor(hkTeclaAtalho, teclaLida_);
     slocalicon_ = lidos_.icone;
     MostrarLugar();
-    bSobreOF_ = Marcado(ckSobreOF);
     lidos_.titulo = v.titulo;
     lidos_.sobreOutros = v.sobreOutros;
     lidos_.transparente = v.transparente;
@@ -607,15 +606,16 @@ void TfrmConfig::MostrarLugar() {
 // --- Saving ---------------------------------------------------------------------------------------------
 
 TConfigBarra TfrmConfig::Valores() const {
-    TConfigBarra c;
+    // A setting the page does not offer keeps what was read.
+    TConfigBarra c = lidos_;
     c.titulo = Texto(eTitulo);
     c.icone = slocalicon_;
     c.sobreOutros = Marcado(ckSobreOF);
     c.transparente = Marcado(ckUsarTransp);
-    c.nivel = std::clamp(Valor(spTransp), kNivelMinimo, kNivelMaximo);
+    c.nivel = NivelNoIntervalo(Valor(spTransp));
     c.cor = corExemplo_;
     c.fonte = fonteExemplo_;
-    c.salto = std::clamp(Valor(spSalto), kSaltoMinimo, kSaltoMaximo);
+    c.salto = SaltoNoIntervalo(Valor(spSalto));
     c.editarTitulo = Marcado(ckEditarTit);
     c.autoOcultar = Marcado(ckAuto);
     c.abrirAoApontar = Marcado(ckAbrirAoApontar);
@@ -650,15 +650,7 @@ void TfrmConfig::bokClick() {
             return;
         }
     }
-    barra_.AplicarVisual(VisualDe(c), icoTit_.get());
-    barra_.AplicarLugar();
-    if (c.sobreOutros != bSobreOF_) {
-        MsgBox(
-            "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "
-            "sistema!");
-        barra_.Fechar();
-    }
-    Tag = 1;
+    barra_.AplicarConfig(lidos_, c, icoTit_.get());
     Fechar(mrOk);
 }
 
