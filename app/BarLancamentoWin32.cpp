@@ -11,6 +11,7 @@
 #include "app/MenuAtalho.h"
 #include "catalogue/AlvoEmUso.h"
 #include "catalogue/AlvosWin32.h"
+#include "support/Caminho.h"
 #include "support/ErroSistemaWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlg.h"
@@ -37,7 +38,8 @@ void LeaveCom() {
 // current folder stands except while a launch has moved it.
 TAlvoBuscado BuscarAlvo(const TPedidoAlvo& p) {
     const std::string alvo = AlvoExistente(p.programa);
-    const bool absoluto = alvo.rfind("\\\\", 0) == 0 || (alvo.size() >= 2 && alvo[1] == ':');
+    const TipoCaminho tipo = TipoDoCaminho(alvo);
+    const bool absoluto = tipo.forma == FormaCaminho::Unc || tipo.NaUnidade();
     const std::string caminho = absoluto || alvo.empty() ? alvo : DirAplic + alvo;
     IShell& shell = *CurrentPlatform().shell;
     TAlvoBuscado r;

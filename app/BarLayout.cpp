@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "catalogue/AlvoEmUso.h"
 #include "catalogue/ConfigBarra.h"
+#include "support/Caminho.h"
 
 namespace nq {
 
@@ -52,6 +52,6 @@ int OpacityDown(int opacity) { return std::max(kOpacityMin, opacity - 5); }
 int StoredOpacity(int stored) { return NivelNoIntervalo(stored); }
 int StoredStep(int stored) { return SaltoNoIntervalo(stored); }
 
-bool IsURL(std::string_view target) { return EnderecoWeb(target); }
+bool IsURL(std::string_view target) { return TipoDoCaminho(target).web; }
 
 }  // namespace nq

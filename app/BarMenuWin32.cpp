@@ -531,11 +531,8 @@ void TBarMenu::mnConfigClick() {
             TEdicaoEmCurso edicao(&barra_.cdsEdicao);
             janela->ShowModal(nullptr);
         }
-        if (janela->Tag == 1) {
-            barra_.Salvar();
-            barra_.AtualizarIcones();
-            barra_.TeclaGlobal().Registrar();  // the key may have changed
-        }
+        // What the window saved and the bar could not take while the window edited the catalogue.
+        barra_.ConfigFechada();
     } catch (const std::exception& e) {
         MsgBoxErro(e.what());
     }

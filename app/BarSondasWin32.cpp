@@ -68,7 +68,7 @@ void InstalarAlvoLento() {
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos) return;
     static ShellLento lento(*CurrentPlatform().shell, text.substr(colon + 1),
-                            static_cast<DWORD>(std::strtoul(text.c_str(), nullptr, 10)));
+                            LerInteiro<DWORD>(text, 10, TFormaInteiro::Inicio).value_or(0));
     CurrentPlatform().shell = &lento;
 }
 
@@ -107,7 +107,7 @@ std::string ShellDeTeste() {
 
 TTipoMenu TipoMenuBarra() {
     const char* v = std::getenv("PIVEL_TIPO_MENU");
-    const int tipo = v ? std::atoi(v) : -1;
+    const int tipo = v ? LerInteiro(v, 10, TFormaInteiro::Inicio).value_or(0) : -1;
     return v && *v && tipo >= 0 && tipo <= static_cast<int>(TTipoMenu::tmMarvo) ? static_cast<TTipoMenu>(tipo)
                                                                                  : TTipoMenu::tmOffice;
 }

@@ -28,9 +28,7 @@ TAtalhoRec readProgramData(const std::string& hint) {
     }
     r.isDirectory = CurrentPlatform().shell->DirectoryExists(r.programa);
     // The menu's rule is shorter than the button's: "www", "http" and "ftp" anywhere.
-    const std::string lower = LowerCase(r.programa);
-    r.isUrl = lower.find("www") != std::string::npos || lower.find("http") != std::string::npos ||
-              lower.find("ftp") != std::string::npos;
+    r.isUrl = TipoDoCaminho(r.programa).webNoMenu;
     FillFolder(r);
     return r;
 }

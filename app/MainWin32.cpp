@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <exception>
+#include <utility>
 
 #include "app/BarLayout.h"
 #include "app/Barra.h"
@@ -177,6 +178,26 @@ void TfrmMainPivel::FormActivate() {
 
 void TfrmMainPivel::Finalizar() {
     if (hwnd_) PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void TfrmMainPivel::AplicarConfig(const TConfigBarra& antes, const TConfigBarra& depois, HICON icone) {
+    AplicarVisual(VisualDe(depois), icone);
+    AplicarLugar();
+    if (depois.sobreOutros != antes.sobreOutros) {
+        MsgBox(
+            "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "
+            "sistema!");
+        Finalizar();
+    }
+    configSalva_ = true;
+}
+
+void TfrmMainPivel::ConfigFechada() {
+    if (!std::exchange(configSalva_, false)) return;
+    Salvar();
+    AtualizarIcones();
+    // Registered again even when the key is the same: one another program held may be free now.
+    teclaGlobal_.Registrar();
 }
 
 void TfrmMainPivel::AplicarVisual(const TVisualBarra& visual, HICON icone) {

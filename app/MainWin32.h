@@ -81,12 +81,13 @@ public:
     TClientDataset& Catalogo() override { return cds; }
     TVisualBarra Visual() const override { return visual_; }
     HICON IconeTitulo() const override { return pintura_.IconeTitulo(); }
-    void AplicarVisual(const TVisualBarra& visual, HICON icone) override;
-    void Fechar() override { Finalizar(); }
+    // The window saved the settings: what shows (the look, the place, stay-on-top) is taken at once, the
+    // rest once the window has closed (ConfigFechada), when the catalogue it edited is the bar's again.
+    void AplicarConfig(const TConfigBarra& antes, const TConfigBarra& depois, HICON icone) override;
+    void ConfigFechada();
     std::optional<TMenusEscolha> EscolherAparenciaMenu() override;
     TMenusEscolha AparenciaMenu() override;
     void AplicarAparenciaMenu(const TMenusEscolha& escolha) override;
-    void AplicarLugar() override;
 
     // What the collaborators read and reach.
     int Dpi() const { return dpi_; }
@@ -149,6 +150,11 @@ private:
     void WMDpiChanged();
     void ApplyTranslucency();
     void Rolado();
+    // The look, with a copy of the title picture (nullptr: none of its own).
+    void AplicarVisual(const TVisualBarra& visual, HICON icone);
+    // The place again: the monitor and the edge the settings now name, and whether the pointer resting on
+    // that edge opens the bar.
+    void AplicarLugar();
 
     // What a screen reader reads of the bar: its buttons, then the title's menu button.
     int Botoes() const override;
@@ -167,6 +173,7 @@ private:
     TBarAcessivel* acessivel_ = nullptr;
     bool mostrada_ = false;  // shown once: the work put off until then is done
     bool destroyed_ = false;
+    bool configSalva_ = false;  // the configuration window saved: ConfigFechada has work
     std::size_t filtroTeclas_ = 0;
     TDesktopAviso dskErro;
     TDesktopAviso dskAviso;

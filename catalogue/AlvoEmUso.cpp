@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "support/Caminho.h"
 #include "support/NqConst.h"
 #include "support/Platform.h"
 #include "support/Text.h"
@@ -68,21 +69,20 @@ std::optional<std::string> ExpandirVariaveis(
 }
 
 std::optional<std::string> ResolverRelativo(std::string_view caminho, std::string_view pastaPrograma) {
-    const bool comUnidade = caminho.size() >= 2 && caminho[1] == ':';
-    const bool daRaiz = !caminho.empty() && (caminho[0] == '\\' || caminho[0] == '/');
+    const TipoCaminho tipo = TipoDoCaminho(caminho);
     const bool temPasta = caminho.find_first_of("\\/") != std::string_view::npos;
-    const bool endereco = caminho.find("://") != std::string_view::npos || LowerCase(caminho).rfind("www.", 0) == 0;
-    if (caminho.empty() || comUnidade || daRaiz || !temPasta || endereco) return std::string(caminho);
+    if (caminho.empty() || tipo.forma != FormaCaminho::Relativo || !temPasta || tipo.endereco)
+        return std::string(caminho);
     // The root of the program's folder ("D:", or "\\server\share"), then its folders and the path's
     // parts on them; ".." never climbs above the root.
     std::string_view base = pastaPrograma;
     std::string raiz;
-    if (base.rfind("\\\\", 0) == 0) {
+    if (TipoDoCaminho(base).forma == FormaCaminho::Unc) {
         std::size_t fim = base.find_first_of("\\/", 2);
         if (fim != std::string_view::npos) fim = base.find_first_of("\\/", fim + 1);
         raiz = std::string(base.substr(0, fim));
         base = fim == std::string_view::npos ? std::string_view{} : base.substr(fim);
-    } else if (base.size() >= 2 && base[1] == ':') {
+    } else if (TipoDoCaminho(base).NaUnidade()) {
         raiz = std::string(base.substr(0, 2));
         base.remove_prefix(2);
     }
@@ -112,18 +112,11 @@ std::string AlvoEmUso(const std::string& guardado) {
     return caminho ? *caminho : kAlvoInvalido + guardado;
 }
 
-bool EnderecoWeb(std::string_view alvo) {
-    const std::string lower = LowerCase(alvo);
-    for (const char* marca : {"www.", "http:", "https:", "ftp:"})
-        if (lower.find(marca) != std::string::npos) return true;
-    return false;
-}
-
 bool ProgramaEmUnidadeRemovivel = false;
 
 std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel) {
-    const bool absoluto = caminho.size() >= 3 && caminho[1] == ':' && (caminho[2] == '\\' || caminho[2] == '/');
-    if (!removivel || !absoluto || pastaPrograma.size() < 2 || pastaPrograma[1] != ':' ||
+    const bool absoluto = TipoDoCaminho(caminho).forma == FormaCaminho::Absoluto;
+    if (!removivel || !absoluto || !TipoDoCaminho(pastaPrograma).NaUnidade() ||
         UpperChar(static_cast<unsigned char>(caminho[0])) != UpperChar(static_cast<unsigned char>(pastaPrograma[0])))
         return caminho;
     const std::vector<std::string_view> alvo = Partes(std::string_view(caminho).substr(2));
@@ -142,8 +135,7 @@ std::string AlvoParaGuardar(const std::string& caminho) {
 
 std::optional<std::string> NaUnidadeDoPrograma(std::string_view caminho, std::string_view pastaPrograma) {
     auto unidade = [](std::string_view p) {
-        return p.size() >= 3 && p[1] == ':' && (p[2] == '\\' || p[2] == '/') ? UpperChar(static_cast<unsigned char>(p[0]))
-                                                                              : 0;
+        return TipoDoCaminho(p).forma == FormaCaminho::Absoluto ? UpperChar(static_cast<unsigned char>(p[0])) : 0;
     };
     const char32_t alvo = unidade(caminho), programa = unidade(pastaPrograma);
     if (!alvo || !programa || alvo == programa) return std::nullopt;

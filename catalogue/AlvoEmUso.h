@@ -51,10 +51,6 @@ extern bool ProgramaEmUnidadeRemovivel;
 std::string CaminhoParaGuardar(const std::string& caminho, std::string_view pastaPrograma, bool removivel);
 std::string AlvoParaGuardar(const std::string& caminho);
 
-// A web address: "www.", "http:", "https:" or "ftp:" anywhere, in any letter case (the bar opens such a
-// target as an address, never as a file).
-bool EnderecoWeb(std::string_view alvo);
-
 // The parameters with their variables expanded (as typed when that fails).
 std::string ParametrosEmUso(const std::string& guardados);
 

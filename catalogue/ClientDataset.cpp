@@ -16,22 +16,9 @@ namespace {
 
 const TFieldValue kNoValue{};
 
-bool ParseInt32(std::string_view text, std::int32_t& out) {
-    const std::string t = Trim(text);
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
-    if (i == t.size()) return false;
-    std::int64_t value = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return false;
-        value = value * 10 + (t[i] - '0');
-        if (value > std::int64_t{INT32_MAX} + 1) return false;
-    }
-    if (negative) value = -value;
-    if (value < INT32_MIN || value > INT32_MAX) return false;
-    out = static_cast<std::int32_t>(value);
-    return true;
+// A field's integer as text: blanks around it and a sign before it allowed.
+std::optional<std::int32_t> InteiroDoTexto(std::string_view text) {
+    return LerInteiro<std::int32_t>(Trim(text), 10, TFormaInteiro::ComMais);
 }
 
 // The true and false texts of a Boolean field.
@@ -121,9 +108,9 @@ std::int32_t TField::AsInteger() const {
     const TFieldValue& v = Value();
     if (v.null) return 0;
     if (type_ != TFieldType::ftString) return v.number;
-    std::int32_t n = 0;
-    if (!ParseInt32(v.text, n)) throw EConvertError("'" + v.text + "' não é um valor inteiro válido");
-    return n;
+    const std::optional<std::int32_t> n = InteiroDoTexto(v.text);
+    if (!n) throw EConvertError("'" + v.text + "' não é um valor inteiro válido");
+    return *n;
 }
 
 bool TField::AsBoolean() const {
@@ -147,10 +134,9 @@ void TField::SetAsString(std::string_view Value) {
         if (UpperCase(no).starts_with(upper)) return SetAsBoolean(false);
         throw EConvertError("'" + std::string(Value) + "' não é um valor lógico válido");
     }
-    std::int32_t n = 0;
-    if (!ParseInt32(Value, n))
-        throw EConvertError("'" + std::string(Value) + "' não é um valor inteiro válido");
-    SetAsInteger(n);
+    const std::optional<std::int32_t> n = InteiroDoTexto(Value);
+    if (!n) throw EConvertError("'" + std::string(Value) + "' não é um valor inteiro válido");
+    SetAsInteger(*n);
 }
 
 void TField::SetAsInteger(std::int32_t Value) {

@@ -18,12 +18,8 @@ namespace {
 // them (another spelling is another key), from 1 up to limit; 0 otherwise.
 int RecordKeyNumber(std::string_view key, int limit) {
     if (key.empty() || key.size() > 10 || key[0] == '0') return 0;
-    long long n = 0;
-    for (char c : key) {
-        if (c < '0' || c > '9') return 0;
-        n = n * 10 + (c - '0');
-    }
-    return n <= limit ? static_cast<int>(n) : 0;
+    const std::optional<std::uint64_t> n = LerInteiro<std::uint64_t>(key);
+    return n && *n <= static_cast<std::uint64_t>(std::max(limit, 0)) ? static_cast<int>(*n) : 0;
 }
 
 std::string_view TrimBlanks(std::string_view s) {

@@ -1,7 +1,8 @@
 #pragma once
-// The bar's settings: the one record of the keys of the settings file's "Config" section. Only this
-// code names those keys; it reads every one with its default, brings the look values into the range
-// the keys and the configuration window allow, and writes them in their order.
+// The bar's settings: the one record of the keys of the settings file's "Config" section. One table in
+// ConfigBarra.cpp names each key once, with the record's member it fills, its default and its range;
+// reading, writing (in the table's order), the copy put back after a failed save and the range checks
+// all walk that table.
 
 #include <string>
 #include <vector>
@@ -35,29 +36,31 @@ inline constexpr const char* kMonitorPrincipal = "Principal";
 int NumeroDoMonitor(const std::string& monitor);
 TLado LadoDe(const std::string& lado);
 
-// A stored value brought into its range, so that a hand-edited or damaged file can never hide the
-// bar or pile its buttons up.
+// A stored value brought into its range (the table's), so that a hand-edited or damaged file can never
+// hide the bar or pile its buttons up.
 int NivelNoIntervalo(int nivel);
 int SaltoNoIntervalo(int salto);
 
-// Every key of the section, with the default a reader gets when the file lacks it, in the order the
-// keys are written.
+// Every key of the section. A record made anew holds every key's default (the table's), which is what a
+// reader gets when the file lacks the key.
 struct TConfigBarra {
-    std::string titulo = kTituloPadrao;       // NomeEmpresa (at most 255 characters)
-    std::string icone;                        // IconeEmpresa: the title icon's file
-    bool sobreOutros = true;                  // SobreOutros
-    bool transparente = true;                 // TransparênciaAtivada
-    int nivel = 210;                          // NívelTransparência
-    TColor cor = 1714213;                     // Color
-    TFont fonte{"Tahoma", 9, clWhite};        // FonteÍcones
-    int salto = 38;                           // DistânciaÍcones
-    bool editarTitulo = true;                 // EditarTítulo
-    bool autoOcultar = false;                 // AutoOcultar
-    bool abrirAoApontar = false;              // AbrirAoApontar: the pointer resting on the edge opens the bar
-    bool alturaAutomatica = false;            // IconHeightAuto
-    std::string teclaAtalho = kTeclaAtalhoPadrao;  // TeclaAtalho: the global key, as a shortcut's text
-    std::string monitor = kMonitorPrincipal;       // Monitor: "Principal" or a monitor's number
-    std::string lado = kLadoDireita;               // Lado: "Direita" or "Esquerda"
+    TConfigBarra();
+
+    std::string titulo;     // the bar's title
+    std::string icone;      // the title icon's file
+    bool sobreOutros{};     // the bar stays above other windows
+    bool transparente{};    // translucent, at the level nivel
+    int nivel{};            // the opacity, kNivelMinimo to kNivelMaximo
+    TColor cor{};           // the bar's colour
+    TFont fonte;            // the buttons' captions
+    int salto{};            // the distance between buttons, kSaltoMinimo to kSaltoMaximo
+    bool editarTitulo{};    // a dropped shortcut's title is asked for
+    bool autoOcultar{};     // the open bar closes when it loses the keyboard
+    bool abrirAoApontar{};  // the pointer resting on the edge opens the bar
+    bool alturaAutomatica{};  // the distance between buttons follows the monitor's height
+    std::string teclaAtalho;  // the global key, as a shortcut's text; empty: none
+    std::string monitor;      // "Principal" or a monitor's number
+    std::string lado;         // "Direita" or "Esquerda"
 };
 
 // The section as the file has it now (read at each use: the file is the one truth).

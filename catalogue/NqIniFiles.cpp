@@ -197,39 +197,16 @@ std::string_view OneLine(std::string_view s, std::string& storage) {
     return storage;
 }
 
-// A 32-bit integer in decimal, or in hexadecimal after "0x"; nothing for any other text.
+// A 32-bit integer in decimal (a "+" or "-" before it), or in hexadecimal after "0x"; nothing for any other
+// text.
 std::optional<int> TextToInt(std::string_view t) {
     if (t.size() > 2 && t[0] == '0' && (t[1] == 'x' || t[1] == 'X')) {
-        std::uint64_t v = 0;
-        for (char c : t.substr(2)) {
-            int d;
-            if (c >= '0' && c <= '9')
-                d = c - '0';
-            else if (c >= 'a' && c <= 'f')
-                d = c - 'a' + 10;
-            else if (c >= 'A' && c <= 'F')
-                d = c - 'A' + 10;
-            else
-                return std::nullopt;
-            v = v * 16 + static_cast<unsigned>(d);
-            if (v > 0xFFFFFFFFull) return std::nullopt;
-        }
         // Colours name system colours with the high bit set: 0xFF000005 is a negative number.
-        return static_cast<int>(static_cast<std::uint32_t>(v));
+        const std::optional<std::uint32_t> v = LerInteiro<std::uint32_t>(t.substr(2), 16);
+        if (!v) return std::nullopt;
+        return static_cast<int>(*v);
     }
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-    if (i == t.size()) return std::nullopt;
-    std::int64_t v = 0;
-    for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') return std::nullopt;
-        v = v * 10 + (t[i] - '0');
-        if (v > 2147483648LL) return std::nullopt;
-    }
-    if (negative) v = -v;
-    if (v > 2147483647LL) return std::nullopt;
-    return static_cast<int>(v);
+    return LerInteiro(t, 10, TFormaInteiro::ComMais);
 }
 
 

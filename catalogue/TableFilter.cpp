@@ -77,14 +77,13 @@ private:
             }
         } else if (c == '-' || (c >= '0' && c <= '9')) {
             tok_.kind = Token::Number;
-            const bool negative = c == '-';
-            if (negative) ++pos_;
-            if (pos_ >= text_.size() || text_[pos_] < '0' || text_[pos_] > '9') Fail();
-            for (; pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9'; ++pos_) {
-                tok_.number = tok_.number * 10 + (text_[pos_] - '0');
-                if (tok_.number > INT32_MAX + std::int64_t{1}) Fail();
-            }
-            if (negative) tok_.number = -tok_.number;
+            const std::size_t inicio = pos_;
+            if (c == '-') ++pos_;
+            while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') ++pos_;
+            // Up to 2^31 either way, as the field's 32 bits are compared with it.
+            const std::optional<std::int64_t> n = LerInteiro<std::int64_t>(text_.substr(inicio, pos_ - inicio));
+            if (!n || *n > INT32_MAX + std::int64_t{1} || *n < -(INT32_MAX + std::int64_t{1})) Fail();
+            tok_.number = *n;
         } else if (c == '=' || c == '<' || c == '>') {
             tok_.kind = Token::Op;
             tok_.text = c;

@@ -9,6 +9,8 @@
 #include "dialogs/ThemedDBGridWin32.h"
 #include "menus/ShortCut.h"
 #include "resource.h"
+#include "support/ArquivoDialogoWin32.h"
+#include "support/Caminho.h"
 #include "support/MessageFilterWin32.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFunWin32.h"
@@ -268,12 +270,6 @@ HWND PrimeiroComTab(HWND pai) {
     return nullptr;
 }
 
-// The folder part of a path, with its last "\" or ":".
-std::wstring PastaDe(const std::string& caminho) {
-    const std::size_t sep = caminho.find_last_of("\\/:");
-    return sep == std::string::npos ? std::wstring() : Wide(caminho.substr(0, sep + 1));
-}
-
 // The window's font as the system's font dialog describes it, and back.
 LOGFONTW LogFontDe(const TFont& f) {
     HDC tela = GetDC(nullptr);
@@ -320,7 +316,6 @@ void TfrmConfig::FormCreate() {
     SetValor(hkTeclaAtalho, teclaLida_);
     slocalicon_ = lidos_.icone;
     MostrarLugar();
-    bSobreOF_ = Marcado(ckSobreOF);
     lidos_.titulo = v.titulo;
     lidos_.sobreOutros = v.sobreOutros;
     lidos_.transparente = v.transparente;
@@ -517,28 +512,21 @@ bool TfrmConfig::DesenharItem(int controle, DRAWITEMSTRUCT* dis) {
 }
 
 void TfrmConfig::icoTitClick() {
-    wchar_t arquivo[MAX_PATH] = L"";
+    std::string arquivo;
     // The folder of the icon stored in the settings, not of one picked before in this window.
-    const std::wstring pasta = PastaDe(NqIni ? LerConfig(*NqIni).icone : "");
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hwnd();
-    ofn.lpstrFilter = L"Ícones (*.ico)\0*.ico\0";
-    ofn.lpstrFile = arquivo;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrInitialDir = pasta.empty() ? nullptr : pasta.c_str();
-    ofn.lpstrTitle = L"Ícone para o Título";
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (!GetOpenFileNameW(&ofn)) return;
+    if (!PromptForFileName(arquivo, "Ícones (*.ico)|*.ico", "", "Ícone para o Título",
+                           std::string(PastaDoCaminho(NqIni ? LerConfig(*NqIni).icone : "")), true, hwnd()))
+        return;
     const int lado = S(32);
-    HICON icone = static_cast<HICON>(LoadImageW(nullptr, arquivo, IMAGE_ICON, lado, lado, LR_LOADFROMFILE));
+    HICON icone =
+        static_cast<HICON>(LoadImageW(nullptr, Wide(arquivo).c_str(), IMAGE_ICON, lado, lado, LR_LOADFROMFILE));
     if (!icone) {
         // The window stays as it was, with the icon it showed.
-        MsgBoxErro("Não foi possível carregar o ícone:|" + Narrow(arquivo));
+        MsgBoxErro("Não foi possível carregar o ícone:|" + arquivo);
         return;
     }
     icoTit_.reset(icone);
-    slocalicon_ = Narrow(arquivo);
+    slocalicon_ = arquivo;
     if (HWND w = Controle(icoTit)) InvalidateRect(w, nullptr, TRUE);
 }
 
@@ -618,15 +606,16 @@ void TfrmConfig::MostrarLugar() {
 // --- Saving ---------------------------------------------------------------------------------------------
 
 TConfigBarra TfrmConfig::Valores() const {
-    TConfigBarra c;
+    // A setting the page does not offer keeps what was read.
+    TConfigBarra c = lidos_;
     c.titulo = Texto(eTitulo);
     c.icone = slocalicon_;
     c.sobreOutros = Marcado(ckSobreOF);
     c.transparente = Marcado(ckUsarTransp);
-    c.nivel = std::clamp(Valor(spTransp), kNivelMinimo, kNivelMaximo);
+    c.nivel = NivelNoIntervalo(Valor(spTransp));
     c.cor = corExemplo_;
     c.fonte = fonteExemplo_;
-    c.salto = std::clamp(Valor(spSalto), kSaltoMinimo, kSaltoMaximo);
+    c.salto = SaltoNoIntervalo(Valor(spSalto));
     c.editarTitulo = Marcado(ckEditarTit);
     c.autoOcultar = Marcado(ckAuto);
     c.abrirAoApontar = Marcado(ckAbrirAoApontar);
@@ -661,15 +650,7 @@ void TfrmConfig::bokClick() {
             return;
         }
     }
-    barra_.AplicarVisual(VisualDe(c), icoTit_.get());
-    barra_.AplicarLugar();
-    if (c.sobreOutros != bSobreOF_) {
-        MsgBox(
-            "A alteração da opção de para mostrar sobre outras janelas só terá efeito após reiniciar o "
-            "sistema!");
-        barra_.Fechar();
-    }
-    Tag = 1;
+    barra_.AplicarConfig(lidos_, c, icoTit_.get());
     Fechar(mrOk);
 }
 

@@ -3,8 +3,9 @@
 // data grid, with a navigator, a search box and five filters; its second page holds the bar's title and
 // title icon, stay-on-top, translucency and its level, the title prompt of dropped shortcuts, auto-hide
 // and opening by pointing at the edge, the distance between buttons, the bar's colour and caption font,
-// the global key, the menus' look, and the monitor and edge the bar stands at. "Salvar | F5" writes the
-// second page's settings, applies them to the bar at once and closes the window with its Tag at 1.
+// the global key, the menus' look, and the monitor and edge the bar stands at. The page edits a copy of the
+// settings; "Salvar | F5" writes it and hands the bar the settings as they were and as saved
+// (IBarraConfig::AplicarConfig), and the window closes.
 
 #include <windows.h>
 
@@ -30,18 +31,14 @@ public:
     virtual TVisualBarra Visual() const = 0;
     // The picture beside the bar's title, for the window to copy.
     virtual HICON IconeTitulo() const = 0;
-    // The bar takes the look at once, with a copy of the title picture (nullptr: none of its own).
-    virtual void AplicarVisual(const TVisualBarra& visual, HICON icone) = 0;
-    // Asks the bar window to close: the program ends once the current command has finished.
-    virtual void Fechar() = 0;
+    // The settings were saved: antes as the window showed them, depois as written, and the title picture
+    // the window shows (nullptr: none of its own; the bar takes a copy). The bar applies what changed.
+    virtual void AplicarConfig(const TConfigBarra& antes, const TConfigBarra& depois, HICON icone) = 0;
     // The look of the bar's menus: chosen in the menu settings window (nothing on Cancel), as it is now,
     // and a choice taken by the menus and written into the settings (the caller writes the file).
     virtual std::optional<TMenusEscolha> EscolherAparenciaMenu() = 0;
     virtual TMenusEscolha AparenciaMenu() = 0;
     virtual void AplicarAparenciaMenu(const TMenusEscolha& escolha) = 0;
-    // The bar takes its place again: the monitor and the edge the settings now name, and whether the
-    // pointer resting on that edge opens it.
-    virtual void AplicarLugar() = 0;
 };
 
 // The navigator's buttons, left to right.
@@ -115,8 +112,7 @@ private:
     TDBGridWin32* g_ = nullptr;
     std::string slocalicon_;
     std::optional<TMenusEscolha> aparenciaMenu_;  // chosen in the menu settings window, taken on save
-    bool bSobreOF_ = false;
-    TConfigBarra lidos_;  // what the page showed when the window opened
+    TConfigBarra lidos_;  // what the page showed when the window opened; the page edits a copy of it
     int teclaLida_ = 0;   // the global key as the hot-key box showed it then
     int monitorLido_ = -1;  // the entries the monitor and edge lists showed then
     int ladoLido_ = -1;

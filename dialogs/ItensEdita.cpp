@@ -16,16 +16,10 @@ std::string PastaDoTexto(std::string_view texto) {
 
 namespace {
 
-// "mailto:", "shell:", "ms-settings:": a scheme of two letters or more (one letter is a drive).
-bool ComEsquema(std::string_view alvo) {
-    const std::size_t fim = alvo.find(':');
-    if (fim == std::string_view::npos || fim < 2) return false;
-    for (std::size_t i = 0; i < fim; ++i) {
-        const unsigned char c = static_cast<unsigned char>(alvo[i]);
-        const bool letra = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        if (!letra && (i == 0 || !((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) return false;
-    }
-    return true;
+// A web address or another scheme's ("mailto:", "shell:"): the shell opens it, there is no file to find.
+bool Endereco(std::string_view alvo) {
+    const TipoCaminho tipo = TipoDoCaminho(alvo);
+    return tipo.web || tipo.esquema;
 }
 
 bool NoCaminhoDoSistema(const std::string& nome) {
@@ -45,13 +39,13 @@ bool NoCaminhoDoSistema(const std::string& nome) {
 }  // namespace
 
 bool AlvoEncontrado(const std::string& programa) {
-    if (EnderecoWeb(programa) || ComEsquema(programa)) return true;
+    if (Endereco(programa)) return true;
     const std::string emUso = AlvoEmUso(programa);
     if (emUso.rfind(kAlvoInvalido, 0) == 0) return false;
-    if (EnderecoWeb(emUso) || ComEsquema(emUso)) return true;
+    if (Endereco(emUso)) return true;
     IShell& shell = *CurrentPlatform().shell;
     if (shell.FileExists(emUso) || shell.DirectoryExists(emUso)) return true;
-    return emUso.find_first_of("\\/:") == std::string::npos && NoCaminhoDoSistema(emUso);
+    return PastaDoCaminho(emUso).empty() && NoCaminhoDoSistema(emUso);
 }
 
 TDecisaoItem DecidirItem(const std::string& programa, const std::string& titulo, bool menu) {

@@ -1,5 +1,6 @@
 #include "dialogs/Seldir2.h"
 
+#include "support/Caminho.h"
 #include "support/NqFun.h"
 
 namespace nq {
@@ -8,7 +9,7 @@ namespace {
 
 // Where the root of a path ends: after "C:\" or after "\\server\share\".
 std::size_t FimDaRaiz(const std::string& p) {
-    if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
+    if (TipoDoCaminho(p).forma == FormaCaminho::Unc) {
         const std::size_t servidor = p.find('\\', 2);
         if (servidor == std::string::npos) return p.size();
         const std::size_t partilha = p.find('\\', servidor + 1);

@@ -11,6 +11,7 @@
 
 #include "resource.h"
 #include "dialogs/Seldir2.h"
+#include "support/Caminho.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 #include "support/NqFun.h"
@@ -389,7 +390,7 @@ void TfSeldir2::SincronizarUnidade() {
     HWND combo = Controle(Unidades);
     if (!combo) return;
     const wchar_t letra =
-        atual_.size() >= 2 && atual_[1] == ':' ? static_cast<wchar_t>(std::toupper(atual_[0])) : 0;
+        TipoDoCaminho(atual_).NaUnidade() ? static_cast<wchar_t>(std::toupper(atual_[0])) : 0;
     const int n = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
     int escolha = -1;
     for (int i = 0; i < n; ++i)
@@ -405,8 +406,7 @@ void TfSeldir2::tsUnidShow() {
     if (i != CB_ERR) {
         const auto letra = static_cast<char>(SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
         // Another drive: its current folder.
-        if (atual_.empty() || std::toupper(static_cast<unsigned char>(atual_[0])) != letra ||
-            atual_[1] != ':')
+        if (!TipoDoCaminho(atual_).NaUnidade() || std::toupper(static_cast<unsigned char>(atual_[0])) != letra)
             destino = std::string(1, letra) + ":";
     }
     if (!destino.empty()) IrPara(destino, Origem::Unidade);

@@ -13,7 +13,7 @@
 namespace nq {
 
 bool PromptForFileName(std::string& AFileName, const std::string& AFilter, const std::string& ADefaultExt,
-                       const std::string& ATitle, const std::string& AInitialDir) {
+                       const std::string& ATitle, const std::string& AInitialDir, bool existente, HWND dono) {
     // "description\0patterns\0 ... \0\0", as the dialog takes it.
     std::wstring filtro;
     for (const TTipoArquivo& t : TiposDeArquivo(AFilter)) {
@@ -28,7 +28,7 @@ bool PromptForFileName(std::string& AFileName, const std::string& AFilter, const
     const std::wstring titulo = Wide(ATitle), pasta = Wide(AInitialDir), ext = Wide(ADefaultExt);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = JanelaDasMensagens();
+    ofn.hwndOwner = dono ? dono : JanelaDasMensagens();
     ofn.lpstrFilter = filtro.size() > 1 ? filtro.c_str() : nullptr;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = arquivo.data();
@@ -36,7 +36,8 @@ bool PromptForFileName(std::string& AFileName, const std::string& AFilter, const
     ofn.lpstrInitialDir = pasta.empty() ? nullptr : pasta.c_str();
     ofn.lpstrTitle = titulo.empty() ? nullptr : titulo.c_str();
     ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                (existente ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
     if (!GetOpenFileNameW(&ofn)) return false;
     AFileName = Narrow(arquivo.data());
     return true;

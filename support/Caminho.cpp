@@ -1,5 +1,7 @@
 #include "support/Caminho.h"
 
+#include "support/Text.h"
+
 namespace nq {
 
 std::size_t InicioDoNome(std::string_view caminho, std::string_view separadores) {
@@ -29,6 +31,40 @@ std::string TrocarExtensao(std::string_view caminho, std::string_view fim) {
     std::string r(SemExtensao(caminho));
     r += fim;
     return r;
+}
+
+namespace {
+
+bool Separador(char c) { return c == '\\' || c == '/'; }
+
+bool ComEsquema(std::string_view alvo) {
+    const std::size_t fim = alvo.find(':');
+    if (fim == std::string_view::npos || fim < 2) return false;
+    for (std::size_t i = 0; i < fim; ++i) {
+        const unsigned char c = static_cast<unsigned char>(alvo[i]);
+        const bool letra = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letra && (i == 0 || !((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+TipoCaminho TipoDoCaminho(std::string_view caminho) {
+    TipoCaminho t;
+    if (caminho.size() >= 2 && caminho[0] == '\\' && caminho[1] == '\\')
+        t.forma = FormaCaminho::Unc;
+    else if (caminho.size() >= 2 && caminho[1] == ':')
+        t.forma = caminho.size() >= 3 && Separador(caminho[2]) ? FormaCaminho::Absoluto : FormaCaminho::DaUnidade;
+    else if (!caminho.empty() && Separador(caminho[0]))
+        t.forma = FormaCaminho::DaRaiz;
+    const std::string minusculo = LowerCase(caminho);
+    const auto contem = [&minusculo](const char* marca) { return minusculo.find(marca) != std::string::npos; };
+    t.web = contem("www.") || contem("http:") || contem("https:") || contem("ftp:");
+    t.webNoMenu = contem("www") || contem("http") || contem("ftp");
+    t.endereco = contem("://") || minusculo.rfind("www.", 0) == 0;
+    t.esquema = ComEsquema(caminho);
+    return t;
 }
 
 }  // namespace nq

@@ -1,6 +1,7 @@
 #pragma once
 // Taking a path apart: its folder, its name, its extension. Every routine of the program that splits a
-// path does it here, with one of two sets of separators.
+// path does it here, with one of two sets of separators; and what kind of path it is (TipoDoCaminho), which
+// every routine that tells a drive, a network path or an address from the rest asks.
 
 #include <string>
 #include <string_view>
@@ -25,5 +26,35 @@ std::size_t InicioDaExtensao(std::string_view caminho, std::string_view separado
 std::string_view SemExtensao(std::string_view caminho, std::string_view separadores = kSeparadores);
 // The path with its extension (dot included) replaced by `fim`; appended when it has none.
 std::string TrocarExtensao(std::string_view caminho, std::string_view fim);
+
+// How a path begins.
+enum class FormaCaminho {
+    Relativo,   // "Apps\x.exe", "x.exe", "": from the current folder
+    DaRaiz,     // "\Apps", "/Apps": from the current drive's root
+    Unc,        // "\\servidor\pasta": a network path
+    Absoluto,   // "C:\Apps", "C:/Apps": a drive and a separator
+    DaUnidade,  // "C:Apps", "C:": from that drive's current folder
+};
+
+// What a path or a typed target is: its form, and the tests of an address the program has used, each of
+// which its callers keep (a target can pass one and not another, and be an absolute path too:
+// "C:\www.site\a.html" is absolute and, by the bar's test, an address).
+struct TipoCaminho {
+    FormaCaminho forma = FormaCaminho::Relativo;
+    // "www.", "http:", "https:" or "ftp:" anywhere, in any letter case: the bar opens it as an address.
+    bool web = false;
+    // "www", "http" or "ftp" anywhere, in any letter case: an "Outros atalhos" entry's launch takes it as
+    // an address.
+    bool webNoMenu = false;
+    // "://" anywhere, or "www." first in any letter case: never taken as a folder of the program's.
+    bool endereco = false;
+    // A scheme first: a letter, then letters, digits, "+", "-" or "." up to a colon, two characters or
+    // more ("mailto:", "shell:", "ms-settings:"; one letter is a drive).
+    bool esquema = false;
+
+    bool NaUnidade() const { return forma == FormaCaminho::Absoluto || forma == FormaCaminho::DaUnidade; }
+    bool operator==(const TipoCaminho&) const = default;
+};
+TipoCaminho TipoDoCaminho(std::string_view caminho);
 
 }  // namespace nq

@@ -1,7 +1,6 @@
 #include "support/FileReplace.h"
 
 #include <array>
-#include <charconv>
 #include <vector>
 
 #include "support/Caminho.h"
@@ -34,14 +33,11 @@ std::string Hex8(std::uint32_t v) {
     return out;
 }
 
-// A whole number in the given base, nothing else.
+// A whole number in the given base, nothing else, of at most 20 characters.
 template <class T>
 std::optional<T> Number(std::string_view text, int base = 10) {
-    T value{};
-    if (text.empty() || text.size() > 20) return std::nullopt;
-    const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (err != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    if (text.size() > 20) return std::nullopt;
+    return LerInteiro<T>(text, base);
 }
 
 std::string_view NameOnly(std::string_view path) { return NomeDoCaminho(path); }

@@ -2,9 +2,12 @@
 // UTF-8 text helpers. Text inside the program is UTF-8 in std::string; positions and lengths that the
 // user would count (field sizes, Right, ...) are counted in characters (code points), not bytes.
 
+#include <charconv>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace nq {
 
@@ -33,6 +36,45 @@ bool SameText(std::string_view a, std::string_view b);
 inline bool IsBlank(char32_t c) { return c <= 32; }
 std::string Trim(std::string_view s);
 std::string_view TrimView(std::string_view s);
+
+// What of a text LerInteiro reads as the number.
+enum class TFormaInteiro {
+    Exata,    // the whole text: digits, with a "-" before them for a signed type
+    ComMais,  // the whole text, which may also begin with a "+" (the settings file, the catalogue's fields)
+    Inicio,   // blanks, a sign and the digits it begins with, whatever follows (as the C library's atoi)
+};
+
+// The one integer reader: a T written in the text in the base (2 to 36; no "0x" before a hexadecimal), as
+// the form says; nothing when there is no number there or it does not fit T.
+template <class T = int>
+std::optional<T> LerInteiro(std::string_view texto, int base = 10, TFormaInteiro forma = TFormaInteiro::Exata) {
+    if (forma == TFormaInteiro::Inicio) {
+        const auto digito = [base](char c) {
+            const int v = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'a' && c <= 'z' ? c - 'a' + 10
+                          : c >= 'A' && c <= 'Z' ? c - 'A' + 10
+                                                 : 99;
+            return v < base;
+        };
+        std::size_t i = 0;
+        while (i < texto.size() && (texto[i] == ' ' || (texto[i] >= '\t' && texto[i] <= '\r'))) ++i;
+        std::size_t fim = i;
+        if (fim < texto.size() && (texto[fim] == '+' || texto[fim] == '-')) ++fim;
+        while (fim < texto.size() && digito(texto[fim])) ++fim;
+        texto = texto.substr(i, fim - i);
+        forma = TFormaInteiro::ComMais;
+    }
+    if (forma == TFormaInteiro::ComMais && !texto.empty() && texto.front() == '+') {
+        texto.remove_prefix(1);
+        if (!texto.empty() && texto.front() == '-') return std::nullopt;  // one sign only
+    }
+    if (texto.empty()) return std::nullopt;
+    T valor{};
+    const char* fim = texto.data() + texto.size();
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, valor, base);
+    if (erro != std::errc{} || lido != fim) return std::nullopt;
+    return valor;
+}
 
 std::u16string Utf8ToUtf16(std::string_view s);
 std::string Utf16ToUtf8(std::u16string_view s);

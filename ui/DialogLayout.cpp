@@ -1,8 +1,9 @@
 #include "ui/DialogLayout.h"
 
 #include <algorithm>
-#include <charconv>
 #include <numeric>
+
+#include "support/Text.h"
 
 namespace nq {
 
@@ -253,11 +254,8 @@ std::string ClasseToolkit(const ProjetoControle& c) {
 std::optional<std::string> ForaDoIntervalo(std::string_view texto, int minimo, int maximo) {
     while (!texto.empty() && texto.front() == ' ') texto.remove_prefix(1);
     while (!texto.empty() && texto.back() == ' ') texto.remove_suffix(1);
-    int valor = 0;
-    const char* fim = texto.data() + texto.size();
-    const auto [lido, erro] = std::from_chars(texto.data(), fim, valor);
-    if (!texto.empty() && erro == std::errc{} && lido == fim && valor >= minimo && valor <= maximo)
-        return std::nullopt;
+    const std::optional<int> valor = LerInteiro(texto);
+    if (valor && *valor >= minimo && *valor <= maximo) return std::nullopt;
     return "O valor deve estar entre " + std::to_string(minimo) + " e " + std::to_string(maximo) + ".";
 }
 

@@ -4,7 +4,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "support/Errors.h"
@@ -14,6 +13,7 @@
 #include "support/NqFun.h"
 #include "support/NqOutrosWin32.h"
 #include "support/RegistroDeEventos.h"
+#include "support/Text.h"
 #include "support/Win32Text.h"
 #include "ui/DialogLayout.h"
 #include "ui/DialogoInternoWin32.h"
@@ -183,7 +183,7 @@ int TDialogo::Valor(int controle) const {
     const ProjetoControle& c = projeto_.controles[k];
     if (c.tipo == TipoControle::TeclaAtalho && k < janelas_.size() && janelas_[k])
         return static_cast<int>(SendMessageW(janelas_[k], HKM_GETHOTKEY, 0, 0) & 0xFFFF);
-    return c.texto.empty() ? c.limite : std::atoi(c.texto.c_str());
+    return c.texto.empty() ? c.limite : LerInteiro(c.texto, 10, TFormaInteiro::Inicio).value_or(0);
 }
 
 void TDialogo::SetValor(int controle, int valor) {
@@ -353,7 +353,8 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
                 SendMessageW(seta, UDM_SETRANGE32, static_cast<WPARAM>(c.limite), c.maximo);
                 UDACCEL passo{0, static_cast<UINT>(std::max(1, c.passo))};
                 SendMessageW(seta, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&passo));
-                SendMessageW(seta, UDM_SETPOS32, 0, c.texto.empty() ? c.limite : std::atoi(c.texto.c_str()));
+                SendMessageW(seta, UDM_SETPOS32, 0,
+                             c.texto.empty() ? c.limite : LerInteiro(c.texto, 10, TFormaInteiro::Inicio).value_or(0));
             }
             break;
         }
@@ -362,7 +363,8 @@ HWND TDialogo::CriarControle(std::size_t i, HWND pai) {
             if (c.flags & fMarcado) SendMessageW(w, BM_SETCHECK, BST_CHECKED, 0);
             break;
         case TipoControle::TeclaAtalho:
-            SendMessageW(w, HKM_SETHOTKEY, static_cast<WPARAM>(std::atoi(c.texto.c_str()) & 0xFFFF), 0);
+            SendMessageW(w, HKM_SETHOTKEY,
+                         static_cast<WPARAM>(LerInteiro(c.texto, 10, TFormaInteiro::Inicio).value_or(0) & 0xFFFF), 0);
             break;
         case TipoControle::Botao:
             ImagemDoBotao(i);

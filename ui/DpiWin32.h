@@ -6,13 +6,15 @@
 
 #include <cstdlib>
 
+#include "support/Text.h"
+
 namespace nq {
 
 // The density PIVEL_DPI forces (48 to 480), or 0.
 inline int ForcedDpi() {
     const char* v = std::getenv("PIVEL_DPI");
     if (!v) return 0;
-    const int dpi = std::atoi(v);
+    const int dpi = LerInteiro(v, 10, TFormaInteiro::Inicio).value_or(0);
     return dpi >= 48 && dpi <= 480 ? dpi : 0;
 }
 

@@ -30,6 +30,12 @@ TEST(ConfigBarraRegistro, AFileWithoutTheKeysGivesTheDefaults) {
     EXPECT_EQ(c.teclaAtalho, "Ctrl+Alt+P");
     EXPECT_EQ(c.monitor, "Principal");
     EXPECT_EQ(c.lado, "Direita");
+
+    // A record made anew (the bar without a settings file) holds the same defaults, key for key.
+    TMemIniFile lido("PivelConfig.ini", ""), novo("PivelConfig.ini", "");
+    GravarConfig(lido, c);
+    GravarConfig(novo, TConfigBarra{});
+    EXPECT_EQ(novo.FileContent(), lido.FileContent());
 }
 
 // A hand-edited or damaged file: the look values come back inside their range, the title within its size.

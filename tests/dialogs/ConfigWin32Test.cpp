@@ -27,6 +27,7 @@
 #include "support/Text.h"
 #include "ui/DialogLayout.h"
 #include "ui/DialogTestUtil.h"
+#include "ui/NqMsgAllForm.h"
 
 namespace nq {
 namespace {
@@ -55,28 +56,28 @@ public:
     TClientDataset& Catalogo() override { return cds; }
     TVisualBarra Visual() const override { return visual; }
     HICON IconeTitulo() const override { return nullptr; }
-    void AplicarVisual(const TVisualBarra& v, HICON icone) override {
-        aplicados.push_back(v);
+    void AplicarConfig(const TConfigBarra& a, const TConfigBarra& depois, HICON icone) override {
+        antes.push_back(a);
+        salvos.push_back(depois);
+        aplicados.push_back(VisualDe(depois));
         comIcone = icone != nullptr;
     }
-    void Fechar() override { ++fechamentos; }
     std::optional<TMenusEscolha> EscolherAparenciaMenu() override { return escolhaDoDialogo; }
     TMenusEscolha AparenciaMenu() override { return aparencia; }
     void AplicarAparenciaMenu(const TMenusEscolha& e) override {
         aparencia = e;
         ++aparenciasAplicadas;
     }
-    void AplicarLugar() override { ++lugaresAplicados; }
 
     TClientDataset cds;
     std::optional<TMenusEscolha> escolhaDoDialogo;  // what the menu settings window answers
     TMenusEscolha aparencia;
     int aparenciasAplicadas = 0;
     TVisualBarra visual;
+    // What the window handed over at each save: the settings as it showed them and as saved, and the look.
+    std::vector<TConfigBarra> antes, salvos;
     std::vector<TVisualBarra> aplicados;
     bool comIcone = false;
-    int fechamentos = 0;
-    int lugaresAplicados = 0;
 };
 
 TfrmConfig* JanelaDe(HWND w) {
@@ -146,17 +147,19 @@ protected:
         NqIni = std::make_unique<TMemIniFile>(Ini());
     }
 
-    // Shows the window on this thread; agir runs on another with it as soon as it shows.
-    int Mostrar(const std::function<void(HWND, TfrmConfig*)>& agir) {
+    // Shows the window on this thread; agir runs on another with it as soon as it shows. True when the
+    // window closed by saving.
+    bool Mostrar(const std::function<void(HWND, TfrmConfig*)>& agir) {
         TfrmConfig janela(barra);
-        ComDialogo([&] { janela.ShowModal(nullptr); },
+        int resultado = 0;
+        ComDialogo([&] { resultado = janela.ShowModal(nullptr); },
                    [&](HWND w) {
                        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
                        TfrmConfig* d = JanelaDe(w);
                        if (d) agir(w, d);
                        CoUninitialize();
                    });
-        return janela.Tag;
+        return resultado == mrOk;
     }
 
     // A window that shows over the configuration window, waited for.
@@ -359,18 +362,24 @@ TEST_F(Configuracao, InsertEditAndDeleteGoThroughTheEditDialogAndAQuestion) {
 }
 
 TEST_F(Configuracao, SavingWritesItsKeysInOrderAndAppliesTheLookAtOnce) {
-    int tag = Mostrar([&](HWND, TfrmConfig* d) {
+    const bool salva = Mostrar([&](HWND, TfrmConfig* d) {
         SetWindowTextW(d->Controle(d->Indice("eTitulo")), L"Atalhos da Ana");
         SetWindowTextW(d->Controle(d->Indice("spTransp")), L"150");
         Clicar(d->Controle(d->Indice("ckAuto")));
         Clicar(d->Controle(d->Indice("ckAbrirAoApontar")));
         Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);  // F5 anywhere saves
     });
-    EXPECT_EQ(tag, 1);
+    EXPECT_TRUE(salva);
     ASSERT_EQ(barra.aplicados.size(), 1u);
     EXPECT_EQ(barra.aplicados[0].titulo, "Atalhos da Ana");
     EXPECT_EQ(barra.aplicados[0].nivel, 150);
-    EXPECT_EQ(barra.fechamentos, 0);  // stay-on-top unchanged: no message, the bar stays
+    // The bar is handed both records, to apply what changed: stay-on-top did not, so the bar stays.
+    EXPECT_EQ(barra.antes[0].titulo, "Meus Atalhos");
+    EXPECT_EQ(barra.antes[0].nivel, 210);
+    EXPECT_EQ(barra.antes[0].sobreOutros, barra.salvos[0].sobreOutros);
+    EXPECT_FALSE(barra.antes[0].autoOcultar);
+    EXPECT_TRUE(barra.salvos[0].autoOcultar);
+    EXPECT_TRUE(barra.salvos[0].abrirAoApontar);
     EXPECT_EQ(
         Cp1252ToUtf8(test::ReadFile(Ini())),
         "[Config]\r\nNomeEmpresa=Atalhos da Ana\r\nIconeEmpresa=\r\nSobreOutros=1\r\n"
@@ -378,7 +387,6 @@ TEST_F(Configuracao, SavingWritesItsKeysInOrderAndAppliesTheLookAtOnce) {
         "FonteÍcones=Tahoma,9,16777215,0,0,0,0\r\nDistânciaÍcones=38\r\nEditarTítulo=1\r\nAutoOcultar=1\r\n"
         "AbrirAoApontar=1\r\nIconHeightAuto=0\r\nTeclaAtalho=Ctrl+Alt+P\r\nMonitor=Principal\r\n"
         "Lado=Direita\r\n\r\n");
-    EXPECT_EQ(barra.lugaresAplicados, 1);  // the bar takes its edge, and its watch on it, at once
 }
 
 // The lists offer "Principal", the monitors by number and both edges; a value they do not know is shown as
@@ -421,7 +429,11 @@ TEST_F(Configuracao, MonitorAndEdgeKeepAnUnknownValueUntilTheUserChoosesAndTheBa
     });
     arquivo = test::ReadFile(Ini());
     EXPECT_NE(arquivo.find("Monitor=1\r\nLado=Esquerda\r\n"), std::string::npos) << arquivo;
-    EXPECT_EQ(barra.lugaresAplicados, 2);
+    ASSERT_EQ(barra.salvos.size(), 2u);
+    EXPECT_EQ(barra.salvos[0].monitor, "abc");
+    EXPECT_EQ(barra.salvos[1].monitor, "1");
+    EXPECT_EQ(barra.antes[1].lado, "Cima");
+    EXPECT_EQ(barra.salvos[1].lado, "Esquerda");
 }
 
 TEST_F(Configuracao, AStoredDistanceOf60IsShownAndWrittenAs54AndStaysWhenAutomatic) {
@@ -440,23 +452,17 @@ TEST_F(Configuracao, AStoredDistanceOf60IsShownAndWrittenAs54AndStaysWhenAutomat
     EXPECT_NE(Cp1252ToUtf8(test::ReadFile(Ini())).find("DistânciaÍcones=54\r\n"), std::string::npos);
 }
 
-TEST_F(Configuracao, ChangingStayOnTopTellsTheUserAndClosesTheBar) {
-    std::string texto;
-    const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
+// The bar tells the user and ends (ConfigBarra.ChangingStayOnTopShowsTheMessageAndTheProgramEndsAfterSaving):
+// the window hands it the change.
+TEST_F(Configuracao, ChangingStayOnTopIsHandedToTheBarAsAChange) {
+    const bool salva = Mostrar([&](HWND, TfrmConfig* d) {
         Clicar(d->Controle(d->Indice("ckSobreOF")));
-        std::set<HWND> antes = test::DialogosVisiveis();
-        antes.insert(w);
         Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
-        HWND m = Mensagem(antes);
-        ASSERT_NE(m, nullptr);
-        texto = TextosDe(m);
-        PostMessageW(m, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(tag, 1);
-    EXPECT_NE(texto.find("só terá efeito após reiniciar o sistema!"), std::string::npos) << texto;
-    EXPECT_EQ(barra.fechamentos, 1);
-    ASSERT_EQ(barra.aplicados.size(), 1u);
-    EXPECT_FALSE(barra.aplicados[0].sobreOutros);
+    EXPECT_TRUE(salva);
+    ASSERT_EQ(barra.salvos.size(), 1u);
+    EXPECT_TRUE(barra.antes[0].sobreOutros);
+    EXPECT_FALSE(barra.salvos[0].sobreOutros);
 }
 
 TEST_F(Configuracao, ASaveThatCannotReachTheFileKeepsTheWindowOpenAndTheSettingsAsTheyWere) {
@@ -465,7 +471,7 @@ TEST_F(Configuracao, ASaveThatCannotReachTheFileKeepsTheWindowOpenAndTheSettings
     SetFileAttributesW(Wide(Ini()).c_str(), FILE_ATTRIBUTE_READONLY);
     std::string erro, tituloDepois;
     bool aberta = false;
-    const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
+    const bool salva = Mostrar([&](HWND w, TfrmConfig* d) {
         SetWindowTextW(d->Controle(d->Indice("eTitulo")), L"Novo");
         std::set<HWND> janelas = test::DialogosVisiveis();
         Tecla(d->Controle(d->Indice("eTitulo")), VK_F5);
@@ -478,7 +484,7 @@ TEST_F(Configuracao, ASaveThatCannotReachTheFileKeepsTheWindowOpenAndTheSettings
         tituloDepois = test::TextoDe(d->Controle(d->Indice("eTitulo")));
         Clicar(d->Controle(d->Indice("bcanc")));
     });
-    EXPECT_EQ(tag, 0);
+    EXPECT_FALSE(salva);
     EXPECT_FALSE(erro.empty());
     EXPECT_TRUE(aberta);
     EXPECT_EQ(tituloDepois, "Novo");
@@ -493,7 +499,7 @@ TEST_F(Configuracao, EscWritesNothingAndEnterInTheDistanceBoxTurnsThePage) {
     int pagina = -1;
     HWND foco = nullptr;
     bool focoNaPagina = false;
-    const int tag = Mostrar([&](HWND w, TfrmConfig* d) {
+    const bool salva = Mostrar([&](HWND w, TfrmConfig* d) {
         d->SetPagina(d->Indice("pc"), 1);
         Clicar(d->Controle(d->Indice("ckAuto")));
         SendMessageW(w, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d->Controle(d->Indice("spSalto"))), TRUE);
@@ -505,7 +511,7 @@ TEST_F(Configuracao, EscWritesNothingAndEnterInTheDistanceBoxTurnsThePage) {
         focoNaPagina = IsChild(d->Controle(d->Indice("tsAtalhos")), foco) != 0;
         PostMessageW(w, WM_COMMAND, IDCANCEL, 0);  // Esc
     });
-    EXPECT_EQ(tag, 0);
+    EXPECT_FALSE(salva);
     EXPECT_EQ(pagina, 0);
     EXPECT_TRUE(focoNaPagina);
     EXPECT_EQ(test::ReadFile(Ini()), antes);

@@ -38,6 +38,58 @@ TEST(Caminho, TakesAPathApart) {
     }
 }
 
+// Each kind of path once, and the targets where the tests of an address part ways: every caller keeps
+// the test it has always used.
+TEST(Caminho, TellsWhatKindOfPathATextIs) {
+    using F = FormaCaminho;
+    struct Case {
+        const char* caminho;
+        F forma;
+        bool web, webNoMenu, endereco, esquema;
+    };
+    const Case cases[] = {
+        {"", F::Relativo, false, false, false, false},
+        {"editor.exe", F::Relativo, false, false, false, false},
+        {"Apps\\editor.exe", F::Relativo, false, false, false, false},
+        {"..\\Apps/x.exe", F::Relativo, false, false, false, false},
+        {"\\Apps\\x.exe", F::DaRaiz, false, false, false, false},
+        {"/Apps", F::DaRaiz, false, false, false, false},
+        {"//servidor/pasta", F::DaRaiz, false, false, false, false},  // only backslashes open a network path
+        {"\\\\servidor\\pasta\\x.exe", F::Unc, false, false, false, false},
+        {"\\\\", F::Unc, false, false, false, false},
+        {"C:\\Apps\\x.exe", F::Absoluto, false, false, false, false},
+        {"d:/Apps", F::Absoluto, false, false, false, false},
+        {"C:\\", F::Absoluto, false, false, false, false},
+        {"C:Apps\\x.exe", F::DaUnidade, false, false, false, false},
+        {"C:", F::DaUnidade, false, false, false, false},
+        {"1:x", F::DaUnidade, false, false, false, false},  // whatever stands before the colon
+        {"http://exemplo.com/a", F::Relativo, true, true, true, true},
+        {"HTTPS://EXEMPLO.COM", F::Relativo, true, true, true, true},
+        {"www.exemplo.com", F::Relativo, true, true, true, false},
+        {"ftp:servidor", F::Relativo, true, true, false, true},
+        {"mailto:ana@exemplo.com", F::Relativo, false, false, false, true},
+        {"ms-settings:display", F::Relativo, false, false, false, true},
+        {"shell:AppsFolder\\x", F::Relativo, false, false, false, true},
+        {"abc://x/y", F::Relativo, false, false, true, true},
+        {"1abc://x", F::Relativo, false, false, true, false},  // a scheme begins with a letter
+        // An absolute path can pass the bar's test of an address, and a relative one too.
+        {"C:\\www.site\\a.html", F::Absoluto, true, true, false, false},
+        {"Apps\\www.site\\a.html", F::Relativo, true, true, false, false},
+        // The menu's test is the shorter one.
+        {"C:\\Programas\\httpd.exe", F::Absoluto, false, true, false, false},
+        {"\\\\www\\pasta", F::Unc, false, true, false, false},
+    };
+    for (const Case& c : cases) {
+        const TipoCaminho t = TipoDoCaminho(c.caminho);
+        EXPECT_EQ(t.forma, c.forma) << c.caminho;
+        EXPECT_EQ(t.web, c.web) << c.caminho;
+        EXPECT_EQ(t.webNoMenu, c.webNoMenu) << c.caminho;
+        EXPECT_EQ(t.endereco, c.endereco) << c.caminho;
+        EXPECT_EQ(t.esquema, c.esquema) << c.caminho;
+        EXPECT_EQ(t.NaUnidade(), c.forma == F::Absoluto || c.forma == F::DaUnidade) << c.caminho;
+    }
+}
+
 TEST(Caminho, TrocarExtensao) {
     EXPECT_EQ(TrocarExtensao("C:\\P\\Pivel.exe", "Config.ini"), "C:\\P\\PivelConfig.ini");
     EXPECT_EQ(TrocarExtensao("C:\\P.d\\Pivel", ".ini"), "C:\\P.d\\Pivel.ini");
