@@ -48,7 +48,7 @@ constexpr const wchar_t* kMainClassName = L"TfrmMainPivel";
 constexpr const char* KEY_RUN_PIVEL = "NqPivel";
 constexpr const char* kApplicationTitle = "Nq-Pivel";
 
-class TfrmMainPivel final : public Window, public IBarraConfig, private IBarAcessivel {
+class TfrmMainPivel final : public Window, public IBarConfig, private IBarAcessivel {
 public:
     TfrmMainPivel();
     ~TfrmMainPivel() override;

@@ -280,7 +280,7 @@ LOGFONTW LogFontDe(const TFont& f) {
 
 }  // namespace
 
-TfrmConfig::TfrmConfig(IBarraConfig& barra)
+TfrmConfig::TfrmConfig(IBarConfig& barra)
     : TDialogo(Desenho(), kControles), barra_(barra), atalhos_(barra.Catalogo()), tabela_(barra.Catalogo()) {
     TDBGridWin32::Registrar();
     atalhos_.Confirmar = [](const std::string& texto, const std::vector<std::string>& valores) {

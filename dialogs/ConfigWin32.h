@@ -5,7 +5,7 @@
 // and opening by pointing at the edge, the distance between buttons, the bar's colour and caption font,
 // the global key, the menus' look, and the monitor and edge the bar stands at. The page edits a copy of the
 // settings; "Salvar | F5" writes it and hands the bar the settings as they were and as saved
-// (IBarraConfig::AplicarConfig), and the window closes.
+// (IBarConfig::AplicarConfig), and the window closes.
 
 #include <windows.h>
 
@@ -24,9 +24,9 @@ namespace nq {
 class TDBGridWin32;
 
 // What the window reads from the bar and sets on it.
-class IBarraConfig {
+class IBarConfig {
 public:
-    virtual ~IBarraConfig() = default;
+    virtual ~IBarConfig() = default;
     virtual TClientDataset& Catalogo() = 0;
     virtual TVisualBarra Visual() const = 0;
     // The picture beside the bar's title, for the window to copy.
@@ -66,7 +66,7 @@ public:
         "Label13", "cbLado", "bok", "bcanc",
     };
 
-    explicit TfrmConfig(IBarraConfig& barra);
+    explicit TfrmConfig(IBarConfig& barra);
     ~TfrmConfig() override;
 
     TAtalhosConfig& Atalhos() { return atalhos_; }
@@ -106,7 +106,7 @@ private:
     void AtualizarGrade();
     void AtualizarNavegador();
 
-    IBarraConfig& barra_;
+    IBarConfig& barra_;
     TAtalhosConfig atalhos_;
     TTabelaCds tabela_;
     TDBGridWin32* g_ = nullptr;

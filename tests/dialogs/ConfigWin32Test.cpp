@@ -36,7 +36,7 @@ using test::ComDialogo;
 using Nomes = std::vector<std::string>;
 
 // A bar that keeps what the window set on it.
-class BarraFalsa final : public IBarraConfig {
+class BarraFalsa final : public IBarConfig {
 public:
     BarraFalsa() {
         CriarCamposAtalho(cds);
