@@ -105,6 +105,30 @@ public:
         bits_ = 0;
     }
 
+    // The table's own rules: empty, or a power of two slots at most half full, its count true, every
+    // item once, under its name's hash, and found from its home slot. Empty when they hold.
+    template <class NameOf>
+    std::string Conferir(std::size_t items, NameOf nameOf) const {
+        if (slots_.empty()) return count_ == 0 ? "" : "an empty table counts items";
+        if (slots_.size() != std::size_t{1} << bits_) return "the table's size is not its power of two";
+        if (count_ * 2 > slots_.size()) return "the table is more than half full";
+        std::vector<bool> seen(items, false);
+        std::size_t used = 0;
+        for (const Slot& s : slots_) {
+            if (s.item == 0) continue;
+            ++used;
+            const std::uint32_t item = s.item - 1;
+            if (item >= items) return "the table names an item that is not there";
+            if (seen[item]) return "the table holds an item twice";
+            seen[item] = true;
+            const std::string_view name = nameOf(item);
+            if (s.hash != FoldedHash(name)) return "an item is kept under another hash";
+            if (Find(name, s.hash, nameOf) != item) return "an item is not found by its name";
+        }
+        return used == count_ ? "" : "the table's count is wrong";
+    }
+    std::size_t Count() const { return count_; }
+
 private:
     struct Slot {
         std::uint32_t hash = 0;
@@ -603,6 +627,52 @@ const std::string& TMemIniFile::FileName() const {
 
 bool TMemIniFile::Unreadable() const {
     return d_->unreadable;
+}
+
+std::string TMemIniFile::Conferir() const {
+    const Impl& d = *d_;
+    const auto quebra = [](std::string_view t) { return t.find_first_of("\r\n") != std::string_view::npos; };
+    if (std::string e = d.index.Conferir(d.sections.size(), d.NameOf()); !e.empty()) return "sections: " + e;
+    if (d.index.Count() != d.sections.size()) return "sections: the index does not hold every section once";
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ranges;  // offset and length of every key and value
+    std::size_t live = 0;
+    for (std::size_t i = 0; i < d.sections.size(); ++i) {
+        const Section& s = d.sections[i];
+        if (quebra(s.name)) return "a section's name holds a line break";
+        if (d.index.Find(s.name, FoldedHash(s.name), d.NameOf()) != static_cast<std::int64_t>(i))
+            return "sections: two have the same name, or one is not found";
+        const std::string where = " in section [" + s.name + "]";
+        for (const Line& l : s.lines) {
+            if (std::size_t{l.value} + l.valueLen > d.store.size() ||
+                (l.HasKey() && std::size_t{l.key} + l.keyLen > d.store.size()))
+                return "a range lies beyond the text store" + where;
+            if (l.HasKey()) ranges.emplace_back(l.key, l.keyLen);
+            ranges.emplace_back(l.value, l.valueLen);
+            live += l.Bytes();
+            if (quebra(d.Key(l)) || quebra(d.Value(l))) return "a line holds a line break" + where;
+        }
+        if (std::string e = s.keys.Conferir(s.lines.size(), d.KeyOf(s)); !e.empty())
+            return "keys: " + e + where;
+        // Each key's last line is the one the index gives (a later line with the key would find an
+        // earlier one), and the index holds nothing else.
+        std::size_t last = 0;
+        for (std::size_t j = 0; j < s.lines.size(); ++j) {
+            if (!s.lines[j].HasKey()) continue;
+            const std::string_view key = d.Key(s.lines[j]);
+            const std::int64_t found = s.keys.Find(key, FoldedHash(key), d.KeyOf(s));
+            if (found < static_cast<std::int64_t>(j) || !s.lines[static_cast<std::size_t>(found)].HasKey())
+                return "keys: a key is not found at its last line" + where;
+            if (found == static_cast<std::int64_t>(j)) ++last;
+        }
+        if (last != s.keys.Count()) return "keys: the index holds lines that are not a key's last" + where;
+    }
+    if (live + d.garbage != d.store.size()) return "the text store's unused bytes are miscounted";
+    std::sort(ranges.begin(), ranges.end());
+    for (std::size_t i = 1; i < ranges.size(); ++i)
+        if (ranges[i - 1].second > 0 && ranges[i].second > 0 &&
+            std::size_t{ranges[i - 1].first} + ranges[i - 1].second > ranges[i].first)
+            return "two ranges share bytes of the text store";
+    return "";
 }
 
 // ---- the process-wide object and the font text ---------------------------------------------------------

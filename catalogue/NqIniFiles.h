@@ -25,6 +25,38 @@ extern bool IniSortSections;  // sections written sorted by name, without regard
 extern bool IniSeparaSecoes;  // an empty line after each section
 extern bool IniUpdateOnFree;  // the file is written when the object is released
 
+// How the object holds the file, and what stays true after the file is read and after every write,
+// erase and update (Conferir checks it):
+//  - Names. Section names and keys are compared without regard to case: the letters LowerChar folds
+//    (those of Windows-1252 and Latin Extended-A) and nothing else, accents kept; a malformed byte
+//    counts as U+FFFD, as it is written. No two sections have equal names in that sense. Two lines of a
+//    section may hold equal keys (a file can): reads and writes go to the last of them; the others stay
+//    and are written back.
+//  - Order. Sections stay in the order they were first read or made; a section named twice in the file
+//    is one, its lines following on. Lines stay in the order read; a write to a key that is there
+//    replaces that line's key and value in place, a new key goes to the end of its section, and a
+//    section written to that is not there goes to the end. An erased section goes with all its lines,
+//    and a later write makes it anew at the end. The file is written in that order, or (IniSortSections)
+//    with the sections sorted by name without regard to case, the order of the lines never changed.
+//  - The indexes. The sections' index gives, for the name of each section, its place in the list, and
+//    holds nothing else; each section's index of keys gives, for each key, the place of its last line,
+//    and holds nothing else. A line without "=" has no key, is in no index, and is written back as it
+//    was read. Both are open-addressing tables never more than half full, without deletions: an erase
+//    rebuilds the sections' index.
+//  - The text store. Every key and value is a range of one UTF-8 text, the store: every range lies in
+//    it, and no two share a byte. The bytes no line uses (brackets, "=", line breaks, comments, blanks,
+//    replaced values and erased sections) are counted; once they are half the store and at least 64 KiB,
+//    the live text is copied to a fresh store, so repeated saves do not grow it without end.
+//  - Lines. No name, key or value holds a line break: reading splits lines at CR LF, LF and a lone CR,
+//    and a write stores a break as a blank, so that a value can never forge a key or a section. A key
+//    read from the file holds no "=", and neither it, its value nor a section's name begins or ends
+//    with a blank; what a write gives is kept as given, so a name or key with blanks around it, a key
+//    with "=" or beginning with ";" or "[", does not read back the same.
+//  - Encodings. The store holds the file's text decoded to UTF-8, from UTF-8 or UTF-16 after a
+//    byte-order mark, else from Windows-1252; bytes that do not decode become U+FFFD and mark the file
+//    undecodable (as does a NUL, or text without a section). A malformed sequence a caller writes is
+//    kept in the store and written as U+FFFD. What is written is Windows-1252 when every character
+//    fits, else UTF-8 with its mark.
 class TMemIniFile {
 public:
     // Corrects the name (AcertarNomeArquivo), clears away what interrupted writes left beside the file
@@ -65,6 +97,9 @@ public:
     bool Unreadable() const;
     // The exact bytes UpdateFile writes.
     std::string FileContent() const;
+    // The first of the invariants above found broken, in words; empty when they all hold. It walks the
+    // whole object: for tests.
+    std::string Conferir() const;
 
 private:
     void KeepCopyOf(const std::string& bytes, bool changedElsewhere);

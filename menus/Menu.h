@@ -79,9 +79,11 @@ struct TOwnerDrawState {
     bool hotLight = false;
 };
 
-using TMenuMeasureItemEvent = std::function<void(TMenuItem& item, ICanvas& canvas, int& width, int& height)>;
+// A renderer measures and paints an item without changing it.
+using TMenuMeasureItemEvent =
+    std::function<void(const TMenuItem& item, ICanvas& canvas, int& width, int& height)>;
 using TMenuDrawItemEvent =
-    std::function<void(TMenuItem& item, ICanvas& canvas, const Rect& rect, TOwnerDrawState state)>;
+    std::function<void(const TMenuItem& item, ICanvas& canvas, const Rect& rect, TOwnerDrawState state)>;
 
 class TMenuItem final : public TComponent {
 public:
@@ -106,6 +108,9 @@ public:
     std::function<void(TMenuItem&)> OnClick;
     TMenuMeasureItemEvent OnMeasureItem;
     TMenuDrawItemEvent OnDrawItem;
+    // Whether the renderer that paints the item lets it be chosen (it may refuse an entry it draws as a
+    // title); unset, an enabled item may be.
+    std::function<bool(const TMenuItem& item)> OnPodeEscolher;
 
     bool IsLine() const { return Caption == "-"; }
     void Click();

@@ -58,6 +58,8 @@ struct TMenusEscolha {
     bool operator==(const TMenusEscolha&) const = default;
 };
 
+class TEstiloMenu;
+
 class TNqMenu final : public TComponent {
 public:
     TNqMenu(TMenuOwner* owner, IMenuSistema& sistema);
@@ -92,12 +94,20 @@ public:
     // Colours again, then every menu hooked anew.
     void Atualizar();
 
-    void MedeItem(TMenuItem& Sender, ICanvas& ACanvas, int& Width, int& Height);
-    void DesenhaItem(TMenuItem& Sender, ICanvas& ACanvas, const Rect& ARect, TOwnerDrawState State);
+    // Measuring and painting read the item and the renderer and change neither: a paint is a function of
+    // the model, the renderer's settings and the state passed in. Each style paints in its own way
+    // (menus/NqMenusEstilos.h).
+    void MedeItem(const TMenuItem& Sender, ICanvas& ACanvas, int& Width, int& Height) const;
+    void DesenhaItem(const TMenuItem& Sender, ICanvas& ACanvas, const Rect& ARect,
+                     TOwnerDrawState State) const;
+    // Whether the entry may be chosen in the style in force: the classic styles refuse a title (an entry
+    // of a popup menu's first level with tag 99 or a caption beginning with "*"), which they draw
+    // disabled; the window layer makes it greyed in the system menu.
+    bool PodeEscolher(const TMenuItem& Item) const;
     // The tick mark: five black strokes in and just beyond the rectangle.
     void DesenharChecked(ICanvas& ACanvas, const Rect& CheckedRect) const;
     // Lightens (positive) or darkens (negative) a colour by a percentage; the result is a plain colour.
-    TColor NewColor(TColor clr, int Value);
+    TColor NewColor(TColor clr, int Value) const;
 
     void Notification(TComponent& AComponent, TOperation Operation) override;
 
@@ -135,13 +145,12 @@ public:
     bool Win7() const { return FWin7; }
 
 private:
-    struct Pintura;
+    friend class TPinturaMenu;
     void DefineCores();
-    void DefineCoresEscuras();
     void Ligar(TMenuItem& item, bool ligado);
-    void DesenharRadioItem_Checked(ICanvas& c, Rect r, bool enabled, bool radio, bool frame) const;
 
     IMenuSistema& sistema_;
+    const TEstiloMenu* estilo_;  // the style of FTipoMenu
     bool FWin7 = false;
     bool escuro_ = false;
     bool bDesign = false;

@@ -1,15 +1,13 @@
-// The renderer's colours: those of each style, light, and their dark counterparts.
+// The renderer's colours: those every style starts from, light and dark; each style then sets its own
+// (menus/NqMenusEstilos.cpp).
 #include "menus/NqMenus.h"
+#include "menus/NqMenusEstilos.h"
 
 namespace nq {
 
 namespace {
 
-constexpr TColor clSelec = RGBColor(180, 221, 243);  // highlight of tmMarvo
-constexpr TColor clMarvo = RGBColor(0, 128, 128);    // stripe of tmMarvo
 constexpr TColor clAzul = RGBColor(0, 0, 255);
-constexpr TColor w7ContOn = RGBColor(113, 137, 251);
-constexpr TColor w7FundoOn = RGBColor(236, 239, 255);
 constexpr TColor w7ContOff = RGBColor(192, 191, 190);
 constexpr TColor w7FundoOff = RGBColor(233, 233, 233);
 constexpr TColor clDesligadoClaro = RGBColor(109, 109, 109);  // disabled text on a light background
@@ -24,7 +22,7 @@ long long RoundHalfEven(long long n, long long d) {
 
 }  // namespace
 
-TColor TNqMenu::NewColor(TColor clr, int Value) {
+TColor TNqMenu::NewColor(TColor clr, int Value) const {
     if (Value > 100) Value = 100;
     const TColor rgb = IsSystemColor(clr) ? sistema_.CorSistema(clr & 0xFF) : clr;
     int out = 0;
@@ -38,7 +36,8 @@ TColor TNqMenu::NewColor(TColor clr, int Value) {
 
 void TNqMenu::DefineCores() {
     TCores& k = cores_;
-    k.TopMenu = clMenuBar;
+    const bool temas = sistema_.UseThemes();
+    k.TopMenu = temas ? clMenuBar : clBtnFace;
     k.TopContorno = clBtnShadow;
     k.TopSombra = NewColor(clBtnShadow, 10);
     k.Menu = clMenu;
@@ -47,56 +46,24 @@ void TNqMenu::DefineCores() {
     k.Checked = NewColor(RGBColor(198, 211, 239), -110);
     k.Fonte = clMenuText;
     k.FonteSel = clMenuText;
-    k.FonteDeslig = clDesligadoClaro;  // readable (4.5:1) on the items' light background
-    if (FTipoMenu == TTipoMenu::tmOffice) {
-        k.Menu = clWindow;
-    } else {
-        k.Barra = clHighlight;
-        k.Contorno = clHighlight;
-        k.FonteSel = clHighlightText;
-        k.Menu = clWindow;
-        if (FTipoMenu == TTipoMenu::tmSemIcones) k.Menu = clMenu;
-    }
-    if (!sistema_.UseThemes()) {
-        k.TopMenu = clBtnFace;
-        if (FTipoMenu == TTipoMenu::tmOffice) {
-            k.Menu = clWindow;
-        } else {
-            k.Menu = clMenu;
-            k.FonteSel = clHighlightText;
-        }
-        k.FonteDeslig = clGrayText;
-    }
+    // Readable (4.5:1) on the items' light background; the system's grey without visual styles.
+    k.FonteDeslig = temas ? clDesligadoClaro : clGrayText;
     k.FundoIcone = k.TopMenu;
     k.BarraOff = w7FundoOff;
     k.ContornoOff = w7ContOff;
     k.Marca = clBlack;
-    k.FundoMarca = w7FundoOn;
+    k.FundoMarca = kCorW7FundoOn;
     k.FundoMarcaOff = w7FundoOff;
     k.ContornoMarca = clHotLight;
     k.ContornoMarcaOff = clGrayText;
     k.Separador = clBtnShadow;
     k.Titulo = clAzul;
-    // What Windows 7's rounded highlight and the stripe style paint with.
-    if (FTipoMenu == TTipoMenu::tmWin7) {
-        k.Menu = clMenu;
-        k.Barra = w7FundoOn;
-        k.Contorno = w7ContOn;
-        k.FonteSel = k.Fonte;
-    } else if (FTipoMenu == TTipoMenu::tmMarvo) {
-        k.Menu = clWhite;
-        k.Fonte = k.FonteSel = clBlack;
-        k.Barra = k.Contorno = clSelec;
-        k.FundoIcone = clMarvo;
-    }
+    estilo_->Cores(k, temas);
     escuro_ = sistema_.ModoEscuro();
-    if (escuro_) DefineCoresEscuras();
-}
+    if (!escuro_) return;
 
-// The dark mode: dark items with light text; each style keeps its highlight's character (Office's blue
-// band, the system's blue bar, Windows 7's framed rounded band, the stripe style's teal).
-void TNqMenu::DefineCoresEscuras() {
-    TCores& k = cores_;
+    // The dark mode: dark items with light text; each style keeps its highlight's character (Office's
+    // blue band, the system's blue bar, Windows 7's framed rounded band, the stripe style's teal).
     k.TopMenu = RGBColor(32, 32, 32);
     k.TopContorno = RGBColor(80, 80, 80);
     k.TopSombra = RGBColor(20, 20, 20);
@@ -109,30 +76,11 @@ void TNqMenu::DefineCoresEscuras() {
     k.Marca = k.Fonte;
     k.FundoMarca = RGBColor(52, 66, 100);
     k.FundoMarcaOff = k.BarraOff;
-    k.ContornoMarca = RGBColor(113, 137, 251);
+    k.ContornoMarca = kCorW7ContornoOn;
     k.ContornoMarcaOff = k.ContornoOff;
     k.Separador = RGBColor(80, 80, 80);
     k.Titulo = RGBColor(120, 170, 255);
-    switch (FTipoMenu) {
-        case TTipoMenu::tmOffice:
-            k.Barra = RGBColor(38, 79, 120);
-            k.Contorno = RGBColor(86, 156, 214);
-            k.Checked = RGBColor(60, 110, 160);
-            break;
-        case TTipoMenu::tmWin7:
-            k.Barra = k.FundoMarca;
-            k.Contorno = k.ContornoMarca;
-            break;
-        case TTipoMenu::tmMarvo:
-            k.Barra = k.Contorno = RGBColor(20, 80, 100);
-            k.FundoIcone = clMarvo;  // the teal stripe is the style
-            break;
-        default:
-            k.Barra = k.Contorno = RGBColor(0, 95, 184);
-            k.FonteSel = clWhite;
-            k.Checked = RGBColor(0, 70, 140);
-            break;
-    }
+    estilo_->CoresEscuras(k);
 }
 
 }  // namespace nq

@@ -58,6 +58,15 @@ TFonteSistema TMenuSistemaWin32::FonteMenu(int dpi) {
 
 // --- The system menu -------------------------------------------------------------------------------------
 
+namespace {
+
+// Enabled, and not refused by the renderer that paints it.
+bool Escolhivel(const TMenuItem& item) {
+    return item.Enabled && (!item.OnPodeEscolher || item.OnPodeEscolher(item));
+}
+
+}  // namespace
+
 HMENU TMenuWin32::Criar() {
     Destruir();
     registros_.clear();
@@ -157,8 +166,7 @@ bool TMenuWin32::Desenhar(const DRAWITEMSTRUCT& dis, int dpi) {
     if (dis.CtlType != ODT_MENU || dis.itemData == 0 || dis.itemData > registros_.size()) return false;
     const Registro& r = registros_[dis.itemData - 1];
     if (reinterpret_cast<HMENU>(dis.hwndItem) != r.menu || !r.item->OnDrawItem) return false;
-    TMenuItem& item = *r.item;
-    const bool habilitado = item.Enabled;
+    const TMenuItem& item = *r.item;
     {
         TGdiCanvas canvas(dis.hDC, dpi);
         const RECT& rc = dis.rcItem;
@@ -173,8 +181,8 @@ bool TMenuWin32::Desenhar(const DRAWITEMSTRUCT& dis, int dpi) {
         const RECT& rc = dis.rcItem;
         ExcludeClipRect(dis.hDC, rc.left, rc.top, rc.right, rc.bottom);
     }
-    // A title switches itself off when painted: the system menu must refuse it too.
-    if (habilitado && !item.Enabled) EnableMenuItem(r.menu, r.pos, MF_BYPOSITION | MF_GRAYED);
+    // An entry the renderer draws as a title is refused by the system menu too.
+    if (item.Enabled && !Escolhivel(item)) EnableMenuItem(r.menu, r.pos, MF_BYPOSITION | MF_GRAYED);
     return true;
 }
 
@@ -183,7 +191,7 @@ LRESULT TMenuWin32::MenuChar(wchar_t key, HMENU menu) const {
         return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(c))));
     };
     for (const Registro& r : registros_) {
-        if (r.menu != menu || !r.item->Enabled || r.item->IsLine()) continue;
+        if (r.menu != menu || !Escolhivel(*r.item) || r.item->IsLine()) continue;
         const std::wstring caption = Wide(r.item->Caption);
         for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
             if (caption[i] != L'&') continue;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 
@@ -143,7 +144,7 @@ TEST(NqIniFiles, SectionsAreCreatedErasedAndListed) {
 }
 
 // Many keys, case variants, erased sections and replaced values (enough to compact the text store)
-// against a plain list of lines.
+// against a plain list of lines; the object's invariants hold all along.
 TEST(NqIniFiles, IndexAgreesWithALinearSearch) {
     test::FakePlatform fake;
     TMemIniFile ini(kFile);
@@ -163,6 +164,7 @@ TEST(NqIniFiles, IndexAgreesWithALinearSearch) {
         if (rnd() % 500 == 0) {
             ini.EraseSection(sec);
             std::erase_if(model, [&](auto& s) { return SameText(s.first, sec); });
+            ASSERT_EQ(ini.Conferir(), "") << step;
             continue;
         }
         const std::string value = std::to_string(step) + std::string(rnd() % 120, 'v');
@@ -173,7 +175,11 @@ TEST(NqIniFiles, IndexAgreesWithALinearSearch) {
             *it = {key, value};
         else
             lines.push_back({key, value});
+        if (step % 50 == 0) {
+            ASSERT_EQ(ini.Conferir(), "") << step;
+        }
     }
+    ASSERT_EQ(ini.Conferir(), "");
     for (auto& [sec, lines] : model) {
         std::vector<std::string> got;
         ini.ReadSectionValues(sec, got);
@@ -187,6 +193,41 @@ TEST(NqIniFiles, IndexAgreesWithALinearSearch) {
     ini.UpdateFile();
     TMemIniFile again(kFile);
     EXPECT_EQ(again.FileContent(), ini.FileContent());
+    EXPECT_EQ(again.Conferir(), "");
+}
+
+// A file as editors and older versions leave it, read, then changed: the invariants hold after the read,
+// after every write and erase, and after the save; keyless lines and earlier duplicates stay.
+TEST(NqIniFiles, TheInvariantsHoldForAFileOfEveryKindOfLine) {
+    test::FakePlatform fake;
+    const std::string texto =
+        "antes=ignorado\r\n; comentário\r\n[Config]\r\n  Lado = 1 \r\nlado=2\rsem igual\n\n[Menus]\r\n"
+        "vazio=\r\n=sem chave\r\n[CONFIG]\r\nLADO=3\r\n[Ação]\r\nx=1\r\n[Vazia]\r\n";
+    TMemIniFile ini(kFile, Cp(texto));
+    ASSERT_EQ(ini.Conferir(), "");
+    EXPECT_EQ(ini.ReadString("config", "LADO", "-"), "3");
+    const std::vector<std::function<void()>> passos = {
+        [&] { ini.WriteString("CONFIG", "lado", "4"); },
+        [&] { ini.WriteString("ação", "Y", "linha\r\nquebrada"); },
+        [&] { ini.WriteString("Nova\nseção", "k\rk", "v"); },
+        [&] { ini.EraseSection("MENUS"); },
+        [&] { ini.WriteString("Menus", "de novo", std::string(70000, 'x')); },
+        [&] { ini.WriteString("Menus", "De Novo", "curto"); },  // the long value becomes unused: compacted
+        [&] { ini.EraseSection("não existe"); },
+        [&] { ini.EraseSection("Vazia"); },
+        [&] { ini.UpdateFile(); },
+    };
+    for (std::size_t i = 0; i < passos.size(); ++i) {
+        passos[i]();
+        ASSERT_EQ(ini.Conferir(), "") << i;
+    }
+    std::vector<std::string> linhas;
+    ini.ReadSectionValues("Config", linhas);
+    EXPECT_EQ(linhas, (std::vector<std::string>{"Lado=1", "lado=2", "sem igual", "lado=4"}));
+    EXPECT_EQ(ini.ReadString("Nova seção", "K K", "-"), "v");
+    TMemIniFile lido(kFile);
+    EXPECT_EQ(lido.Conferir(), "");
+    EXPECT_EQ(lido.FileContent(), ini.FileContent());
 }
 
 TEST(NqIniFiles, EncodingKeepsEveryTitle) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "menus/FakeMenuSistema.h"
 #include "menus/NqMenus.h"
@@ -209,7 +210,7 @@ TEST(TNqMenuDesenho, TitleEntries) {
         const char* texto;
         const char* textoSemIcones;
         bool negrito;
-        bool titulo;  // disabled after the paint and never highlighted (first three styles)
+        bool titulo;  // drawn disabled, never highlighted and refused (first three styles)
     };
     const Case cases[] = {
         {"asterisk", false, "*Atalhos", 0, " Atalhos", " *Atalhos", true, true},
@@ -231,7 +232,7 @@ TEST(TNqMenuDesenho, TitleEntries) {
             // tmWin7 and tmMarvo make titles bold and nothing else here; in the other styles an asterisk
             // anywhere makes bold, and an entry with tag 99 in a submenu is bold only when measured.
             EXPECT_EQ(textos[0].font.bold, classico ? c.negrito : c.titulo);
-            EXPECT_EQ(item.Enabled, !(classico && c.titulo));
+            EXPECT_EQ(cena.menu.PodeEscolher(item), !(classico && c.titulo));
             const bool realcado = !pintura.Of(CanvasCall::Rectangle).empty() ||
                                   !pintura.Of(CanvasCall::RoundRect).empty() ||
                                   (tipo == TTipoMenu::tmMarvo && pintura.Of(CanvasCall::Fill).size() > 2);
@@ -588,6 +589,78 @@ TEST(TNqMenuDesenho, AnEntryWithASubmenuEndsInAnArrowInTheColourOfItsText) {
     titulo.Add(NewItem(nullptr, "Abrir"));
     for (const CanvasCall& f : cena.Desenha(titulo, Rect{0, 0, 120, 19}).Of(CanvasCall::Fill))
         EXPECT_GT(f.rect.width, 1) << test::RectText(f.rect);
+}
+
+// Measuring and painting read the model and the renderer and change neither: after every item of a menu
+// with every kind of entry is measured and painted in every style, light and dark, at two densities and
+// in every state, the items, the menus and the renderer are as they were, and painting an item again
+// draws exactly the same.
+TEST(TNqMenuDesenho, PaintingLeavesTheModelAndTheRendererAsTheyWere) {
+    const auto retrato = [](const TMenuItem& i) {
+        std::ostringstream s;
+        s << i.Caption << '|' << i.Tag << '|' << i.HelpContext << '|' << i.Default << i.Enabled << i.Checked
+          << i.RadioItem << i.Visible << '|' << i.ShortCut << '|' << i.ImageIndex << '|' << i.SubMenuImages
+          << '|' << i.Hint << '|' << i.Command << '|' << i.Count();
+        return s.str();
+    };
+    for (TTipoMenu tipo : kEstilos) {
+        for (bool escuro : {false, true}) {
+            SCOPED_TRACE(std::string(Nome(tipo)) + (escuro ? " dark" : " light"));
+            Cena cena(tipo);
+            cena.sis.escuro = escuro;
+            cena.menu.Atualizar();
+            cena.Entrada("*Atalhos").ImageIndex = 1;
+            cena.Entrada("Atalhos").Tag = Titulo;
+            cena.Entrada("Ajuda").HelpContext = Titulo;
+            cena.Entrada("Padrão").Default = true;
+            TMenuItem& marcado = cena.Entrada("Marcado");
+            marcado.Checked = true;
+            marcado.ImageIndex = 2;
+            TMenuItem& radio = cena.Entrada("Rádio");
+            radio.Checked = radio.RadioItem = true;
+            TMenuItem& desligado = cena.Entrada("Desligado");
+            desligado.Enabled = false;
+            desligado.ShortCut = ShortCut(0x20, scCtrl);
+            cena.Entrada("-");
+            TMenuItem& mais = cena.Entrada("Mais");
+            mais.Add(NewItem(nullptr, "*Filho")).Checked = true;
+            cena.Titulo("Arquivo").Add(NewItem(nullptr, "Abrir"));
+            cena.Titulo("Ajuda");
+
+            std::vector<TMenuItem*> itens;
+            for (const TMenu* menu : {static_cast<TMenu*>(&cena.popup), static_cast<TMenu*>(&cena.barra)})
+                for (int i = 0; i < menu->Items().Count(); ++i) {
+                    TMenuItem& entrada = menu->Items().Items(i);
+                    itens.push_back(&entrada);
+                    for (int j = 0; j < entrada.Count(); ++j) itens.push_back(&entrada.Items(j));
+                }
+            std::vector<std::string> antes;
+            for (const TMenuItem* i : itens) antes.push_back(retrato(*i));
+            const TNqMenu::TCores cores = cena.menu.Cores();
+            const TFont fonte = cena.menu.Font();
+            const int tamIcone = cena.menu.TamIcone();
+
+            for (TMenuItem* i : itens) {
+                TMenuItem& item = *i;
+                for (int dpi : {96, 144}) {
+                    cena.Mede(item, dpi);
+                    for (int estado = 0; estado < 4; ++estado) {
+                        const bool sel = estado & 1, hot = estado & 2;
+                        const auto primeira = cena.Desenha(item, Rect{0, 0, 200, 25}, sel, hot, dpi).Log();
+                        EXPECT_EQ(cena.Desenha(item, Rect{0, 0, 200, 25}, sel, hot, dpi).Log(), primeira)
+                            << item.Caption << " " << dpi << " " << estado;
+                    }
+                }
+            }
+            for (std::size_t i = 0; i < itens.size(); ++i) EXPECT_EQ(retrato(*itens[i]), antes[i]);
+            EXPECT_TRUE(cena.popup.OwnerDraw && cena.barra.OwnerDraw);
+            EXPECT_EQ(cena.popup.Images, &cena.img16);
+            EXPECT_TRUE(cena.menu.Cores() == cores);
+            EXPECT_EQ(cena.menu.Font(), fonte);
+            EXPECT_EQ(cena.menu.TipoMenu(), tipo);
+            EXPECT_EQ(cena.menu.TamIcone(), tamIcone);
+        }
+    }
 }
 
 }  // namespace
