@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "app/BarLayout.h"
+#include "app/ComandosBarra.h"
 #include "app/MainWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
@@ -32,16 +33,11 @@ bool TBarEntrada::PreTranslate(MSG& msg) {
 bool TBarEntrada::FormKeyDown(WPARAM key) {
     const bool ctrl = KeyIsDown(VK_CONTROL);
     const bool shift = KeyIsDown(VK_SHIFT);
-    if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
-        barra_.Finalizar();
-        return true;
-    }
-    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
-        PostMessageW(barra_.hwnd(), WM_COMMAND, mnConfig, 0);
-        return true;
-    }
-    if (key == VK_INSERT && !ctrl && !shift) {
-        barra_.Menu().mnIncluirClick();
+    // A command's key ("Finalizar" takes Shift+Esc before the bar does) runs it as its menu entry does,
+    // from the message loop once the key has left the message filters.
+    const auto modificadores = static_cast<TShortCut>((shift ? scShift : 0) | (ctrl ? scCtrl : 0));
+    if (const TComandoBarra* comando = ComandoDaTecla(ShortCut(static_cast<int>(key), modificadores))) {
+        PostMessageW(barra_.hwnd(), WM_COMMAND, comando->id, 0);
         return true;
     }
     if (ctrl && (key == VK_UP || key == VK_DOWN)) {
