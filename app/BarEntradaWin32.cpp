@@ -5,13 +5,13 @@
 #include "app/BarLayout.h"
 #include "app/ComandosBarra.h"
 #include "app/MainWin32.h"
+#include "app/MensagensBarraWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 
 namespace nq {
 
 namespace {
-constexpr UINT_PTR kSetaTimerId = 7;  // while the pointer rests on an arrow
 constexpr UINT kSetaMs = 150;         // one button per tick
 }  // namespace
 
@@ -125,13 +125,12 @@ void TBarEntrada::VigiarSeta(int seta) {
     if (seta == seta_) return;
     seta_ = seta;
     if (seta_ != 0)
-        SetTimer(barra_.hwnd(), kSetaTimerId, kSetaMs, nullptr);
+        SetTimer(barra_.hwnd(), kTimerSeta, kSetaMs, nullptr);
     else
-        KillTimer(barra_.hwnd(), kSetaTimerId);
+        KillTimer(barra_.hwnd(), kTimerSeta);
 }
 
-bool TBarEntrada::WMTimer(UINT_PTR id) {
-    if (id != kSetaTimerId) return false;
+void TBarEntrada::WMTimer() {
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(barra_.hwnd(), &pt);
@@ -140,7 +139,6 @@ bool TBarEntrada::WMTimer(UINT_PTR id) {
         barra_.Rolar(seta);
     else
         VigiarSeta(0);  // the pointer left the arrow, or the end came
-    return true;
 }
 
 void TBarEntrada::WMMouseWheel(int delta) {
