@@ -427,6 +427,18 @@ constexpr TAcaoComando kAcoes[] = {
     {mnSobre, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnSobreClick(); }},
     {mnDesativarInic, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnDesativarInicClick(); }},
     {mnFinalizar, [](TBarMenu& m, const TAtalhoDoMenu*) { m.Barra().Finalizar(); }},
+    // The program's own folder, in the file manager, launched as a folder shortcut is.
+    {mnAbrirPastaPrograma,
+     [](TBarMenu& m, const TAtalhoDoMenu*) {
+         m.Barra().Lancamento().clickIcone([pasta = DirAplic] {
+             TAtalhoRec r;
+             r.programa = pasta;
+             r.isDirectory = true;
+             r.titulo = "Abrir pasta do programa";
+             r.programaDigitado = pasta;
+             return r;
+         });
+     }},
 };
 
 constexpr const TAcaoComando* AcaoDe(unsigned id) {

@@ -22,6 +22,7 @@ enum MenuId : unsigned {
     mnSobre = 104,
     mnDesativarInic = 105,
     mnFinalizar = 106,
+    mnAbrirPastaPrograma = 107,
     // A shortcut's own commands.
     mnAbrir = 200,
     mnAdministrador = 201,
@@ -75,6 +76,7 @@ inline constexpr TComandoBarra kComandosBarra[] = {
     {.id = mnExcluirIcons, .texto = "Excluir todos os atalhos", .oferta = EmModoProgramacao, .esperaEdicao = true},
     {.id = mnConfig, .texto = "Configurações", .tecla = "F5", .teclaTambemCom = scShift | scCtrl,
      .imagem = IDI_MENU_CONFIG, .esperaEdicao = true},
+    {.id = mnAbrirPastaPrograma, .texto = "Abrir pasta do programa", .imagem = IDI_PASTA_ABERTA, .lanca = true},
     {.id = mnSeparador, .texto = "-"},
     {.id = mnSobre, .texto = "Sobre...", .imagem = IDI_MENU_SOBRE},
     {.id = mnSeparador, .texto = "-"},

@@ -59,12 +59,14 @@ TEST(ComandosBarra, WhatTheMenuOffersWithAndWithoutAShortcut) {
             if (Oferecido(c, atalho)) s += std::string(TextoDoComando(c, atalho)) + "|";
         return s;
     };
-    const std::string barra = "Outros atalhos|-|Incluir atalho|Configurações|-|Sobre...|-|Desinstalar|Finaliza&r|";
+    const std::string barra =
+        "Outros atalhos|-|Incluir atalho|Configurações|Abrir pasta do programa|-|Sobre...|-|Desinstalar|"
+        "Finaliza&r|";
     EXPECT_EQ(mostradas(nullptr), barra);
     inProgrammingMode = true;
     EXPECT_EQ(mostradas(nullptr),
-              "Outros atalhos|-|Incluir atalho|Excluir todos os atalhos|Configurações|-|Sobre...|-|Desinstalar|"
-              "Finaliza&r|");
+              "Outros atalhos|-|Incluir atalho|Excluir todos os atalhos|Configurações|Abrir pasta do programa|-|"
+              "Sobre...|-|Desinstalar|Finaliza&r|");
     inProgrammingMode = false;
     TAtalhoDoMenu site;
     site.programa = "https://exemplo.com.br";
