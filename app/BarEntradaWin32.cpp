@@ -3,14 +3,15 @@
 #include <utility>
 
 #include "app/BarLayout.h"
+#include "app/ComandosBarra.h"
 #include "app/MainWin32.h"
+#include "app/MensagensBarraWin32.h"
 #include "support/NqConst.h"
 #include "support/NqDlgWin32.h"
 
 namespace nq {
 
 namespace {
-constexpr UINT_PTR kSetaTimerId = 7;  // while the pointer rests on an arrow
 constexpr UINT kSetaMs = 150;         // one button per tick
 }  // namespace
 
@@ -32,16 +33,11 @@ bool TBarEntrada::PreTranslate(MSG& msg) {
 bool TBarEntrada::FormKeyDown(WPARAM key) {
     const bool ctrl = KeyIsDown(VK_CONTROL);
     const bool shift = KeyIsDown(VK_SHIFT);
-    if (key == VK_ESCAPE && shift) {  // "Finalizar" takes Shift+Esc before the bar does
-        barra_.Finalizar();
-        return true;
-    }
-    if (key == VK_F5) {  // "Configurações", once the key has left the message filters
-        PostMessageW(barra_.hwnd(), WM_COMMAND, mnConfig, 0);
-        return true;
-    }
-    if (key == VK_INSERT && !ctrl && !shift) {
-        barra_.Menu().mnIncluirClick();
+    // A command's key ("Finalizar" takes Shift+Esc before the bar does) runs it as its menu entry does,
+    // from the message loop once the key has left the message filters.
+    const auto modificadores = static_cast<TShortCut>((shift ? scShift : 0) | (ctrl ? scCtrl : 0));
+    if (const TComandoBarra* comando = ComandoDaTecla(ShortCut(static_cast<int>(key), modificadores))) {
+        PostMessageW(barra_.hwnd(), WM_COMMAND, comando->id, 0);
         return true;
     }
     if (ctrl && (key == VK_UP || key == VK_DOWN)) {
@@ -129,13 +125,12 @@ void TBarEntrada::VigiarSeta(int seta) {
     if (seta == seta_) return;
     seta_ = seta;
     if (seta_ != 0)
-        SetTimer(barra_.hwnd(), kSetaTimerId, kSetaMs, nullptr);
+        SetTimer(barra_.hwnd(), kTimerSeta, kSetaMs, nullptr);
     else
-        KillTimer(barra_.hwnd(), kSetaTimerId);
+        KillTimer(barra_.hwnd(), kTimerSeta);
 }
 
-bool TBarEntrada::WMTimer(UINT_PTR id) {
-    if (id != kSetaTimerId) return false;
+void TBarEntrada::WMTimer() {
     POINT pt;
     GetCursorPos(&pt);
     ScreenToClient(barra_.hwnd(), &pt);
@@ -144,7 +139,6 @@ bool TBarEntrada::WMTimer(UINT_PTR id) {
         barra_.Rolar(seta);
     else
         VigiarSeta(0);  // the pointer left the arrow, or the end came
-    return true;
 }
 
 void TBarEntrada::WMMouseWheel(int delta) {

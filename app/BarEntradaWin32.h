@@ -36,8 +36,8 @@ public:
     void WMContextMenu(POINT pt);
     // The wheel over the bar: the buttons scroll by the system's lines per notch.
     void WMMouseWheel(int delta);
-    // The arrows' timer: while the pointer rests on an arrow, the buttons go on scrolling.
-    bool WMTimer(UINT_PTR id);
+    // The arrows' timer (kTimerSeta): while the pointer rests on an arrow, the buttons go on scrolling.
+    void WMTimer();
 
 private:
     void AcaoDoTeclado(const TAcaoBarra& acao, int marcadoAntes, const std::string& buscaAntes);

@@ -12,9 +12,6 @@ namespace nq {
 
 namespace {
 
-constexpr UINT_PTR kTimerId = 1;
-constexpr UINT_PTR kDeactivateTimerId = 2;
-constexpr UINT_PTR kBordaTimerId = 8;  // the pointer on the edge, for opening by pointing
 constexpr UINT kBordaMs = 100;
 
 // A mouse button is down: a drag that passes by the edge neither opens nor closes the bar.
@@ -180,7 +177,7 @@ void TBarExibicao::Ativada() {
 }
 
 // Judged a moment later, when it is clear who has the focus now.
-void TBarExibicao::Desativada() { SetTimer(barra_.hwnd(), kDeactivateTimerId, 50, nullptr); }
+void TBarExibicao::Desativada() { SetTimer(barra_.hwnd(), kTimerDesativada, 50, nullptr); }
 
 // The 100 ms timer runs only while it has something to watch: an open bar with auto-hide on. A change
 // of the screen's size comes as WM_DISPLAYCHANGE, so that an idle bar never wakes. The edge's timer runs
@@ -190,16 +187,16 @@ void TBarExibicao::AjustarTimer() {
     if (!c.abrirAoApontar) apontada_ = false;
     const bool precisa = ativada_ && aberta_ && c.autoOcultar;
     if (precisa && !timerLigado_) {
-        timerLigado_ = SetTimer(barra_.hwnd(), kTimerId, 100, nullptr) != 0;
+        timerLigado_ = SetTimer(barra_.hwnd(), kTimerAutoOcultar, 100, nullptr) != 0;
     } else if (!precisa && timerLigado_) {
-        KillTimer(barra_.hwnd(), kTimerId);
+        KillTimer(barra_.hwnd(), kTimerAutoOcultar);
         timerLigado_ = false;
     }
     const bool borda = c.abrirAoApontar && (!aberta_ || apontada_);
     if (borda && !bordaLigada_) {
-        bordaLigada_ = SetTimer(barra_.hwnd(), kBordaTimerId, kBordaMs, nullptr) != 0;
+        bordaLigada_ = SetTimer(barra_.hwnd(), kTimerBorda, kBordaMs, nullptr) != 0;
     } else if (!borda && bordaLigada_) {
-        KillTimer(barra_.hwnd(), kBordaTimerId);
+        KillTimer(barra_.hwnd(), kTimerBorda);
         bordaLigada_ = false;
     }
 }
@@ -245,31 +242,28 @@ void TBarExibicao::VigiarBorda() {
     }
 }
 
-bool TBarExibicao::WMTimer(WPARAM id) {
-    if (id == kTimerId) {
-        // A focus change that brought no deactivation message (the bar had no focus to lose) still
-        // closes an auto-hiding bar; one that pointing opened leaves the focus where it was, and closes
-        // when the pointer goes away.
-        if (aberta_ && !apontada_ && OutroProgramaNaFrente()) AutoOcultar();
-        VerificarTela();
-        return true;
+void TBarExibicao::WMTimer(TimerBarra id) {
+    switch (id) {
+        case kTimerAutoOcultar:
+            // A focus change that brought no deactivation message (the bar had no focus to lose) still
+            // closes an auto-hiding bar; one that pointing opened leaves the focus where it was, and closes
+            // when the pointer goes away.
+            if (aberta_ && !apontada_ && OutroProgramaNaFrente()) AutoOcultar();
+            VerificarTela();
+            break;
+        case kTimerBorda: VigiarBorda(); break;
+        case kTimerDesativada:
+            KillTimer(barra_.hwnd(), kTimerDesativada);
+            ConfirmarDesativacao();
+            break;
+        default: break;
     }
-    if (id == kBordaTimerId) {
-        VigiarBorda();
-        return true;
-    }
-    if (id == kDeactivateTimerId) {
-        KillTimer(barra_.hwnd(), kDeactivateTimerId);
-        ConfirmarDesativacao();
-        return true;
-    }
-    return false;
 }
 
 void TBarExibicao::Desligar() {
-    KillTimer(barra_.hwnd(), kTimerId);
-    KillTimer(barra_.hwnd(), kDeactivateTimerId);
-    KillTimer(barra_.hwnd(), kBordaTimerId);
+    KillTimer(barra_.hwnd(), kTimerAutoOcultar);
+    KillTimer(barra_.hwnd(), kTimerDesativada);
+    KillTimer(barra_.hwnd(), kTimerBorda);
     timerLigado_ = bordaLigada_ = false;
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/ApontarBorda.h"
 #include "app/LugarBarra.h"
+#include "app/MensagensBarraWin32.h"
 
 namespace nq {
 
@@ -44,7 +45,8 @@ public:
     // The timers run only while they have something to watch: auto-hide's while an open bar may have to
     // hide, the edge's while the settings ask for opening by pointing. Again after the settings change.
     void AjustarTimer();
-    bool WMTimer(WPARAM id);
+    // Its timers' ticks: kTimerAutoOcultar, kTimerDesativada and kTimerBorda.
+    void WMTimer(TimerBarra id);
     // The window goes.
     void Desligar();
 

@@ -12,6 +12,7 @@
 
 #include "app/BuscaAlvos.h"
 #include "app/Lancamento.h"
+#include "app/MensagensBarraWin32.h"
 #include "support/Trabalhador.h"
 #include "support/Win32Handles.h"
 
@@ -32,12 +33,6 @@ struct TFimLancamento {
 
 class TBarLancamento {
 public:
-    // The workers' answers: what was found out about a button's target (lParam owns a TAlvoBuscado),
-    // and the end of a launch (wParam false when the notice must tell of a failure; lParam, when not 0,
-    // owns a TFimLancamento).
-    static constexpr UINT WM_ALVO_BUSCADO = WM_APP + 1;
-    static constexpr UINT WM_LANCADO = WM_APP + 2;
-
     explicit TBarLancamento(TfrmMainPivel& barra) : barra_(barra) {}
 
     // Starts both workers; their answers go to the bar's window.

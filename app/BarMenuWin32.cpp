@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -58,13 +59,6 @@ HWND JanelaDoUsuario(HWND frente) {
     return nullptr;
 }
 
-// The pictures of the popup menu, in the order of its picture list.
-constexpr int kImagensMenu[] = {IDI_MENU_CONFIG, IDI_MENU_ATALHOS, IDI_MENU_INCLUIR, IDI_MENU_SOBRE,  0,
-                                IDI_MENU_FINALIZAR, IDI_PASTA_ABERTA, IDI_NAV_ALTERAR, IDI_MENU_EXCLUIR,
-                                IDI_MENU_ABRIR, IDI_MENU_ADMINISTRADOR, IDI_MENU_COPIAR};
-// A shortcut's commands' pictures in that list, in the order of ComandoAtalho.
-constexpr int kImagemDoComando[] = {9, 10, 6, 11, 7, 1, 8};
-
 // A picture of the menu as the dark mode shows it: the few that would sink into the dark gutter (the
 // dark red bars, the grey bin) have light versions.
 int ImagemDoModo(int id, bool escuro) {
@@ -89,32 +83,21 @@ TBarMenu::TBarMenu(TfrmMainPivel& barra) : barra_(barra) {
 
 // The popup menu's entries, as the window describes them, and the renderer that paints them.
 void TBarMenu::CriarMenu() {
-    auto add = [&](const char* caption, UINT id, int picture, TShortCut shortCut = 0) -> TMenuItem& {
-        TMenuItem& item = pmEdita.Items().Add(NewItem(&componentes_, caption, id));
-        item.ImageIndex = picture;
-        item.ShortCut = shortCut;
-        return item;
-    };
-    // A shortcut's own commands, shown when the menu opens on one (a program's offer has them all).
-    itensAtalho_.clear();
-    TAtalhoDoMenu programa;
-    programa.programa = "x.exe";
-    for (const TEntradaAtalho& e : EntradasDoAtalho(programa)) {
-        const int c = static_cast<int>(e.comando);
-        itensAtalho_.push_back(&add(e.caption, mnItemAtalho + c, kImagemDoComando[c]));
+    // One entry per row, in their order; each row's picture once in the picture list.
+    itens_.clear();
+    imagens_.clear();
+    for (const TComandoBarra& c : kComandosBarra) {
+        TMenuItem& item = pmEdita.Items().Add(NewItem(&componentes_, c.texto, c.id));
+        if (c.imagem != 0) {
+            auto lugar = std::find(imagens_.begin(), imagens_.end(), c.imagem);
+            if (lugar == imagens_.end()) lugar = imagens_.insert(lugar, c.imagem);
+            item.ImageIndex = static_cast<int>(lugar - imagens_.begin());
+        }
+        item.ShortCut = TextToShortCut(c.tecla);
+        item.Visible = Oferecido(c, nullptr);
+        itens_.emplace_back(&c, &item);
+        if (c.id == mnAtalhos) mnAtalhosItem_ = &item;
     }
-    itensAtalho_.push_back(&add("-", 0, -1));
-    for (TMenuItem* item : itensAtalho_) item->Visible = false;
-    mnAtalhosItem_ = &add("Outros atalhos", mnAtalhos, 1);
-    add("-", 0, -1);
-    add("Incluir atalho", mnIncluir, 2, ShortCut(VK_INSERT));
-    add("Excluir todos os atalhos", mnExcluirIcons, -1).Visible = inProgrammingMode;
-    add("Configurações", mnConfig, 0, ShortCut(VK_F5));
-    add("-", 0, -1);
-    add("Sobre...", mnSobre, 3);
-    add("-", 0, -1);
-    add("Desinstalar", mnDesativarInic, -1);
-    add("Finaliza&r", mnFinalizar, 5, ShortCut(VK_ESCAPE, scShift));
 
     NqMenu1 = std::make_unique<TNqMenu>(&componentes_, menuSistema_);
     NqMenu1->Name = "NqMenu1";
@@ -144,28 +127,19 @@ void TBarMenu::BuildPopupMenu(const TAtalhoDoMenu* atalho) {
         // imgMenu: 16 x 16 at 96 dpi, loaded at the bar's density so that they stay sharp, in the mode's
         // versions.
         imgMenu = std::make_unique<TImageListWin32>(barra_.S(16));
-        for (int id : kImagensMenu) imgMenu->AddResource(ImagemDoModo(id, escuro));
+        for (int id : imagens_) imgMenu->AddResource(ImagemDoModo(id, escuro));
         imgMenuDpi_ = dpi;
         imgMenuEscuro_ = escuro;
         pmEdita.Images = imgMenu.get();
     }
-    // The tray icon's menu opens while a dialog edits a record too: what would begin or drop records waits.
-    for (int i = 0; i < pmEdita.Items().Count(); ++i) {
-        TMenuItem& item = pmEdita.Items().Items(i);
-        if (item.Command == mnIncluir || item.Command == mnExcluirIcons || item.Command == mnConfig)
-            item.Enabled = !barra_.cdsEdicao.Ativa();
-    }
-    // The shortcut's own commands, those that change the catalogue waiting while a dialog edits a record.
-    for (TMenuItem* item : itensAtalho_) item->Visible = false;
-    if (atalho) {
-        for (const TEntradaAtalho& e : EntradasDoAtalho(*atalho)) {
-            TMenuItem& item = *itensAtalho_[static_cast<std::size_t>(e.comando)];
-            item.Caption = e.caption;
-            item.Default = e.padrao;
-            item.Enabled = !(e.alteraCatalogo && barra_.cdsEdicao.Ativa());
-            item.Visible = true;
-        }
-        itensAtalho_.back()->Visible = true;
+    // The entries the menu offers, for the shortcut it opens on; the tray icon's menu opens while a dialog
+    // edits a record too: what would begin, change or drop records waits.
+    for (auto& [c, item] : itens_) {
+        item->Visible = Oferecido(*c, atalho);
+        item->Enabled = !(c->esperaEdicao && barra_.cdsEdicao.Ativa());
+        if (!item->Visible) continue;
+        item->Caption = TextoDoComando(*c, atalho);
+        item->Default = c->padrao;
     }
     // "Outros atalhos": one entry per menu shortcut, each hooked to the renderer once its caption is set.
     atalhosMostrados_ = atalhos_;
@@ -375,91 +349,137 @@ LRESULT TBarMenu::TextoItemMenu(WPARAM pos, LPARAM submenu) const {
     return GlobalAddAtomW(resposta.c_str());
 }
 
+namespace {
+
+// A shortcut's own commands, on the shortcut its menu was opened for.
+
+// What a click does: a button by its own state, an "Outros atalhos" entry by its hint.
+void AbrirAtalho(TfrmMainPivel& barra, const TAtalhoDoMenu& a) {
+    const auto& botoes = barra.Painel().Botoes();
+    for (std::size_t i = 0; !a.noMenu && i < botoes.size(); ++i) {
+        if (botoes[i].Registro() != a.registro) continue;
+        barra.Lancamento().clickBotao(i);
+        return;
+    }
+    barra.Lancamento().clickIcone(LerEntrada(a.programa + "|" + a.parametros, a.titulo));
+}
+
+void ComoAdministrador(TfrmMainPivel& barra, const TAtalhoDoMenu& a) {
+    TIconeComando botao;
+    botao.AddShortCut(a.titulo, a.programa, a.pasta, a.parametros);
+    barra.Lancamento().clickIcone([botao] {
+        TAtalhoRec r = readProgramData(botao);
+        r.verbo = "runas";
+        return r;
+    });
+}
+
+void CopiarCaminho(TfrmMainPivel& barra, const TAtalhoDoMenu& a) {
+    if (!CopiarTexto(barra.hwnd(), CaminhoParaCopiar(a.programa, a.parametros)))
+        MsgBoxErro("Não foi possível copiar o caminho para a área de transferência.");
+}
+
+void EditarAtalho(TBarMenu& menu, const TAtalhoDoMenu& a) {
+    TClientDataset& cds = menu.Barra().cds;
+    menu.EditarNoDialogo(
+        [&] {
+            if (!IrParaAtalho(cds, a.registro)) return false;
+            cds.Edit();
+            return true;
+        },
+        "Alteração");
+}
+
+// A change of the catalogue made: the bar rebuilt and saved.
+void Mudou(TfrmMainPivel& barra) {
+    barra.AtualizarIcones();
+    barra.Gravacao().SalvarAgora();
+}
+
+void MoverAtalho(TfrmMainPivel& barra, const TAtalhoDoMenu& a) {
+    if (AlternarMenuDoAtalho(barra.cds, a.registro)) Mudou(barra);
+}
+
+void PerguntarEExcluir(TfrmMainPivel& barra, const TAtalhoDoMenu& a) {
+    if (!MsgBoxConf(PerguntaExcluir(a.titulo), 2)) return;
+    // A dialog may have begun editing while the question waited.
+    if (barra.cdsEdicao.Ativa() || !ExcluirAtalho(barra.cds, a.registro)) return;
+    Mudou(barra);
+}
+
+// Each command's handler, by the id of its row in kComandosBarra. The shortcut is the one the menu
+// opened on, there for a shortcut's own command (nullptr otherwise).
+struct TAcaoComando {
+    MenuId id;
+    void (*executar)(TBarMenu& menu, const TAtalhoDoMenu* atalho);
+};
+constexpr TAcaoComando kAcoes[] = {
+    {mnAbrir, [](TBarMenu& m, const TAtalhoDoMenu* a) { AbrirAtalho(m.Barra(), *a); }},
+    {mnAdministrador, [](TBarMenu& m, const TAtalhoDoMenu* a) { ComoAdministrador(m.Barra(), *a); }},
+    {mnAbrirLocal, [](TBarMenu& m, const TAtalhoDoMenu* a) { m.Barra().Lancamento().AbrirLocal(a->programa); }},
+    {mnCopiarCaminho, [](TBarMenu& m, const TAtalhoDoMenu* a) { CopiarCaminho(m.Barra(), *a); }},
+    {mnEditar, [](TBarMenu& m, const TAtalhoDoMenu* a) { EditarAtalho(m, *a); }},
+    {mnMover, [](TBarMenu& m, const TAtalhoDoMenu* a) { MoverAtalho(m.Barra(), *a); }},
+    {mnExcluir, [](TBarMenu& m, const TAtalhoDoMenu* a) { PerguntarEExcluir(m.Barra(), *a); }},
+    {mnIncluir, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnIncluirClick(); }},
+    {mnExcluirIcons, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnExcluirIconsClick(); }},
+    {mnConfig, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnConfigClick(); }},
+    {mnSobre, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnSobreClick(); }},
+    {mnDesativarInic, [](TBarMenu& m, const TAtalhoDoMenu*) { m.mnDesativarInicClick(); }},
+    {mnFinalizar, [](TBarMenu& m, const TAtalhoDoMenu*) { m.Barra().Finalizar(); }},
+    // The program's own folder, in the file manager, launched as a folder shortcut is.
+    {mnAbrirPastaPrograma,
+     [](TBarMenu& m, const TAtalhoDoMenu*) {
+         m.Barra().Lancamento().clickIcone([pasta = DirAplic] {
+             TAtalhoRec r;
+             r.programa = pasta;
+             r.isDirectory = true;
+             r.titulo = "Abrir pasta do programa";
+             r.programaDigitado = pasta;
+             return r;
+         });
+     }},
+};
+
+constexpr const TAcaoComando* AcaoDe(unsigned id) {
+    for (const TAcaoComando& a : kAcoes)
+        if (a.id == id) return &a;
+    return nullptr;
+}
+
+// Every row but the separators and the submenu has its handler.
+constexpr bool TodasComAcao() {
+    for (const TComandoBarra& c : kComandosBarra)
+        if (c.id != mnSeparador && c.id != mnAtalhos && !AcaoDe(c.id)) return false;
+    return true;
+}
+static_assert(TodasComAcao(), "a row of kComandosBarra without its handler in kAcoes");
+
+}  // namespace
+
 void TBarMenu::Executar(UINT id) {
-    const bool lancou = id >= mnAtalhoPrimeiro || id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Abrir) ||
-                        id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Administrador) ||
-                        id == mnItemAtalho + static_cast<UINT>(ComandoAtalho::Local);
-    ExecutarComando(id);
-    DevolverTeclado(lancou);
-}
-
-void TBarMenu::ExecutarComando(UINT id) {
-    if (nqSobre1.MenuSobreClick(id)) return;
-    if (id >= mnItemAtalho && id <= mnItemAtalho + static_cast<UINT>(ComandoAtalho::Excluir)) {
-        if (const auto a = std::exchange(atalhoEscolhido_, std::nullopt))
-            ExecutarNoAtalho(static_cast<ComandoAtalho>(id - mnItemAtalho), *a);
-        return;
-    }
+    const std::optional<TAtalhoDoMenu> atalho = std::exchange(atalhoEscolhido_, std::nullopt);
     if (id >= mnAtalhoPrimeiro) {
-        // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
-        if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
-            barra_.Lancamento().clickIcone(LerEntrada(item->Hint, StrTran(item->Caption, "&&", "&")));
-            return;
-        }
-        const std::size_t i = id - mnAtalhoPrimeiro;
-        if (i >= atalhos_.size()) return;
-        barra_.Lancamento().clickIcone(LerEntrada(atalhos_[i].hint, atalhos_[i].caption));
+        LancarEntrada(id);
+        DevolverTeclado(true);
         return;
     }
-    switch (id) {
-        case mnIncluir: mnIncluirClick(); break;
-        case mnExcluirIcons: mnExcluirIconsClick(); break;
-        case mnConfig: mnConfigClick(); break;
-        case mnDesativarInic: mnDesativarInicClick(); break;
-        case mnFinalizar: barra_.Finalizar(); break;
-        default: break;
-    }
+    const TComandoBarra* c = ComandoBarra(id);
+    const TAcaoComando* acao = c ? AcaoDe(c->id) : nullptr;
+    const TAtalhoDoMenu* a = atalho ? &*atalho : nullptr;
+    if (acao && Oferecido(*c, a) && !(c->esperaEdicao && barra_.cdsEdicao.Ativa())) acao->executar(*this, a);
+    DevolverTeclado(c && c->lanca);
 }
 
-void TBarMenu::ExecutarNoAtalho(ComandoAtalho comando, const TAtalhoDoMenu& a) {
-    TClientDataset& cds = barra_.cds;
-    switch (comando) {
-        case ComandoAtalho::Abrir: {
-            // What a click does: a button by its own state, an "Outros atalhos" entry by its hint.
-            const auto& botoes = barra_.Painel().Botoes();
-            for (std::size_t i = 0; !a.noMenu && i < botoes.size(); ++i) {
-                if (botoes[i].Registro() != a.registro) continue;
-                barra_.Lancamento().clickBotao(i);
-                return;
-            }
-            barra_.Lancamento().clickIcone(LerEntrada(a.programa + "|" + a.parametros, a.titulo));
-            return;
-        }
-        case ComandoAtalho::Administrador: {
-            TIconeComando botao;
-            botao.AddShortCut(a.titulo, a.programa, a.pasta, a.parametros);
-            barra_.Lancamento().clickIcone([botao] {
-                TAtalhoRec r = readProgramData(botao);
-                r.verbo = "runas";
-                return r;
-            });
-            return;
-        }
-        case ComandoAtalho::Local: barra_.Lancamento().AbrirLocal(a.programa); return;
-        case ComandoAtalho::CopiarCaminho:
-            if (!CopiarTexto(barra_.hwnd(), CaminhoParaCopiar(a.programa, a.parametros)))
-                MsgBoxErro("Não foi possível copiar o caminho para a área de transferência.");
-            return;
-        case ComandoAtalho::Editar:
-            EditarNoDialogo(
-                [&] {
-                    if (!IrParaAtalho(cds, a.registro)) return false;
-                    cds.Edit();
-                    return true;
-                },
-                "Alteração");
-            return;
-        case ComandoAtalho::Mover:
-            if (barra_.cdsEdicao.Ativa() || !AlternarMenuDoAtalho(cds, a.registro)) return;
-            break;
-        case ComandoAtalho::Excluir:
-            if (barra_.cdsEdicao.Ativa() || !MsgBoxConf(PerguntaExcluir(a.titulo), 2)) return;
-            // A dialog may have begun editing while the question waited.
-            if (barra_.cdsEdicao.Ativa() || !ExcluirAtalho(cds, a.registro)) return;
-            break;
+void TBarMenu::LancarEntrada(UINT id) {
+    // The entry chosen names its target in its hint, whatever the bar rebuilt while the menu was open.
+    if (const TMenuItem* item = pmEditaWin32_.ItemDoComando(id); item && item->Parent() == mnAtalhosItem_) {
+        barra_.Lancamento().clickIcone(LerEntrada(item->Hint, StrTran(item->Caption, "&&", "&")));
+        return;
     }
-    barra_.AtualizarIcones();
-    barra_.Gravacao().SalvarAgora();
+    const std::size_t i = id - mnAtalhoPrimeiro;
+    if (i >= atalhos_.size()) return;
+    barra_.Lancamento().clickIcone(LerEntrada(atalhos_[i].hint, atalhos_[i].caption));
 }
 
 void TBarMenu::EditarNoDialogo(const std::function<bool()>& comecar, const std::string& caption) {

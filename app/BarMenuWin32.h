@@ -1,6 +1,7 @@
 #pragma once
-// The bar's popup menu and its commands: its entries and pictures, the "Outros atalhos" submenu of the
-// shortcuts flagged for it, the renderer that paints them, and what each command does. The tray icon
+// The bar's popup menu and its commands: its entries and pictures, made from the rows of
+// app/ComandosBarra.h, the "Outros atalhos" submenu of the shortcuts flagged for it, the renderer that
+// paints them, and what each command does (its handler, in BarMenuWin32.cpp). The tray icon
 // opens the same menu; a right click on a shortcut (its button, or its "Outros atalhos" entry) opens it
 // with that shortcut's own commands on top.
 
@@ -11,9 +12,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Barra.h"
+#include "app/ComandosBarra.h"
 #include "app/MenuAtalho.h"
 #include "app/NqSobreWin32.h"
 #include "menus/Menu.h"
@@ -24,19 +28,6 @@
 namespace nq {
 
 class TfrmMainPivel;
-
-// The popup menu's commands, as WM_COMMAND identifiers.
-enum MenuId : UINT {
-    mnAtalhos = 100,
-    mnIncluir,
-    mnExcluirIcons,
-    mnConfig,
-    mnSobre,
-    mnDesativarInic,
-    mnFinalizar,
-    mnItemAtalho = 200,  // a shortcut's own commands: mnItemAtalho + ComandoAtalho
-    mnAtalhoPrimeiro = 1000,  // the "Outros atalhos" entries, in their order
-};
 
 class TBarMenu {
 public:
@@ -51,7 +42,8 @@ public:
     // shortcut, its own commands come first.
     void Mostrar(POINT tela, HWND antes = nullptr, const std::optional<TAtalhoDoMenu>& atalho = std::nullopt);
     bool Aberto() const { return aberto_; }
-    // WM_COMMAND of a menu entry.
+    // WM_COMMAND of a menu entry or a key: the command's handler, unless it waits for a record being
+    // edited; then the keyboard back to the program that had it, unless the command launched one.
     void Executar(UINT id);
     // WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of the owner-drawn entries, WM_MENUSELECT and
     // WM_MENURBUTTONUP; true when answered.
@@ -60,11 +52,16 @@ public:
     LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
     LRESULT TextoItemMenu(WPARAM pos, LPARAM submenu) const;
 
-    // The commands.
+    // The commands' handlers and what they reach.
+    TfrmMainPivel& Barra() const { return barra_; }
     void mnIncluirClick();
     void mnExcluirIconsClick();
     void mnDesativarInicClick();
     void mnConfigClick();
+    void mnSobreClick() { nqSobre1.MenuSobreClick(mnSobre); }
+    // The edit dialog on a record that `comecar` begins (Append, or Edit of a shortcut), posted on OK;
+    // then the bar is rebuilt and saved.
+    void EditarNoDialogo(const std::function<bool()>& comecar, const std::string& caption);
     // The title's menu button: "Configurações", or with Ctrl the end of the program.
     void bConfigClick(bool ctrl);
     // The renderer that paints the menus, made with the look the settings file remembers.
@@ -72,12 +69,8 @@ public:
 
 private:
     void CriarMenu();
-    void ExecutarComando(UINT id);
-    // A shortcut's own command, on the shortcut its menu was opened for.
-    void ExecutarNoAtalho(ComandoAtalho comando, const TAtalhoDoMenu& a);
-    // The edit dialog on a record that `comecar` begins (Append, or Edit of a shortcut), posted on OK;
-    // then the bar is rebuilt and saved.
-    void EditarNoDialogo(const std::function<bool()>& comecar, const std::string& caption);
+    // An "Outros atalhos" entry chosen: its shortcut launched.
+    void LancarEntrada(UINT id);
     // The shortcut of an "Outros atalhos" entry of the menu shown.
     std::optional<TAtalhoDoMenu> AtalhoDaEntrada(UINT id) const;
     // The right button let go over an "Outros atalhos" entry: the menu ends, and that entry's own menu
@@ -98,7 +91,8 @@ private:
     TMenuOwner componentes_;
     TPopupMenu pmEdita{&componentes_};
     TMenuItem* mnAtalhosItem_ = nullptr;  // "Outros atalhos"
-    std::vector<TMenuItem*> itensAtalho_;  // a shortcut's own commands, then their separator
+    std::vector<std::pair<const TComandoBarra*, TMenuItem*>> itens_;  // each row's entry
+    std::vector<int> imagens_;  // the rows' pictures, each once: the picture list's order
     std::vector<TMenuAtalho> atalhosMostrados_;  // the "Outros atalhos" entries of the menu shown
     std::optional<TAtalhoDoMenu> atalhoAberto_;   // the shortcut of the menu shown
     std::optional<TAtalhoDoMenu> atalhoEscolhido_;  // the shortcut of the command chosen

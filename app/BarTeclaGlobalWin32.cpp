@@ -2,6 +2,7 @@
 
 #include "app/BarTeclado.h"
 #include "app/MainWin32.h"
+#include "app/MensagensBarraWin32.h"
 #include "menus/ShortCut.h"
 
 namespace nq {
@@ -9,7 +10,6 @@ namespace nq {
 namespace {
 
 constexpr int kTeclaGlobalId = 1;
-constexpr UINT_PTR kTelaCheiaTimerId = 5;
 // Until the system has said once that the window in front changed (not every system says so), the
 // bar looks at it this often.
 constexpr UINT kTelaCheiaMs = 2000;
@@ -65,22 +65,18 @@ void TBarTeclaGlobal::Vigiar() {
     vigia_ = this;
     ganchoFrente_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, EventoDeJanela, 0, 0,
                                     WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
-    SetTimer(barra_.hwnd(), kTelaCheiaTimerId, kTelaCheiaMs, nullptr);
+    SetTimer(barra_.hwnd(), kTimerTelaCheia, kTelaCheiaMs, nullptr);
     VigiarJanelaDaFrente();
 }
 
-bool TBarTeclaGlobal::WMTimer(WPARAM id) {
-    if (id != kTelaCheiaTimerId) return false;
-    VigiarJanelaDaFrente();
-    return true;
-}
+void TBarTeclaGlobal::WMTimer() { VigiarJanelaDaFrente(); }
 
 void CALLBACK TBarTeclaGlobal::EventoDeJanela(HWINEVENTHOOK, DWORD evento, HWND w, LONG objeto, LONG, DWORD,
                                               DWORD) {
     if (!vigia_ || objeto != OBJID_WINDOW) return;
     if (evento == EVENT_SYSTEM_FOREGROUND) {
         // The system tells of it: no need to look for it any more.
-        KillTimer(vigia_->barra_.hwnd(), kTelaCheiaTimerId);
+        KillTimer(vigia_->barra_.hwnd(), kTimerTelaCheia);
         vigia_->VigiarJanelaDaFrente();
     }
     if (evento == EVENT_OBJECT_LOCATIONCHANGE && w == GetForegroundWindow()) vigia_->VerificarTelaCheia();
@@ -137,7 +133,7 @@ void TBarTeclaGlobal::Desligar() {
     if (ganchoFrente_) UnhookWinEvent(ganchoFrente_);
     if (ganchoLugar_) UnhookWinEvent(ganchoLugar_);
     ganchoFrente_ = ganchoLugar_ = nullptr;
-    KillTimer(barra_.hwnd(), kTelaCheiaTimerId);
+    KillTimer(barra_.hwnd(), kTimerTelaCheia);
     if (vigia_ == this) vigia_ = nullptr;
 }
 

@@ -21,8 +21,8 @@ public:
     void WMHotKey(WPARAM id);
     // Once the bar shows: the window in front is watched from now on.
     void Vigiar();
-    // The watch's timer.
-    bool WMTimer(WPARAM id);
+    // The watch's timer (kTimerTelaCheia).
+    void WMTimer();
     // Whether the window in front covers the monitor: the closed strip steps aside, or comes back.
     void VerificarTelaCheia();
     // The window goes.

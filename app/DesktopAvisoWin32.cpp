@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "app/MensagensBarraWin32.h"
 #include "support/NqDlgWin32.h"
 #include "support/Win32Text.h"
 #include "ui/BackBufferWin32.h"
@@ -14,7 +15,6 @@ namespace nq {
 
 namespace {
 constexpr wchar_t kClassName[] = L"TfmDesktopAviso";
-constexpr UINT_PTR kHideTimer = 1;
 constexpr BYTE kOpacity = 220;
 constexpr COLORREF kPanel = RGB(0x7A, 0x14, 0x14);
 }  // namespace
@@ -83,12 +83,12 @@ void TfmDesktopAviso::Open(HBITMAP picture, int w, int h, int secondsToHide, con
     if (!AnimateWindow(hwnd_, 200, AW_SLIDE | AW_VER_NEGATIVE)) ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     InvalidateRect(hwnd_, nullptr, FALSE);
     MessageBeep(MB_ICONASTERISK);
-    SetTimer(hwnd_, kHideTimer, static_cast<UINT>(secondsToHide > 0 ? secondsToHide : 1) * 1000u, nullptr);
+    SetTimer(hwnd_, kTimerOcultarAviso, static_cast<UINT>(secondsToHide > 0 ? secondsToHide : 1) * 1000u, nullptr);
 }
 
 void TfmDesktopAviso::Hide() {
     if (!hwnd_) return;
-    KillTimer(hwnd_, kHideTimer);
+    KillTimer(hwnd_, kTimerOcultarAviso);
     ShowWindow(hwnd_, SW_HIDE);
 }
 
@@ -107,7 +107,7 @@ LRESULT TfmDesktopAviso::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             imagemClick();
             return 0;
         case WM_TIMER:
-            if (wp == kHideTimer) Hide();
+            if (wp == kTimerOcultarAviso) Hide();
             return 0;
         case WM_ERASEBKGND:
             return 1;

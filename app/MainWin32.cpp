@@ -33,11 +33,7 @@ TfrmMainPivel* frmMainPivel = nullptr;
 
 namespace {
 
-constexpr UINT_PTR kTrayTimerId = 3;  // tries the tray icon again while the shell will not take it
 constexpr UINT kTrayRetryMs = 10000;
-constexpr UINT kMsgEdicaoTerminada = WM_APP + 4;  // wParam: the work that waited for the edit
-// Posted once the bar shows: what can wait until then does (the user sees the bar sooner).
-constexpr UINT WM_MOSTRADA = WM_APP + 3;
 
 }  // namespace
 
@@ -131,13 +127,13 @@ void TfrmMainPivel::CriarTray() {
     tray->OnClick = [this] { clickForm(); };
     tray->OnPopup = [this](POINT pt) { menu_.Mostrar(pt, tray ? tray->FrenteAntesDoMenu() : nullptr); };
     tray->Show();
-    SetTimer(hwnd_, kTrayTimerId, kTrayRetryMs, nullptr);
+    SetTimer(hwnd_, kTimerBandeja, kTrayRetryMs, nullptr);
 }
 
 // While the shell will not take the icon, it is offered again.
 void TfrmMainPivel::TentarBandeja() {
     if (tray && !tray->NaBandeja()) tray->Show();
-    if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTrayTimerId);  // the shell keeps it now
+    if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTimerBandeja);  // the shell keeps it now
 }
 
 void TfrmMainPivel::configureForm() {
@@ -391,7 +387,7 @@ void TfrmMainPivel::WMDestroy() {
     if (acessivel_) acessivel_->Desligar();
     acessivel_ = nullptr;
     exibicao_.Desligar();
-    KillTimer(hwnd_, kTrayTimerId);
+    KillTimer(hwnd_, kTimerBandeja);
     gravacao_.AoDestruir();
     tray.reset();
     lancamento_.DescartarRespostas();
@@ -433,8 +429,16 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (HIWORD(wp) == 0 && lp == 0) menu_.Executar(LOWORD(wp));
             return 0;
         case WM_TIMER:
-            if (!teclaGlobal_.WMTimer(wp) && !exibicao_.WMTimer(wp) && !entrada_.WMTimer(wp) && wp == kTrayTimerId)
-                TentarBandeja();
+            // Each timer to its owner (app/MensagensBarraWin32.h).
+            switch (wp) {
+                case kTimerAutoOcultar:
+                case kTimerDesativada:
+                case kTimerBorda: exibicao_.WMTimer(static_cast<TimerBarra>(wp)); break;
+                case kTimerBandeja: TentarBandeja(); break;
+                case kTimerTelaCheia: teclaGlobal_.WMTimer(); break;
+                case kTimerSeta: entrada_.WMTimer(); break;
+                default: break;
+            }
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) FormActivate();
@@ -452,8 +456,8 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp & TEdicaoCatalogo::tFechar) Finalizar();
             return 0;
         case WM_AppRestore: exibicao_.Abrir(); return 0;
-        case TBarLancamento::WM_ALVO_BUSCADO: lancamento_.Recebido(lp); return 0;
-        case TBarLancamento::WM_LANCADO: lancamento_.Lancado(wp != 0, lp); return 0;
+        case WM_ALVO_BUSCADO: lancamento_.Recebido(lp); return 0;
+        case WM_LANCADO: lancamento_.Lancado(wp != 0, lp); return 0;
         case WM_MOSTRADA: DepoisDeMostrar(); return 0;
         case WM_QUERYENDSESSION: gravacao_.SessaoTerminando(); return TRUE;
         case WM_ENDSESSION:

@@ -32,6 +32,7 @@
 #include "app/BarTeclaGlobalWin32.h"
 #include "app/BarTeclado.h"
 #include "app/DesktopAvisoWin32.h"
+#include "app/MensagensBarraWin32.h"
 #include "app/IconeComando.h"
 #include "catalogue/ClientDataset.h"
 #include "catalogue/ConfigBarra.h"
@@ -43,7 +44,6 @@ namespace nq {
 
 class TNqTrayIcon;
 
-constexpr UINT WM_AppRestore = WM_USER + 10;  // 1034: a second start asks the running bar to open
 constexpr const wchar_t* kMainClassName = L"TfrmMainPivel";
 constexpr const char* KEY_RUN_PIVEL = "NqPivel";
 constexpr const char* kApplicationTitle = "Nq-Pivel";

@@ -16,18 +16,6 @@ bool EhPrograma(std::string_view alvo, bool pasta) {
     return false;
 }
 
-std::vector<TEntradaAtalho> EntradasDoAtalho(const TAtalhoDoMenu& a) {
-    std::vector<TEntradaAtalho> e;
-    e.push_back({ComandoAtalho::Abrir, "&Abrir", true});
-    if (EhPrograma(a.programa, a.pasta)) e.push_back({ComandoAtalho::Administrador, "Executar como a&dministrador"});
-    if (!IsURL(a.programa)) e.push_back({ComandoAtalho::Local, "Abrir &local do arquivo"});
-    e.push_back({ComandoAtalho::CopiarCaminho, "&Copiar caminho"});
-    e.push_back({ComandoAtalho::Editar, "&Editar...", false, true});
-    e.push_back({ComandoAtalho::Mover, a.noMenu ? "Exibir na &barra" : "&Mover para \"Outros atalhos\"", false, true});
-    e.push_back({ComandoAtalho::Excluir, "E&xcluir", false, true});
-    return e;
-}
-
 std::string CaminhoParaCopiar(std::string_view programa, std::string_view parametros) {
     std::string texto(programa);
     if (parametros.empty()) return texto;

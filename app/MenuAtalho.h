@@ -1,11 +1,11 @@
 #pragma once
-// A shortcut's own menu, opened by a right click on its button or its "Outros atalhos" entry: which
-// commands it offers for a target, and the texts those commands work out without the system.
+// A shortcut's own menu, opened by a right click on its button or its "Outros atalhos" entry: the shortcut
+// it is for, the rules of its commands (app/ComandosBarra.h has their rows) and the texts those commands
+// work out without the system.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace nq {
 
@@ -20,19 +20,6 @@ struct TAtalhoDoMenu {
     bool noMenu = false;     // an entry of "Outros atalhos"
     bool pasta = false;      // the target is known to be a folder
 };
-
-enum class ComandoAtalho { Abrir, Administrador, Local, CopiarCaminho, Editar, Mover, Excluir };
-
-struct TEntradaAtalho {
-    ComandoAtalho comando;
-    const char* caption;
-    bool padrao = false;    // the default entry, drawn in bold: what a click does
-    bool alteraCatalogo = false;  // waits while a dialog edits a record
-};
-
-// The entries in their order. "Executar como administrador" is for programs only; "Abrir local do
-// arquivo" for anything but a web address; an "Outros atalhos" entry is offered back to the bar.
-std::vector<TEntradaAtalho> EntradasDoAtalho(const TAtalhoDoMenu& a);
 
 // A program, by the extension of its target: not a folder nor a web address.
 bool EhPrograma(std::string_view alvo, bool pasta);

@@ -7,7 +7,6 @@
 
 namespace nq {
 
-constexpr unsigned WM_TRAYNOTIFY = 0x800;  // the callback message the shell sends the icon's window
 constexpr unsigned kTrayIconId = 1;
 constexpr std::size_t kTrayTipMax = 63;  // what the shell shows of a tooltip, in characters
 

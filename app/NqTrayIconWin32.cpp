@@ -12,7 +12,6 @@ namespace nq {
 namespace {
 
 constexpr wchar_t kClasse[] = L"TNqTrayIconJanela";
-constexpr UINT_PTR kTimerAdicionar = 1;
 constexpr UINT kIntervaloTentativaMs = 1000;
 constexpr int kMaxTentativas = 10;
 
@@ -88,7 +87,7 @@ void TNqTrayIcon::PreencherDados() {
 
 void TNqTrayIcon::Adicionar() {
     if (!hwnd_) return;
-    KillTimer(hwnd_, kTimerAdicionar);
+    KillTimer(hwnd_, kTimerAdicionarIcone);
     PreencherDados();
     // An add that timed out while the shell was busy may still have put the icon there: then only a
     // change succeeds.
@@ -100,7 +99,7 @@ void TNqTrayIcon::Adicionar() {
     // At log-on the shell may not be up yet: try again a little later, without holding up the start.
     if (tentativas_ < kMaxTentativas) {
         ++tentativas_;
-        SetTimer(hwnd_, kTimerAdicionar, kIntervaloTentativaMs, nullptr);
+        SetTimer(hwnd_, kTimerAdicionarIcone, kIntervaloTentativaMs, nullptr);
     }
 }
 
@@ -114,7 +113,7 @@ void TNqTrayIcon::Atualizar() {
 }
 
 void TNqTrayIcon::Remover() {
-    if (hwnd_) KillTimer(hwnd_, kTimerAdicionar);
+    if (hwnd_) KillTimer(hwnd_, kTimerAdicionarIcone);
     tentativas_ = 0;
     if (!mostrado_) return;
     PreencherDados();
@@ -141,8 +140,8 @@ LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     switch (msg) {
         case WM_TIMER:
-            if (wp == kTimerAdicionar) {
-                KillTimer(hwnd_, kTimerAdicionar);
+            if (wp == kTimerAdicionarIcone) {
+                KillTimer(hwnd_, kTimerAdicionarIcone);
                 if (mostrado_ && FIconVisible && !naBandeja_) Adicionar();
                 return 0;
             }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "app/MensagensBarraWin32.h"
 #include "app/NqTrayIcon.h"
 #include "support/Win32Handles.h"
 #include "ui/WindowWin32.h"

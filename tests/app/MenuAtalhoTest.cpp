@@ -4,24 +4,25 @@
 
 #include "FakePlatform.h"
 #include "app/Barra.h"
+#include "app/ComandosBarra.h"
 #include "catalogue/Auxiliares.h"
 #include "catalogue/ClientDataset.h"
 
 namespace nq {
 namespace {
 
-std::vector<ComandoAtalho> Comandos(const TAtalhoDoMenu& a) {
-    std::vector<ComandoAtalho> c;
-    for (const TEntradaAtalho& e : EntradasDoAtalho(a)) c.push_back(e.comando);
+std::vector<MenuId> Comandos(const TAtalhoDoMenu& a) {
+    std::vector<MenuId> c;
+    for (const TComandoBarra* e : EntradasDoAtalho(a)) c.push_back(e->id);
     return c;
 }
 
 TEST(MenuAtalho, OffersWhatSuitsTheTarget) {
-    using C = ComandoAtalho;
-    const std::vector<C> programa = {C::Abrir, C::Administrador, C::Local, C::CopiarCaminho,
-                                     C::Editar, C::Mover, C::Excluir};
-    const std::vector<C> documento = {C::Abrir, C::Local, C::CopiarCaminho, C::Editar, C::Mover, C::Excluir};
-    const std::vector<C> endereco = {C::Abrir, C::CopiarCaminho, C::Editar, C::Mover, C::Excluir};
+    using C = MenuId;
+    const std::vector<C> programa = {mnAbrir, mnAdministrador, mnAbrirLocal, mnCopiarCaminho,
+                                     mnEditar, mnMover, mnExcluir};
+    const std::vector<C> documento = {mnAbrir, mnAbrirLocal, mnCopiarCaminho, mnEditar, mnMover, mnExcluir};
+    const std::vector<C> endereco = {mnAbrir, mnCopiarCaminho, mnEditar, mnMover, mnExcluir};
     struct Caso {
         const char* alvo;
         bool pasta;
@@ -50,18 +51,16 @@ TEST(MenuAtalho, TheFirstEntryOpensInBoldAndAnOtherShortcutGoesBackToTheBar) {
     a.programa = "C:\\x.exe";
     auto e = EntradasDoAtalho(a);
     ASSERT_FALSE(e.empty());
-    EXPECT_STREQ(e[0].caption, "&Abrir");
-    EXPECT_TRUE(e[0].padrao);
-    for (std::size_t i = 1; i < e.size(); ++i) EXPECT_FALSE(e[i].padrao) << e[i].caption;
-    EXPECT_STREQ(e[e.size() - 2].caption, "&Mover para \"Outros atalhos\"");
+    EXPECT_STREQ(TextoDoComando(*e[0], &a), "&Abrir");
+    EXPECT_TRUE(e[0]->padrao);
+    for (std::size_t i = 1; i < e.size(); ++i) EXPECT_FALSE(e[i]->padrao) << e[i]->texto;
+    EXPECT_STREQ(TextoDoComando(*e[e.size() - 2], &a), "&Mover para \"Outros atalhos\"");
     a.noMenu = true;
     e = EntradasDoAtalho(a);
-    EXPECT_STREQ(e[e.size() - 2].caption, "Exibir na &barra");
+    EXPECT_STREQ(TextoDoComando(*e[e.size() - 2], &a), "Exibir na &barra");
     // Only what changes the catalogue waits for a dialog that edits a record.
-    for (const TEntradaAtalho& x : e)
-        EXPECT_EQ(x.alteraCatalogo, x.comando == ComandoAtalho::Editar || x.comando == ComandoAtalho::Mover ||
-                                        x.comando == ComandoAtalho::Excluir)
-            << x.caption;
+    for (const TComandoBarra* x : e)
+        EXPECT_EQ(x->esperaEdicao, x->id == mnEditar || x->id == mnMover || x->id == mnExcluir) << x->texto;
 }
 
 TEST(MenuAtalho, TextsOfItsCommands) {

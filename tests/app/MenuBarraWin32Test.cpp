@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <memory>
 #include <optional>
@@ -37,8 +38,8 @@ protected:
     }
 
     // Starts the bar at a density (and in a style of menu, PIVEL_TIPO_MENU, when given) and opens it.
-    HWND Start(int dpi, int tipoMenu = -1) {
-        std::vector<std::string> env = {"PIVEL_DPI=" + std::to_string(dpi)};
+    HWND Start(int dpi, int tipoMenu = -1, std::vector<std::string> env = {}) {
+        env.push_back("PIVEL_DPI=" + std::to_string(dpi));
         if (tipoMenu >= 0) env.push_back("PIVEL_TIPO_MENU=" + std::to_string(tipoMenu));
         HWND w = barra_.Iniciar("", env);
         if (!w) return nullptr;
@@ -84,6 +85,16 @@ protected:
         return true;
     }
 
+    // The text of an entry of the open menu, as the system menu keeps it.
+    static std::string Texto(HWND bar, int pos) {
+        const ATOM a = static_cast<ATOM>(
+            SendMessageW(bar, RegisterWindowMessageW(kMsgTextoMenu), static_cast<WPARAM>(pos), 0));
+        if (!a) return {};
+        wchar_t texto[256] = L"";
+        GlobalGetAtomNameW(a, texto, 256);
+        GlobalDeleteAtom(a);
+        return Narrow(texto);
+    }
     static LRESULT Item(HWND bar, int pos, bool submenu) {
         return SendMessageW(bar, RegisterWindowMessageW(kMsgItemMenu), static_cast<WPARAM>(pos), submenu);
     }
@@ -106,8 +117,8 @@ TEST_F(MenuBarra, ARightClickOpensTheOwnerDrawnMenuWithEntriesAsHighAsTheirPictu
 
         // Every entry stands in a menu with 16-pixel pictures: the picture decides the height.
         const int entrada = S(16) + S(4) + S(2), separador = S(6);
-        const std::vector<int> alturas = {entrada, separador, entrada, entrada, separador,
-                                          entrada, separador, entrada, entrada};
+        const std::vector<int> alturas = {entrada, separador, entrada, entrada, entrada,
+                                          separador, entrada, separador, entrada, entrada};
         int total = 0;
         for (std::size_t i = 0; i < alturas.size(); ++i) {
             EXPECT_EQ(Item(bar, static_cast<int>(i), false), kItemMenuDesenhado | alturas[i]) << i;
@@ -186,7 +197,7 @@ TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
     auto linha = [&](HWND menu) {
         RECT r{};
         GetWindowRect(menu, &r);
-        const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
+        const int total = 7 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
         return LinhaDaTela(r.left + 30, r.right - 10, r.top + borda + 28 + 11);
     };
     // The red of the three bars of "Configurações", below "Incluir atalho": the reddest pixel's red in the
@@ -194,7 +205,7 @@ TEST_F(MenuBarra, InWindowsDarkModeTheMenuIsDarkWithLightText) {
     auto vermelho = [&](HWND menu) {
         RECT r{};
         GetWindowRect(menu, &r);
-        const int total = 6 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
+        const int total = 7 * 22 + 3 * 6, borda = (r.bottom - r.top - total) / 2;
         int maior = 0;
         HDC tela = GetDC(nullptr);
         for (int y = r.top + borda + 50; y < r.top + borda + 72; ++y) {
@@ -234,7 +245,7 @@ struct FimDaEntrada {
 FimDaEntrada FimDaPrimeiraEntrada(HWND menu, int dpi) {
     RECT r{};
     GetWindowRect(menu, &r);
-    const int entrada = Scale(22, dpi), total = 6 * entrada + 3 * Scale(6, dpi);
+    const int entrada = Scale(22, dpi), total = 7 * entrada + 3 * Scale(6, dpi);
     const int borda = (r.bottom - r.top - total) / 2;
     FimDaEntrada fim;
     HDC tela = GetDC(nullptr);
@@ -286,6 +297,33 @@ TEST_F(MenuBarra, TheArrowOfOutrosAtalhosIsTheRenderersInTheColourOfTheText) {
         ASSERT_TRUE(CloseMenus());
         Close(bar);
     }
+}
+
+// "Abrir pasta do programa", below "Configurações": the shell is asked to open the program's own folder.
+TEST_F(MenuBarra, AbrirPastaDoProgramaOpensTheProgramsFolderThroughTheShell) {
+    const std::string gravador = barra_.Pasta() / "recorder.exe", gravado = barra_.Pasta() / "gravado.txt";
+    ASSERT_TRUE(CopyFileW(Wide(test::BinFolder() + "recorder.exe").c_str(), Wide(gravador).c_str(), FALSE));
+    HWND bar = Start(96, -1, {"PIVEL_SHELL=" + gravador, "PIVEL_RECORD_FILE=" + gravado});
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(OpenMenu(), nullptr);
+    EXPECT_EQ(Texto(bar, 3), "Configurações\tF5");
+    EXPECT_EQ(Texto(bar, 4), "Abrir pasta do programa");
+    // The pointer off the menu, so that no entry stays marked under it; End marks "Finalizar", and the
+    // entry stands three above it, past "Desinstalar" and "Sobre...".
+    SetCursorPos(0, 0);
+    for (WORD k : {VK_END, VK_UP, VK_UP, VK_UP, VK_RETURN}) test::PressKey(k);
+    ASSERT_TRUE(test::WaitFor([&] { return MenuWindows(barra_.Ultimo().pid()).empty(); }));
+    std::string pedido;
+    EXPECT_TRUE(test::WaitFor([&] { return !(pedido = test::Gravado(gravado)).empty(); }, 15000));
+    // "<recorder>" verb|file|parameters|folder, the folder as the system spells it
+    const std::size_t fim = pedido.find("\" ");
+    auto minusculas = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return s;
+    };
+    EXPECT_EQ(minusculas(fim == std::string::npos ? pedido : pedido.substr(fim + 2)),
+              minusculas("open|" + barra_.Pasta().path() + "||"));
+    Close(bar);
 }
 
 TEST_F(MenuBarra, OpeningAndClosingTheMenuTwoHundredTimesLeavesNoGdiObjectBehind) {
