@@ -129,6 +129,6 @@ void TBarGravacao::AoDestruir() { SalvarOuGuardar(false); }
 
 // Saved now, since the end may come without another word; the bar stays until the session really
 // ends, because another program may still cancel the log-off. A message now would hold the log-off up.
-void TBarGravacao::SessaoTerminando() { SalvarOuGuardar(false); }
+void TBarGravacao::SessaoVaiEncerrar() { SalvarOuGuardar(false); }
 
 }  // namespace nq

@@ -30,8 +30,8 @@ public:
     // The window goes: the last save; a failure keeps the settings in application data, silently.
     void AoDestruir();
     // WM_QUERYENDSESSION and WM_ENDSESSION.
-    void SessaoTerminando();
-    void SessaoTerminada() { sessaoEncerrando_ = true; }
+    void SessaoVaiEncerrar();
+    void SessaoEncerrada() { sessaoEncerrando_ = true; }
     bool SessaoEncerrando() const { return sessaoEncerrando_; }
 
 private:

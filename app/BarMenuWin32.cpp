@@ -291,7 +291,7 @@ void TBarMenu::DevolverTeclado(bool lancou) {
     if (!frente || processo == GetCurrentProcessId()) SetForegroundWindow(voltar);
 }
 
-bool TBarMenu::Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
+bool TBarMenu::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta) {
     const int dpi = barra_.Dpi();
     switch (msg) {
         case WM_MEASUREITEM:

@@ -47,7 +47,7 @@ public:
     void Executar(UINT id);
     // WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR of the owner-drawn entries, WM_MENUSELECT and
     // WM_MENURBUTTONUP; true when answered.
-    bool Mensagem(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta);
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resposta);
     // The height of an entry of the open menu (see kMsgItemMenu), and its text (see kMsgTextoMenu).
     LRESULT ItemMenu(WPARAM pos, LPARAM submenu) const;
     LRESULT TextoItemMenu(WPARAM pos, LPARAM submenu) const;

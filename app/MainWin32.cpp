@@ -127,13 +127,13 @@ void TfrmMainPivel::CriarTray() {
     tray->OnClick = [this] { clickForm(); };
     tray->OnPopup = [this](POINT pt) { menu_.Mostrar(pt, tray ? tray->FrenteAntesDoMenu() : nullptr); };
     tray->Show();
-    SetTimer(hwnd_, kTimerBandeja, kTrayRetryMs, nullptr);
+    SetTimer(hwnd_, kTimerTray, kTrayRetryMs, nullptr);
 }
 
 // While the shell will not take the icon, it is offered again.
-void TfrmMainPivel::TentarBandeja() {
-    if (tray && !tray->NaBandeja()) tray->Show();
-    if (tray && tray->NaBandeja()) KillTimer(hwnd_, kTimerBandeja);  // the shell keeps it now
+void TfrmMainPivel::TentarTray() {
+    if (tray && !tray->Adicionado()) tray->Show();
+    if (tray && tray->Adicionado()) KillTimer(hwnd_, kTimerTray);  // the shell keeps it now
 }
 
 void TfrmMainPivel::configureForm() {
@@ -387,7 +387,7 @@ void TfrmMainPivel::WMDestroy() {
     if (acessivel_) acessivel_->Desligar();
     acessivel_ = nullptr;
     exibicao_.Desligar();
-    KillTimer(hwnd_, kTimerBandeja);
+    KillTimer(hwnd_, kTimerTray);
     gravacao_.AoDestruir();
     tray.reset();
     lancamento_.DescartarRespostas();
@@ -423,7 +423,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_MENUCHAR:
         case WM_MENUSELECT:
         case WM_MENURBUTTONUP:
-            if (menu_.Mensagem(msg, wp, lp, resposta)) return resposta;
+            if (menu_.HandleMessage(msg, wp, lp, resposta)) return resposta;
             break;
         case WM_COMMAND:
             if (HIWORD(wp) == 0 && lp == 0) menu_.Executar(LOWORD(wp));
@@ -434,7 +434,7 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
                 case kTimerAutoOcultar:
                 case kTimerDesativada:
                 case kTimerBorda: exibicao_.WMTimer(static_cast<TimerBarra>(wp)); break;
-                case kTimerBandeja: TentarBandeja(); break;
+                case kTimerTray: TentarTray(); break;
                 case kTimerTelaCheia: teclaGlobal_.WMTimer(); break;
                 case kTimerSeta: entrada_.WMTimer(); break;
                 default: break;
@@ -459,10 +459,10 @@ LRESULT TfrmMainPivel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ALVO_BUSCADO: lancamento_.Recebido(lp); return 0;
         case WM_LANCADO: lancamento_.Lancado(wp != 0, lp); return 0;
         case WM_MOSTRADA: DepoisDeMostrar(); return 0;
-        case WM_QUERYENDSESSION: gravacao_.SessaoTerminando(); return TRUE;
+        case WM_QUERYENDSESSION: gravacao_.SessaoVaiEncerrar(); return TRUE;
         case WM_ENDSESSION:
             if (!wp) return 0;
-            gravacao_.SessaoTerminada();
+            gravacao_.SessaoEncerrada();
             // In order, now: the process may be ended once this returns. Under a record being typed in a
             // dialog the rest was saved already; the bar ends once the dialog is answered.
             if (cdsEdicao.Permite(TEdicaoCatalogo::tFechar)) DestroyWindow(hwnd_);

@@ -143,7 +143,7 @@ private:
     void FormCreate();
     void configureForm();
     void CriarTray();
-    void TentarBandeja();
+    void TentarTray();
     void DepoisDeMostrar();
     void FormActivate();
     void WMDestroy();

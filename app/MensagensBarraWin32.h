@@ -26,17 +26,17 @@ enum MensagemBarra : UINT {
 enum TimerBarra : UINT_PTR {
     kTimerAutoOcultar = 1,  // TBarExibicao: 100 ms, an open auto-hiding bar watching the window in front
     kTimerDesativada = 2,   // TBarExibicao: once, a moment after the bar lost activation
-    kTimerBandeja = 3,      // TfrmMainPivel: the tray icon offered again while the shell will not take it
+    kTimerTray = 3,      // TfrmMainPivel: the tray icon offered again while the shell will not take it
     kTimerTelaCheia = 5,    // TBarTeclaGlobal: the window in front, until the system tells of its changes
     kTimerSeta = 7,         // TBarEntrada: the buttons scroll while the pointer rests on an arrow
     kTimerBorda = 8,        // TBarExibicao: the pointer on the edge, for opening by pointing
 };
 
 // The tray icon's own window (TNqTrayIcon).
-enum MensagemBandeja : UINT {
+enum MensagemTray : UINT {
     WM_TRAYNOTIFY = 0x800,  // the shell's callback: a mouse message on the icon
 };
-enum TimerBandeja : UINT_PTR {
+enum TimerTray : UINT_PTR {
     kTimerAdicionarIcone = 1,  // the icon offered again to a shell that was not ready for it
 };
 

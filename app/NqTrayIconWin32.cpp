@@ -45,7 +45,7 @@ bool TNqTrayIcon::CriarJanela() {
 void TNqTrayIcon::Show() {
     mostrado_ = true;
     // A window that could not be made at creation (the system short of resources) is tried again here.
-    if (FIconVisible && !naBandeja_ && CriarJanela()) Adicionar();
+    if (FIconVisible && !adicionado_ && CriarJanela()) Adicionar();
 }
 
 void TNqTrayIcon::SetIcon(HICON icon) {
@@ -67,7 +67,7 @@ void TNqTrayIcon::SetIconVisible(bool visivel) {
     FIconVisible = visivel;
     if (!mostrado_) return;
     if (visivel) {
-        if (!naBandeja_) Adicionar();
+        if (!adicionado_) Adicionar();
     } else {
         Remover();
     }
@@ -92,7 +92,7 @@ void TNqTrayIcon::Adicionar() {
     // An add that timed out while the shell was busy may still have put the icon there: then only a
     // change succeeds.
     if (notify_(NIM_ADD, &IconData_) || notify_(NIM_MODIFY, &IconData_)) {
-        naBandeja_ = true;
+        adicionado_ = true;
         tentativas_ = 0;
         return;
     }
@@ -105,9 +105,9 @@ void TNqTrayIcon::Adicionar() {
 
 void TNqTrayIcon::Atualizar() {
     PreencherDados();
-    if (naBandeja_ && !notify_(NIM_MODIFY, &IconData_)) {
+    if (adicionado_ && !notify_(NIM_MODIFY, &IconData_)) {
         // The shell lost the icon without telling (it is restarting): put it back.
-        naBandeja_ = false;
+        adicionado_ = false;
         Adicionar();
     }
 }
@@ -118,7 +118,7 @@ void TNqTrayIcon::Remover() {
     if (!mostrado_) return;
     PreencherDados();
     notify_(NIM_DELETE, &IconData_);
-    naBandeja_ = false;
+    adicionado_ = false;
 }
 
 HWND TNqTrayIcon::Principal() const {
@@ -133,7 +133,7 @@ LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (taskbarCreated_ && msg == taskbarCreated_) {
         // The shell started again with an empty notification area.
-        naBandeja_ = false;
+        adicionado_ = false;
         tentativas_ = 0;
         if (mostrado_ && FIconVisible) Adicionar();
         return 0;
@@ -142,7 +142,7 @@ LRESULT TNqTrayIcon::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_TIMER:
             if (wp == kTimerAdicionarIcone) {
                 KillTimer(hwnd_, kTimerAdicionarIcone);
-                if (mostrado_ && FIconVisible && !naBandeja_) Adicionar();
+                if (mostrado_ && FIconVisible && !adicionado_) Adicionar();
                 return 0;
             }
             break;

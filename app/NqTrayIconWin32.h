@@ -51,7 +51,7 @@ public:
     const std::string& Hint() const { return FHint; }
     bool IconVisible() const { return FIconVisible; }
     // Whether the shell holds the icon now.
-    bool NaBandeja() const { return naBandeja_; }
+    bool Adicionado() const { return adicionado_; }
     HWND Handle() const { return hwnd_; }
     // The data given to the shell at the last add or change.
     const NOTIFYICONDATAW& IconData() const { return IconData_; }
@@ -92,7 +92,7 @@ private:
     bool FClicked = false;
     HMENU FPopupMenu = nullptr;
     NOTIFYICONDATAW IconData_{};
-    bool naBandeja_ = false;
+    bool adicionado_ = false;
     int tentativas_ = 0;
     bool menuAberto_ = false;
     UINT taskbarCreated_ = 0;

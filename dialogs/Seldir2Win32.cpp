@@ -270,7 +270,7 @@ void TfSeldir2::IrPara(const std::string& pasta, Origem origem) {
     std::thread(Listar, caixa_, geracao_, FormaCompleta(pasta)).detach();
 }
 
-INT_PTR TfSeldir2::Mensagem(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) {
+INT_PTR TfSeldir2::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) {
     tratada = false;
     if (msg == WM_PASTA_LISTADA) {
         std::vector<Listagem> prontas;

@@ -53,7 +53,7 @@ protected:
     LRESULT Notificar(int controle, NMHDR* nm) override;
     bool DesenharItem(int controle, DRAWITEMSTRUCT* dis) override;
     bool FormKeyDown(WPARAM key) override;
-    INT_PTR Mensagem(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) override;
+    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp, bool& tratada) override;
 
 private:
     enum class Origem { Inicio, Usuario, Digitada, Unidade };

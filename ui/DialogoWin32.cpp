@@ -463,7 +463,7 @@ void TDialogo::ComandoDe(HWND controle, int codigo) {
 
 INT_PTR TDialogo::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     bool tratada = false;
-    const INT_PTR r = Mensagem(msg, wp, lp, tratada);
+    const INT_PTR r = HandleMessage(msg, wp, lp, tratada);
     if (tratada) return r;
     switch (msg) {
         case kMsgConferirNumero:

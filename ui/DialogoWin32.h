@@ -141,7 +141,7 @@ protected:
     // error sign and OK; the dialog stays as it is. Validation messages (ENqError) come this way.
     virtual void ErroNaoTratado(const std::exception& e);
     // Any other message; set tratada to answer it.
-    virtual INT_PTR Mensagem(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, bool& tratada) {
+    virtual INT_PTR HandleMessage(UINT /*msg*/, WPARAM /*wp*/, LPARAM /*lp*/, bool& tratada) {
         tratada = false;
         return 0;
     }

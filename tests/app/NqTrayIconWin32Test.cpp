@@ -72,7 +72,7 @@ TEST(TNqTrayIconWin32, TheShellGetsTheIconAndLosesItWhenTheObjectGoes) {
         tray.SetIcon(LoadIconW(nullptr, IDI_APPLICATION));
         tray.SetHint("Nq-Pivel, v2.0.3 " + std::string(30, 'a') + std::string(30, 'b'));  // 77 characters
         tray.Show();
-        ASSERT_TRUE(tray.NaBandeja());
+        ASSERT_TRUE(tray.Adicionado());
         const NOTIFYICONDATAW& d = tray.IconData();
         EXPECT_EQ(d.cbSize, sizeof(NOTIFYICONDATAW));
         EXPECT_EQ(d.hWnd, tray.Handle());
@@ -84,7 +84,7 @@ TEST(TNqTrayIconWin32, TheShellGetsTheIconAndLosesItWhenTheObjectGoes) {
                   Wide("Nq-Pivel, v2.0.3 " + std::string(30, 'a') + std::string(16, 'b')));
 
         tray.SetShowHint(false);
-        EXPECT_TRUE(tray.NaBandeja());
+        EXPECT_TRUE(tray.Adicionado());
         EXPECT_EQ(tray.IconData().szTip[0], L'\0');
 
         EXPECT_EQ(SendMessageW(tray.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
@@ -185,9 +185,9 @@ TEST(TNqTrayIconWin32, TriesAgainWhileTheShellIsNotReadyAndAfterItRestarts) {
     auto tray = std::make_unique<TNqTrayIcon>(shell.Notify());
     tray->SetHint("Nq-Pivel");
     tray->Show();
-    EXPECT_FALSE(tray->NaBandeja());
-    Pump(5000, [&] { return tray->NaBandeja(); });
-    EXPECT_TRUE(tray->NaBandeja());
+    EXPECT_FALSE(tray->Adicionado());
+    Pump(5000, [&] { return tray->Adicionado(); });
+    EXPECT_TRUE(tray->Adicionado());
     EXPECT_EQ(shell.calls, (std::vector<DWORD>{NIM_ADD, NIM_MODIFY, NIM_ADD, NIM_MODIFY, NIM_ADD}));
 
     shell.calls.clear();
@@ -225,12 +225,12 @@ TEST(TNqTrayIconWin32, AWindowThatCouldNotBeMadeIsTriedAgainAtTheNextShow) {
         tray = std::make_unique<TNqTrayIcon>(shell.Notify());
         EXPECT_EQ(tray->Handle(), nullptr);
         tray->Show();
-        EXPECT_FALSE(tray->NaBandeja());
+        EXPECT_FALSE(tray->Adicionado());
         EXPECT_TRUE(shell.calls.empty());
     }
     tray->Show();  // what the bar does now and then while its icon is missing
     EXPECT_NE(tray->Handle(), nullptr);
-    EXPECT_TRUE(tray->NaBandeja());
+    EXPECT_TRUE(tray->Adicionado());
     EXPECT_EQ(shell.calls, (std::vector<DWORD>{NIM_ADD}));
 }
 
