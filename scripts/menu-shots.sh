@@ -9,6 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=${1:-$root/build/menu-shots}
 mkdir -p "$out"
 source "$root/scripts/xvfb.sh"
+source "$root/scripts/fotos.sh"
 pivel_start_xvfb
 trap pivel_stop_xvfb EXIT
 
@@ -26,17 +27,12 @@ cp "$root/build/win/bin/Pivel.exe" "$work/"
 names=(padrao office semicones win7 marvo)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 modo() { "$root/scripts/wine.sh" reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-# Waits (30 s at most) until CONDITION holds.
-esperar() {
-    local i
-    for i in $(seq 1 150); do
-        "$@" >/dev/null && return 0
-        sleep 0.2
-    done
-    echo "gave up waiting for: $*" >&2
-}
 # The bar's window, and the program's windows without a title that show (its menus and tooltips).
-barra() { xdotool search --onlyvisible --name '^Nq-Pivel$' 2>/dev/null | head -n 1; }
+barra() {
+    local id
+    id=$(xdotool search --onlyvisible --name '^Nq-Pivel$' 2>/dev/null | head -n 1)
+    [ -n "$id" ] && echo "$id"
+}
 sem_titulo() {
     local w n=0
     for w in $(xdotool search --onlyvisible --classname '^pivel.exe$' 2>/dev/null); do
@@ -51,25 +47,15 @@ aberta() {
     eval "$(xdotool getwindowgeometry --shell "$id")"
     [ "$X" -lt 1900 ]
 }
-# The screen once it has settled: two equal pictures in a row.
-foto() {
-    local i
-    for i in $(seq 1 20); do
-        sleep 0.4
-        import -window root -crop "$1" +repage "$work/a.png"
-        if [ -f "$work/b.png" ] && cmp -s <(convert "$work/a.png" rgb:-) <(convert "$work/b.png" rgb:-); then break; fi
-        mv "$work/a.png" "$work/b.png"
-    done
-    mv "$work/a.png" "$2" 2>/dev/null || mv "$work/b.png" "$2"
-    rm -f "$work/a.png" "$work/b.png"
-}
+# The screen's part, once it has settled.
+foto() { pivel_foto "$2" -window root -crop "$1" +repage; }
 # Starts the bar at a density (and a menu style) and opens it with a click on its strip.
 abrir() {
     PIVEL_DPI=$1 PIVEL_TIPO_MENU=${2:-} "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
     pid=$!
-    esperar barra
+    pivel_esperar barra
     xdotool mousemove 1919 1070 click 1
-    esperar aberta
+    pivel_esperar aberta
     sleep 0.5
 }
 # Closes the menus (one Esc each) and ends the bar.
@@ -80,7 +66,7 @@ encerrar() {
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    esperar eval '[ -z "$(barra)" ]'
+    pivel_esperar eval '[ -z "$(barra)" ]'
 }
 for mode in claro escuro; do
   modo $([ $mode = claro ] && echo 1 || echo 0)
@@ -93,13 +79,13 @@ for mode in claro escuro; do
         h=$((dpi == 96 ? 22 : 33))
         y=$((300 + 3 + h / 2))
         xdotool mousemove $x 300 click 3
-        esperar menus_abertos 1
+        pivel_esperar menus_abertos 1
         xdotool mousemove $((x + 80)) $y
-        esperar menus_abertos 2
+        pivel_esperar menus_abertos 2
         xdotool mousemove $((x - 60)) $y
         sleep 0.3
         xdotool mousemove $((x - 60)) $((y + 3 * h))
-        esperar menus_abertos 3  # the entry's tooltip
+        pivel_esperar menus_abertos 3  # the entry's tooltip
         foto 900x560+1020+250 "$out/menu-${names[$style]}-$mode-$dpi.png"
         encerrar 2
     done
@@ -111,7 +97,7 @@ for dpi in 96 144; do
     abrir $dpi
     s() { echo $(($1 * dpi / 96)); }
     xdotool mousemove $((1920 - $(s 198) + $(s 70))) $(($(s 49) + $(s 2) + $(s 16))) click 3
-    esperar menus_abertos 1
+    pivel_esperar menus_abertos 1
     foto 900x560+1020+0 "$out/menu-atalho-$dpi.png"
     encerrar 1
 done

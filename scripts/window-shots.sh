@@ -10,6 +10,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=${1:-$root/build/window-shots}
 mkdir -p "$out"
 source "$root/scripts/xvfb.sh"
+source "$root/scripts/fotos.sh"
 pivel_start_xvfb
 # A fixed folder: the folder picker shows it, and two builds must show the same.
 work=/tmp/pivel-janelas
@@ -37,26 +38,10 @@ janela() {
     echo "no window \"$1\"" >&2
     return 1
 }
-# Waits until no visible window matches the title.
-sem_janela() {
-    local i
-    for i in $(seq 1 150); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-}
-# A window's picture alone, once it has settled (two equal pictures in a row).
-foto() {
-    local id=$1 nome=$2 i
-    for i in $(seq 1 20); do
-        sleep 0.4
-        import -window "$id" "$work/a.png" 2>/dev/null || continue
-        if [ -f "$work/b.png" ] && cmp -s <(convert "$work/a.png" rgb:-) <(convert "$work/b.png" rgb:-); then break; fi
-        mv "$work/a.png" "$work/b.png"
-    done
-    mv "$work/b.png" "$out/$nome" 2>/dev/null || mv "$work/a.png" "$out/$nome"
-    rm -f "$work/a.png" "$work/b.png"
-}
+# No visible window matches the title.
+sem_janela() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# A window's picture alone, once it has settled.
+foto() { pivel_foto "$out/$2" -window "$1"; }
 for dpi in 96 144; do
     s() { echo $(($1 * dpi / 96)); }
     PIVEL_DPI=$dpi "$root/scripts/wine.sh" "$work/Pivel.exe" >/dev/null 2>&1 &
@@ -78,9 +63,9 @@ for dpi in 96 144; do
     menus=$(janela '^Menus$')
     foto "$menus" "aparencia-menu-$dpi.png"
     xdotool key Escape
-    sem_janela '^Menus$'
+    pivel_esperar sem_janela '^Menus$'
     xdotool key Escape
-    sem_janela '^Configurações$'
+    pivel_esperar sem_janela '^Configurações$'
 
     # The edit dialog ("Incluir atalho", Insert), and the folder picker from its folder button.
     abrir
@@ -92,9 +77,9 @@ for dpi in 96 144; do
     pasta=$(janela '^Selecione uma pasta$')
     foto "$pasta" "pasta-$dpi.png"
     xdotool key Escape
-    sem_janela '^Selecione uma pasta$'
+    pivel_esperar sem_janela '^Selecione uma pasta$'
     xdotool key Escape
-    sem_janela '^Programas e comandos'
+    pivel_esperar sem_janela '^Programas e comandos'
 
     # "Sobre...": the menu's third entry from its end.
     abrir
@@ -104,7 +89,7 @@ for dpi in 96 144; do
     sobre=$(janela '^Sobre o sistema$')
     foto "$sobre" "sobre-$dpi.png"
     xdotool key Escape
-    sem_janela '^Sobre o sistema$'
+    pivel_esperar sem_janela '^Sobre o sistema$'
 
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
