@@ -26,6 +26,8 @@ cp "$root/build/win/bin/Pivel.exe" "$work/"
 } >"$work/PivelConfig.ini"
 "$root/scripts/wine.sh" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
     /v AppsUseLightTheme /t REG_DWORD /d 1 /f >/dev/null 2>&1
+# A caret that does not blink, so that a dialog's picture does not depend on the instant it is taken.
+"$root/scripts/wine.sh" reg add 'HKCU\Control Panel\Desktop' /v CursorBlinkRate /t REG_SZ /d -1 /f >/dev/null 2>&1
 
 # The first visible window whose title matches, waited for (30 s at most).
 janela() {
