@@ -26,7 +26,7 @@ enum MensagemBarra : UINT {
 enum TimerBarra : UINT_PTR {
     kTimerAutoOcultar = 1,  // TBarExibicao: 100 ms, an open auto-hiding bar watching the window in front
     kTimerDesativada = 2,   // TBarExibicao: once, a moment after the bar lost activation
-    kTimerTray = 3,      // TfrmMainPivel: the tray icon offered again while the shell will not take it
+    kTimerTray = 3,         // TfrmMainPivel: the tray icon offered again while the shell will not take it
     kTimerTelaCheia = 5,    // TBarTeclaGlobal: the window in front, until the system tells of its changes
     kTimerSeta = 7,         // TBarEntrada: the buttons scroll while the pointer rests on an arrow
     kTimerBorda = 8,        // TBarExibicao: the pointer on the edge, for opening by pointing
