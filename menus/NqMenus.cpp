@@ -182,37 +182,50 @@ void TNqMenu::AplicarEscolha(const TMenusEscolha& e) {
     ConfigSave();
 }
 
+namespace {
+
+// The keys of the renderer's section of the settings file, in the order they are written.
+constexpr const char* kChaveAtivo = "Ativo";
+constexpr const char* kChaveDegrade = "FaixaDegradê";
+constexpr const char* kChaveTamIcone = "TamanhoÍcone";
+constexpr const char* kChaveTipoMenu = "TipoMenu";
+constexpr const char* kChaveFonteWindows = "UsarFonteWindows";
+constexpr const char* kChaveSemIcones = "SemÍcones";
+constexpr const char* kChaveFonte = "Fonte";
+
+}  // namespace
+
 void TNqMenu::ConfigSave() {
     if (bDesign) return;
     IniciaIni(TFormatoINI::fiDefault);
     TMemIniFile& ini = *NqIni;
     ini.EraseSection(FSessaoIni);
-    ini.WriteBool(FSessaoIni, "Ativo", FAtivo);
-    ini.WriteBool(FSessaoIni, "FaixaDegradê", FMenusDegrade);
-    ini.WriteInteger(FSessaoIni, "TamanhoÍcone", FTamIcone);
-    ini.WriteInteger(FSessaoIni, "TipoMenu", static_cast<int>(FTipoMenu));
-    ini.WriteBool(FSessaoIni, "UsarFonteWindows", FUsarFonteWin);
-    ini.WriteBool(FSessaoIni, "SemÍcones", FSemIcones);
-    ini.WriteFont(FSessaoIni, "Fonte", FFont);
+    ini.WriteBool(FSessaoIni, kChaveAtivo, FAtivo);
+    ini.WriteBool(FSessaoIni, kChaveDegrade, FMenusDegrade);
+    ini.WriteInteger(FSessaoIni, kChaveTamIcone, FTamIcone);
+    ini.WriteInteger(FSessaoIni, kChaveTipoMenu, static_cast<int>(FTipoMenu));
+    ini.WriteBool(FSessaoIni, kChaveFonteWindows, FUsarFonteWin);
+    ini.WriteBool(FSessaoIni, kChaveSemIcones, FSemIcones);
+    ini.WriteFont(FSessaoIni, kChaveFonte, FFont);
 }
 
 void TNqMenu::ConfigLoad() {
     IniciaIni(TFormatoINI::fiDefault);
     const TMemIniFile& ini = *NqIni;
     // The style first: tmMarvo sets four values that the keys after it may then change.
-    const int tipo = ini.ReadInteger(FSessaoIni, "TipoMenu", static_cast<int>(FTipoMenu));
+    const int tipo = ini.ReadInteger(FSessaoIni, kChaveTipoMenu, static_cast<int>(FTipoMenu));
     if (tipo >= 0 && tipo <= static_cast<int>(TTipoMenu::tmMarvo)) SetTipoMenu(static_cast<TTipoMenu>(tipo));
-    SetMenusDegrade(ini.ReadBool(FSessaoIni, "FaixaDegradê", FMenusDegrade));
-    const int tam = ini.ReadInteger(FSessaoIni, "TamanhoÍcone", FTamIcone);
+    SetMenusDegrade(ini.ReadBool(FSessaoIni, kChaveDegrade, FMenusDegrade));
+    const int tam = ini.ReadInteger(FSessaoIni, kChaveTamIcone, FTamIcone);
     if (std::find(std::begin(aTamIcone), std::end(aTamIcone), tam) != std::end(aTamIcone)) SetTamIcone(tam);
-    SetUsarFonteWin(ini.ReadBool(FSessaoIni, "UsarFonteWindows", FUsarFonteWin));
-    SetSemIcones(ini.ReadBool(FSessaoIni, "SemÍcones", FSemIcones));
+    SetUsarFonteWin(ini.ReadBool(FSessaoIni, kChaveFonteWindows, FUsarFonteWin));
+    SetSemIcones(ini.ReadBool(FSessaoIni, kChaveSemIcones, FSemIcones));
     TFont fonte = FFont;
-    ini.ReadFont(FSessaoIni, "Fonte", fonte);
+    ini.ReadFont(FSessaoIni, kChaveFonte, fonte);
     if (Trim(fonte.name).empty()) fonte.name = FFont.name;
     fonte.size = std::clamp(fonte.size, kTamanhoFonteMin, kTamanhoFonteMax);
     SetFont(fonte);
-    SetAtivo(ini.ReadBool(FSessaoIni, "Ativo", FAtivo));
+    SetAtivo(ini.ReadBool(FSessaoIni, kChaveAtivo, FAtivo));
 }
 
 }  // namespace nq
