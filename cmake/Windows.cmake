@@ -130,7 +130,7 @@ foreach(ver 1.2.0.0 1.2.3.0 1.2.0.4 1.2.3.4 none)
 endforeach()
 
 # A program that records how it was started, for the launch tests.
-add_executable(recorder tests/fixtures/recorder.c)
+add_executable(recorder WIN32 tests/fixtures/recorder.c)
 pivel_avisos(recorder)
 if(MINGW)
     target_link_options(recorder PRIVATE -static)
